@@ -1,0 +1,183 @@
+#include "library/CLFDoc.h"
+
+#include <algorithm>
+#include <new>
+
+#include "library/CStatDlg.h"
+#include "library/ImportLog.h"
+#include "platform/Dates.h"
+#include "platform/Settings.h"
+#include "platform/Text.h"
+#include "platform/UiPort.h"
+
+namespace linkfold {
+
+CLFDoc::CLFDoc(UiPort& ui, SettingsStore& settings, std::string logPath, BrowserDetection browsers)
+    : ui_(ui),
+      settings_(settings),
+      logPath_(std::move(logPath)),
+      browsers_(std::move(browsers)),
+      replacementChar_(static_cast<char>(settings.read(setting::kReplaceChar))),
+      clock_([] { return std::time(nullptr); }) {}
+
+CLFDoc::~CLFDoc() = default;
+
+void CLFDoc::setBookmarkName(std::uint32_t index, std::string name) {
+  bookmarks_[index].name = std::move(name);
+  bookmarkIndex_.invalidate();
+}
+
+void CLFDoc::setBookmarkUrl(std::uint32_t index, std::string url) {
+  bookmarks_[index].url = std::move(url);
+  bookmarkIndex_.invalidate();
+}
+
+void CLFDoc::setBookmarkFolder(std::uint32_t index, std::uint32_t folder) {
+  bookmarks_[index].folder = folder;
+  bookmarkIndex_.invalidate();
+}
+
+namespace {
+
+// X\Y\Z\ gives X\Y\ ; a top-level path or the root gives nothing (its parent is the root).
+std::optional<std::string_view> parentPath(std::string_view path) {
+  const auto firstSlash = path.find('\\');
+  if (firstSlash == std::string_view::npos || firstSlash + 1 == path.size()) return std::nullopt;
+  std::string_view trimmed = path.substr(0, path.size() - 1);
+  return trimmed.substr(0, trimmed.rfind('\\') + 1);
+}
+
+}  // namespace
+
+bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index) {
+  if (const auto found = folderIndex_.find(path)) {
+    FolderEntry& entry = folders_[*found];
+    if (locked && !entry.locked) {
+      entry.locked = true;
+      contentChanged_ = true;
+    }
+    if (index) *index = *found;
+    return true;
+  }
+  return appendFolder(path, locked, index);
+}
+
+bool CLFDoc::appendFolder(std::string_view path, bool locked, std::uint32_t* index) {
+  const auto n = static_cast<std::uint32_t>(folders_.size());
+  try {
+    folders_.push_back(FolderEntry{std::string(path), 0, 0, locked, kSelected});
+    folderIndex_.add(path, n);
+  } catch (const std::bad_alloc&) {
+    if (folders_.size() > n) folders_.pop_back();
+    folderIndex_.rebuild(folders_);
+    return false;
+  }
+  if (const auto parent = parentPath(path)) {
+    std::uint32_t parentIndex = 0;
+    if (const auto found = folderIndex_.find(*parent)) {
+      parentIndex = *found;
+    } else if (!addFolder(*parent, locked, &parentIndex)) {
+      // Take the new entry out again, so that nothing is left half-made.
+      folders_.erase(folders_.begin() + n);
+      folderIndex_.rebuild(folders_);
+      return false;
+    }
+    folders_[n].parent = parentIndex;
+  }
+  if (index) *index = n;
+  contentAdded_ = folders_.size() > 1;
+  return true;
+}
+
+void CLFDoc::shrinkBookmarkCapacity() {
+  if (bookmarks_.empty()) {
+    bookmarks_ = {};  // release the storage
+    bookmarkCapacity_ = 0;
+  } else if (bookmarkCapacity_ - bookmarks_.size() == kCapacityStep) {
+    bookmarkCapacity_ -= kCapacityStep;
+  }
+}
+
+bool CLFDoc::addBookmark(std::uint32_t folder, std::string_view name, std::string_view url,
+                         std::string_view description, std::uint32_t addDate,
+                         std::uint32_t modifiedDate, std::uint32_t visitDate,
+                         std::uint32_t* index) {
+  try {
+    if (const auto found = bookmarkIndex_.findMatch(bookmarks_, folder, name, url)) {
+      if (index) *index = *found;
+      return true;
+    }
+    bookmarks_.push_back(BookmarkRecord{folder, std::string(name), std::string(url),
+                                        std::string(description), addDate, modifiedDate,
+                                        visitDate});
+  } catch (const std::bad_alloc&) {
+    bookmarkIndex_.invalidate();
+    return false;
+  }
+  const auto n = static_cast<std::uint32_t>(bookmarks_.size() - 1);
+  if (n == bookmarkCapacity_) bookmarkCapacity_ += kCapacityStep;
+  try {
+    bookmarkIndex_.added(bookmarks_, n);
+  } catch (const std::bad_alloc&) {
+    bookmarkIndex_.invalidate();
+  }
+  if (index) *index = n;
+  contentAdded_ = true;
+  return true;
+}
+
+void CLFDoc::removeBookmark(std::uint32_t index) {
+  bookmarks_.erase(bookmarks_.begin() + index);
+  bookmarkIndex_.invalidate();
+  modified_ = true;
+  shrinkBookmarkCapacity();
+}
+
+std::string CLFDoc::folderDisplayName(std::string_view path) {
+  if (path.size() == 1) return kRootDisplayName;
+  if (!path.empty() && path.back() == '\\') path.remove_suffix(1);
+  const auto slash = path.rfind('\\');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::optional<std::uint32_t> CLFDoc::findUnlistedChild(std::uint32_t parent) const {
+  for (std::uint32_t i = 1; i < folders_.size(); ++i)
+    if (folders_[i].parent == parent && folders_[i].listed == 0) return i;
+  return std::nullopt;
+}
+
+void CLFDoc::clearListedMarks() {
+  for (auto& f : folders_) f.listed = 0;
+}
+
+bool CLFDoc::confirmSelection() {
+  if (folders_.empty() || folders_[0].selection != kNotSelected) return true;
+  return ui_.askYesNo(
+      "WARNING: You have no folders selected!\n\nAre you sure you want to proceed?");
+}
+
+std::string CLFDoc::formatDate(std::uint32_t date) {
+  if (date == 0) return "???";
+  return formatLongDateTime(static_cast<std::time_t>(date));
+}
+
+void CLFDoc::DeleteContents() {
+  folders_ = {};
+  bookmarks_ = {};
+  bookmarkCapacity_ = 0;
+  folderIndex_.clear();
+  bookmarkIndex_.invalidate();
+}
+
+void CLFDoc::setPathName(const std::string& path) {
+  pathName_ = path;
+  const auto slash = path.find_last_of('/');
+  title_ = slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void CLFDoc::setDefaultTitle() {
+  pathName_.clear();
+  title_ = "Untitled";
+}
+
+}  // namespace linkfold

@@ -1,0 +1,202 @@
+#pragma once
+// CLFDoc: the library document. It owns the folder table and the bookmark table and every text
+// in them; everything else refers to folders and bookmarks by index.
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "library/BrowserDetection.h"
+#include "library/LibraryIndexes.h"
+#include "library/LibraryTypes.h"
+
+namespace linkfold {
+
+class UiPort;
+class SettingsStore;
+class ImportLog;
+class CStatDlg;
+class CLFDoc;
+
+// The seam through which the import run joins New and Open without the library knowing the
+// browser readers. Without a hook, New leaves only the root and Open reads the file alone.
+class DocumentImportHook {
+ public:
+  virtual ~DocumentImportHook() = default;
+  // Replaces the plain creation of the root folder in New.
+  virtual void onNewDocument(CLFDoc& doc) = 0;
+  // Runs after the loader's messages, unless the library is opened exclusively.
+  virtual void onOpenDocument(CLFDoc& doc) = 0;
+};
+
+class CLFDoc {
+ public:
+  static constexpr std::size_t kCapacityStep = 32;
+  static constexpr std::size_t kMaxFavoritesPath = 200;
+
+  CLFDoc(UiPort& ui, SettingsStore& settings, std::string logPath, BrowserDetection browsers = {});
+  ~CLFDoc();
+  CLFDoc(const CLFDoc&) = delete;
+  CLFDoc& operator=(const CLFDoc&) = delete;
+
+  UiPort& ui() const { return ui_; }
+  SettingsStore& settings() const { return settings_; }
+  const BrowserDetection& browsers() const { return browsers_; }
+  void setImportHook(DocumentImportHook* hook) { importHook_ = hook; }
+
+  // ---- The two tables -------------------------------------------------------------------
+  const std::vector<FolderEntry>& folders() const { return folders_; }
+  const std::vector<BookmarkRecord>& bookmarks() const { return bookmarks_; }
+  std::uint32_t folderCount() const { return static_cast<std::uint32_t>(folders_.size()); }
+  std::uint32_t bookmarkCount() const { return static_cast<std::uint32_t>(bookmarks_.size()); }
+  // The bookmark table's capacity, which moves in steps of 32 records.
+  std::size_t bookmarkCapacity() const { return bookmarkCapacity_; }
+  const FolderEntry& folder(std::uint32_t index) const { return folders_[index]; }
+  const BookmarkRecord& bookmark(std::uint32_t index) const { return bookmarks_[index]; }
+
+  // Field edits; they keep the indexes right and do not touch the modified flag.
+  void setFolderListed(std::uint32_t index, bool listed) { folders_[index].listed = listed ? 1 : 0; }
+  void setFolderSelection(std::uint32_t index, std::uint32_t state) { folders_[index].selection = state; }
+  void setFolderLocked(std::uint32_t index, bool locked) { folders_[index].locked = locked; }
+  void setBookmarkName(std::uint32_t index, std::string name);
+  void setBookmarkUrl(std::uint32_t index, std::string url);
+  void setBookmarkFolder(std::uint32_t index, std::uint32_t folder);
+
+  // Finds the folder (ignoring ASCII case) or creates it with every missing ancestor; ancestors
+  // are appended after the folder. Fails, with the tables as they were, only for lack of memory.
+  bool addFolder(std::string_view path, bool locked, std::uint32_t* index = nullptr);
+  // Appends the bookmark unless the folder already holds one with the same name (ignoring ASCII
+  // case) and the same URL, or the same URL with one trailing "/" more or less; then reports
+  // that record's index instead and changes nothing. An empty description means none.
+  bool addBookmark(std::uint32_t folder, std::string_view name, std::string_view url,
+                   std::string_view description, std::uint32_t addDate,
+                   std::uint32_t modifiedDate, std::uint32_t visitDate,
+                   std::uint32_t* index = nullptr);
+  // Removes one record (later records move down) and marks the library modified.
+  void removeBookmark(std::uint32_t index);
+
+  // ---- Folder restructuring ---------------------------------------------------------------
+  // Removes an empty folder and renumbers later folder indexes. Does not mark the library
+  // modified.
+  void removeFolder(std::uint32_t index);
+  // Renames the folder to `newName` (already cleaned) and rewrites the paths below it. Fails
+  // when a path would grow past 200 characters with the Favorites path in front of it.
+  bool renameFolder(std::uint32_t index, std::string_view newName);
+  // Re-parents folder `source` under `destination` with everything inside it and derives the
+  // selection states again. Fails on a path too long or a name already in the destination.
+  bool moveFolder(std::uint32_t source, std::uint32_t destination);
+
+  // The folder with this path (ignoring ASCII case), if any.
+  std::optional<std::uint32_t> findFolder(std::string_view path) const { return folderIndex_.find(path); }
+  static std::string folderDisplayName(std::string_view path);
+  // The first folder from index 1 whose parent is `parent` and whose listed mark is clear.
+  std::optional<std::uint32_t> findUnlistedChild(std::uint32_t parent) const;
+  void clearListedMarks();
+  // Asks before an export when nothing is selected; true to proceed.
+  bool confirmSelection();
+  static std::string formatDate(std::uint32_t date);
+  // Empties both tables; the folder table is then without a root.
+  void DeleteContents();
+
+  // ---- Name rules -------------------------------------------------------------------------
+  char replacementChar() const { return replacementChar_; }
+  void setReplacementChar(char c) { replacementChar_ = c; }
+  // Replaces characters that file names cannot hold and trims white space.
+  std::string cleanItemName(std::string_view name) const;
+  // Sorts the bookmark table by name (ignoring ASCII case), then by folder index.
+  void sortBookmarks();
+  // Status texts, sort, duplicate-name resolution, second sort when anything was renamed.
+  void sortAndResolve();
+  // Renames bookmarks whose names repeat within a folder; true when any was renamed.
+  bool resolveDuplicateNames();
+
+  // ---- Import log and status window -------------------------------------------------------
+  const std::string& logPath() const { return logPath_; }
+  void setClock(std::function<std::time_t()> clock) { clock_ = std::move(clock); }
+  bool createLog();
+  void logLine(std::string_view text);
+  void logNonFatal(std::string_view line, std::string_view reason);
+  void logFatal(std::string_view message);
+  void closeLog();
+  bool hasOpenLog() const { return log_ != nullptr; }
+  bool adjustmentFlag() const { return adjustment_; }
+  void setAdjustmentFlag() { adjustment_ = true; }
+  // The status window of the running import, or null.
+  CStatDlg* statusWindow() const { return status_.get(); }
+  void openStatusWindow();
+  void closeStatusWindow();
+  // "&Import Log": enabled when the log exists and can be read.
+  bool canViewImportLog() const;
+  void OnViewImportLog();
+
+  // ---- Import flags -----------------------------------------------------------------------
+  bool contentAdded() const { return contentAdded_; }
+  bool contentChanged() const { return contentChanged_; }
+  void clearContentFlags() { contentAdded_ = contentChanged_ = false; }
+  void setContentChanged() { contentChanged_ = true; }
+  bool detectionNotice() const { return detectionNotice_; }
+  void clearDetectionNotice() { detectionNotice_ = false; }
+
+  // ---- Library file and document commands -------------------------------------------------
+  void Serialize(std::ostream& out) const;  // store
+  void Serialize(std::string_view file);    // load: stops on damage, keeps what was read
+  bool OnNewDocument();
+  bool OnOpenDocument(const std::string& path);
+  bool loadFailed() const { return loadFailed_; }
+  bool internalError() const { return internalError_; }
+  bool dataRead() const { return dataRead_; }
+  bool exclusiveOpen() const { return exclusiveOpen_; }
+  void setExclusiveOpen(bool on) { exclusiveOpen_ = on; }
+  // Save, Save As and Text only are enabled exactly when the library holds bookmarks.
+  bool canSave() const { return !bookmarks_.empty(); }
+
+  // The framework's document state.
+  bool isModified() const { return modified_; }
+  void setModifiedFlag(bool modified = true) { modified_ = modified; }
+  const std::string& pathName() const { return pathName_; }
+  const std::string& title() const { return title_; }
+  void setPathName(const std::string& path);  // also sets the title to the file's name
+  void setDefaultTitle();                     // "Untitled", no path
+
+ private:
+  bool appendFolder(std::string_view path, bool locked, std::uint32_t* index);
+  void shrinkBookmarkCapacity();
+  void deriveSelection(std::uint32_t folder);
+
+  UiPort& ui_;
+  SettingsStore& settings_;
+  std::string logPath_;
+  BrowserDetection browsers_;
+  DocumentImportHook* importHook_ = nullptr;
+
+  std::vector<FolderEntry> folders_;
+  std::vector<BookmarkRecord> bookmarks_;
+  std::size_t bookmarkCapacity_ = 0;
+  FolderIndex folderIndex_;
+  BookmarkIndex bookmarkIndex_;
+
+  char replacementChar_ = '$';
+  std::function<std::time_t()> clock_;
+  std::unique_ptr<ImportLog> log_;
+  std::unique_ptr<CStatDlg> status_;
+
+  bool adjustment_ = false;
+  bool contentAdded_ = false;
+  bool contentChanged_ = false;
+  bool loadFailed_ = false;
+  bool internalError_ = false;
+  bool dataRead_ = false;
+  bool exclusiveOpen_ = false;
+  bool detectionNotice_ = true;
+  bool modified_ = false;
+  std::string pathName_;
+  std::string title_ = "Untitled";
+};
+
+}  // namespace linkfold

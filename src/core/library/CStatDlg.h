@@ -1,0 +1,31 @@
+#pragma once
+// CStatDlg: the "Linkfold Status" window shown while an import, an export or a weed works.
+// Created hidden; setText replaces its message and shows it; destroyed with the object.
+
+#include <memory>
+#include <string>
+
+#include "platform/UiPort.h"
+
+namespace linkfold {
+
+class CStatDlg {
+ public:
+  explicit CStatDlg(UiPort& ui) : window_(ui.createStatusWindow()) {}
+
+  void setText(const std::string& text) {
+    if (window_) window_->setText(text);
+  }
+  void center() {
+    if (window_) window_->center();
+  }
+  void hide() {
+    if (window_) window_->hide();
+  }
+
+ private:
+  // Absent when the window could not be made; the work goes on without it.
+  std::unique_ptr<StatusWindow> window_;
+};
+
+}  // namespace linkfold

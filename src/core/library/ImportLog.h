@@ -1,0 +1,27 @@
+#pragma once
+// The import log file: created anew by every import, written in text mode (every "\n" is
+// stored as CR LF), closed at the end of the import.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace linkfold {
+
+class ImportLog {
+ public:
+  // Creates (or replaces) the file; nullptr when it cannot be created.
+  static std::unique_ptr<ImportLog> create(const std::string& path);
+  ~ImportLog();
+  ImportLog(const ImportLog&) = delete;
+  ImportLog& operator=(const ImportLog&) = delete;
+
+  void write(std::string_view text);
+
+ private:
+  explicit ImportLog(std::FILE* file) : file_(file) {}
+  std::FILE* file_;
+};
+
+}  // namespace linkfold

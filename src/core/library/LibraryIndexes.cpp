@@ -1,0 +1,98 @@
+#include "library/LibraryIndexes.h"
+
+#include <algorithm>
+
+#include "platform/Text.h"
+
+namespace linkfold {
+
+void FolderIndex::rebuild(const std::vector<FolderEntry>& folders) {
+  byPath_.clear();
+  byPath_.reserve(folders.size());
+  for (std::uint32_t i = 0; i < folders.size(); ++i) add(folders[i].path, i);
+}
+
+void FolderIndex::add(std::string_view path, std::uint32_t index) {
+  byPath_.emplace(asciiLowered(path), index);
+}
+
+std::optional<std::uint32_t> FolderIndex::find(std::string_view path) const {
+  const auto it = byPath_.find(asciiLowered(path));
+  if (it == byPath_.end()) return std::nullopt;
+  return it->second;
+}
+
+namespace {
+
+// FNV-1a, 64 bits.
+constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
+constexpr std::uint64_t kFnvPrime = 1099511628211ull;
+
+std::uint64_t hashByte(std::uint64_t h, unsigned char byte) { return (h ^ byte) * kFnvPrime; }
+
+std::uint64_t hashFolderAndName(std::uint32_t folder, std::string_view name) {
+  std::uint64_t h = kFnvOffset;
+  for (int shift = 0; shift < 32; shift += 8) h = hashByte(h, (folder >> shift) & 0xFF);
+  for (char c : name) h = hashByte(h, asciiLower(static_cast<unsigned char>(c)));
+  return hashByte(h, 0);  // keeps "ab"+"c" apart from "a"+"bc"
+}
+
+std::uint64_t hashUrl(std::uint64_t h, std::string_view url) {
+  for (char c : url) h = hashByte(h, static_cast<unsigned char>(c));
+  return h;
+}
+
+bool urlsMatch(std::string_view stored, std::string_view wanted) {
+  if (stored == wanted) return true;
+  const auto& longer = stored.size() > wanted.size() ? stored : wanted;
+  const auto& shorter = stored.size() > wanted.size() ? wanted : stored;
+  return longer.size() == shorter.size() + 1 && longer.back() == '/' &&
+         longer.substr(0, shorter.size()) == shorter;
+}
+
+}  // namespace
+
+void BookmarkIndex::insert(const BookmarkRecord& record, std::uint32_t index) {
+  byKey_.emplace(hashUrl(hashFolderAndName(record.folder, record.name), record.url), index);
+}
+
+void BookmarkIndex::rebuild(const std::vector<BookmarkRecord>& table) {
+  byKey_.clear();
+  byKey_.reserve(table.size());
+  for (std::uint32_t i = 0; i < table.size(); ++i) insert(table[i], i);
+  valid_ = true;
+}
+
+void BookmarkIndex::added(const std::vector<BookmarkRecord>& table, std::uint32_t index) {
+  if (valid_) insert(table[index], index);
+}
+
+std::optional<std::uint32_t> BookmarkIndex::findMatch(const std::vector<BookmarkRecord>& table,
+                                                      std::uint32_t folder, std::string_view name,
+                                                      std::string_view url) {
+  if (!valid_) rebuild(table);
+  const std::uint64_t base = hashFolderAndName(folder, name);
+  // A match's URL is the wanted URL itself, that URL plus "/", or (when the wanted URL ends in
+  // "/") that URL without its last character.
+  std::uint64_t candidates[3];
+  std::size_t count = 0;
+  const std::uint64_t withoutLast = hashUrl(base, url.substr(0, url.empty() ? 0 : url.size() - 1));
+  const std::uint64_t exact = url.empty() ? base : hashByte(withoutLast, static_cast<unsigned char>(url.back()));
+  candidates[count++] = exact;
+  candidates[count++] = hashByte(exact, '/');
+  if (!url.empty() && url.back() == '/') candidates[count++] = withoutLast;
+
+  std::optional<std::uint32_t> best;
+  for (std::size_t c = 0; c < count; ++c) {
+    const auto [first, last] = byKey_.equal_range(candidates[c]);
+    for (auto it = first; it != last; ++it) {
+      const std::uint32_t index = it->second;
+      if (best && *best <= index) continue;
+      const BookmarkRecord& r = table[index];
+      if (r.folder == folder && equalsNoCase(r.name, name) && urlsMatch(r.url, url)) best = index;
+    }
+  }
+  return best;
+}
+
+}  // namespace linkfold

@@ -1,0 +1,53 @@
+#pragma once
+// Hash indexes over the two tables, so that add-folder and add-bookmark find the record a
+// linear scan of the table would find (the first one in table order) without scanning.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "library/LibraryTypes.h"
+
+namespace linkfold {
+
+// Folder paths, ignoring ASCII case.
+class FolderIndex {
+ public:
+  void rebuild(const std::vector<FolderEntry>& folders);
+  void clear() { byPath_.clear(); }
+  // Records `index` for `path` unless an earlier folder already has that path.
+  void add(std::string_view path, std::uint32_t index);
+  std::optional<std::uint32_t> find(std::string_view path) const;
+
+ private:
+  std::unordered_map<std::string, std::uint32_t> byPath_;
+};
+
+// Bookmarks by (folder, name ignoring ASCII case, URL). Becomes stale when records are removed,
+// reordered or edited; it is then rebuilt on the next lookup.
+class BookmarkIndex {
+ public:
+  void invalidate() {
+    valid_ = false;
+    byKey_.clear();
+  }
+  // The first record that add-bookmark's merge rule matches: same folder, same name ignoring
+  // ASCII case, and the same URL or the same URL with one trailing "/" more or less.
+  std::optional<std::uint32_t> findMatch(const std::vector<BookmarkRecord>& table,
+                                         std::uint32_t folder, std::string_view name,
+                                         std::string_view url);
+  // Called after table[index] was appended.
+  void added(const std::vector<BookmarkRecord>& table, std::uint32_t index);
+
+ private:
+  void rebuild(const std::vector<BookmarkRecord>& table);
+  void insert(const BookmarkRecord& record, std::uint32_t index);
+
+  bool valid_ = true;
+  std::unordered_multimap<std::uint64_t, std::uint32_t> byKey_;
+};
+
+}  // namespace linkfold

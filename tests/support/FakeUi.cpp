@@ -1,0 +1,99 @@
+#include "support/FakeUi.h"
+
+namespace linkfold::test {
+
+namespace {
+
+class FakeStatusWindow : public StatusWindow {
+ public:
+  explicit FakeStatusWindow(std::vector<std::string>& events) : events_(events) {
+    events_.push_back("create");
+  }
+  ~FakeStatusWindow() override { events_.push_back("destroy"); }
+  void setText(const std::string& text) override { events_.push_back("text:" + text); }
+  void center() override { events_.push_back("center"); }
+  void hide() override { events_.push_back("hide"); }
+
+ private:
+  std::vector<std::string>& events_;
+};
+
+}  // namespace
+
+FakeUi::~FakeUi() {
+  EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answer(s) were not used";
+  EXPECT_TRUE(steps_.empty()) << steps_.size() << " scripted dialog step(s) were not used";
+}
+
+std::vector<std::string> FakeUi::messageTexts() const {
+  std::vector<std::string> texts;
+  for (const auto& m : messages) texts.push_back(m.text);
+  return texts;
+}
+
+std::vector<std::string> FakeUi::statusTexts() const {
+  std::vector<std::string> texts;
+  for (const auto& e : statusEvents)
+    if (e.rfind("text:", 0) == 0) texts.push_back(e.substr(5));
+  return texts;
+}
+
+Answer FakeUi::showMessage(const Message& message) {
+  messages.push_back(
+      {message.text, message.icon, message.buttons, message.caption, message.helpButton});
+  if (message.buttons == MessageButtons::Ok) return Answer::Ok;
+  if (answers_.empty()) {
+    ADD_FAILURE() << "unscripted question: " << message.text;
+    return message.buttons == MessageButtons::YesNoCancel ? Answer::Cancel : Answer::No;
+  }
+  const Answer a = answers_.front();
+  answers_.pop_front();
+  return a;
+}
+
+bool FakeUi::runDialog(DialogModel& dialog) {
+  ++dialogsShown;
+  while (true) {
+    if (steps_.empty()) {
+      ADD_FAILURE() << "unscripted dialog";
+      return false;
+    }
+    auto step = std::move(steps_.front());
+    steps_.pop_front();
+    if (!step(dialog)) return false;
+    if (dialog.acceptOk(*this)) return true;
+  }
+}
+
+std::optional<std::string> FakeUi::chooseFileToOpen(const FileDialogRequest& request) {
+  fileRequests.push_back(request);
+  if (openFiles_.empty()) return std::nullopt;
+  auto path = openFiles_.front();
+  openFiles_.pop_front();
+  return path;
+}
+
+std::optional<std::string> FakeUi::chooseFileToSave(const FileDialogRequest& request) {
+  fileRequests.push_back(request);
+  if (saveFiles_.empty()) return std::nullopt;
+  auto path = saveFiles_.front();
+  saveFiles_.pop_front();
+  return path;
+}
+
+std::unique_ptr<StatusWindow> FakeUi::createStatusWindow() {
+  if (!statusWindowAvailable) return nullptr;
+  return std::make_unique<FakeStatusWindow>(statusEvents);
+}
+
+void FakeUi::setWaitCursor(bool on) {
+  waitCursorDepth += on ? 1 : -1;
+  if (on) ++waitCursorShown;
+}
+
+bool FakeUi::openWithDesktop(const std::string& path) {
+  openedWithDesktop.push_back(path);
+  return desktopOpenSucceeds;
+}
+
+}  // namespace linkfold::test

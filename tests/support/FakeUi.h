@@ -1,0 +1,88 @@
+#pragma once
+// A scripted stand-in for the person in front of the program: it records every message with
+// its icon and buttons, answers questions from a queue and plays dialogs from scripted steps.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/UiPort.h"
+
+namespace linkfold::test {
+
+struct RecordedMessage {
+  std::string text;
+  MessageIcon icon;
+  MessageButtons buttons;
+  std::string caption;
+  bool helpButton;
+};
+
+class FakeUi : public UiPort {
+ public:
+  ~FakeUi() override;
+
+  // ---- Script ----
+  void answer(Answer a) { answers_.push_back(a); }
+  // The next dialog of type D: the step edits its fields and returns true for OK, false for
+  // Cancel. When OK is refused by the dialog's own checks, the next step plays on.
+  template <class D>
+  void onDialog(std::function<bool(D&)> step) {
+    steps_.push_back([step](DialogModel& model) {
+      auto* dialog = dynamic_cast<D*>(&model);
+      if (!dialog) {
+        ADD_FAILURE() << "a dialog of another type was shown";
+        return false;
+      }
+      return step(*dialog);
+    });
+  }
+  void nextOpenFile(std::optional<std::string> path) { openFiles_.push_back(std::move(path)); }
+  void nextSaveFile(std::optional<std::string> path) { saveFiles_.push_back(std::move(path)); }
+  bool desktopOpenSucceeds = true;
+  bool statusWindowAvailable = true;
+
+  // ---- What happened ----
+  std::vector<RecordedMessage> messages;
+  std::vector<std::string> statusEvents;  // "create", "text:...", "center", "hide", "destroy"
+  std::vector<std::string> openedWithDesktop;
+  std::vector<std::uint32_t> helpTopics;
+  std::vector<FileDialogRequest> fileRequests;
+  int dialogsShown = 0;
+  int waitCursorDepth = 0;
+  int waitCursorShown = 0;
+
+  std::vector<std::string> messageTexts() const;
+  // The texts given to the status window, in order.
+  std::vector<std::string> statusTexts() const;
+  bool scriptDone() const { return answers_.empty() && steps_.empty(); }
+
+  // ---- UiPort ----
+  Answer showMessage(const Message& message) override;
+  bool runDialog(DialogModel& dialog) override;
+  std::optional<std::string> chooseFileToOpen(const FileDialogRequest& request) override;
+  std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) override;
+  std::unique_ptr<StatusWindow> createStatusWindow() override;
+  void setWaitCursor(bool on) override;
+  bool openWithDesktop(const std::string& path) override;
+  void showHelp(std::uint32_t topic) override { helpTopics.push_back(topic); }
+
+ private:
+  std::deque<Answer> answers_;
+  std::deque<std::function<bool(DialogModel&)>> steps_;
+  std::deque<std::optional<std::string>> openFiles_, saveFiles_;
+};
+
+// Asserts one message: its exact text and its icon.
+#define EXPECT_MESSAGE(ui, index, expectedText, expectedIcon)                  \
+  do {                                                                         \
+    ASSERT_GT((ui).messages.size(), static_cast<std::size_t>(index));          \
+    EXPECT_EQ((ui).messages[index].text, expectedText);                        \
+    EXPECT_EQ((ui).messages[index].icon, ::linkfold::MessageIcon::expectedIcon); \
+  } while (0)
+
+}  // namespace linkfold::test
