@@ -63,26 +63,32 @@ bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index)
 }
 
 bool CLFDoc::appendFolder(std::string_view path, bool locked, std::uint32_t* index) {
+  // The folder is appended first, then each missing ancestor after it, nearest first; each
+  // entry's parent is the one appended after it, or the ancestor that already existed.
   const auto n = static_cast<std::uint32_t>(folders_.size());
   try {
-    folders_.push_back(FolderEntry{std::string(path), 0, 0, locked, kSelected});
-    folderIndex_.add(path, n);
+    std::vector<std::string_view> chain{path};
+    std::uint32_t existingParent = 0;
+    for (auto parent = parentPath(path); parent; parent = parentPath(*parent)) {
+      if (const auto found = folderIndex_.find(*parent)) {
+        existingParent = *found;
+        break;
+      }
+      chain.push_back(*parent);
+    }
+    folders_.reserve(folders_.size() + chain.size());
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+      const auto self = static_cast<std::uint32_t>(folders_.size());
+      const bool last = i + 1 == chain.size();
+      folders_.push_back(FolderEntry{std::string(chain[i]), 0, last ? existingParent : self + 1,
+                                     locked, kSelected});
+      folderIndex_.add(chain[i], self);
+    }
   } catch (const std::bad_alloc&) {
-    if (folders_.size() > n) folders_.pop_back();
+    // Nothing is left half-made.
+    folders_.resize(n);
     folderIndex_.rebuild(folders_);
     return false;
-  }
-  if (const auto parent = parentPath(path)) {
-    std::uint32_t parentIndex = 0;
-    if (const auto found = folderIndex_.find(*parent)) {
-      parentIndex = *found;
-    } else if (!addFolder(*parent, locked, &parentIndex)) {
-      // Take the new entry out again, so that nothing is left half-made.
-      folders_.erase(folders_.begin() + n);
-      folderIndex_.rebuild(folders_);
-      return false;
-    }
-    folders_[n].parent = parentIndex;
   }
   if (index) *index = n;
   contentAdded_ = folders_.size() > 1;

@@ -1,0 +1,272 @@
+#include "view/CSortedTreeCtrl.h"
+
+#include <algorithm>
+
+#include "platform/Text.h"
+
+namespace linkfold {
+
+namespace {
+
+std::string_view comparedPart(const std::string& label) {
+  // Cheap path: a label of at most 259 bytes has at most 259 characters.
+  if (label.size() <= kCompareLabelChars) return label;
+  return utf8Prefix(label, kCompareLabelChars);
+}
+
+bool isBookmarkImage(int image) { return image == kImageBookmark; }
+
+}  // namespace
+
+bool sortsAfter(const TreeItemFields& a, const TreeItemFields& b) {
+  const bool aBookmark = isBookmarkImage(a.image), bBookmark = isBookmarkImage(b.image);
+  if (aBookmark != bBookmark) return aBookmark;
+  return compareNoCase(comparedPart(a.label), comparedPart(b.label)) > 0;
+}
+
+void CSortedTreeCtrl::addObserver(TreeObserver* observer) { observers_.push_back(observer); }
+
+void CSortedTreeCtrl::removeObserver(TreeObserver* observer) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+bool CSortedTreeCtrl::exists(TreeItem item) const {
+  return item != kNoItem && item < nodes_.size() && nodes_[item].alive;
+}
+
+std::vector<TreeItem>& CSortedTreeCtrl::childrenOf(TreeItem parent) {
+  return parent == kNoItem ? topLevel_ : node(parent).children;
+}
+
+const std::vector<TreeItem>& CSortedTreeCtrl::children(TreeItem item) const {
+  return item == kNoItem ? topLevel_ : node(item).children;
+}
+
+std::size_t& CSortedTreeCtrl::misplacedCountOf(TreeItem parent) {
+  return parent == kNoItem ? topMisplaced_ : node(parent).misplacedChildren;
+}
+
+std::size_t CSortedTreeCtrl::sortedPlace(TreeItem parent, const TreeItemFields& fields) const {
+  const auto& list = children(parent);
+  const std::size_t misplaced = parent == kNoItem ? topMisplaced_ : node(parent).misplacedChildren;
+  const auto stopsHere = [&](TreeItem child) { return sortsAfter(node(child).fields, fields); };
+  if (misplaced > 0) {
+    // Out-of-order children: walk them the slow way, as the first item that sorts after.
+    return static_cast<std::size_t>(std::find_if(list.begin(), list.end(), stopsHere) - list.begin());
+  }
+  return static_cast<std::size_t>(std::partition_point(list.begin(), list.end(),
+                                                       [&](TreeItem c) { return !stopsHere(c); }) -
+                                  list.begin());
+}
+
+TreeItem CSortedTreeCtrl::allocate() {
+  if (!freeSlots_.empty()) {
+    const TreeItem item = freeSlots_.back();
+    freeSlots_.pop_back();
+    return item;
+  }
+  nodes_.emplace_back();
+  return static_cast<TreeItem>(nodes_.size() - 1);
+}
+
+TreeItem CSortedTreeCtrl::InsertSorted(TreeItem parent, InsertPosition position,
+                                       TreeItemFields fields) {
+  if ((parent != kNoItem && !exists(parent)) || liveCount_ >= itemLimit_) return kNoItem;
+  const auto& list = children(parent);
+  std::size_t place = 0;
+  switch (position.kind) {
+    case InsertPosition::Kind::Sort:
+      // The only top-level item is the root: it goes first without a search.
+      place = parent == kNoItem ? 0 : sortedPlace(parent, fields);
+      break;
+    case InsertPosition::Kind::First: place = 0; break;
+    case InsertPosition::Kind::Last: place = list.size(); break;
+    case InsertPosition::Kind::After: {
+      const auto it = std::find(list.begin(), list.end(), position.after);
+      place = it == list.end() ? list.size() : static_cast<std::size_t>(it - list.begin()) + 1;
+      break;
+    }
+  }
+  notify([&](TreeObserver& o) { o.aboutToInsert(parent, place); });
+  const TreeItem item = allocate();
+  Node& n = node(item);
+  n = Node{};
+  n.fields = std::move(fields);
+  n.parent = parent;
+  n.alive = true;
+  auto& siblings = childrenOf(parent);
+  siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(place), item);
+  renumber(parent, place);
+  ++liveCount_;
+  setMisplaced(item, !isInOrder(item));
+  notify([&](TreeObserver& o) { o.inserted(item); });
+  return item;
+}
+
+void CSortedTreeCtrl::renumber(TreeItem parent, std::size_t from) {
+  const auto& list = childrenOf(parent);
+  for (std::size_t i = from; i < list.size(); ++i) node(list[i]).row = i;
+}
+
+bool CSortedTreeCtrl::isInOrder(TreeItem item) const {
+  // Compared with the nearest siblings that are in order themselves: the children that are not
+  // marked misplaced always stay sorted among one another.
+  const auto& list = children(node(item).parent);
+  const std::size_t r = node(item).row;
+  const auto& f = node(item).fields;
+  for (std::size_t i = r; i-- > 0;) {
+    if (node(list[i]).misplaced) continue;
+    if (sortsAfter(node(list[i]).fields, f)) return false;
+    break;
+  }
+  for (std::size_t i = r + 1; i < list.size(); ++i) {
+    if (node(list[i]).misplaced) continue;
+    if (sortsAfter(f, node(list[i]).fields)) return false;
+    break;
+  }
+  return true;
+}
+
+void CSortedTreeCtrl::setMisplaced(TreeItem item, bool misplaced) {
+  Node& n = node(item);
+  if (n.misplaced == misplaced) return;
+  n.misplaced = misplaced;
+  auto& count = misplacedCountOf(n.parent);
+  count = misplaced ? count + 1 : count - 1;
+}
+
+void CSortedTreeCtrl::release(TreeItem item) {
+  // Children first; they leave with their parent, so no per-child bookkeeping is needed.
+  for (TreeItem child : node(item).children) release(child);
+  if (selected_ == item) selected_ = kNoItem;
+  if (dropHighlight_ == item) dropHighlight_ = kNoItem;
+  Node& n = node(item);
+  n.alive = false;
+  n.children = {};
+  n.fields.label = {};
+  --liveCount_;
+  freeSlots_.push_back(item);
+}
+
+void CSortedTreeCtrl::deleteItem(TreeItem item) {
+  if (!exists(item)) return;
+  const TreeItem parent = node(item).parent;
+  const std::size_t place = node(item).row;
+  const bool selectionInside = [&] {
+    for (TreeItem s = selected_; s != kNoItem; s = node(s).parent)
+      if (s == item) return true;
+    return false;
+  }();
+  TreeItem successor = kNoItem;
+  if (selectionInside) {
+    successor = nextSibling(item);
+    if (successor == kNoItem) successor = prevSibling(item);
+    if (successor == kNoItem) successor = parent;
+  }
+  notify([&](TreeObserver& o) { o.aboutToRemove(parent, place); });
+  setMisplaced(item, false);
+  auto& siblings = childrenOf(parent);
+  siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(place));
+  renumber(parent, place);
+  release(item);
+  notify([&](TreeObserver& o) { o.removed(parent, place); });
+  if (selectionInside) select(successor);
+}
+
+void CSortedTreeCtrl::deleteAllItems() {
+  notify([](TreeObserver& o) { o.aboutToReset(); });
+  nodes_ = std::vector<Node>(1);
+  topLevel_.clear();
+  topMisplaced_ = 0;
+  freeSlots_.clear();
+  liveCount_ = 0;
+  const bool hadSelection = selected_ != kNoItem;
+  selected_ = dropHighlight_ = kNoItem;
+  notify([](TreeObserver& o) { o.reset(); });
+  if (hadSelection) notify([](TreeObserver& o) { o.selectionChanged(kNoItem); });
+}
+
+void CSortedTreeCtrl::setLabel(TreeItem item, std::string label) {
+  node(item).fields.label = std::move(label);
+  setMisplaced(item, !isInOrder(item));
+  notify([&](TreeObserver& o) { o.changed(item); });
+}
+
+void CSortedTreeCtrl::setState(TreeItem item, std::uint32_t state) {
+  node(item).fields.state = state;
+  notify([&](TreeObserver& o) { o.changed(item); });
+}
+
+void CSortedTreeCtrl::setData(TreeItem item, std::uint32_t data) {
+  node(item).fields.data = data;
+  notify([&](TreeObserver& o) { o.changed(item); });
+}
+
+void CSortedTreeCtrl::setImages(TreeItem item, int image, int selectedImage) {
+  node(item).fields.image = image;
+  node(item).fields.selectedImage = selectedImage;
+  setMisplaced(item, !isInOrder(item));
+  notify([&](TreeObserver& o) { o.changed(item); });
+}
+
+TreeItem CSortedTreeCtrl::root() const { return topLevel_.empty() ? kNoItem : topLevel_.front(); }
+
+TreeItem CSortedTreeCtrl::firstChild(TreeItem item) const {
+  const auto& list = node(item).children;
+  return list.empty() ? kNoItem : list.front();
+}
+
+TreeItem CSortedTreeCtrl::nextSibling(TreeItem item) const {
+  const auto& list = children(node(item).parent);
+  const std::size_t r = node(item).row + 1;
+  return r < list.size() ? list[r] : kNoItem;
+}
+
+TreeItem CSortedTreeCtrl::prevSibling(TreeItem item) const {
+  const std::size_t r = node(item).row;
+  return r > 0 ? children(node(item).parent)[r - 1] : kNoItem;
+}
+
+TreeItem CSortedTreeCtrl::prevVisible(TreeItem item) const {
+  TreeItem previous = prevSibling(item);
+  if (previous == kNoItem) return node(item).parent;
+  // The last visible item inside the previous sibling.
+  while (node(previous).expanded && !node(previous).children.empty())
+    previous = node(previous).children.back();
+  return previous;
+}
+
+TreeItem CSortedTreeCtrl::nextVisible(TreeItem item) const {
+  if (node(item).expanded && !node(item).children.empty()) return node(item).children.front();
+  for (TreeItem i = item; i != kNoItem; i = node(i).parent)
+    if (const TreeItem next = nextSibling(i); next != kNoItem) return next;
+  return kNoItem;
+}
+
+void CSortedTreeCtrl::select(TreeItem item) {
+  if (item != kNoItem && !exists(item)) return;
+  selected_ = item;
+  notify([&](TreeObserver& o) { o.selectionChanged(item); });
+}
+
+void CSortedTreeCtrl::setDropHighlight(TreeItem item) {
+  if (dropHighlight_ == item) return;
+  dropHighlight_ = item;
+  notify([&](TreeObserver& o) { o.dropHighlightChanged(item); });
+}
+
+void CSortedTreeCtrl::expand(TreeItem item, Expand how) {
+  if (!exists(item)) return;
+  const bool expanded = how == Expand::Expand;
+  if (node(item).expanded == expanded) return;
+  node(item).expanded = expanded;
+  notify([&](TreeObserver& o) { o.expansionChanged(item, expanded); });
+}
+
+void CSortedTreeCtrl::ensureVisible(TreeItem item) {
+  if (!exists(item)) return;
+  for (TreeItem a = node(item).parent; a != kNoItem; a = node(a).parent) expand(a, Expand::Expand);
+  notify([&](TreeObserver& o) { o.scrollIntoView(item); });
+}
+
+}  // namespace linkfold

@@ -1,0 +1,143 @@
+#pragma once
+// CSortedTreeCtrl: the tree control as a plain tree of items, with the sorted insertion the
+// library tree relies on. Children are kept in a vector in display order; while every child of
+// a parent is in sorted order, a sorted insertion is a binary search that finds the place the
+// linear walk would find.
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "view/TreeObserver.h"
+
+namespace linkfold {
+
+// Item images; the kind of an item is decided from its image alone.
+inline constexpr int kImageFolder = 0;
+inline constexpr int kImageBookmark = 1;
+inline constexpr int kImageLockedFolder = 2;
+inline constexpr int kImageBar = 3;
+
+struct TreeItemFields {
+  std::string label;
+  int image = kImageFolder;
+  int selectedImage = kImageFolder;
+  std::uint32_t state = 0;  // state-image index: the check box
+  std::uint32_t data = 0;   // the folder's or bookmark's index
+};
+
+struct InsertPosition {
+  enum class Kind { Sort, First, Last, After };
+  Kind kind = Kind::Sort;
+  TreeItem after = kNoItem;  // for Kind::After
+
+  static InsertPosition sorted() { return {}; }
+  static InsertPosition first() { return {Kind::First, kNoItem}; }
+  static InsertPosition last() { return {Kind::Last, kNoItem}; }
+  static InsertPosition afterItem(TreeItem item) { return {Kind::After, item}; }
+};
+
+// Labels take part in comparisons up to this many characters (the old 260-character buffer).
+inline constexpr std::size_t kCompareLabelChars = 259;
+
+class CSortedTreeCtrl {
+ public:
+  enum class Expand { Expand, Collapse };
+
+  void addObserver(TreeObserver* observer);
+  void removeObserver(TreeObserver* observer);
+
+  // Inserts under `parent` (kNoItem: the top level). Returns the new item, or kNoItem when the
+  // tree refuses the insertion (a parent that does not exist, or the item limit reached).
+  TreeItem InsertSorted(TreeItem parent, InsertPosition position, TreeItemFields fields);
+  TreeItem InsertSorted(TreeItem parent, TreeItemFields fields) {
+    return InsertSorted(parent, InsertPosition::sorted(), std::move(fields));
+  }
+  // Deletes the item and everything below it. A deleted selection moves to the next sibling,
+  // else the previous sibling, else the parent.
+  void deleteItem(TreeItem item);
+  void deleteAllItems();
+  // The most items the tree will hold; insertions beyond it are refused.
+  void setItemLimit(std::size_t limit) { itemLimit_ = limit; }
+  std::size_t itemCount() const { return liveCount_; }
+
+  bool exists(TreeItem item) const;
+  const std::string& label(TreeItem item) const { return node(item).fields.label; }
+  int image(TreeItem item) const { return node(item).fields.image; }
+  int selectedImage(TreeItem item) const { return node(item).fields.selectedImage; }
+  std::uint32_t state(TreeItem item) const { return node(item).fields.state; }
+  std::uint32_t data(TreeItem item) const { return node(item).fields.data; }
+  const TreeItemFields& fields(TreeItem item) const { return node(item).fields; }
+  bool isExpanded(TreeItem item) const { return node(item).expanded; }
+  void setLabel(TreeItem item, std::string label);
+  void setState(TreeItem item, std::uint32_t state);
+  void setData(TreeItem item, std::uint32_t data);
+  void setImages(TreeItem item, int image, int selectedImage);
+
+  // Navigation.
+  TreeItem root() const;  // the first item at the top level
+  TreeItem parent(TreeItem item) const { return node(item).parent; }
+  TreeItem firstChild(TreeItem item) const;
+  TreeItem nextSibling(TreeItem item) const;
+  TreeItem prevSibling(TreeItem item) const;
+  TreeItem prevVisible(TreeItem item) const;
+  TreeItem nextVisible(TreeItem item) const;
+  bool hasChildren(TreeItem item) const { return !node(item).children.empty(); }
+  // Children of `item` (kNoItem: the top level), in display order.
+  const std::vector<TreeItem>& children(TreeItem item) const;
+  std::size_t row(TreeItem item) const { return node(item).row; }
+
+  // The caret (the selected item) and the drop highlight.
+  TreeItem selected() const { return selected_; }
+  void select(TreeItem item);
+  TreeItem dropHighlight() const { return dropHighlight_; }
+  void setDropHighlight(TreeItem item);
+
+  void expand(TreeItem item, Expand how);
+  // Expands every ancestor and asks the display to scroll to the item.
+  void ensureVisible(TreeItem item);
+
+ private:
+  struct Node {
+    TreeItemFields fields;
+    TreeItem parent = kNoItem;
+    std::vector<TreeItem> children;
+    std::size_t row = 0;
+    bool expanded = false;
+    bool alive = false;
+    bool misplaced = false;         // out of sorted order among its siblings
+    std::size_t misplacedChildren = 0;
+  };
+
+  Node& node(TreeItem item) { return nodes_[item]; }
+  const Node& node(TreeItem item) const { return nodes_[item]; }
+  std::vector<TreeItem>& childrenOf(TreeItem parent);
+  std::size_t& misplacedCountOf(TreeItem parent);
+  std::size_t sortedPlace(TreeItem parent, const TreeItemFields& fields) const;
+  bool isInOrder(TreeItem item) const;
+  void setMisplaced(TreeItem item, bool misplaced);
+  void renumber(TreeItem parent, std::size_t from);
+  void release(TreeItem item);
+  TreeItem allocate();
+  template <class F>
+  void notify(F&& call) {
+    for (TreeObserver* o : observers_) call(*o);
+  }
+
+  std::vector<Node> nodes_ = std::vector<Node>(1);  // slot 0 is "no item"
+  std::vector<TreeItem> topLevel_;
+  std::size_t topMisplaced_ = 0;
+  std::vector<TreeItem> freeSlots_;
+  std::size_t liveCount_ = 0;
+  std::size_t itemLimit_ = std::numeric_limits<std::uint32_t>::max() - 1;
+  TreeItem selected_ = kNoItem;
+  TreeItem dropHighlight_ = kNoItem;
+  std::vector<TreeObserver*> observers_;
+};
+
+// Whether `a` sorts after `b` in a folder: folders before bookmarks, then labels compared
+// ignoring ASCII case, bytes as unsigned values, at most 259 characters.
+bool sortsAfter(const TreeItemFields& a, const TreeItemFields& b);
+
+}  // namespace linkfold
