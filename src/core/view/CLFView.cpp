@@ -1,0 +1,101 @@
+#include "view/CLFView.h"
+
+#include <algorithm>
+
+#include "library/CLFDoc.h"
+#include "platform/Text.h"
+#include "platform/UiPort.h"
+
+namespace linkfold {
+
+CLFView::CLFView(CLFDoc& doc, UiPort& ui, SettingsStore& settings)
+    : doc_(doc), ui_(ui), settings_(settings), options_(ViewOptions::read(settings)) {
+  tree_.addObserver(this);
+}
+
+CLFView::~CLFView() {
+  tree_.removeObserver(this);
+  options_.writeFlags(settings_);
+}
+
+bool CLFView::IsFolderItem(TreeItem item) const {
+  const int image = tree_.image(item);
+  return image == kImageFolder || image == kImageLockedFolder;
+}
+
+bool CLFView::IsBookmarkItem(TreeItem item) const { return tree_.image(item) == kImageBookmark; }
+
+bool CLFView::IsLockedItem(TreeItem item) const { return tree_.image(item) > kImageBookmark; }
+
+namespace {
+
+// Sub-folders (ascending index) and bookmarks (table order) of every folder, gathered in one
+// pass each, so that filling does not scan the tables once per folder.
+struct FolderContents {
+  std::vector<std::vector<std::uint32_t>> subFolders;
+  std::vector<std::vector<std::uint32_t>> bookmarks;
+
+  explicit FolderContents(const CLFDoc& doc)
+      : subFolders(doc.folderCount()), bookmarks(doc.folderCount()) {
+    for (std::uint32_t i = 1; i < doc.folderCount(); ++i) {
+      const std::uint32_t parent = doc.folder(i).parent;
+      if (parent < subFolders.size() && parent != i) subFolders[parent].push_back(i);
+    }
+    for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i) {
+      const std::uint32_t folder = doc.bookmark(i).folder;
+      if (folder < bookmarks.size()) bookmarks[folder].push_back(i);
+    }
+  }
+};
+
+TreeItemFields folderFields(const CLFDoc& doc, std::uint32_t index) {
+  const FolderEntry& f = doc.folder(index);
+  const int image = f.locked ? kImageLockedFolder : kImageFolder;
+  return {CLFDoc::folderDisplayName(f.path), image, image, f.selection, index};
+}
+
+}  // namespace
+
+bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
+  if (doc_.folderCount() == 0 || folder >= doc_.folderCount()) return false;
+  const FolderContents contents(doc_);
+  // Depth first with an explicit stack: a deep library cannot exhaust the call stack. Sorted
+  // insertion decides every place, so the order of the walk does not change the tree.
+  std::vector<std::pair<std::uint32_t, TreeItem>> pending{{folder, parent}};
+  while (!pending.empty()) {
+    const auto [f, under] = pending.back();
+    pending.pop_back();
+    doc_.setFolderListed(f, true);
+    const TreeItem item = tree_.InsertSorted(under, folderFields(doc_, f));
+    if (item == kNoItem) return false;
+    for (std::uint32_t sub : contents.subFolders[f])
+      if (!doc_.folder(sub).listed) pending.emplace_back(sub, item);
+
+    // Bookmarks with equal labels keep table order; inserting them already sorted makes every
+    // insertion an append.
+    std::vector<std::uint32_t> marks = contents.bookmarks[f];
+    std::stable_sort(marks.begin(), marks.end(), [&](std::uint32_t a, std::uint32_t b) {
+      return compareNoCase(utf8Prefix(doc_.bookmark(a).name, kCompareLabelChars),
+                           utf8Prefix(doc_.bookmark(b).name, kCompareLabelChars)) < 0;
+    });
+    for (std::uint32_t b : marks) {
+      const TreeItem added = tree_.InsertSorted(
+          item, {doc_.bookmark(b).name, kImageBookmark, kImageBookmark, 0, b});
+      if (added == kNoItem) return false;
+    }
+  }
+  return true;
+}
+
+void CLFView::OnUpdate() {
+  WaitCursor wait(ui_);
+  tree_.deleteAllItems();
+  doc_.clearListedMarks();
+  FillTree(0, kNoItem);
+  const TreeItem root = tree_.root();
+  if (root == kNoItem) return;
+  tree_.select(root);
+  tree_.expand(root, CSortedTreeCtrl::Expand::Expand);
+}
+
+}  // namespace linkfold

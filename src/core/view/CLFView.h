@@ -1,0 +1,133 @@
+#pragma once
+// CLFView: the library tree view's state and commands. It fills the tree from the library,
+// keeps the two in step item by item, carries the check boxes that select folders for export,
+// and holds the view's options and the drag state. The Qt widget that displays it only shows
+// the tree and forwards the user's clicks, keys and commands here.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "view/CSortedTreeCtrl.h"
+#include "view/CommandIds.h"
+#include "view/ViewOptions.h"
+
+namespace linkfold {
+
+class CLFDoc;
+class UiPort;
+class SettingsStore;
+
+// Where a point falls relative to the tree, as the tree's hit test reports it.
+enum HitFlags : unsigned {
+  kHitNowhere = 0,
+  kHitOnIcon = 1u << 0,
+  kHitOnLabel = 1u << 1,
+  kHitOnStateIcon = 1u << 2,
+  kHitOnIndent = 1u << 3,
+  kHitOnButton = 1u << 4,
+  kHitOnRight = 1u << 5,  // right of the label, on the item's row
+  kHitAbove = 1u << 6,    // outside the tree
+  kHitBelow = 1u << 7,
+  kHitToLeft = 1u << 8,
+  kHitToRight = 1u << 9,
+};
+
+struct HitTest {
+  TreeItem item = kNoItem;
+  unsigned flags = kHitNowhere;
+};
+
+// One step of automatic scrolling while dragging outside the tree.
+enum class ScrollStep { None, LineUp, LineDown, LineLeft, LineRight };
+
+class CLFView : public TreeObserver {
+ public:
+  // Reads the view's options from the settings (the window's creation).
+  CLFView(CLFDoc& doc, UiPort& ui, SettingsStore& settings);
+  // Writes the three option flags back (the view's destruction).
+  ~CLFView() override;
+  CLFView(const CLFView&) = delete;
+  CLFView& operator=(const CLFView&) = delete;
+
+  CSortedTreeCtrl& tree() { return tree_; }
+  const CSortedTreeCtrl& tree() const { return tree_; }
+  CLFDoc& document() const { return doc_; }
+  UiPort& ui() const { return ui_; }
+  ViewOptions& options() { return options_; }
+  const ViewOptions& options() const { return options_; }
+  // The item last reported selected; the root after every rebuild.
+  TreeItem currentItem() const { return current_; }
+
+  // ---- Filling and the kinds of items ----
+  bool FillTree(std::uint32_t folder, TreeItem parent);
+  // Rebuilds the whole tree from the library (the document's update).
+  void OnUpdate();
+  bool IsFolderItem(TreeItem item) const;
+  bool IsBookmarkItem(TreeItem item) const;
+  bool IsLockedItem(TreeItem item) const;
+
+  // ---- Check boxes ----
+  void SetFolderCheck(TreeItem item, bool selected);
+  void UpdateParentChecks(TreeItem item);
+  // A click: toggles the check box when the click is on the item's state icon.
+  void OnClick(const HitTest& hit);
+  // The Space key; returns the notification result (1: the key was used).
+  int OnSpaceKey();
+  // A double click: Properties on a bookmark hit on its icon, label or state icon.
+  void OnDoubleClick(const HitTest& hit);
+  // A right click: selects the hit item and returns its context menu (empty: no menu).
+  std::vector<MenuEntry> OnRightClick(const HitTest& hit);
+
+  // ---- Renumbering after a removal from the library ----
+  void RenumberBookmarkItems(TreeItem start, std::uint32_t removed);
+  void RenumberFolderItems(TreeItem start, std::uint32_t removed);
+
+  // ---- Editing commands ----
+  CommandState OnUpdateRename() const;
+  void OnRename();
+  CommandState OnUpdateDelete() const;
+  void OnDelete();
+  void OnNewFolder();
+  CommandState OnUpdateProperties() const;
+  void OnProperties();
+  void OnExpandAll();
+  void OnCollapseAll();
+  // Re-sorting (destination = the item's own parent) and, through the drop forms, real moves.
+  void MoveBookmarkItem(TreeItem bookmark, TreeItem destination);
+  void MoveFolderItem(TreeItem folder, TreeItem destination);
+  TreeItem CopySubtree(TreeItem item, TreeItem newParent);
+
+  // ---- Drag and drop ----
+  void OnBeginDrag(TreeItem item);
+  bool isDragging() const { return dragging_; }
+  TreeItem draggedItem() const { return dragged_; }
+  // Pointer movement while dragging: highlights the hit item, or says which way to scroll.
+  ScrollStep OnDragMove(const HitTest& hit);
+  // The pause between two scroll steps, in milliseconds (0: none).
+  int autoScrollPause() const;
+  void OnDrop(const HitTest& hit);
+  void OnCancelDrag();
+
+  // ---- TreeObserver: follows the tree's selection ----
+  void selectionChanged(TreeItem item) override { current_ = item; }
+
+ private:
+  void toggleCheck(TreeItem item);
+  TreeItem itemToSelectAfterMove(TreeItem bookmark) const;
+  void dropBookmark(TreeItem bookmark, TreeItem target);
+  void dropFolder(TreeItem folder, TreeItem target);
+  void endDrag();
+
+  CLFDoc& doc_;
+  UiPort& ui_;
+  SettingsStore& settings_;
+  CSortedTreeCtrl tree_;
+  ViewOptions options_;
+  TreeItem current_ = kNoItem;
+  bool dragging_ = false;
+  TreeItem dragged_ = kNoItem;
+  TreeItem dropTarget_ = kNoItem;
+};
+
+}  // namespace linkfold
