@@ -7,6 +7,9 @@
 namespace linkfold::cli {
 
 int runDump(CLFDoc& doc, std::ostream& out);
+int runTree(CLFDoc& doc, std::ostream& out);
+int runFind(CLFDoc& doc, const CommandLine& line, std::ostream& out);
+int runWeed(CLFDoc& doc, std::ostream& out);
 
 int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
   if (line.command == "help") {
@@ -21,6 +24,9 @@ int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
   const bool loaded = doc.OnOpenDocument(line.library);
   doc.setExclusiveOpen(false);
   if (line.command == "dump") runDump(doc, out);
+  if (line.command == "tree") runTree(doc, out);
+  if (line.command == "find") runFind(doc, line, out);
+  if (line.command == "weed") runWeed(doc, out);
   return loaded ? kExitOk : kExitLoadFailed;
 }
 

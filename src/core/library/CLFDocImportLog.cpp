@@ -1,5 +1,7 @@
 // The import log and the status window of a running import.
 
+#include <new>
+
 #include "library/CLFDoc.h"
 #include "library/CStatDlg.h"
 #include "library/ImportLog.h"
@@ -12,6 +14,7 @@ namespace linkfold {
 bool CLFDoc::createLog() {
   const std::string header =
       "Linkfold import log created " + formatShortDateTime(clock_()) + "\n\n";
+  log_.reset();  // an earlier log still open would hold the file's lock
   log_ = ImportLog::create(logPath_);
   if (!log_) return false;
   adjustment_ = false;
@@ -23,27 +26,43 @@ void CLFDoc::logLine(std::string_view text) {
   if (log_) log_->write(text);
 }
 
+// The entries are written in pieces, so that logging needs no memory of its own.
 void CLFDoc::logNonFatal(std::string_view line, std::string_view reason) {
-  logLine("HTML Error in:\n" + std::string(line) + "\n" + std::string(reason) +
-          ". The line was skipped\n");
+  logLine("HTML Error in:\n");
+  logLine(line);
+  logLine("\n");
+  logLine(reason);
+  logLine(". The line was skipped\n");
   adjustment_ = true;
 }
 
 void CLFDoc::logFatal(std::string_view message) {
-  logLine("Critical error:\n" + std::string(message) + "\nProcessing aborted\n");
+  logLine("Critical error:\n");
+  logLine(message);
+  logLine("\nProcessing aborted\n");
   adjustment_ = true;
 }
 
-void CLFDoc::closeLog() { log_.reset(); }
+void CLFDoc::closeLog() {
+  log_.reset();
+}
 
 void CLFDoc::openStatusWindow() {
-  status_ = std::make_unique<CStatDlg>(ui_);
+  try {
+    status_ = std::make_unique<CStatDlg>(ui_);
+  } catch (const std::bad_alloc&) {
+    return;  // the window only shows texts; the import goes on without it
+  }
   status_->center();
 }
 
-void CLFDoc::closeStatusWindow() { status_.reset(); }
+void CLFDoc::closeStatusWindow() {
+  status_.reset();
+}
 
-bool CLFDoc::canViewImportLog() const { return fileIsReadable(logPath_); }
+bool CLFDoc::canViewImportLog() const {
+  return fileIsReadable(logPath_);
+}
 
 void CLFDoc::OnViewImportLog() {
   if (ui_.openWithDesktop(logPath_)) return;

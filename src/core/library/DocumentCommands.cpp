@@ -1,0 +1,110 @@
+#include "library/DocumentCommands.h"
+
+#include "library/CLFDoc.h"
+#include "platform/Files.h"
+#include "platform/UiPort.h"
+
+namespace linkfold {
+
+namespace {
+
+const FileFilter kLibraryFilter{"Bookmark Libraries (*.bml)", "*.bml"};
+constexpr const char* kLibraryExtension = ".bml";
+
+}  // namespace
+
+DocumentCommands::DocumentCommands(CLFDoc& doc, std::function<void()> onDocumentChanged)
+    : doc_(doc),
+      ui_(doc.ui()),
+      onDocumentChanged_(std::move(onDocumentChanged)),
+      writeFile_(writeFileSafely) {}
+
+void DocumentCommands::documentChanged() {
+  if (onDocumentChanged_) onDocumentChanged_();
+}
+
+bool DocumentCommands::fileNew() {
+  if (!saveModified()) return false;
+  const bool created = doc_.OnNewDocument();
+  documentChanged();
+  return created;
+}
+
+bool DocumentCommands::fileOpen() {
+  const FileDialogRequest request{
+      "Open", {kLibraryFilter, {"All Files (*.*)", "*.*"}}, kLibraryExtension, {}};
+  const auto path = ui_.chooseFileToOpen(request);
+  return path && openDocumentFile(*path);
+}
+
+bool DocumentCommands::fileOpenExclusive() {
+  const Message question{
+      "Opening a library this way could cause you to\nlose some or all of your exising "
+      "bookmarks.\n\nAre you sure you want to continue?",
+      MessageIcon::Question, MessageButtons::YesNo, "Warning!"};
+  if (ui_.showMessage(question) != Answer::Yes) return false;
+  doc_.setExclusiveOpen(true);
+  const bool opened = fileOpen();
+  doc_.setExclusiveOpen(false);
+  return opened;
+}
+
+bool DocumentCommands::openDocumentFile(const std::string& path) {
+  if (!saveModified()) return false;
+  const bool wasModified = doc_.isModified();
+  doc_.setModifiedFlag(false);
+  const bool opened = doc_.OnOpenDocument(path);
+  if (opened) {
+    doc_.setPathName(path);
+  } else if (doc_.isModified()) {
+    // What the failed open left behind was changed further (by the import): start afresh.
+    doc_.OnNewDocument();
+  } else {
+    // The contents stay as they are under the previous name.
+    doc_.setModifiedFlag(wasModified);
+  }
+  documentChanged();
+  return opened;
+}
+
+bool DocumentCommands::canSave() const { return doc_.canSave(); }
+
+bool DocumentCommands::fileSave() { return canSave() && doSave(doc_.pathName()); }
+
+bool DocumentCommands::fileSaveAs() { return canSave() && doSave({}); }
+
+bool DocumentCommands::saveModified() {
+  if (!doc_.isModified()) return true;
+  const Message question{"Save changes to " + doc_.title() + "?", MessageIcon::Exclamation,
+                         MessageButtons::YesNoCancel};
+  switch (ui_.showMessage(question)) {
+    case Answer::Yes: return doSave(doc_.pathName());
+    case Answer::No: return true;
+    default: return false;
+  }
+}
+
+std::string DocumentCommands::proposedSaveName() const {
+  if (!doc_.pathName().empty()) return doc_.pathName();
+  const std::string& title = doc_.title();
+  return title.substr(0, title.find_first_of(":/\\")) + kLibraryExtension;
+}
+
+bool DocumentCommands::doSave(const std::string& path) {
+  std::string target = path;
+  if (target.empty()) {
+    const auto chosen =
+        ui_.chooseFileToSave({"Save As", {kLibraryFilter}, kLibraryExtension, proposedSaveName()});
+    if (!chosen) return false;
+    target = *chosen;
+  }
+  if (!writeFile_(target, [this](std::ostream& out) { doc_.Serialize(out); })) {
+    ui_.showMessage({"Failed to save document.", MessageIcon::Exclamation});
+    return false;
+  }
+  doc_.setModifiedFlag(false);
+  doc_.setPathName(target);
+  return true;
+}
+
+}  // namespace linkfold

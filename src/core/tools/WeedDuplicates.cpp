@@ -1,0 +1,98 @@
+#include "tools/WeedDuplicates.h"
+
+#include <new>
+#include <string>
+
+#include "library/CLFDoc.h"
+#include "library/CStatDlg.h"
+#include "tools/WeedDialog.h"
+#include "view/CLFView.h"
+
+namespace linkfold {
+
+namespace {
+
+constexpr const char* kNoMemory = "Insufficient free memory to perform this operation.";
+constexpr const char* kNoDuplicates = "No duplicate URLs found.";
+constexpr const char* kAllKept = "All duplicate items were selected,\nso none will be removed.";
+constexpr const char* kCancelled = "Operation cancelled!";
+
+std::string removalQuestion(std::uint32_t count) {
+  return std::to_string(count) + " bookmarks will be removed.\n\nProceed?";
+}
+
+}  // namespace
+
+CommandState OnUpdateWeedDuplicates(const CLFView& view) {
+  CommandState state;
+  state.enabled = view.document().bookmarkCount() >= 2;
+  return state;
+}
+
+void OnWeedDuplicates(CLFView& view) {
+  if (!OnUpdateWeedDuplicates(view).enabled) return;
+  if (WeedDuplicates(view)) view.OnUpdate();
+}
+
+namespace {
+
+// Every step that allocates (the working list, the groups, the dialog's rows) comes before the
+// first removal, so running out of memory leaves the library as it was.
+bool weed(CLFView& view, CStatDlg& status) {
+  CLFDoc& doc = view.document();
+  UiPort& ui = view.ui();
+  DuplicateSearch search(doc.bookmarkCount());
+  status.center();
+  status.setText("Building working URL list...");
+  search.buildList(doc);
+  status.setText("Sorting...");
+  search.sortList();
+  status.setText("Searching...");
+  search.findGroups();
+  status.hide();
+  if (search.groups.empty()) {
+    ui.inform(kNoDuplicates);
+    return false;
+  }
+
+  WeedDialog dialog(doc, search.list, search.groups, doc.settings());
+  if (!ui.runDialog(dialog)) {
+    dialog.reject();
+    return false;
+  }
+  if (dialog.removeCount() == 0) {
+    ui.inform(kAllKept);
+    return false;
+  }
+  if (!ui.askYesNo(removalQuestion(dialog.removeCount()))) {
+    ui.inform(kCancelled);
+    return false;
+  }
+  status.setText("Removing marked items...");
+  removeMarkedBookmarks(doc, search.list);
+  return true;
+}
+
+}  // namespace
+
+bool WeedDuplicates(CLFView& view) {
+  CStatDlg status(view.ui());  // destroyed on every way out
+  try {
+    return weed(view, status);
+  } catch (const std::bad_alloc&) {
+    view.ui().showMessage({kNoMemory, MessageIcon::Exclamation});
+    return false;
+  }
+}
+
+void removeMarkedBookmarks(CLFDoc& doc, std::span<UrlEntry> sorted) {
+  for (std::size_t i = 0; i < sorted.size(); ++i) {
+    if (sorted[i].removalMark != 1) continue;
+    const std::uint32_t removed = sorted[i].bookmark;
+    doc.removeBookmark(removed);
+    for (std::size_t later = i + 1; later < sorted.size(); ++later)
+      if (sorted[later].bookmark > removed) --sorted[later].bookmark;
+  }
+}
+
+}  // namespace linkfold

@@ -1,0 +1,69 @@
+#pragma once
+// What must hold for any library the loader produced, however damaged its file: shared by the
+// fuzz target and the mutation test. Each check returns an empty text when all is well, else
+// the first problem found.
+
+#include <sstream>
+#include <string>
+
+#include "library/CLFDoc.h"
+
+namespace linkfold::test {
+
+inline bool wellFormedLoadedPath(const std::string& path) {
+  if (path == kRootPath) return true;
+  if (path.empty() || path.back() != '\\') return false;
+  std::size_t start = 0;
+  while (start < path.size()) {
+    const std::size_t end = path.find('\\', start);
+    const std::string component = path.substr(start, end - start);
+    if (component.empty() || component == "." || component == ".." ||
+        component.find('/') != std::string::npos || component.find('\0') != std::string::npos)
+      return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+inline std::string loadedLibraryProblems(const CLFDoc& doc) {
+  const std::uint32_t folders = doc.folderCount();
+  if (folders == 0) return doc.bookmarkCount() == 0 ? "" : "bookmarks without folders";
+  if (doc.folder(0).path != kRootPath || !doc.folder(0).locked) return "index 0 is not the root";
+  for (std::uint32_t i = 0; i < folders; ++i) {
+    const FolderEntry& f = doc.folder(i);
+    if (!wellFormedLoadedPath(f.path)) return "malformed path at " + std::to_string(i);
+    if (f.parent >= folders) return "parent out of range at " + std::to_string(i);
+    if (i > 0 && f.locked) return "a folder other than the root is locked";
+    if (f.selection != kSelected) return "a loaded folder is not selected";
+  }
+  for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i)
+    if (doc.bookmark(i).folder >= folders) return "folder index out of range at " + std::to_string(i);
+  return "";
+}
+
+// Saving what was loaded and loading it again gives the same tables, without complaint.
+inline std::string roundTripProblems(const CLFDoc& loaded, CLFDoc& fresh) {
+  std::ostringstream saved;
+  loaded.Serialize(saved);
+  fresh.Serialize(saved.str());
+  if (fresh.loadFailed()) return "the saved library does not load cleanly";
+  if (fresh.folderCount() != loaded.folderCount()) return "folder count changed";
+  for (std::uint32_t i = 0; i < loaded.folderCount(); ++i) {
+    const FolderEntry& a = loaded.folder(i);
+    const FolderEntry& b = fresh.folder(i);
+    if (a.path != b.path || a.parent != b.parent || a.locked != b.locked)
+      return "folder " + std::to_string(i) + " changed";
+  }
+  if (fresh.bookmarkCount() != loaded.bookmarkCount()) return "bookmark count changed";
+  for (std::uint32_t i = 0; i < loaded.bookmarkCount(); ++i) {
+    const BookmarkRecord& a = loaded.bookmark(i);
+    const BookmarkRecord& b = fresh.bookmark(i);
+    if (a.folder != b.folder || a.name != b.name || a.url != b.url ||
+        a.description != b.description || a.addDate != b.addDate ||
+        a.modifiedDate != b.modifiedDate || a.visitDate != b.visitDate)
+      return "bookmark " + std::to_string(i) + " changed";
+  }
+  return "";
+}
+
+}  // namespace linkfold::test
