@@ -5,9 +5,7 @@
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -49,13 +47,6 @@ Library* libraryFor(benchmark::State& state) {
   return current.get();
 }
 
-double residentMegabytes() {
-  long pages = 0, resident = 0;
-  std::ifstream statm("/proc/self/statm");
-  statm >> pages >> resident;
-  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
-}
-
 double peakMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -68,14 +59,12 @@ void BM_FillTree(benchmark::State& state) {
     state.SkipWithError("the library could not be generated");
     return;
   }
-  const double before = residentMegabytes();
   std::optional<CLFView> view(std::in_place, library->doc, library->ui, library->settings);
   for (auto _ : state) view->OnUpdate();
   const std::size_t expected = library->doc.folderCount() + library->doc.bookmarkCount();
   if (view->tree().itemCount() != expected || library->ui.messages != 0)
     state.SkipWithError("the tree does not hold every item");
   state.counters["items"] = static_cast<double>(view->tree().itemCount());
-  state.counters["tree_MB"] = residentMegabytes() - before;
   state.counters["peak_MB"] = peakMegabytes();
 }
 

@@ -23,9 +23,13 @@ bool CLFView::IsFolderItem(TreeItem item) const {
   return image == kImageFolder || image == kImageLockedFolder;
 }
 
-bool CLFView::IsBookmarkItem(TreeItem item) const { return tree_.image(item) == kImageBookmark; }
+bool CLFView::IsBookmarkItem(TreeItem item) const {
+  return tree_.image(item) == kImageBookmark;
+}
 
-bool CLFView::IsLockedItem(TreeItem item) const { return tree_.image(item) > kImageBookmark; }
+bool CLFView::IsLockedItem(TreeItem item) const {
+  return tree_.image(item) > kImageBookmark;
+}
 
 namespace {
 
@@ -73,14 +77,19 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
 
     // Bookmarks with equal labels keep table order; inserting them already sorted makes every
     // insertion an append.
-    std::vector<std::uint32_t> marks = contents.bookmarks[f];
-    std::stable_sort(marks.begin(), marks.end(), [&](std::uint32_t a, std::uint32_t b) {
-      return compareNoCase(utf8Prefix(doc_.bookmark(a).name, kCompareLabelChars),
-                           utf8Prefix(doc_.bookmark(b).name, kCompareLabelChars)) < 0;
-    });
-    for (std::uint32_t b : marks) {
-      const TreeItem added = tree_.InsertSorted(
-          item, {doc_.bookmark(b).name, kImageBookmark, kImageBookmark, 0, b});
+    std::vector<std::pair<std::string_view, std::uint32_t>> marks;
+    marks.reserve(contents.bookmarks[f].size());
+    for (std::uint32_t b : contents.bookmarks[f])
+      marks.emplace_back(comparedLabel(doc_.bookmark(b).name), b);
+    const auto byLabel = [](const auto& a, const auto& b) {
+      return compareNoCase(a.first, b.first) < 0;
+    };
+    if (!std::is_sorted(marks.begin(), marks.end(), byLabel))
+      std::stable_sort(marks.begin(), marks.end(), byLabel);
+    for (const auto& mark : marks) {
+      const std::uint32_t b = mark.second;
+      const TreeItem added =
+          tree_.InsertSorted(item, {doc_.bookmark(b).name, kImageBookmark, kImageBookmark, 0, b});
       if (added == kNoItem) return false;
     }
   }
@@ -89,6 +98,9 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
 
 void CLFView::OnUpdate() {
   WaitCursor wait(ui_);
+  // A drag cannot outlive the items it refers to.
+  dragging_ = false;
+  dragged_ = dropTarget_ = kNoItem;
   tree_.deleteAllItems();
   doc_.clearListedMarks();
   FillTree(0, kNoItem);

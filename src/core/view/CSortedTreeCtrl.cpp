@@ -6,25 +6,29 @@
 
 namespace linkfold {
 
-namespace {
-
-std::string_view comparedPart(const std::string& label) {
+std::string_view comparedLabel(const std::string& label) {
   // Cheap path: a label of at most 259 bytes has at most 259 characters.
   if (label.size() <= kCompareLabelChars) return label;
   return utf8Prefix(label, kCompareLabelChars);
 }
 
-bool isBookmarkImage(int image) { return image == kImageBookmark; }
+namespace {
+
+bool isBookmarkImage(int image) {
+  return image == kImageBookmark;
+}
 
 }  // namespace
 
 bool sortsAfter(const TreeItemFields& a, const TreeItemFields& b) {
   const bool aBookmark = isBookmarkImage(a.image), bBookmark = isBookmarkImage(b.image);
   if (aBookmark != bBookmark) return aBookmark;
-  return compareNoCase(comparedPart(a.label), comparedPart(b.label)) > 0;
+  return compareNoCase(comparedLabel(a.label), comparedLabel(b.label)) > 0;
 }
 
-void CSortedTreeCtrl::addObserver(TreeObserver* observer) { observers_.push_back(observer); }
+void CSortedTreeCtrl::addObserver(TreeObserver* observer) {
+  observers_.push_back(observer);
+}
 
 void CSortedTreeCtrl::removeObserver(TreeObserver* observer) {
   observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
@@ -52,11 +56,12 @@ std::size_t CSortedTreeCtrl::sortedPlace(TreeItem parent, const TreeItemFields& 
   const auto stopsHere = [&](TreeItem child) { return sortsAfter(node(child).fields, fields); };
   if (misplaced > 0) {
     // Out-of-order children: walk them the slow way, as the first item that sorts after.
-    return static_cast<std::size_t>(std::find_if(list.begin(), list.end(), stopsHere) - list.begin());
+    return static_cast<std::size_t>(std::find_if(list.begin(), list.end(), stopsHere) -
+                                    list.begin());
   }
-  return static_cast<std::size_t>(std::partition_point(list.begin(), list.end(),
-                                                       [&](TreeItem c) { return !stopsHere(c); }) -
-                                  list.begin());
+  return static_cast<std::size_t>(
+      std::partition_point(list.begin(), list.end(), [&](TreeItem c) { return !stopsHere(c); }) -
+      list.begin());
 }
 
 TreeItem CSortedTreeCtrl::allocate() {
@@ -79,8 +84,12 @@ TreeItem CSortedTreeCtrl::InsertSorted(TreeItem parent, InsertPosition position,
       // The only top-level item is the root: it goes first without a search.
       place = parent == kNoItem ? 0 : sortedPlace(parent, fields);
       break;
-    case InsertPosition::Kind::First: place = 0; break;
-    case InsertPosition::Kind::Last: place = list.size(); break;
+    case InsertPosition::Kind::First:
+      place = 0;
+      break;
+    case InsertPosition::Kind::Last:
+      place = list.size();
+      break;
     case InsertPosition::Kind::After: {
       const auto it = std::find(list.begin(), list.end(), position.after);
       place = it == list.end() ? list.size() : static_cast<std::size_t>(it - list.begin()) + 1;
@@ -209,7 +218,9 @@ void CSortedTreeCtrl::setImages(TreeItem item, int image, int selectedImage) {
   notify([&](TreeObserver& o) { o.changed(item); });
 }
 
-TreeItem CSortedTreeCtrl::root() const { return topLevel_.empty() ? kNoItem : topLevel_.front(); }
+TreeItem CSortedTreeCtrl::root() const {
+  return topLevel_.empty() ? kNoItem : topLevel_.front();
+}
 
 TreeItem CSortedTreeCtrl::firstChild(TreeItem item) const {
   const auto& list = node(item).children;

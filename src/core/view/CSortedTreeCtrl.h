@@ -106,7 +106,7 @@ class CSortedTreeCtrl {
     std::size_t row = 0;
     bool expanded = false;
     bool alive = false;
-    bool misplaced = false;         // out of sorted order among its siblings
+    bool misplaced = false;  // out of sorted order among its siblings
     std::size_t misplacedChildren = 0;
   };
 
@@ -135,6 +135,9 @@ class CSortedTreeCtrl {
   TreeItem dropHighlight_ = kNoItem;
   std::vector<TreeObserver*> observers_;
 };
+
+// The part of a label that takes part in comparisons.
+std::string_view comparedLabel(const std::string& label);
 
 // Whether `a` sorts after `b` in a folder: folders before bookmarks, then labels compared
 // ignoring ASCII case, bytes as unsigned values, at most 259 characters.

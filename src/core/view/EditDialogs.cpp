@@ -30,7 +30,7 @@ bool CPropertiesDlg::acceptOk(UiPort& ui) {
   url.clear();
   if (urlUndo) {
     url = *urlUndo;
-    urlUndo.reset();
+    urlUndo.reset();  // used up; the window tells anew with the next OK
   }
   return false;
 }

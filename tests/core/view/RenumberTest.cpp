@@ -96,12 +96,5 @@ TEST_F(Renumbering, TheFolderWalkCoversTheStartItemAndItsFollowingSiblings) {
             (std::vector<std::uint32_t>{2, 3, 5}));
 }
 
-TEST_F(Renumbering, IndexesBelowTheRemovedOneStay) {
-  view.RenumberFolderItems(view.tree().root(), 4);
-  EXPECT_EQ(dataOf({"Root Folder", "Root Folder/A", "Root Folder/Gone", "Root Folder/B",
-                    "Root Folder/B/Deep", "Root Folder/C"}),
-            (std::vector<std::uint32_t>{0, 1, 2, 3, 3, 4}));
-}
-
 }  // namespace
 }  // namespace linkfold::test

@@ -1,0 +1,80 @@
+#!/bin/bash
+# linkfold-cli dump: exact JSON, messages and exit status for small libraries built byte by byte.
+set -u
+export LC_ALL=C  # lengths below count bytes
+cli="$1"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+
+byte() { printf "\\x$(printf %02x $(($1 & 255)))"; }
+u32() { byte "$1"; byte $(($1 >> 8)); byte $(($1 >> 16)); byte $(($1 >> 24)); }
+str() { byte ${#1}; printf '%s' "$1"; }
+# name, url, description, folder, add, modified, visit
+record() { str "$1"; str "$2"; str "$3"; u32 "$4"; u32 "$5"; u32 "$6"; u32 "$7"; }
+
+fail() {
+  echo "FAIL $1"
+  failures=$((failures + 1))
+}
+
+# name, file, expected status, expected stdout file, expected stderr file
+run() {
+  "$cli" dump "$2" > "$dir/out" 2> "$dir/err"
+  local status=$?
+  [ "$status" = "$3" ] || fail "$1: status $status, wanted $3"
+  cmp -s "$dir/out" "$4" || { fail "$1: output"; diff "$dir/out" "$4"; }
+  cmp -s "$dir/err" "$5" || { fail "$1: messages"; diff "$dir/err" "$5"; }
+}
+
+{
+  u32 3; str '\'; str 'News\Daily\'; str 'News\'
+  u32 3
+  record $'Caf\xc3\xa9 "x"' http://c/ $'line1\nline2\ttab' 1 1000000000 2 4294967295
+  record $'\xe9t\xe9' $'http://e/\x01\x1f' '' 0 0 0 0
+  record 'back\slash' http://b/ d 2 0 0 0
+} > "$dir/good.bml"
+
+printf '%s\n' '{"folders":[{"path":"\\","parent":0,"locked":true},{"path":"News\\Daily\\","parent":2,"locked":false},{"path":"News\\","parent":0,"locked":false}],"bookmarks":[{"folder":1,"name":"Caf'$'\xc3\xa9'' \"x\"","url":"http://c/","description":"line1\nline2\ttab","add":1000000000,"modified":2,"visit":4294967295},{"folder":0,"name":"\udce9t\udce9","url":"http://e/\u0001\u001f","description":null,"add":0,"modified":0,"visit":0},{"folder":2,"name":"back\\slash","url":"http://b/","description":"d","add":0,"modified":0,"visit":0}]}' > "$dir/good.json"
+: > "$dir/none"
+run good "$dir/good.bml" 0 "$dir/good.json" "$dir/none"
+
+# Any JSON reader gets the texts back, and surrogateescape gets back the exact bytes.
+python3 -c '
+import json, sys
+doc = json.load(open(sys.argv[1], encoding="utf-8"))
+b = doc["bookmarks"]
+assert b[0]["name"] == "Caf\u00e9 \"x\"", b[0]["name"]
+assert b[0]["description"] == "line1\nline2\ttab"
+assert b[1]["name"].encode("utf-8", "surrogateescape") == b"\xe9t\xe9"
+assert b[1]["description"] is None
+assert [f["path"] for f in doc["folders"]] == ["\\", "News\\Daily\\", "News\\"]
+' "$dir/good.json" || fail "good: python3 reading"
+
+# Cut off inside the second record: the folders and the first record are still printed.
+head -c $(($(stat -c %s "$dir/good.bml") - 60)) "$dir/good.bml" > "$dir/cut.bml"
+printf '%s\n' '{"folders":[{"path":"\\","parent":0,"locked":true},{"path":"News\\Daily\\","parent":2,"locked":false},{"path":"News\\","parent":0,"locked":false}],"bookmarks":[{"folder":1,"name":"Caf'$'\xc3\xa9'' \"x\"","url":"http://c/","description":"line1\nline2\ttab","add":1000000000,"modified":2,"visit":4294967295}]}' > "$dir/cut.json"
+printf '[information] Error reading %s\nThe file is either not a Bookmark Library,\nor it is damaged in some way.\n\n\n[information] Some data was read from the file, but may be invalid\n\nClick the "Help" button for more information.\n' "$dir/cut.bml" > "$dir/cut.err"
+run truncated "$dir/cut.bml" 2 "$dir/cut.json" "$dir/cut.err"
+
+# A path with a leading backslash: nothing is kept.
+{ u32 2; str '\'; str '\News\'; u32 0; } > "$dir/rejected.bml"
+printf '%s\n' '{"folders":[],"bookmarks":[]}' > "$dir/empty.json"
+printf '[information] Error reading %s\nThe file is either not a Bookmark Library,\nor it is damaged in some way.\n\n\n[information] No data was retrieved from the file.\n\nThe resulting document will contain only the bookmarks\nthat were imported from your browser(s).\n' "$dir/rejected.bml" > "$dir/rejected.err"
+run rejected "$dir/rejected.bml" 2 "$dir/empty.json" "$dir/rejected.err"
+
+printf '[exclamation] Failed to open document.\n' > "$dir/missing.err"
+run missing "$dir/missing.bml" 2 "$dir/empty.json" "$dir/missing.err"
+
+: > "$dir/zero.bml"
+run "zero bytes" "$dir/zero.bml" 0 "$dir/empty.json" "$dir/none"
+
+"$cli" dump > "$dir/out" 2> "$dir/err"
+status=$?
+[ "$status" = 1 ] || fail "usage: status $status, wanted 1"
+[ -s "$dir/out" ] && fail "usage: printed to standard output"
+head -n 1 "$dir/err" | grep -qx 'linkfold-cli: dump needs exactly one library file' ||
+  fail "usage: message $(head -n 1 "$dir/err")"
+
+[ "$failures" = 0 ] && echo "dump: all passed"
+exit $((failures > 0))
