@@ -49,8 +49,8 @@ Library* libraryFor(benchmark::State& state) {
   const std::pair key{state.range(0), state.range(1)};
   if (currentKey != key) {
     current.reset();
-    current = makeLibrary(static_cast<std::uint32_t>(key.first),
-                          static_cast<std::uint32_t>(key.second));
+    current =
+        makeLibrary(static_cast<std::uint32_t>(key.first), static_cast<std::uint32_t>(key.second));
     currentKey = key;
   }
   return current.get();
@@ -84,7 +84,8 @@ void BM_RemoveMarkedBookmarks(benchmark::State& state) {
     search.run(library->doc);
     removed = 0;
     for (const DuplicateGroup& g : search.groups)
-      for (std::uint32_t e = g.first + 1; e <= g.last; ++e, ++removed) search.list[e].removalMark = 1;
+      for (std::uint32_t e = g.first + 1; e <= g.last; ++e, ++removed)
+        search.list[e].removalMark = 1;
     state.ResumeTiming();
     removeMarkedBookmarks(library->doc, search.list);
   }

@@ -14,9 +14,12 @@ namespace {
 
 FindLookIn lookInOf(LookIn lookIn) {
   switch (lookIn) {
-    case LookIn::Name: return FindLookIn::NameOnly;
-    case LookIn::Url: return FindLookIn::UrlOnly;
-    case LookIn::Both: break;
+    case LookIn::Name:
+      return FindLookIn::NameOnly;
+    case LookIn::Url:
+      return FindLookIn::UrlOnly;
+    case LookIn::Both:
+      break;
   }
   return FindLookIn::NameAndUrl;
 }
@@ -27,8 +30,8 @@ int runFind(CLFDoc& doc, const CommandLine& line, std::ostream& out) {
   CLFView view(doc, doc.ui(), doc.settings());
   view.OnUpdate();
   Finder finder(view);
-  finder.setSettings({line.searchText, lookInOf(line.lookIn), line.ignoreCase,
-                      FindStartAt::RootFolder});
+  finder.setSettings(
+      {line.searchText, lookInOf(line.lookIn), line.ignoreCase, FindStartAt::RootFolder});
   const CSortedTreeCtrl& tree = view.tree();
   for (bool found = finder.FindFrom(tree.root()); found;
        found = finder.FindFrom(finder.NextTreeItem(tree.selected()))) {

@@ -37,7 +37,8 @@ inline std::string loadedLibraryProblems(const CLFDoc& doc) {
     if (f.selection != kSelected) return "a loaded folder is not selected";
   }
   for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i)
-    if (doc.bookmark(i).folder >= folders) return "folder index out of range at " + std::to_string(i);
+    if (doc.bookmark(i).folder >= folders)
+      return "folder index out of range at " + std::to_string(i);
   return "";
 }
 

@@ -2,8 +2,8 @@
 // that keep the library's rules, and save into a file that loads back to the same tables.
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "LibraryInvariants.h"

@@ -99,7 +99,9 @@ void appendUtf8(std::string& out, std::uint32_t code) {
 
 }  // namespace
 
-void writeU32(std::ostream& out, std::uint32_t value) { writeLittleEndian(out, value, 4); }
+void writeU32(std::ostream& out, std::uint32_t value) {
+  writeLittleEndian(out, value, 4);
+}
 
 void writeArchiveString(std::ostream& out, std::string_view text) {
   const std::uint64_t length = text.size();

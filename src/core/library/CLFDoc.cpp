@@ -62,6 +62,13 @@ bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index)
   return appendFolder(path, locked, index);
 }
 
+std::size_t CLFDoc::pathBytesToAdd(std::string_view path) const {
+  std::size_t bytes = 0;
+  for (std::optional<std::string_view> p = path; p && !folderIndex_.find(*p); p = parentPath(*p))
+    bytes += p->size();
+  return bytes;
+}
+
 bool CLFDoc::appendFolder(std::string_view path, bool locked, std::uint32_t* index) {
   // The folder is appended first, then each missing ancestor after it, nearest first; each
   // entry's parent is the one appended after it, or the ancestor that already existed.
@@ -76,7 +83,6 @@ bool CLFDoc::appendFolder(std::string_view path, bool locked, std::uint32_t* ind
       }
       chain.push_back(*parent);
     }
-    folders_.reserve(folders_.size() + chain.size());
     for (std::size_t i = 0; i < chain.size(); ++i) {
       const auto self = static_cast<std::uint32_t>(folders_.size());
       const bool last = i + 1 == chain.size();

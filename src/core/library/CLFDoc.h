@@ -71,6 +71,8 @@ class CLFDoc {
   // Finds the folder (ignoring ASCII case) or creates it with every missing ancestor; ancestors
   // are appended after the folder. Fails, with the tables as they were, only for lack of memory.
   bool addFolder(std::string_view path, bool locked, std::uint32_t* index = nullptr);
+  // How many bytes of path text addFolder(path) would add: the path and every missing ancestor.
+  std::size_t pathBytesToAdd(std::string_view path) const;
   // Appends the bookmark unless the folder already holds one with the same name (ignoring ASCII
   // case) and the same URL, or the same URL with one trailing "/" more or less; then reports
   // that record's index instead and changes nothing. An empty description means none.

@@ -56,7 +56,8 @@ bool isWellFormedFolderPath(std::string_view path) {
 // can hold.
 class LibraryReader {
  public:
-  LibraryReader(CLFDoc& doc, std::string_view file) : doc_(doc), in_(file) {}
+  LibraryReader(CLFDoc& doc, std::string_view file)
+      : doc_(doc), in_(file), pathBudget_(file.size()) {}
 
   LoadStop run() {
     try {
@@ -84,6 +85,11 @@ class LibraryReader {
       // The first path must be the root: index 0 is the root everywhere else.
       if (i == 0 ? *path != kRootPath : !isWellFormedFolderPath(*path))
         return LoadStop::PathRejected;
+      // A saved library names every folder itself, so its paths never add up to more than the
+      // file; a deep path whose missing ancestors would is damage, not a library.
+      const std::size_t cost = doc_.pathBytesToAdd(*path);
+      if (cost > pathBudget_) return LoadStop::Damaged;
+      pathBudget_ -= cost;
       std::uint32_t index = 0;
       if (!doc_.addFolder(*path, i == 0, &index)) return LoadStop::AddFailed;
       folderMap_.push_back(index);
@@ -100,8 +106,8 @@ class LibraryReader {
       const auto url = name ? readArchiveString(in_) : std::nullopt;
       const auto description = url ? readArchiveString(in_) : std::nullopt;
       std::uint32_t folder = 0, added = 0, modified = 0, visited = 0;
-      if (!description || !in_.readU32(folder) || !in_.readU32(added) ||
-          !in_.readU32(modified) || !in_.readU32(visited))
+      if (!description || !in_.readU32(folder) || !in_.readU32(added) || !in_.readU32(modified) ||
+          !in_.readU32(visited))
         return LoadStop::Damaged;
       if (folder >= folderMap_.size()) return LoadStop::Damaged;
       if (!doc_.addBookmark(folderMap_[folder], *name, *url, *description, added, modified,
@@ -115,6 +121,7 @@ class LibraryReader {
   CLFDoc& doc_;
   ByteReader in_;
   std::vector<std::uint32_t> folderMap_;  // the file's folder positions to table indexes
+  std::size_t pathBudget_;                // bytes of folder paths the file can still account for
   bool dataRead_ = false;
 };
 

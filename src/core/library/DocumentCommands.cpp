@@ -67,20 +67,29 @@ bool DocumentCommands::openDocumentFile(const std::string& path) {
   return opened;
 }
 
-bool DocumentCommands::canSave() const { return doc_.canSave(); }
+bool DocumentCommands::canSave() const {
+  return doc_.canSave();
+}
 
-bool DocumentCommands::fileSave() { return canSave() && doSave(doc_.pathName()); }
+bool DocumentCommands::fileSave() {
+  return canSave() && doSave(doc_.pathName());
+}
 
-bool DocumentCommands::fileSaveAs() { return canSave() && doSave({}); }
+bool DocumentCommands::fileSaveAs() {
+  return canSave() && doSave({});
+}
 
 bool DocumentCommands::saveModified() {
   if (!doc_.isModified()) return true;
   const Message question{"Save changes to " + doc_.title() + "?", MessageIcon::Exclamation,
                          MessageButtons::YesNoCancel};
   switch (ui_.showMessage(question)) {
-    case Answer::Yes: return doSave(doc_.pathName());
-    case Answer::No: return true;
-    default: return false;
+    case Answer::Yes:
+      return doSave(doc_.pathName());
+    case Answer::No:
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -16,8 +16,8 @@ class UiPort;
 class DocumentCommands {
  public:
   // Writes a file through `write`; true only when everything reached the disk.
-  using FileWriter = std::function<bool(const std::string& path,
-                                        const std::function<void(std::ostream&)>& write)>;
+  using FileWriter =
+      std::function<bool(const std::string& path, const std::function<void(std::ostream&)>& write)>;
 
   explicit DocumentCommands(CLFDoc& doc, std::function<void()> onDocumentChanged = {});
 

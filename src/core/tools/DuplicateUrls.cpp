@@ -13,7 +13,8 @@ DuplicateSearch::DuplicateSearch(std::size_t bookmarkCount) {
 
 void DuplicateSearch::buildList(const CLFDoc& doc) {
   list.clear();
-  for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i) list.push_back({doc.bookmark(i).url, i, 0});
+  for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i)
+    list.push_back({doc.bookmark(i).url, i, 0});
 }
 
 void DuplicateSearch::sortList() {

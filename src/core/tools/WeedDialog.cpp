@@ -43,8 +43,7 @@ std::string WeedDialog::cellText(std::size_t row, int column) const {
 bool WeedDialog::toggle(std::size_t row) {
   WeedRow& r = rows_[row];
   if (r.isGroup()) return false;
-  r.state = r.state == WeedRow::kUncheckedState ? WeedRow::kCheckedState
-                                                : WeedRow::kUncheckedState;
+  r.state = r.state == WeedRow::kUncheckedState ? WeedRow::kCheckedState : WeedRow::kUncheckedState;
   return true;
 }
 
@@ -62,10 +61,14 @@ std::vector<MenuEntry> WeedDialog::contextMenu() {
 
 std::string WeedDialog::commandPrompt(std::uint32_t command) {
   switch (command) {
-    case kCmdSelectAll: return "Selects all bookmarks.";
-    case kCmdDeselectAll: return "Deselects all bookmarks.";
-    case kCmdInvertSelection: return "Toggles the selection state of all bookmarks";
-    default: return {};
+    case kCmdSelectAll:
+      return "Selects all bookmarks.";
+    case kCmdDeselectAll:
+      return "Deselects all bookmarks.";
+    case kCmdInvertSelection:
+      return "Toggles the selection state of all bookmarks";
+    default:
+      return {};
   }
 }
 
@@ -103,9 +106,8 @@ bool WeedDialog::acceptOk(UiPort& ui) {
       nothingKept = false;
   }
   if (nothingKept) return ui.askYesNo(kKeepNone);
-  const bool someUrlLost = std::any_of(groups_.begin(), groups_.end(), [&](const auto& group) {
-    return groupFullyMarked(group);
-  });
+  const bool someUrlLost = std::any_of(groups_.begin(), groups_.end(),
+                                       [&](const auto& group) { return groupFullyMarked(group); });
   if (someUrlLost) return ui.askYesNo(kUrlWithoutKeeper);
   return true;
 }

@@ -24,17 +24,35 @@ void* allocate(std::size_t size) {
 
 }  // namespace
 
-void* operator new(std::size_t size) { return allocate(size); }
-void* operator new[](std::size_t size) { return allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new(std::size_t size) {
+  return allocate(size);
+}
+void* operator new[](std::size_t size) {
+  return allocate(size);
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 namespace linkfold::test {
 
-ScopedAllocationLimit::ScopedAllocationLimit(std::size_t maxBytes) { limit = maxBytes; }
-ScopedAllocationLimit::~ScopedAllocationLimit() { limit = 0; }
-int ScopedAllocationLimit::refusals() { return refused.load(); }
+ScopedAllocationLimit::ScopedAllocationLimit(std::size_t maxBytes) {
+  limit = maxBytes;
+}
+ScopedAllocationLimit::~ScopedAllocationLimit() {
+  limit = 0;
+}
+int ScopedAllocationLimit::refusals() {
+  return refused.load();
+}
 
 }  // namespace linkfold::test

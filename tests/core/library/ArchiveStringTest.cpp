@@ -1,11 +1,10 @@
-#include "library/ArchiveString.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "core/library/AllocationLimit.h"
 #include "core/library/LibraryBytes.h"
+#include "library/ArchiveString.h"
 
 namespace linkfold::test {
 namespace {
@@ -48,13 +47,25 @@ TEST(ArchiveString, LengthPrefixAtEachBoundary) {
 TEST(ArchiveString, ReadsSixteenBitTextsAsUtf8) {
   const std::string wide = "\xFF\xFE\xFF";
   // "A€" in one-byte-length form.
-  EXPECT_EQ(readOne(wide + "\x02" "A\x00\xAC\x20"s), "A\xE2\x82\xAC");
+  EXPECT_EQ(readOne(wide + "\x02"
+                           "A\x00\xAC\x20"s),
+            "A\xE2\x82\xAC");
   // A surrogate pair (U+1F600) becomes one four-byte character.
-  EXPECT_EQ(readOne(wide + "\x02" "\x3D\xD8\x00\xDE"s), "\xF0\x9F\x98\x80");
+  EXPECT_EQ(readOne(wide + "\x02"
+                           "\x3D\xD8\x00\xDE"s),
+            "\xF0\x9F\x98\x80");
   // Unpaired surrogates: a lone high one, a high one before a letter, a lone low one.
-  EXPECT_EQ(readOne(wide + "\x01" "\x3D\xD8"s), "\xEF\xBF\xBD");
-  EXPECT_EQ(readOne(wide + "\x02" "\x3D\xD8" "B\x00"s), "\xEF\xBF\xBD" "B");
-  EXPECT_EQ(readOne(wide + "\x01" "\x00\xDE"s), "\xEF\xBF\xBD");
+  EXPECT_EQ(readOne(wide + "\x01"
+                           "\x3D\xD8"s),
+            "\xEF\xBF\xBD");
+  EXPECT_EQ(readOne(wide + "\x02"
+                           "\x3D\xD8"
+                           "B\x00"s),
+            "\xEF\xBF\xBD"
+            "B");
+  EXPECT_EQ(readOne(wide + "\x01"
+                           "\x00\xDE"s),
+            "\xEF\xBF\xBD");
   // The second prefix may be long; there 0xFFFE is a plain length, not another marker.
   std::string cjk;  // 300 times U+7A7A
   for (int i = 0; i < 300; ++i) cjk += "\xE7\xA9\xBA";
@@ -68,7 +79,9 @@ TEST(ArchiveString, StopsWhereTheDataEnds) {
       written("abc"),
       written(std::string(300, 'a')),
       written(std::string(70000, 'a')),
-      "\xFF\xFE\xFF\x02" "A\x00" "B\x00"s,
+      "\xFF\xFE\xFF\x02"
+      "A\x00"
+      "B\x00"s,
   };
   for (const auto& full : encodings) {
     for (std::size_t cut = 0; cut < full.size(); cut += 1 + cut / 8) {
@@ -89,7 +102,8 @@ TEST(ArchiveString, AHugeClaimedLengthAllocatesNothing) {
 }
 
 TEST(ArchiveString, ByteReaderIsLittleEndianAndConsumesNothingOnAShortRead) {
-  ByteReader in("\x01\x02\x03\x04\x05\x06"s);
+  const std::string bytes = "\x01\x02\x03\x04\x05\x06";
+  ByteReader in(bytes);
   std::uint32_t value = 0;
   ASSERT_TRUE(in.readU32(value));
   EXPECT_EQ(value, 0x04030201u);

@@ -20,7 +20,9 @@ struct BrokenFile {
   std::uint32_t bookmarksKept;
 };
 
-void PrintTo(const BrokenFile& f, std::ostream* os) { *os << f.name; }
+void PrintTo(const BrokenFile& f, std::ostream* os) {
+  *os << f.name;
+}
 
 const std::string kRecord = record("n", "u", "", 0);
 
@@ -30,7 +32,9 @@ std::string manyRoots(int count) {
   return paths;
 }
 
-std::string withSecondPath(const std::string& path) { return libraryFile({"\\", path}, {}); }
+std::string withSecondPath(const std::string& path) {
+  return libraryFile({"\\", path}, {});
+}
 
 const BrokenFile kBrokenFiles[] = {
     {"FolderCountCut", "\x01\x00"s, 0, 0},
@@ -39,14 +43,12 @@ const BrokenFile kBrokenFiles[] = {
     {"BookmarkCountMissing", u32(1) + text("\\"), 1, 0},
     {"CutInsideADate", libraryFile({"\\"}, {kRecord}).substr(0, 22), 1, 0},
     {"TextClaims4GiB", u32(1) + "\xFF\xFF\xFF"s + u32(0xFFFFFFF0) + std::string(19, 'x'), 0, 0},
-    {"WideTextClaims8GiB", u32(1) + "\xFF\xFE\xFF\xFF\xFF\xFF"s + u32(0xFFFFFFFF) + "\\\0"s, 0,
-     0},
+    {"WideTextClaims8GiB", u32(1) + "\xFF\xFE\xFF\xFF\xFF\xFF"s + u32(0xFFFFFFFF) + "\\\0"s, 0, 0},
     {"FourBillionFolders", u32(0xFFFFFFFF) + manyRoots(13), 1, 0},
-    {"FourBillionBookmarks", u32(1) + text("\\") + u32(0xFFFFFFFF) + kRecord + kRecord + "\x01",
-     1, 1},
-    {"FolderIndexPastTheFolderCount",
-     libraryFile({"\\", "A\\"}, {record("a", "1", "", 1), record("b", "2", "", 2), kRecord}), 2,
+    {"FourBillionBookmarks", u32(1) + text("\\") + u32(0xFFFFFFFF) + kRecord + kRecord + "\x01", 1,
      1},
+    {"FolderIndexPastTheFolderCount",
+     libraryFile({"\\", "A\\"}, {record("a", "1", "", 1), record("b", "2", "", 2), kRecord}), 2, 1},
     {"BookmarksWithoutFolders", libraryFile({}, {kRecord}), 0, 0},
     {"FirstPathNotTheRoot", libraryFile({"News\\"}, {}), 0, 0},
     {"FirstPathEmpty", libraryFile({""}, {}), 0, 0},
@@ -59,8 +61,14 @@ const BrokenFile kBrokenFiles[] = {
     {"SlashInComponent", withSecondPath("a/..\\"), 0, 0},
     {"DotDotBehindSlash", withSecondPath("x/../../y\\"), 0, 0},
     {"NulInComponent", withSecondPath("A\0B\\"s), 0, 0},
-    {"RejectedPathAfterOthersWereRead",
-     libraryFile({"\\", "A\\", "B\\..\\"}, {kRecord}), 0, 0},
+    // 120 nested folders from one 240-byte path: their paths would outgrow the file 50 times.
+    {"DeepPathWhoseAncestorsOutgrowTheFile", withSecondPath([] {
+       std::string deep;
+       for (int i = 0; i < 120; ++i) deep += "a\\";
+       return deep;
+     }()),
+     1, 0},
+    {"RejectedPathAfterOthersWereRead", libraryFile({"\\", "A\\", "B\\..\\"}, {kRecord}), 0, 0},
 };
 
 class BrokenLibraryFile : public ::testing::TestWithParam<BrokenFile>, public LibraryFixture {};

@@ -1,5 +1,3 @@
-#include "library/DocumentCommands.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +5,7 @@
 
 #include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
+#include "library/DocumentCommands.h"
 #include "platform/Files.h"
 
 namespace linkfold::test {
@@ -169,16 +168,6 @@ TEST_F(DocumentCommandsTest, AFailedOpenThatTheImportChangedStartsANewLibrary) {
   EXPECT_EQ(refills, 1);
 }
 
-TEST_F(DocumentCommandsTest, OpeningAMissingFileChangesNothing) {
-  fill();
-  doc.setPathName("/data/old.bml");
-  EXPECT_FALSE(commands.openDocumentFile(temp.file("missing.bml")));
-  EXPECT_MESSAGE(ui, 0, "Failed to open document.", Exclamation);
-  EXPECT_EQ(doc.bookmarkCount(), 1u);
-  EXPECT_EQ(doc.title(), "old.bml");
-  EXPECT_FALSE(doc.isModified());
-}
-
 TEST_F(DocumentCommandsTest, OpenExclusiveWarnsAndReadsTheFileAlone) {
   ChangingImport import;
   doc.setImportHook(&import);
@@ -266,16 +255,6 @@ TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
     EXPECT_EQ(filesInTemp(), 1u);  // no temporary file left behind
     EXPECT_TRUE(doc.isModified());
   }
-}
-
-TEST_F(DocumentCommandsTest, SavingWhereNoFileCanBeMadeFails) {
-  fill();
-  doc.setPathName(temp.file("no/such/dir/x.bml"));
-  doc.setModifiedFlag();
-  EXPECT_FALSE(commands.fileSave());
-  EXPECT_MESSAGE(ui, 0, "Failed to save document.", Exclamation);
-  EXPECT_TRUE(doc.isModified());
-  EXPECT_EQ(doc.pathName(), temp.file("no/such/dir/x.bml"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "core/library/AllocationLimit.h"
 #include "core/library/LibraryFixture.h"
 #include "library/NameRules.h"
 #include "platform/Text.h"
@@ -200,6 +201,32 @@ TEST_F(DuplicateNames, RecordsOfAMissingFolderAreLeftAlone) {
   doc.setBookmarkFolder(1, 7);
   EXPECT_FALSE(doc.resolveDuplicateNames());
   EXPECT_EQ(doc.bookmark(1).name, "x");
+}
+
+TEST_F(DuplicateNames, RunningOutOfMemoryStopsAfterKeepingTheRenamesMadeSoFar) {
+  bookmark(0, "x", "u1");
+  bookmark(0, "X", "u2");
+  const auto big = folder("Big\\");
+  for (int i = 0; i < 300; ++i) bookmark(big, "n" + std::to_string(1000 + i), "u");
+  bookmark(big, "n1005", "another");
+  bookmark(folder("Later\\"), "y", "u");
+  doc.sortBookmarks();
+  {
+    // Room for the root folder's working list, not for the big folder's.
+    ScopedAllocationLimit limit(4096);
+    EXPECT_TRUE(doc.resolveDuplicateNames());
+  }
+  EXPECT_EQ(namesByUrl().at("u2"), "X (1)");
+  EXPECT_EQ(namesByUrl().at("another"), "n1005");
+  EXPECT_TRUE(doc.contentChanged());
+  EXPECT_EQ(log(),
+            "Linkfold import log created 12/06/26 16:32:47\r\n\r\n"
+            "\r\nResolving duplicate bookmarks:\r\n\r\n"
+            "Processing Root Folder\r\n"
+            "  Duplicate  \"X\"\r\n  renamed to \"X (1)\"\r\n\r\n"
+            "Processing Big\\\r\n"
+            "Critical error:\r\nCLFDoc::resolveDuplicateNames:\r\n"
+            "Out of memory; some duplicate names remain\r\nProcessing aborted\r\n");
 }
 
 }  // namespace

@@ -107,10 +107,10 @@ TEST_F(LibraryFile, RootPathInAnyPositionIsTheRoot) {
 }
 
 TEST_F(LibraryFile, EqualPathsShareAFolderAndMatchingRecordsCollapse) {
-  ASSERT_TRUE(open(libraryFile({"\\", "News\\", "NEWS\\"},
-                               {record("Home", "http://a/x", "first", 1, 5),
-                                record("HOME", "http://a/x/", "second", 2, 6),
-                                record("Home", "http://a/x//", "", 1)})));
+  ASSERT_TRUE(
+      open(libraryFile({"\\", "News\\", "NEWS\\"}, {record("Home", "http://a/x", "first", 1, 5),
+                                                    record("HOME", "http://a/x/", "second", 2, 6),
+                                                    record("Home", "http://a/x//", "", 1)})));
   ASSERT_EQ(doc.folderCount(), 2u);
   ASSERT_EQ(doc.bookmarkCount(), 2u);
   EXPECT_EQ(doc.bookmark(0).description, "first");

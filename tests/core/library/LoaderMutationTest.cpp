@@ -18,11 +18,13 @@ using namespace std::string_literals;
 // Four folders (one created as a parent), a record with every field set, one with a 16-bit
 // name and a 300-byte URL, and a plain one.
 std::string seedLibrary() {
-  const std::string wideName = "\xFF\xFE\xFF\x03" "A\x00\x3D\xD8\x00\xDE"s;  // "A", U+1F600
+  const std::string wideName =
+      "\xFF\xFE\xFF\x03"
+      "A\x00\x3D\xD8\x00\xDE"s;  // "A", U+1F600
   const std::string longUrl = "\xFF\x2C\x01"s + std::string(300, 'u');
-  return u32(4) + text("\\") + text("News\\Daily\\") + text("News\\") + text("Tools\\") +
-         u32(3) + record("Paper", "http://p/", "Morning", 1, 1, 2, 3) + wideName + longUrl +
-         text("") + u32(3) + u32(0) + u32(0) + u32(0) + record("Home", "http://h/", "", 0, 9, 9, 9);
+  return u32(4) + text("\\") + text("News\\Daily\\") + text("News\\") + text("Tools\\") + u32(3) +
+         record("Paper", "http://p/", "Morning", 1, 1, 2, 3) + wideName + longUrl + text("") +
+         u32(3) + u32(0) + u32(0) + u32(0) + record("Home", "http://h/", "", 0, 9, 9, 9);
 }
 
 std::string mutate(std::string bytes, std::mt19937& random) {
@@ -33,12 +35,24 @@ std::string mutate(std::string bytes, std::mt19937& random) {
   for (int e = 0; e < edits && !bytes.empty(); ++e) {
     const std::size_t at = pick(bytes.size() - 1);
     switch (pick(5)) {
-      case 0: bytes[at] = static_cast<char>(random()); break;                  // any byte
-      case 1: bytes[at] = static_cast<char>(bytes[at] ^ (1 << pick(7))); break;  // one bit
-      case 2: bytes.insert(at, 1, static_cast<char>(random())); break;
-      case 3: bytes.erase(at, 1 + pick(8)); break;
-      case 4: bytes.resize(at); break;                                          // cut off
-      default: bytes.replace(at, 4, "\xFF\xFF\xFF\xFF"); break;                // huge number
+      case 0:
+        bytes[at] = static_cast<char>(random());
+        break;  // any byte
+      case 1:
+        bytes[at] = static_cast<char>(bytes[at] ^ (1 << pick(7)));
+        break;  // one bit
+      case 2:
+        bytes.insert(at, 1, static_cast<char>(random()));
+        break;
+      case 3:
+        bytes.erase(at, 1 + pick(8));
+        break;
+      case 4:
+        bytes.resize(at);
+        break;  // cut off
+      default:
+        bytes.replace(at, 4, "\xFF\xFF\xFF\xFF");
+        break;  // huge number
     }
   }
   return bytes;

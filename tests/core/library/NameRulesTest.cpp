@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/library/AllocationLimit.h"
 #include "core/library/LibraryFixture.h"
 #include "library/NameRules.h"
 
@@ -118,6 +119,19 @@ TEST_F(BookmarkSort, AddBookmarkFindsRecordsAtTheirNewPlaces) {
   EXPECT_EQ(bookmark(1, "ZZ", "http://z"), 1u);
   EXPECT_EQ(bookmark(1, "AA", "http://a/"), 0u);
   EXPECT_EQ(doc.bookmarkCount(), 2u);
+}
+
+TEST_F(BookmarkSort, SortsInPlaceWhenThereIsNoRoomForSortKeys) {
+  for (int i = 0; i < 300; ++i) bookmark(i % 3, "n" + std::to_string((i * 37) % 300), "u");
+  const int refusedBefore = ScopedAllocationLimit::refusals();
+  {
+    ScopedAllocationLimit limit(4096);  // the keys of 300 records need more
+    doc.sortBookmarks();
+  }
+  EXPECT_GT(ScopedAllocationLimit::refusals(), refusedBefore);
+  EXPECT_TRUE(std::is_sorted(doc.bookmarks().begin(), doc.bookmarks().end(), bookmarkOrderLess));
+  EXPECT_EQ(bookmark(1, "N1", "u"), 1u);  // the lookup follows the new order
+  EXPECT_EQ(doc.bookmarkCount(), 300u);
 }
 
 }  // namespace

@@ -1,3 +1,3 @@
-// The library tests' replacement of operator new, built into this test program too, so that the
-// weed's lack-of-memory path can be driven the same way.
-#include "core/library/AllocationLimit.cpp"
+// The weed's lack-of-memory path is driven with the same replacement of operator new (with its
+// non-throwing forms) as the view tests use.
+#include "core/view/AllocationLimitForView.cpp"

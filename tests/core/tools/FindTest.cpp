@@ -23,8 +23,8 @@ FindSettings search(std::string text, FindLookIn lookIn = FindLookIn::NameAndUrl
   return {std::move(text), lookIn, ignoreCase, startAt};
 }
 
-// Root Folder { Linux { Tux }, News { Daily { kernel, Ärger }, Linux Weekly }, Cooking,
-// LINUX journal }, every folder but the root collapsed.
+// Root Folder { Linux { Tux }, News { Daily { kernel, Ärger }, Linux Weekly },
+// Zed { Deep { deep } }, Cooking, LINUX journal }, every folder but the root collapsed.
 struct FindBookmark : ::testing::Test, ViewFixture {
   FindBookmark() {
     const std::uint32_t daily = folder("News\\Daily\\");
@@ -36,6 +36,7 @@ struct FindBookmark : ::testing::Test, ViewFixture {
     bookmark(0, "Cooking", "http://food.example/");
     bookmark(0, "LINUX journal", "http://lj.example/");
     bookmark(penguins, "Tux", "http://tux.example/linux");
+    bookmark(folder("Zed\\Deep\\"), "deep", "http://deep.example/");
     view.OnUpdate();
   }
 
@@ -149,22 +150,9 @@ TEST_F(FindBookmark, NextTreeItemWalksInPreOrderThroughCollapsedFolders) {
   std::vector<std::string> walk;
   for (TreeItem i = view.tree().root(); i != kNoItem; i = finder.NextTreeItem(i))
     walk.push_back(view.tree().label(i));
-  EXPECT_EQ(walk, (Labels{"Root Folder", "Linux", "Tux", "News", "Daily", "kernel",
-                          "\xC3\x84rger", "Linux Weekly", "Cooking", "LINUX journal"}));
+  EXPECT_EQ(walk, (Labels{"Root Folder", "Linux", "Tux", "News", "Daily", "kernel", "\xC3\x84rger",
+                          "Linux Weekly", "Zed", "Deep", "deep", "Cooking", "LINUX journal"}));
   EXPECT_EQ(finder.NextTreeItem(kNoItem), kNoItem);
-}
-
-TEST_F(FindBookmark, CancelChangesNothing) {
-  const TreeItem before = view.tree().selected();
-  ui.onDialog<FindDialog>([](FindDialog& dialog) {
-    dialog.fields = search("Tux", FindLookIn::NameOnly, true);
-    return false;
-  });
-  finder.OnFind();
-  EXPECT_EQ(finder.settings().text, "");
-  EXPECT_EQ(view.tree().selected(), before);
-  EXPECT_FALSE(settings.contains(setting::kIgnoreCase.name));
-  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(FindBookmark, TheDialogShowsTheLastSearchAndTheStoredIgnoreCase) {
@@ -186,10 +174,15 @@ TEST_F(FindBookmark, TheDialogShowsTheLastSearchAndTheStoredIgnoreCase) {
     EXPECT_EQ(dialog.fields.lookIn, FindLookIn::UrlOnly);
     EXPECT_FALSE(dialog.fields.ignoreCase);
     EXPECT_EQ(dialog.fields.startAt, FindStartAt::CurrentItem);
-    return false;
+    dialog.fields = search("Cooking", FindLookIn::NameOnly, true);
+    return false;  // Cancel: no search, nothing kept, nothing stored
   });
+  const TreeItem before = view.tree().selected();
   finder.OnFind();
-  EXPECT_EQ(finder.settings().lookIn, FindLookIn::UrlOnly);
+  EXPECT_EQ(finder.settings().text, "Tux");
+  EXPECT_EQ(view.tree().selected(), before);
+  EXPECT_EQ(settings.read(setting::kIgnoreCase), 0);
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(FindBookmark, OkRefusesAnEmptyOrOverlongTextAndStaysOpen) {

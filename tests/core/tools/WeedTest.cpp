@@ -42,8 +42,8 @@ TEST(DuplicateSearch, EverySharedUrlFormsExactlyOneGroupWhereverItFalls) {
 }
 
 TEST(DuplicateSearch, SortsByUnsignedBytesAndKeepsTableOrderAmongEqualUrls) {
-  std::vector<UrlEntry> list{{"b", 0, 0}, {"\xC3\xA9", 1, 0}, {"b", 2, 0}, {"B", 3, 0},
-                             {"ba", 4, 0}, {"b", 5, 0}};
+  std::vector<UrlEntry> list{{"b", 0, 0}, {"\xC3\xA9", 1, 0}, {"b", 2, 0},
+                             {"B", 3, 0}, {"ba", 4, 0},       {"b", 5, 0}};
   DuplicateSearch search(list.size());
   search.list = list;
   search.sortList();
@@ -96,9 +96,8 @@ TEST_F(Weed, UrlsThatDifferInCaseOrATrailingSlashAreNotDuplicates) {
   EXPECT_FALSE(WeedDuplicates(view));
   EXPECT_MESSAGE(ui, 0, kNoDuplicates, Information);
   EXPECT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.statusEvents,
-            (Strings{"create", "center", "text:Building working URL list...", "text:Sorting...",
-                     "text:Searching...", "hide", "destroy"}));
+  EXPECT_EQ(ui.statusEvents, (Strings{"create", "center", "text:Building working URL list...",
+                                      "text:Sorting...", "text:Searching...", "hide", "destroy"}));
   EXPECT_EQ(ui.dialogsShown, 0);
 }
 
