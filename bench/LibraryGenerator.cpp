@@ -8,6 +8,7 @@ namespace linkfold::bench {
 namespace {
 
 // splitmix64: fast, and the same numbers on every platform, unlike the standard distributions.
+// Small draws take their bits from a pool, so that a letter costs a shift and not a full draw.
 class Random {
  public:
   explicit Random(std::uint64_t seed) : state_(seed) {}
@@ -17,41 +18,48 @@ class Random {
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
   }
+  std::uint32_t bits(unsigned count) {
+    if (poolBits_ < count) {
+      pool_ = next();
+      poolBits_ = 64;
+    }
+    const auto value = static_cast<std::uint32_t>(pool_ & ((1u << count) - 1));
+    pool_ >>= count;
+    poolBits_ -= count;
+    return value;
+  }
   std::uint32_t below(std::uint32_t n) { return static_cast<std::uint32_t>(next() % n); }
   std::uint32_t between(std::uint32_t low, std::uint32_t high) {
     return low + below(high - low + 1);
   }
-  bool percent(std::uint32_t chance) { return below(100) < chance; }
+  bool percent(std::uint32_t chance) { return bits(7) * 100 < chance * 128; }
+  char letter() { return static_cast<char>('a' + bits(5) % 26); }
 
  private:
   std::uint64_t state_;
+  std::uint64_t pool_ = 0;
+  unsigned poolBits_ = 0;
 };
 
-// Words of lower-case letters with a capital first letter, separated by single blanks.
+// Words of two to nine lower-case letters with a capital first letter, separated by blanks.
 void randomWords(Random& random, std::uint32_t length, std::string& out) {
   out.clear();
-  bool wordStart = true;
   while (out.size() < length) {
-    const bool blank = !wordStart && out.size() + 1 < length && random.percent(15);
-    if (blank) {
-      out += ' ';
-      wordStart = true;
-      continue;
-    }
-    const char letter = static_cast<char>('a' + random.below(26));
-    out += wordStart ? static_cast<char>(letter - 'a' + 'A') : letter;
-    wordStart = false;
+    if (!out.empty()) out += ' ';
+    for (std::uint32_t n = 2 + random.bits(3); n > 0 && out.size() < length; --n)
+      out += out.empty() || out.back() == ' ' ? static_cast<char>(random.letter() - 'a' + 'A')
+                                              : random.letter();
   }
+  if (!out.empty() && out.back() == ' ') out.back() = random.letter();  // names are trimmed
 }
 
 void randomUrl(Random& random, std::string& out) {
   static constexpr char kPathChars[] = "abcdefghijklmnopqrstuvwxyz0123456789/-_.";
   out = "http://www.";
-  for (std::uint32_t i = random.between(6, 14); i > 0; --i)
-    out += static_cast<char>('a' + random.below(26));
+  for (std::uint32_t i = random.between(6, 14); i > 0; --i) out += random.letter();
   out += ".example/";
   for (std::uint32_t i = random.between(8, 30); i > 0; --i)
-    out += kPathChars[random.below(sizeof kPathChars - 1)];
+    out += kPathChars[random.bits(6) % (sizeof kPathChars - 1)];
 }
 
 // Folder paths, each parent before its children, none deeper than maxDepth. Sibling names

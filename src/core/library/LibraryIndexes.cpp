@@ -1,6 +1,7 @@
 #include "library/LibraryIndexes.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/Text.h"
 
@@ -28,7 +29,9 @@ namespace {
 constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
 constexpr std::uint64_t kFnvPrime = 1099511628211ull;
 
-std::uint64_t hashByte(std::uint64_t h, unsigned char byte) { return (h ^ byte) * kFnvPrime; }
+std::uint64_t hashByte(std::uint64_t h, unsigned char byte) {
+  return (h ^ byte) * kFnvPrime;
+}
 
 std::uint64_t hashFolderAndName(std::uint32_t folder, std::string_view name) {
   std::uint64_t h = kFnvOffset;
@@ -52,13 +55,32 @@ bool urlsMatch(std::string_view stored, std::string_view wanted) {
 
 }  // namespace
 
+void BookmarkIndex::grow(std::size_t wanted) {
+  std::size_t size = slots_.empty() ? 64 : slots_.size();
+  while (size < 2 * wanted) size *= 2;
+  if (size == slots_.size()) return;
+  std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
+  for (const Slot& s : old) {
+    if (s.index == kEmpty) continue;
+    std::size_t i = s.hash & (slots_.size() - 1);
+    while (slots_[i].index != kEmpty) i = (i + 1) & (slots_.size() - 1);
+    slots_[i] = s;
+  }
+}
+
 void BookmarkIndex::insert(const BookmarkRecord& record, std::uint32_t index) {
-  byKey_.emplace(hashUrl(hashFolderAndName(record.folder, record.name), record.url), index);
+  grow(used_ + 1);
+  const std::uint64_t hash = hashUrl(hashFolderAndName(record.folder, record.name), record.url);
+  std::size_t i = hash & (slots_.size() - 1);
+  while (slots_[i].index != kEmpty) i = (i + 1) & (slots_.size() - 1);
+  slots_[i] = {hash, index};
+  ++used_;
 }
 
 void BookmarkIndex::rebuild(const std::vector<BookmarkRecord>& table) {
-  byKey_.clear();
-  byKey_.reserve(table.size());
+  std::fill(slots_.begin(), slots_.end(), Slot{});
+  used_ = 0;
+  grow(table.size());
   for (std::uint32_t i = 0; i < table.size(); ++i) insert(table[i], i);
   valid_ = true;
 }
@@ -77,19 +99,22 @@ std::optional<std::uint32_t> BookmarkIndex::findMatch(const std::vector<Bookmark
   std::uint64_t candidates[3];
   std::size_t count = 0;
   const std::uint64_t withoutLast = hashUrl(base, url.substr(0, url.empty() ? 0 : url.size() - 1));
-  const std::uint64_t exact = url.empty() ? base : hashByte(withoutLast, static_cast<unsigned char>(url.back()));
+  const std::uint64_t exact =
+      url.empty() ? base : hashByte(withoutLast, static_cast<unsigned char>(url.back()));
   candidates[count++] = exact;
   candidates[count++] = hashByte(exact, '/');
   if (!url.empty() && url.back() == '/') candidates[count++] = withoutLast;
 
   std::optional<std::uint32_t> best;
+  if (slots_.empty()) return best;
+  const std::size_t mask = slots_.size() - 1;
   for (std::size_t c = 0; c < count; ++c) {
-    const auto [first, last] = byKey_.equal_range(candidates[c]);
-    for (auto it = first; it != last; ++it) {
-      const std::uint32_t index = it->second;
-      if (best && *best <= index) continue;
-      const BookmarkRecord& r = table[index];
-      if (r.folder == folder && equalsNoCase(r.name, name) && urlsMatch(r.url, url)) best = index;
+    for (std::size_t i = candidates[c] & mask; slots_[i].index != kEmpty; i = (i + 1) & mask) {
+      const Slot& slot = slots_[i];
+      if (slot.hash != candidates[c] || (best && *best <= slot.index)) continue;
+      const BookmarkRecord& r = table[slot.index];
+      if (r.folder == folder && equalsNoCase(r.name, name) && urlsMatch(r.url, url))
+        best = slot.index;
     }
   }
   return best;

@@ -27,13 +27,12 @@ class FolderIndex {
 };
 
 // Bookmarks by (folder, name ignoring ASCII case, URL). Becomes stale when records are removed,
-// reordered or edited; it is then rebuilt on the next lookup.
+// reordered or edited; it is then rebuilt on the next lookup. An open-addressing table of
+// (hash, record index) pairs: flat, so that building and dropping it stay cheap for a million
+// records.
 class BookmarkIndex {
  public:
-  void invalidate() {
-    valid_ = false;
-    byKey_.clear();
-  }
+  void invalidate() { valid_ = false; }
   // The first record that add-bookmark's merge rule matches: same folder, same name ignoring
   // ASCII case, and the same URL or the same URL with one trailing "/" more or less.
   std::optional<std::uint32_t> findMatch(const std::vector<BookmarkRecord>& table,
@@ -43,11 +42,19 @@ class BookmarkIndex {
   void added(const std::vector<BookmarkRecord>& table, std::uint32_t index);
 
  private:
+  struct Slot {
+    std::uint64_t hash = 0;
+    std::uint32_t index = kEmpty;
+  };
+  static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
+
   void rebuild(const std::vector<BookmarkRecord>& table);
   void insert(const BookmarkRecord& record, std::uint32_t index);
+  void grow(std::size_t wanted);
 
   bool valid_ = true;
-  std::unordered_multimap<std::uint64_t, std::uint32_t> byKey_;
+  std::size_t used_ = 0;
+  std::vector<Slot> slots_;  // size is a power of two, at most half full
 };
 
 }  // namespace linkfold

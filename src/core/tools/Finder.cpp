@@ -1,5 +1,6 @@
 #include "tools/Finder.h"
 
+#include <string>
 #include <string_view>
 
 #include "library/CLFDoc.h"

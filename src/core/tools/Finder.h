@@ -3,6 +3,8 @@
 // collapsed folders too, and select the next bookmark whose name or URL holds the search text.
 // One Finder lives beside the view and keeps the find settings between searches.
 
+#include <utility>
+
 #include "tools/FindDialog.h"
 #include "view/CLFView.h"
 

@@ -21,21 +21,6 @@ std::string removalQuestion(std::uint32_t count) {
   return std::to_string(count) + " bookmarks will be removed.\n\nProceed?";
 }
 
-}  // namespace
-
-CommandState OnUpdateWeedDuplicates(const CLFView& view) {
-  CommandState state;
-  state.enabled = view.document().bookmarkCount() >= 2;
-  return state;
-}
-
-void OnWeedDuplicates(CLFView& view) {
-  if (!OnUpdateWeedDuplicates(view).enabled) return;
-  if (WeedDuplicates(view)) view.OnUpdate();
-}
-
-namespace {
-
 // Every step that allocates (the working list, the groups, the dialog's rows) comes before the
 // first removal, so running out of memory leaves the library as it was.
 bool weed(CLFView& view, CStatDlg& status) {
@@ -74,6 +59,17 @@ bool weed(CLFView& view, CStatDlg& status) {
 }
 
 }  // namespace
+
+CommandState OnUpdateWeedDuplicates(const CLFView& view) {
+  CommandState state;
+  state.enabled = view.document().bookmarkCount() >= 2;
+  return state;
+}
+
+void OnWeedDuplicates(CLFView& view) {
+  if (!OnUpdateWeedDuplicates(view).enabled) return;
+  if (WeedDuplicates(view)) view.OnUpdate();
+}
 
 bool WeedDuplicates(CLFView& view) {
   CStatDlg status(view.ui());  // destroyed on every way out
