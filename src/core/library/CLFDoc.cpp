@@ -138,6 +138,11 @@ bool CLFDoc::addBookmark(std::uint32_t folder, std::string_view name, std::strin
   return true;
 }
 
+void CLFDoc::reserveBookmarks(std::size_t count) {
+  bookmarks_.reserve(bookmarks_.size() + count);
+  bookmarkIndex_.reserve(bookmarks_.size() + count);
+}
+
 void CLFDoc::removeBookmark(std::uint32_t index) {
   bookmarks_.erase(bookmarks_.begin() + index);
   bookmarkIndex_.invalidate();

@@ -80,6 +80,8 @@ class CLFDoc {
                    std::string_view description, std::uint32_t addDate,
                    std::uint32_t modifiedDate, std::uint32_t visitDate,
                    std::uint32_t* index = nullptr);
+  // Prepares storage for `count` more records (a loader that knows roughly how many follow).
+  void reserveBookmarks(std::size_t count);
   // Removes one record (later records move down) and marks the library modified.
   void removeBookmark(std::uint32_t index);
 

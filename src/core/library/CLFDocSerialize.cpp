@@ -101,6 +101,8 @@ class LibraryReader {
   LoadStop readBookmarks() {
     std::uint32_t count = 0;
     if (!in_.readU32(count)) return LoadStop::Damaged;
+    // A record takes at least 19 bytes: three one-byte lengths and four numbers.
+    doc_.reserveBookmarks(std::min<std::size_t>(count, in_.remaining() / 19));
     for (std::uint32_t i = 0; i < count; ++i) {
       const auto name = readArchiveString(in_);
       const auto url = name ? readArchiveString(in_) : std::nullopt;

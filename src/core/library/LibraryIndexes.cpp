@@ -40,9 +40,16 @@ std::uint64_t hashFolderAndName(std::uint32_t folder, std::string_view name) {
   return hashByte(h, 0);  // keeps "ab"+"c" apart from "a"+"bc"
 }
 
-std::uint64_t hashUrl(std::uint64_t h, std::string_view url) {
+// The key leaves out every trailing "/" of the URL.
+std::uint32_t keyOf(std::uint32_t folder, std::string_view name, std::string_view url) {
+  while (!url.empty() && url.back() == '/') url.remove_suffix(1);
+  std::uint64_t h = hashFolderAndName(folder, name);
   for (char c : url) h = hashByte(h, static_cast<unsigned char>(c));
-  return h;
+  // Spread every bit over the low bits that pick the slot.
+  h ^= h >> 33;
+  h *= 0xff51afd7ed558ccdull;
+  h ^= h >> 33;
+  return static_cast<std::uint32_t>(h);
 }
 
 bool urlsMatch(std::string_view stored, std::string_view wanted) {
@@ -62,7 +69,7 @@ void BookmarkIndex::grow(std::size_t wanted) {
   std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
   for (const Slot& s : old) {
     if (s.index == kEmpty) continue;
-    std::size_t i = s.hash & (slots_.size() - 1);
+    std::size_t i = s.tag & (slots_.size() - 1);
     while (slots_[i].index != kEmpty) i = (i + 1) & (slots_.size() - 1);
     slots_[i] = s;
   }
@@ -70,10 +77,10 @@ void BookmarkIndex::grow(std::size_t wanted) {
 
 void BookmarkIndex::insert(const BookmarkRecord& record, std::uint32_t index) {
   grow(used_ + 1);
-  const std::uint64_t hash = hashUrl(hashFolderAndName(record.folder, record.name), record.url);
-  std::size_t i = hash & (slots_.size() - 1);
+  const std::uint32_t tag = keyOf(record.folder, record.name, record.url);
+  std::size_t i = tag & (slots_.size() - 1);
   while (slots_[i].index != kEmpty) i = (i + 1) & (slots_.size() - 1);
-  slots_[i] = {hash, index};
+  slots_[i] = {tag, index};
   ++used_;
 }
 
@@ -93,29 +100,17 @@ std::optional<std::uint32_t> BookmarkIndex::findMatch(const std::vector<Bookmark
                                                       std::uint32_t folder, std::string_view name,
                                                       std::string_view url) {
   if (!valid_) rebuild(table);
-  const std::uint64_t base = hashFolderAndName(folder, name);
-  // A match's URL is the wanted URL itself, that URL plus "/", or (when the wanted URL ends in
-  // "/") that URL without its last character.
-  std::uint64_t candidates[3];
-  std::size_t count = 0;
-  const std::uint64_t withoutLast = hashUrl(base, url.substr(0, url.empty() ? 0 : url.size() - 1));
-  const std::uint64_t exact =
-      url.empty() ? base : hashByte(withoutLast, static_cast<unsigned char>(url.back()));
-  candidates[count++] = exact;
-  candidates[count++] = hashByte(exact, '/');
-  if (!url.empty() && url.back() == '/') candidates[count++] = withoutLast;
-
   std::optional<std::uint32_t> best;
   if (slots_.empty()) return best;
+  // URLs that the merge rule matches differ by at most one trailing "/", so they share the key.
+  const std::uint32_t tag = keyOf(folder, name, url);
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t c = 0; c < count; ++c) {
-    for (std::size_t i = candidates[c] & mask; slots_[i].index != kEmpty; i = (i + 1) & mask) {
-      const Slot& slot = slots_[i];
-      if (slot.hash != candidates[c] || (best && *best <= slot.index)) continue;
-      const BookmarkRecord& r = table[slot.index];
-      if (r.folder == folder && equalsNoCase(r.name, name) && urlsMatch(r.url, url))
-        best = slot.index;
-    }
+  for (std::size_t i = tag & mask; slots_[i].index != kEmpty; i = (i + 1) & mask) {
+    const Slot& slot = slots_[i];
+    if (slot.tag != tag || (best && *best <= slot.index)) continue;
+    const BookmarkRecord& r = table[slot.index];
+    if (r.folder == folder && equalsNoCase(r.name, name) && urlsMatch(r.url, url))
+      best = slot.index;
   }
   return best;
 }

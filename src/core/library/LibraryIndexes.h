@@ -38,12 +38,13 @@ class BookmarkIndex {
   std::optional<std::uint32_t> findMatch(const std::vector<BookmarkRecord>& table,
                                          std::uint32_t folder, std::string_view name,
                                          std::string_view url);
+  void reserve(std::size_t records) { grow(records); }
   // Called after table[index] was appended.
   void added(const std::vector<BookmarkRecord>& table, std::uint32_t index);
 
  private:
   struct Slot {
-    std::uint64_t hash = 0;
+    std::uint32_t tag = 0;  // the key's hash; its low bits pick the slot
     std::uint32_t index = kEmpty;
   };
   static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
