@@ -102,11 +102,13 @@ bool CLFDoc::appendFolder(std::string_view path, bool locked, std::uint32_t* ind
 }
 
 void CLFDoc::shrinkBookmarkCapacity() {
+  // Each removal lowers the capacity by 32 once 32 slots are unused, so it always ends as the
+  // count rounded up to a multiple of 32; an empty table releases its storage.
   if (bookmarks_.empty()) {
-    bookmarks_ = {};  // release the storage
+    bookmarks_ = {};
     bookmarkCapacity_ = 0;
-  } else if (bookmarkCapacity_ - bookmarks_.size() == kCapacityStep) {
-    bookmarkCapacity_ -= kCapacityStep;
+  } else {
+    bookmarkCapacity_ = (bookmarks_.size() + kCapacityStep - 1) / kCapacityStep * kCapacityStep;
   }
 }
 
@@ -143,8 +145,19 @@ void CLFDoc::reserveBookmarks(std::size_t count) {
   bookmarkIndex_.reserve(bookmarks_.size() + count);
 }
 
-void CLFDoc::removeBookmark(std::uint32_t index) {
-  bookmarks_.erase(bookmarks_.begin() + index);
+void CLFDoc::removeBookmark(std::uint32_t index) { removeBookmarks({index}); }
+
+void CLFDoc::removeBookmarks(const std::vector<std::uint32_t>& ascending) {
+  if (ascending.empty()) return;
+  std::size_t next = 0;  // the next index in `ascending` to drop
+  std::uint32_t position = 0;
+  const auto end = std::remove_if(bookmarks_.begin(), bookmarks_.end(), [&](const BookmarkRecord&) {
+    const bool drop = next < ascending.size() && ascending[next] == position;
+    if (drop) ++next;
+    ++position;
+    return drop;
+  });
+  bookmarks_.erase(end, bookmarks_.end());
   bookmarkIndex_.invalidate();
   modified_ = true;
   shrinkBookmarkCapacity();

@@ -84,6 +84,9 @@ class CLFDoc {
   void reserveBookmarks(std::size_t count);
   // Removes one record (later records move down) and marks the library modified.
   void removeBookmark(std::uint32_t index);
+  // Removes the records at the given indexes (ascending, as they are now) in one pass; the
+  // same as removing them one by one from the last to the first.
+  void removeBookmarks(const std::vector<std::uint32_t>& ascending);
 
   // ---- Folder restructuring ---------------------------------------------------------------
   // Removes an empty folder and renumbers later folder indexes. Does not mark the library

@@ -1,7 +1,9 @@
 #include "tools/WeedDuplicates.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "library/CLFDoc.h"
 #include "library/CStatDlg.h"
@@ -82,13 +84,13 @@ bool WeedDuplicates(CLFView& view) {
 }
 
 void removeMarkedBookmarks(CLFDoc& doc, std::span<UrlEntry> sorted) {
-  for (std::size_t i = 0; i < sorted.size(); ++i) {
-    if (sorted[i].removalMark != 1) continue;
-    const std::uint32_t removed = sorted[i].bookmark;
-    doc.removeBookmark(removed);
-    for (std::size_t later = i + 1; later < sorted.size(); ++later)
-      if (sorted[later].bookmark > removed) --sorted[later].bookmark;
-  }
+  // Removing the marked records one by one in list order, each time lowering the later
+  // entries' indexes, removes exactly this set of records.
+  std::vector<std::uint32_t> marked;
+  for (const UrlEntry& entry : sorted)
+    if (entry.removalMark == 1) marked.push_back(entry.bookmark);
+  std::sort(marked.begin(), marked.end());
+  doc.removeBookmarks(marked);
 }
 
 }  // namespace linkfold

@@ -20,8 +20,7 @@ void OnWeedDuplicates(CLFView& view);
 // True only when bookmarks were removed; the tree is then out of step with the library.
 bool WeedDuplicates(CLFView& view);
 
-// Removes the bookmarks of the marked entries, walking the list in its order; after each
-// removal the later entries' indexes above the removed one move down with the table.
+// Removes the bookmarks of the marked entries from the library, in one pass.
 void removeMarkedBookmarks(CLFDoc& doc, std::span<UrlEntry> sorted);
 
 }  // namespace linkfold

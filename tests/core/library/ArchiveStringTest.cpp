@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "core/library/AllocationLimit.h"
+#include "support/AllocationLimit.h"
 #include "core/library/LibraryBytes.h"
 #include "library/ArchiveString.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/library/AllocationLimit.h"
+#include "support/AllocationLimit.h"
 #include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
 

@@ -106,6 +106,23 @@ TEST_F(CLFDocTables, RemoveBookmarkKeepsOrder) {
   EXPECT_EQ(doc.bookmark(1).name, "c");
 }
 
+TEST_F(CLFDocTables, RemovingManyAtOnceEqualsRemovingThemOneByOne) {
+  LibraryFixture oneByOne;
+  for (auto* d : {&doc, &oneByOne.doc})
+    for (int i = 0; i < 100; ++i) d->addBookmark(0, "b" + std::to_string(i), "u", "", 0, 0, 0);
+  const std::vector<std::uint32_t> gone{0, 5, 37, 38, 60, 61, 62, 99};
+  doc.removeBookmarks(gone);
+  for (auto it = gone.rbegin(); it != gone.rend(); ++it) oneByOne.doc.removeBookmark(*it);
+  ASSERT_EQ(doc.bookmarkCount(), 92u);
+  for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i)
+    EXPECT_EQ(doc.bookmark(i).name, oneByOne.doc.bookmark(i).name);
+  EXPECT_EQ(doc.bookmarkCapacity(), oneByOne.doc.bookmarkCapacity());
+  EXPECT_EQ(doc.bookmarkCapacity(), 96u);
+  EXPECT_TRUE(doc.isModified());
+  // The merge rule still finds a record that moved down.
+  EXPECT_EQ(bookmark(0, "B1", "u"), 0u);
+}
+
 TEST(CLFDocNames, FolderDisplayName) {
   EXPECT_EQ(CLFDoc::folderDisplayName("\\"), "Root Folder");
   EXPECT_EQ(CLFDoc::folderDisplayName("News\\"), "News");

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "core/library/AllocationLimit.h"
+#include "support/AllocationLimit.h"
 #include "core/library/LibraryFixture.h"
 #include "library/NameRules.h"
 #include "platform/Text.h"

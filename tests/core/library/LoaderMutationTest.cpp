@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "core/library/AllocationLimit.h"
+#include "support/AllocationLimit.h"
 #include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
 #include "fuzz/LibraryInvariants.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/library/AllocationLimit.h"
+#include "support/AllocationLimit.h"
 #include "core/library/LibraryFixture.h"
 #include "library/NameRules.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/library/AllocationLimit.h"
+#include "support/AllocationLimit.h"
 #include "core/view/ViewFixture.h"
 #include "tools/WeedDialog.h"
 #include "tools/WeedDuplicates.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/library/AllocationLimit.h"
+#include "support/AllocationLimit.h"
 #include "core/view/EditFixture.h"
 
 namespace linkfold::test {
@@ -93,13 +93,14 @@ TEST_F(NewFolder, ARefusedTreeInsertionTakesTheFolderBack) {
 }
 
 TEST_F(NewFolder, AFolderTableThatCannotGrowIsReported) {
-  for (int i = 0; i < 40; ++i) folder("Filler " + std::to_string(i) + "\\");
+  // The folder table grows by doubling: at 64 entries the next one needs a new block of 128.
+  for (int i = 0; doc.folderCount() < 64; ++i) folder("Filler " + std::to_string(i) + "\\");
   view.OnUpdate();
   select("Root Folder/Plain");
   const std::uint32_t folders = doc.folderCount();
   const int refusedBefore = ScopedAllocationLimit::refusals();
   {
-    ScopedAllocationLimit limit(1024);  // the table needs 40 entries and more
+    ScopedAllocationLimit limit(1024);  // far less than 128 entries
     view.OnNewFolder();
   }
   EXPECT_GT(ScopedAllocationLimit::refusals(), refusedBefore);

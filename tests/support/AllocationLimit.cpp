@@ -1,7 +1,7 @@
-// The test program's replacement of the global operator new and delete. Without a limit it
+// The test programs' replacement of the global operator new and delete. Without a limit it
 // behaves like the standard one.
 
-#include "core/library/AllocationLimit.h"
+#include "support/AllocationLimit.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -40,6 +40,25 @@ void operator delete(void* p, std::size_t) noexcept {
   std::free(p);
 }
 void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
+
+// The non-throwing forms too: the sorts take memory through them, and it must come from the
+// same allocator that the operator delete above releases to.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return ::operator new(size);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+  return operator new(size, tag);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
   std::free(p);
 }
 
