@@ -1,26 +1,29 @@
 #pragma once
-// A UI port for the benchmarks: nobody is there, so messages are answered No and nothing is
-// shown.
+// What every benchmark works on: a library with nobody in front of it.
 
-#include "platform/UiPort.h"
+#include <string>
+
+#include "library/CLFDoc.h"
+#include "platform/HeadlessUi.h"
+#include "platform/Settings.h"
 
 namespace linkfold::bench {
 
-class QuietUi : public UiPort {
+class QuietUi : public HeadlessUi {
  public:
   Answer showMessage(const Message& message) override {
     ++messages;
-    return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
+    return HeadlessUi::showMessage(message);
   }
-  bool runDialog(DialogModel&) override { return false; }
-  std::optional<std::string> chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> chooseFileToSave(const FileDialogRequest&) override { return {}; }
-  std::unique_ptr<StatusWindow> createStatusWindow() override { return nullptr; }
-  void setWaitCursor(bool) override {}
-  bool openWithDesktop(const std::string&) override { return false; }
-  void showHelp(std::uint32_t) override {}
 
   int messages = 0;  // a benchmark whose work shows a message has gone wrong
+};
+
+// A library document with nobody in front of it and settings kept in memory.
+struct BenchLibrary {
+  QuietUi ui;
+  InMemorySettings settings;
+  CLFDoc doc{ui, settings, std::string()};
 };
 
 }  // namespace linkfold::bench

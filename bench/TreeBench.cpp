@@ -18,11 +18,7 @@
 namespace linkfold::bench {
 namespace {
 
-struct Library {
-  QuietUi ui;
-  InMemorySettings settings;
-  CLFDoc doc{ui, settings, std::string()};
-};
+using Library = BenchLibrary;
 
 // Generating a million bookmarks takes longer than filling the tree from them, so every
 // repetition of a benchmark reuses the library it generated first. One library at a time keeps

@@ -17,11 +17,7 @@
 namespace linkfold::bench {
 namespace {
 
-struct Library {
-  QuietUi ui;
-  InMemorySettings settings;
-  CLFDoc doc{ui, settings, std::string()};
-};
+using Library = BenchLibrary;
 
 // A generated library in which `sharedPercent` of the bookmarks take the URL of an earlier
 // bookmark (the generator's URLs are all different).

@@ -19,12 +19,7 @@ const char* iconTag(MessageIcon icon) {
 
 Answer ConsoleUi::showMessage(const Message& message) {
   err_ << iconTag(message.icon) << message.text << '\n';
-  switch (message.buttons) {
-    case MessageButtons::Ok: return Answer::Ok;
-    case MessageButtons::YesNo: return Answer::No;
-    case MessageButtons::YesNoCancel: return Answer::Cancel;
-  }
-  return Answer::Cancel;
+  return safeAnswer(message);
 }
 
 }  // namespace linkfold::cli

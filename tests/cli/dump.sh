@@ -1,17 +1,8 @@
 #!/bin/bash
 # linkfold-cli dump: exact JSON, messages and exit status for small libraries built byte by byte.
 set -u
-export LC_ALL=C  # lengths below count bytes
 cli="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-
-byte() { printf "\\x$(printf %02x $(($1 & 255)))"; }
-u32() { byte "$1"; byte $(($1 >> 8)); byte $(($1 >> 16)); byte $(($1 >> 24)); }
-str() { byte ${#1}; printf '%s' "$1"; }
-# name, url, description, folder, add, modified, visit
-record() { str "$1"; str "$2"; str "$3"; u32 "$4"; u32 "$5"; u32 "$6"; u32 "$7"; }
+source "$(dirname "$0")/library-bytes.bash"
 
 fail() {
   echo "FAIL $1"

@@ -1,25 +1,8 @@
 #!/bin/bash
 # linkfold-cli find: the bookmarks Find and Find Next select from the root, in tree order.
 set -u
-export LC_ALL=C  # string lengths below count bytes
 cli="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-
-u32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 255)))\\x00\\x00"; }
-str() { printf "\\x$(printf %02x ${#1})"; printf '%s' "$1"; }
-record() { str "$1"; str "$2"; str ""; u32 "$3"; u32 0; u32 0; u32 0; }  # name, url, folder
-
-check() {  # name, expected status, expected output, actual status, actual output
-  if [ "$4" != "$2" ] || [ "$5" != "$3" ]; then
-    echo "FAIL $1: status $4 (wanted $2), output:"
-    printf '%s\n' "$5"
-    echo "wanted:"
-    printf '%s\n' "$3"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/library-bytes.bash"
 
 find_in() {  # name, expected output, arguments...
   local name="$1" expected="$2"
@@ -34,12 +17,12 @@ find_in() {  # name, expected output, arguments...
 {
   u32 4; str '\'; str 'News\Daily\'; str 'News\'; str 'Linux\'
   u32 6
-  record 'Linux Weekly' http://lwn.net/ 2
-  record kernel http://www.kernel.org/linux/ 1
-  record Cooking http://food.example/ 0
-  record 'LINUX journal' http://lj.example/ 0
-  record Tux http://tux.example/linux 3
-  record $'\xc3\x84rger' http://anger.example/ 0
+  bookmark 'Linux Weekly' http://lwn.net/ 2
+  bookmark kernel http://www.kernel.org/linux/ 1
+  bookmark Cooking http://food.example/ 0
+  bookmark 'LINUX journal' http://lj.example/ 0
+  bookmark Tux http://tux.example/linux 3
+  bookmark $'\xc3\x84rger' http://anger.example/ 0
 } > "$dir/lib.bml"
 
 tab=$'\t'

@@ -2,32 +2,16 @@
 # linkfold-cli tree: the tree as the window shows it, for a small library built byte by byte.
 set -u
 cli="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-
-u32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 255)))\\x00\\x00"; }
-str() { printf "\\x$(printf %02x ${#1})"; printf '%s' "$1"; }
-record() { str "$1"; str "$2"; str ""; u32 "$3"; u32 0; u32 0; u32 0; }  # name, url, folder
-
-check() {  # name, expected status, expected output, actual status, actual output
-  if [ "$4" != "$2" ] || [ "$5" != "$3" ]; then
-    echo "FAIL $1: status $4 (wanted $2), output:"
-    printf '%s\n' "$5"
-    echo "wanted:"
-    printf '%s\n' "$3"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/library-bytes.bash"
 
 {
   u32 3; str '\'; str 'News\Daily\'; str 'News\'
   u32 5
-  record zeta http://z/ 0
-  record Banana http://b/ 1
-  record apple http://a/ 1
-  record beta http://be/ 2
-  record _x http://x/ 0
+  bookmark zeta http://z/ 0
+  bookmark Banana http://b/ 1
+  bookmark apple http://a/ 1
+  bookmark beta http://be/ 2
+  bookmark _x http://x/ 0
 } > "$dir/lib.bml"
 
 expected='L Root Folder

@@ -9,24 +9,11 @@
 #include "LibraryInvariants.h"
 #include "library/CLFDoc.h"
 #include "platform/Settings.h"
-#include "platform/UiPort.h"
+#include "platform/HeadlessUi.h"
 
 namespace {
 
 using namespace linkfold;
-
-// Discards every message and cancels every dialog.
-class SilentUi : public UiPort {
- public:
-  Answer showMessage(const Message&) override { return Answer::Cancel; }
-  bool runDialog(DialogModel&) override { return false; }
-  std::optional<std::string> chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> chooseFileToSave(const FileDialogRequest&) override { return {}; }
-  std::unique_ptr<StatusWindow> createStatusWindow() override { return nullptr; }
-  void setWaitCursor(bool) override {}
-  bool openWithDesktop(const std::string&) override { return false; }
-  void showHelp(std::uint32_t) override {}
-};
 
 void require(const std::string& problem) {
   if (problem.empty()) return;
@@ -37,7 +24,7 @@ void require(const std::string& problem) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  SilentUi ui;
+  HeadlessUi ui;
   InMemorySettings settings;
   CLFDoc loaded(ui, settings, {});
   loaded.Serialize(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -1,0 +1,23 @@
+# Shared by the command-line tests: a scratch folder, library files spelled out byte by byte,
+# and the comparison of a command's status and output. Sourced, not run.
+export LC_ALL=C  # lengths count bytes
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+
+byte() { printf "\\x$(printf %02x $(($1 & 255)))"; }
+u32() { byte "$1"; byte $(($1 >> 8)); byte $(($1 >> 16)); byte $(($1 >> 24)); }
+str() { byte ${#1}; printf '%s' "$1"; }  # a text under 255 bytes with its one-byte length
+# name, url, description, folder, add, modified, visit
+record() { str "$1"; str "$2"; str "$3"; u32 "$4"; u32 "$5"; u32 "$6"; u32 "$7"; }
+bookmark() { record "$1" "$2" "" "$3" 0 0 0; }  # name, url, folder
+
+check() {  # name, expected status, expected output, actual status, actual output
+  if [ "$4" != "$2" ] || [ "$5" != "$3" ]; then
+    echo "FAIL $1: status $4 (wanted $2), output:"
+    printf '%s\n' "$5"
+    echo "wanted:"
+    printf '%s\n' "$3"
+    failures=$((failures + 1))
+  fi
+}
