@@ -1,5 +1,8 @@
 #include "CommandLine.h"
 
+#include "platform/Text.h"
+#include "tools/FindDialog.h"
+
 namespace linkfold::cli {
 
 const char* const kUsage =
@@ -18,12 +21,16 @@ const char* const kUsage =
     "      bookmark.\n"
     "  find LIB.bml TEXT [--look-in both|name|url] [--ignore-case]\n"
     "      Prints every bookmark that Find and then Find Next would select from the root,\n"
-    "      one a line: <folder path>\\t<name>\\t<url>.\n"
+    "      one a line: <folder path>\\t<name>\\t<url>. TEXT must not be empty and may have\n"
+    "      at most 64 characters.\n"
     "  weed LIB.bml\n"
     "      Prints the groups of bookmarks that share a URL: a line \"URL <url>\" per group,\n"
     "      then \"  <folder path or Root Folder\\>\\t<name>\" per bookmark.\n"
     "  --help\n"
     "      Prints this text.\n"
+    "\n"
+    "Options may stand anywhere after the command. \"--\" ends them: every argument after it\n"
+    "is taken as it is, so that \"find LIB.bml -- --text\" searches for \"--text\".\n"
     "\n"
     "Every message the program would show in a box is printed to standard error as\n"
     "\"[information] text\", \"[question] text\", \"[exclamation] text\" or \"[error] text\".\n"
@@ -33,7 +40,9 @@ const char* const kUsage =
 
 namespace {
 
-ParseResult failure(std::string message) { return {std::nullopt, std::move(message)}; }
+ParseResult failure(std::string message) {
+  return {std::nullopt, std::move(message)};
+}
 
 }  // namespace
 
@@ -46,33 +55,48 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     line.command = "help";
     return {line, {}};
   }
+  // The command first, so that the options are judged by the command they belong to.
+  const bool find = line.command == "find";
+  if (!find && line.command != "dump" && line.command != "tree" && line.command != "weed")
+    return failure("unknown command \"" + line.command + "\"");
   std::vector<std::string> positional;
+  bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (line.command == "find" && arg == "--ignore-case") {
+    if (optionsEnded) {
+      positional.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (find && arg == "--ignore-case") {
       line.ignoreCase = true;
-    } else if (line.command == "find" && arg == "--look-in") {
+    } else if (find && arg == "--look-in") {
       if (i + 1 == args.size()) return failure("--look-in needs a value: both, name or url");
       const std::string& value = args[++i];
-      if (value == "both") line.lookIn = LookIn::Both;
-      else if (value == "name") line.lookIn = LookIn::Name;
-      else if (value == "url") line.lookIn = LookIn::Url;
-      else return failure("--look-in takes both, name or url, not \"" + value + "\"");
+      if (value == "both")
+        line.lookIn = LookIn::Both;
+      else if (value == "name")
+        line.lookIn = LookIn::Name;
+      else if (value == "url")
+        line.lookIn = LookIn::Url;
+      else
+        return failure("--look-in takes both, name or url, not \"" + value + "\"");
     } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
       return failure("unknown option " + arg);
     } else {
       positional.push_back(arg);
     }
   }
-  const std::size_t wanted = line.command == "find" ? 2 : 1;
-  if (line.command != "dump" && line.command != "tree" && line.command != "find" &&
-      line.command != "weed")
-    return failure("unknown command \"" + line.command + "\"");
-  if (positional.size() != wanted)
-    return failure(line.command == "find" ? "find needs a library file and a search text"
-                                          : line.command + " needs exactly one library file");
+  if (positional.size() != (find ? 2u : 1u))
+    return failure(find ? "find needs a library file and a search text"
+                        : line.command + " needs exactly one library file");
   line.library = positional[0];
-  if (line.command == "find") line.searchText = positional[1];
+  if (!find) return {line, {}};
+  // The Find dialog refuses the same texts.
+  line.searchText = positional[1];
+  if (line.searchText.empty()) return failure("the search text must not be empty");
+  if (utf8CharCount(line.searchText) > FindDialog::kMaxTextChars)
+    return failure("the search text must not be longer than " +
+                   std::to_string(FindDialog::kMaxTextChars) + " characters");
   return {line, {}};
 }
 

@@ -13,16 +13,18 @@ find_in() {  # name, expected output, arguments...
 }
 
 # The tree: Root Folder { Linux { Tux }, News { Daily { kernel }, Linux Weekly }, Cooking,
-# LINUX journal, Ärger }. The folder Linux never matches; Tux and kernel match by URL only.
+# LINUX journal, Ärger, --New }. The folder Linux never matches; Tux and kernel match by URL
+# only.
 {
   u32 4; str '\'; str 'News\Daily\'; str 'News\'; str 'Linux\'
-  u32 6
+  u32 7
   bookmark 'Linux Weekly' http://lwn.net/ 2
   bookmark kernel http://www.kernel.org/linux/ 1
   bookmark Cooking http://food.example/ 0
   bookmark 'LINUX journal' http://lj.example/ 0
   bookmark Tux http://tux.example/linux 3
   bookmark $'\xc3\x84rger' http://anger.example/ 0
+  bookmark --New http://dash.example/ 0
 } > "$dir/lib.bml"
 
 tab=$'\t'
@@ -31,6 +33,7 @@ kernel="News\\Daily\\${tab}kernel${tab}http://www.kernel.org/linux/"
 weekly="News\\${tab}Linux Weekly${tab}http://lwn.net/"
 journal="\\${tab}LINUX journal${tab}http://lj.example/"
 anger="\\${tab}"$'\xc3\x84rger'"${tab}http://anger.example/"
+dash="\\${tab}--New${tab}http://dash.example/"
 
 find_in "name and URL, exact case" "$tux
 $kernel" linux
@@ -48,7 +51,10 @@ find_in "non-ASCII letters, case ignored" "$anger" $'\xc3\xa4RGER' --ignore-case
 out=$("$cli" find "$dir/missing.bml" linux 2>/dev/null); status=$?
 check "library that cannot be read" 2 "" "$status" "$out"
 
-out=$("$cli" find "$dir/lib.bml" 2>/dev/null); status=$?
-check "no search text" 1 "" "$status" "$out"
+# "--" ends the options: what follows is the search text, even when it looks like an option.
+find_in "text after --" "$dash" -- --New
+find_in "options before --" "$dash" --look-in name --ignore-case -- --new
+find_in "an option's name as the text" "" -- --ignore-case
+find_in "64 characters" "" "$(printf '\xc3\xa9%.0s' $(seq 64))"
 
 exit $((failures > 0))

@@ -42,29 +42,15 @@ inline std::string loadedLibraryProblems(const CLFDoc& doc) {
   return "";
 }
 
-// Saving what was loaded and loading it again gives the same tables, without complaint.
+// Saving what was loaded and loading it again gives the same tables, without complaint: the
+// reloaded library saves to the same bytes.
 inline std::string roundTripProblems(const CLFDoc& loaded, CLFDoc& fresh) {
-  std::ostringstream saved;
+  std::ostringstream saved, savedAgain;
   loaded.Serialize(saved);
   fresh.Serialize(saved.str());
   if (fresh.loadFailed()) return "the saved library does not load cleanly";
-  if (fresh.folderCount() != loaded.folderCount()) return "folder count changed";
-  for (std::uint32_t i = 0; i < loaded.folderCount(); ++i) {
-    const FolderEntry& a = loaded.folder(i);
-    const FolderEntry& b = fresh.folder(i);
-    if (a.path != b.path || a.parent != b.parent || a.locked != b.locked)
-      return "folder " + std::to_string(i) + " changed";
-  }
-  if (fresh.bookmarkCount() != loaded.bookmarkCount()) return "bookmark count changed";
-  for (std::uint32_t i = 0; i < loaded.bookmarkCount(); ++i) {
-    const BookmarkRecord& a = loaded.bookmark(i);
-    const BookmarkRecord& b = fresh.bookmark(i);
-    if (a.folder != b.folder || a.name != b.name || a.url != b.url ||
-        a.description != b.description || a.addDate != b.addDate ||
-        a.modifiedDate != b.modifiedDate || a.visitDate != b.visitDate)
-      return "bookmark " + std::to_string(i) + " changed";
-  }
-  return "";
+  fresh.Serialize(savedAgain);
+  return saved.str() == savedAgain.str() ? "" : "the reloaded library differs";
 }
 
 }  // namespace linkfold::test

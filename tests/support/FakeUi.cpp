@@ -39,8 +39,7 @@ std::vector<std::string> FakeUi::statusTexts() const {
 }
 
 Answer FakeUi::showMessage(const Message& message) {
-  messages.push_back(
-      {message.text, message.icon, message.buttons, message.caption, message.helpButton});
+  messages.push_back(message);
   if (message.buttons == MessageButtons::Ok) return Answer::Ok;
   if (answers_.empty()) {
     ADD_FAILURE() << "unscripted question: " << message.text;
@@ -65,19 +64,12 @@ bool FakeUi::runDialog(DialogModel& dialog) {
   }
 }
 
-std::optional<std::string> FakeUi::chooseFileToOpen(const FileDialogRequest& request) {
+std::optional<std::string> FakeUi::chooseFile(const FileDialogRequest& request,
+                                              std::deque<std::optional<std::string>>& answers) {
   fileRequests.push_back(request);
-  if (openFiles_.empty()) return std::nullopt;
-  auto path = openFiles_.front();
-  openFiles_.pop_front();
-  return path;
-}
-
-std::optional<std::string> FakeUi::chooseFileToSave(const FileDialogRequest& request) {
-  fileRequests.push_back(request);
-  if (saveFiles_.empty()) return std::nullopt;
-  auto path = saveFiles_.front();
-  saveFiles_.pop_front();
+  if (answers.empty()) return std::nullopt;
+  auto path = answers.front();
+  answers.pop_front();
   return path;
 }
 

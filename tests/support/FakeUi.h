@@ -14,14 +14,6 @@
 
 namespace linkfold::test {
 
-struct RecordedMessage {
-  std::string text;
-  MessageIcon icon;
-  MessageButtons buttons;
-  std::string caption;
-  bool helpButton;
-};
-
 class FakeUi : public UiPort {
  public:
   ~FakeUi() override;
@@ -47,7 +39,7 @@ class FakeUi : public UiPort {
   bool statusWindowAvailable = true;
 
   // ---- What happened ----
-  std::vector<RecordedMessage> messages;
+  std::vector<Message> messages;
   std::vector<std::string> statusEvents;  // "create", "text:...", "center", "hide", "destroy"
   std::vector<std::string> openedWithDesktop;
   std::vector<std::uint32_t> helpTopics;
@@ -59,29 +51,34 @@ class FakeUi : public UiPort {
   std::vector<std::string> messageTexts() const;
   // The texts given to the status window, in order.
   std::vector<std::string> statusTexts() const;
-  bool scriptDone() const { return answers_.empty() && steps_.empty(); }
 
   // ---- UiPort ----
   Answer showMessage(const Message& message) override;
   bool runDialog(DialogModel& dialog) override;
-  std::optional<std::string> chooseFileToOpen(const FileDialogRequest& request) override;
-  std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) override;
+  std::optional<std::string> chooseFileToOpen(const FileDialogRequest& request) override {
+    return chooseFile(request, openFiles_);
+  }
+  std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) override {
+    return chooseFile(request, saveFiles_);
+  }
   std::unique_ptr<StatusWindow> createStatusWindow() override;
   void setWaitCursor(bool on) override;
   bool openWithDesktop(const std::string& path) override;
   void showHelp(std::uint32_t topic) override { helpTopics.push_back(topic); }
 
  private:
+  std::optional<std::string> chooseFile(const FileDialogRequest& request,
+                                        std::deque<std::optional<std::string>>& answers);
   std::deque<Answer> answers_;
   std::deque<std::function<bool(DialogModel&)>> steps_;
   std::deque<std::optional<std::string>> openFiles_, saveFiles_;
 };
 
 // Asserts one message: its exact text and its icon.
-#define EXPECT_MESSAGE(ui, index, expectedText, expectedIcon)                  \
-  do {                                                                         \
-    ASSERT_GT((ui).messages.size(), static_cast<std::size_t>(index));          \
-    EXPECT_EQ((ui).messages[index].text, expectedText);                        \
+#define EXPECT_MESSAGE(ui, index, expectedText, expectedIcon)                    \
+  do {                                                                           \
+    ASSERT_GT((ui).messages.size(), static_cast<std::size_t>(index));            \
+    EXPECT_EQ((ui).messages[index].text, expectedText);                          \
     EXPECT_EQ((ui).messages[index].icon, ::linkfold::MessageIcon::expectedIcon); \
   } while (0)
 

@@ -2,13 +2,12 @@
 
 #include <limits>
 
+#include "platform/Text.h"
+
 namespace linkfold {
 
 bool ByteReader::readBytes(std::uint64_t count, std::string_view& bytes) {
-  if (count > remaining()) {
-    ranOut_ = true;
-    return false;
-  }
+  if (count > remaining()) return false;
   bytes = data_.substr(pos_, static_cast<std::size_t>(count));
   pos_ += static_cast<std::size_t>(count);
   return true;
@@ -77,24 +76,6 @@ bool readLength(ByteReader& in, std::uint32_t& length) {
   }
   std::uint16_t second = 0;
   return in.readU16(second) && readLongLength(in, second, length);
-}
-
-void appendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 namespace linkfold {
 
 // Reads little-endian values from a block of bytes. A read that would pass the end consumes
-// nothing, returns false and leaves the reader marked as run out.
+// nothing and returns false.
 class ByteReader {
  public:
   explicit ByteReader(std::string_view data) : data_(data) {}
@@ -26,12 +26,10 @@ class ByteReader {
   bool readBytes(std::uint64_t count, std::string_view& bytes);
 
   std::size_t remaining() const { return data_.size() - pos_; }
-  bool ranOut() const { return ranOut_; }
 
  private:
   std::string_view data_;
   std::size_t pos_ = 0;
-  bool ranOut_ = false;
 };
 
 void writeU32(std::ostream& out, std::uint32_t value);

@@ -37,18 +37,6 @@ void CLFDoc::setBookmarkFolder(std::uint32_t index, std::uint32_t folder) {
   bookmarkIndex_.invalidate();
 }
 
-namespace {
-
-// X\Y\Z\ gives X\Y\ ; a top-level path or the root gives nothing (its parent is the root).
-std::optional<std::string_view> parentPath(std::string_view path) {
-  const auto firstSlash = path.find('\\');
-  if (firstSlash == std::string_view::npos || firstSlash + 1 == path.size()) return std::nullopt;
-  std::string_view trimmed = path.substr(0, path.size() - 1);
-  return trimmed.substr(0, trimmed.rfind('\\') + 1);
-}
-
-}  // namespace
-
 bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index) {
   if (const auto found = folderIndex_.find(path)) {
     FolderEntry& entry = folders_[*found];
@@ -62,10 +50,13 @@ bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index)
   return appendFolder(path, locked, index);
 }
 
-std::size_t CLFDoc::pathBytesToAdd(std::string_view path) const {
+std::size_t CLFDoc::pathBytesToAdd(std::string_view path, std::size_t budget) const {
+  // Each step looks up a path as long as the ones before it, so a deep path is only walked as
+  // far as the budget reaches: the work stays within the budget's size.
   std::size_t bytes = 0;
-  for (std::optional<std::string_view> p = path; p && !folderIndex_.find(*p); p = parentPath(*p))
-    bytes += p->size();
+  for (std::string_view p = path; !p.empty() && bytes <= budget && !folderIndex_.find(p);
+       p = parentPath(p))
+    bytes += p.size();
   return bytes;
 }
 
@@ -76,12 +67,12 @@ bool CLFDoc::appendFolder(std::string_view path, bool locked, std::uint32_t* ind
   try {
     std::vector<std::string_view> chain{path};
     std::uint32_t existingParent = 0;
-    for (auto parent = parentPath(path); parent; parent = parentPath(*parent)) {
-      if (const auto found = folderIndex_.find(*parent)) {
+    for (auto parent = parentPath(path); !parent.empty(); parent = parentPath(parent)) {
+      if (const auto found = folderIndex_.find(parent)) {
         existingParent = *found;
         break;
       }
-      chain.push_back(*parent);
+      chain.push_back(parent);
     }
     for (std::size_t i = 0; i < chain.size(); ++i) {
       const auto self = static_cast<std::uint32_t>(folders_.size());
@@ -91,9 +82,10 @@ bool CLFDoc::appendFolder(std::string_view path, bool locked, std::uint32_t* ind
       folderIndex_.add(chain[i], self);
     }
   } catch (const std::bad_alloc&) {
-    // Nothing is left half-made.
+    // Nothing is left half-made, and undoing allocates nothing.
+    for (std::size_t i = n; i < folders_.size(); ++i)
+      folderIndex_.remove(folders_[i].path, static_cast<std::uint32_t>(i));
     folders_.resize(n);
-    folderIndex_.rebuild(folders_);
     return false;
   }
   if (index) *index = n;
@@ -145,10 +137,13 @@ void CLFDoc::reserveBookmarks(std::size_t count) {
   bookmarkIndex_.reserve(bookmarks_.size() + count);
 }
 
-void CLFDoc::removeBookmark(std::uint32_t index) { removeBookmarks({index}); }
+void CLFDoc::removeBookmark(std::uint32_t index) {
+  removeBookmarks({index});
+}
 
 void CLFDoc::removeBookmarks(const std::vector<std::uint32_t>& ascending) {
-  if (ascending.empty()) return;
+  // Indexes past the table name nothing; when no index is in range, nothing changes.
+  if (ascending.empty() || ascending.front() >= bookmarks_.size()) return;
   std::size_t next = 0;  // the next index in `ascending` to drop
   std::uint32_t position = 0;
   const auto end = std::remove_if(bookmarks_.begin(), bookmarks_.end(), [&](const BookmarkRecord&) {
@@ -168,6 +163,13 @@ std::string CLFDoc::folderDisplayName(std::string_view path) {
   if (!path.empty() && path.back() == '\\') path.remove_suffix(1);
   const auto slash = path.rfind('\\');
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string_view CLFDoc::parentPath(std::string_view path) {
+  if (path.empty()) return {};
+  const std::string_view trimmed = path.substr(0, path.size() - 1);
+  const auto slash = trimmed.rfind('\\');
+  return slash == std::string_view::npos ? std::string_view() : trimmed.substr(0, slash + 1);
 }
 
 std::optional<std::uint32_t> CLFDoc::findUnlistedChild(std::uint32_t parent) const {

@@ -38,7 +38,8 @@ class DocumentImportHook {
 class CLFDoc {
  public:
   static constexpr std::size_t kCapacityStep = 32;
-  static constexpr std::size_t kMaxFavoritesPath = 200;
+  // The longest full path of a folder, the Favorites path in front of it, in characters.
+  static constexpr std::size_t kMaxFullPath = 200;
 
   CLFDoc(UiPort& ui, SettingsStore& settings, std::string logPath, BrowserDetection browsers = {});
   ~CLFDoc();
@@ -61,8 +62,12 @@ class CLFDoc {
   const BookmarkRecord& bookmark(std::uint32_t index) const { return bookmarks_[index]; }
 
   // Field edits; they keep the indexes right and do not touch the modified flag.
-  void setFolderListed(std::uint32_t index, bool listed) { folders_[index].listed = listed ? 1 : 0; }
-  void setFolderSelection(std::uint32_t index, std::uint32_t state) { folders_[index].selection = state; }
+  void setFolderListed(std::uint32_t index, bool listed) {
+    folders_[index].listed = listed ? 1 : 0;
+  }
+  void setFolderSelection(std::uint32_t index, std::uint32_t state) {
+    folders_[index].selection = state;
+  }
   void setFolderLocked(std::uint32_t index, bool locked) { folders_[index].locked = locked; }
   void setBookmarkName(std::uint32_t index, std::string name);
   void setBookmarkUrl(std::uint32_t index, std::string url);
@@ -72,17 +77,18 @@ class CLFDoc {
   // are appended after the folder. Fails, with the tables as they were, only for lack of memory.
   bool addFolder(std::string_view path, bool locked, std::uint32_t* index = nullptr);
   // How many bytes of path text addFolder(path) would add: the path and every missing ancestor.
-  std::size_t pathBytesToAdd(std::string_view path) const;
+  // Counting stops once the sum passes `budget`; the result is then some value above it.
+  std::size_t pathBytesToAdd(std::string_view path, std::size_t budget) const;
   // Appends the bookmark unless the folder already holds one with the same name (ignoring ASCII
   // case) and the same URL, or the same URL with one trailing "/" more or less; then reports
   // that record's index instead and changes nothing. An empty description means none.
   bool addBookmark(std::uint32_t folder, std::string_view name, std::string_view url,
-                   std::string_view description, std::uint32_t addDate,
-                   std::uint32_t modifiedDate, std::uint32_t visitDate,
-                   std::uint32_t* index = nullptr);
+                   std::string_view description, std::uint32_t addDate, std::uint32_t modifiedDate,
+                   std::uint32_t visitDate, std::uint32_t* index = nullptr);
   // Prepares storage for `count` more records (a loader that knows roughly how many follow).
   void reserveBookmarks(std::size_t count);
-  // Removes one record (later records move down) and marks the library modified.
+  // Removes one record (later records move down) and marks the library modified. An index
+  // past the table changes nothing, the modified flag included.
   void removeBookmark(std::uint32_t index);
   // Removes the records at the given indexes (ascending, as they are now) in one pass; the
   // same as removing them one by one from the last to the first.
@@ -90,8 +96,9 @@ class CLFDoc {
 
   // ---- Folder restructuring ---------------------------------------------------------------
   // Removes an empty folder and renumbers later folder indexes. Does not mark the library
-  // modified.
-  void removeFolder(std::uint32_t index);
+  // modified. Refuses, returning false, the root, an index past the table and a folder that
+  // holds sub-folders or bookmarks.
+  bool removeFolder(std::uint32_t index);
   // Renames the folder to `newName` (already cleaned) and rewrites the paths below it. Fails
   // when a path would grow past 200 characters with the Favorites path in front of it.
   bool renameFolder(std::uint32_t index, std::string_view newName);
@@ -100,8 +107,13 @@ class CLFDoc {
   bool moveFolder(std::uint32_t source, std::uint32_t destination);
 
   // The folder with this path (ignoring ASCII case), if any.
-  std::optional<std::uint32_t> findFolder(std::string_view path) const { return folderIndex_.find(path); }
+  std::optional<std::uint32_t> findFolder(std::string_view path) const {
+    return folderIndex_.find(path);
+  }
   static std::string folderDisplayName(std::string_view path);
+  // The path of the folder's parent: X\Y\Z\ gives X\Y\ ; a top-level path or the root gives
+  // an empty text (the parent is the root).
+  static std::string_view parentPath(std::string_view path);
   // The first folder from index 1 whose parent is `parent` and whose listed mark is clear.
   std::optional<std::uint32_t> findUnlistedChild(std::uint32_t parent) const;
   void clearListedMarks();
@@ -151,8 +163,8 @@ class CLFDoc {
   void clearDetectionNotice() { detectionNotice_ = false; }
 
   // ---- Library file and document commands -------------------------------------------------
-  void Serialize(std::ostream& out) const;  // store
-  void Serialize(std::string_view file);    // load: stops on damage, keeps what was read
+  void Serialize(std::ostream& out) const;    // store
+  void Serialize(std::string_view contents);  // load: stops on damage, keeps what was read
   bool OnNewDocument();
   bool OnOpenDocument(const std::string& path);
   bool loadFailed() const { return loadFailed_; }

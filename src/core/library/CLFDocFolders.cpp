@@ -18,19 +18,12 @@ bool isEmptyFolder(const std::vector<FolderEntry>& folders,
                       [index](const BookmarkRecord& b) { return b.folder == index; });
 }
 
-// The part of a path up to and including the backslash before its last component.
-std::string_view parentPrefix(std::string_view path) {
-  std::string_view trimmed = path.substr(0, path.size() - 1);
-  const auto slash = trimmed.rfind('\\');
-  return slash == std::string_view::npos ? std::string_view() : trimmed.substr(0, slash + 1);
-}
-
 }  // namespace
 
-void CLFDoc::removeFolder(std::uint32_t index) {
+bool CLFDoc::removeFolder(std::uint32_t index) {
   // Only an empty folder other than the root can go; anything else would orphan records.
   if (index == 0 || index >= folders_.size() || !isEmptyFolder(folders_, bookmarks_, index))
-    return;
+    return false;
   folders_.erase(folders_.begin() + index);
   folders_.shrink_to_fit();
   for (auto& f : folders_)
@@ -39,6 +32,7 @@ void CLFDoc::removeFolder(std::uint32_t index) {
     if (b.folder >= index) --b.folder;
   folderIndex_.rebuild(folders_);
   bookmarkIndex_.invalidate();
+  return true;
 }
 
 bool CLFDoc::renameFolder(std::uint32_t index, std::string_view newName) {
@@ -52,12 +46,12 @@ bool CLFDoc::renameFolder(std::uint32_t index, std::string_view newName) {
       const auto& path = folders_[i].path;
       if (startsWith(path, oldPath) &&
           favorites + static_cast<long long>(utf8CharCount(path)) + growth >
-              static_cast<long long>(kMaxFavoritesPath))
+              static_cast<long long>(kMaxFullPath))
         return false;
     }
   }
   std::string newPath;
-  if (folders_[index].parent != 0) newPath = parentPrefix(oldPath);
+  if (folders_[index].parent != 0) newPath = parentPath(oldPath);
   newPath.append(newName);
   newPath += '\\';
   for (std::size_t i = 1; i < folders_.size(); ++i) {
@@ -96,12 +90,13 @@ bool CLFDoc::moveFolder(std::uint32_t source, std::uint32_t destination) {
   const auto oldParentLength = utf8CharCount(oldParentPath);
   for (std::size_t i = 1; i < folders_.size(); ++i) {
     const auto& path = folders_[i].path;
-    if (startsWith(path, sourcePath) && utf8CharCount(path) - oldParentLength + base > kMaxFavoritesPath)
+    if (startsWith(path, sourcePath) && utf8CharCount(path) - oldParentLength + base > kMaxFullPath)
       return false;
   }
   const std::string sourceName = folderDisplayName(sourcePath);
   for (std::size_t i = 1; i < folders_.size(); ++i)
-    if (folders_[i].parent == destination && equalsNoCase(folderDisplayName(folders_[i].path), sourceName))
+    if (folders_[i].parent == destination &&
+        equalsNoCase(folderDisplayName(folders_[i].path), sourceName))
       return false;
 
   const std::size_t cut = oldParentPath.size();

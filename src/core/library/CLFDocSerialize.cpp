@@ -56,8 +56,8 @@ bool isWellFormedFolderPath(std::string_view path) {
 // can hold.
 class LibraryReader {
  public:
-  LibraryReader(CLFDoc& doc, std::string_view file)
-      : doc_(doc), in_(file), pathBudget_(file.size()) {}
+  LibraryReader(CLFDoc& doc, std::string_view contents)
+      : doc_(doc), in_(contents), pathBudget_(contents.size()) {}
 
   LoadStop run() {
     try {
@@ -87,7 +87,7 @@ class LibraryReader {
         return LoadStop::PathRejected;
       // A saved library names every folder itself, so its paths never add up to more than the
       // file; a deep path whose missing ancestors would is damage, not a library.
-      const std::size_t cost = doc_.pathBytesToAdd(*path);
+      const std::size_t cost = doc_.pathBytesToAdd(*path, pathBudget_);
       if (cost > pathBudget_) return LoadStop::Damaged;
       pathBudget_ -= cost;
       std::uint32_t index = 0;
@@ -137,8 +137,8 @@ constexpr const char* kNoDataRead =  // string 149
 
 }  // namespace
 
-void CLFDoc::Serialize(std::string_view file) {
-  LibraryReader reader(*this, file);
+void CLFDoc::Serialize(std::string_view contents) {
+  LibraryReader reader(*this, contents);
   const LoadStop stop = reader.run();
   if (reader.dataRead()) dataRead_ = true;
   switch (stop) {

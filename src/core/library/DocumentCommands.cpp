@@ -81,7 +81,7 @@ bool DocumentCommands::fileSaveAs() {
 
 bool DocumentCommands::saveModified() {
   if (!doc_.isModified()) return true;
-  const Message question{"Save changes to " + doc_.title() + "?", MessageIcon::Exclamation,
+  const Message question{"Save changes to " + doc_.title() + "?", MessageIcon::Question,
                          MessageButtons::YesNoCancel};
   switch (ui_.showMessage(question)) {
     case Answer::Yes:

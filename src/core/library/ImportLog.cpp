@@ -4,6 +4,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include "platform/Text.h"
+
 namespace linkfold {
 
 std::unique_ptr<ImportLog> ImportLog::create(const std::string& path) {
@@ -27,15 +29,8 @@ ImportLog::~ImportLog() {
 }
 
 void ImportLog::write(std::string_view text) {
-  // Every "\n" goes to the file as CR LF; the pieces between are written as they are.
-  while (!text.empty()) {
-    const std::size_t lineFeed = text.find('\n');
-    const std::size_t length = lineFeed == std::string_view::npos ? text.size() : lineFeed;
-    std::fwrite(text.data(), 1, length, file_);
-    if (lineFeed == std::string_view::npos) break;
-    std::fwrite("\r\n", 1, 2, file_);
-    text.remove_prefix(lineFeed + 1);
-  }
+  forEachCrLfPiece(
+      text, [this](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), file_); });
 }
 
 }  // namespace linkfold

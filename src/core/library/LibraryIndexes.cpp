@@ -7,6 +7,14 @@
 
 namespace linkfold {
 
+std::size_t NoCaseHash::operator()(std::string_view text) const {
+  return static_cast<std::size_t>(fnv1aNoCase(text));
+}
+
+bool NoCaseEqual::operator()(std::string_view a, std::string_view b) const {
+  return equalsNoCase(a, b);
+}
+
 void FolderIndex::rebuild(const std::vector<FolderEntry>& folders) {
   byPath_.clear();
   byPath_.reserve(folders.size());
@@ -14,37 +22,45 @@ void FolderIndex::rebuild(const std::vector<FolderEntry>& folders) {
 }
 
 void FolderIndex::add(std::string_view path, std::uint32_t index) {
-  byPath_.emplace(asciiLowered(path), index);
+  byPath_.emplace(std::string(path), index);
+}
+
+void FolderIndex::remove(std::string_view path, std::uint32_t index) {
+  const auto it = byPath_.find(path);
+  if (it != byPath_.end() && it->second == index) byPath_.erase(it);
 }
 
 std::optional<std::uint32_t> FolderIndex::find(std::string_view path) const {
-  const auto it = byPath_.find(asciiLowered(path));
+  const auto it = byPath_.find(path);
   if (it == byPath_.end()) return std::nullopt;
   return it->second;
 }
 
-namespace {
-
-// FNV-1a, 64 bits.
-constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
-constexpr std::uint64_t kFnvPrime = 1099511628211ull;
-
-std::uint64_t hashByte(std::uint64_t h, unsigned char byte) {
-  return (h ^ byte) * kFnvPrime;
+BookmarksByFolder::BookmarksByFolder(const std::vector<BookmarkRecord>& table,
+                                     std::uint32_t folderCount)
+    : start_(std::size_t{folderCount} + 1, 0) {
+  for (const auto& record : table)
+    if (record.folder < folderCount) ++start_[record.folder + 1];
+  for (std::size_t f = 1; f < start_.size(); ++f) start_[f] += start_[f - 1];
+  records_.resize(start_.back());
+  std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
+  for (std::uint32_t i = 0; i < table.size(); ++i)
+    if (table[i].folder < folderCount) records_[next[table[i].folder]++] = i;
 }
+
+namespace {
 
 std::uint64_t hashFolderAndName(std::uint32_t folder, std::string_view name) {
   std::uint64_t h = kFnvOffset;
-  for (int shift = 0; shift < 32; shift += 8) h = hashByte(h, (folder >> shift) & 0xFF);
-  for (char c : name) h = hashByte(h, asciiLower(static_cast<unsigned char>(c)));
-  return hashByte(h, 0);  // keeps "ab"+"c" apart from "a"+"bc"
+  for (int shift = 0; shift < 32; shift += 8) h = fnv1a(h, (folder >> shift) & 0xFF);
+  return fnv1a(fnv1aNoCase(name, h), 0);  // keeps "ab"+"c" apart from "a"+"bc"
 }
 
 // The key leaves out every trailing "/" of the URL.
 std::uint32_t keyOf(std::uint32_t folder, std::string_view name, std::string_view url) {
   while (!url.empty() && url.back() == '/') url.remove_suffix(1);
   std::uint64_t h = hashFolderAndName(folder, name);
-  for (char c : url) h = hashByte(h, static_cast<unsigned char>(c));
+  for (char c : url) h = fnv1a(h, static_cast<unsigned char>(c));
   // Spread every bit over the low bits that pick the slot.
   h ^= h >> 33;
   h *= 0xff51afd7ed558ccdull;

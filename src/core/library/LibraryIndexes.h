@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,6 +14,17 @@
 
 namespace linkfold {
 
+// Hashing and equality of texts ignoring ASCII case, for hash containers; both take any text
+// type, so that a lookup needs no lower-cased copy.
+struct NoCaseHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const;
+};
+struct NoCaseEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const;
+};
+
 // Folder paths, ignoring ASCII case.
 class FolderIndex {
  public:
@@ -20,10 +32,27 @@ class FolderIndex {
   void clear() { byPath_.clear(); }
   // Records `index` for `path` unless an earlier folder already has that path.
   void add(std::string_view path, std::uint32_t index);
+  // Drops `path` if it is recorded for `index`; allocates nothing.
+  void remove(std::string_view path, std::uint32_t index);
   std::optional<std::uint32_t> find(std::string_view path) const;
 
  private:
-  std::unordered_map<std::string, std::uint32_t> byPath_;
+  std::unordered_map<std::string, std::uint32_t, NoCaseHash, NoCaseEqual> byPath_;
+};
+
+// The record indexes of every folder's bookmarks, each folder's in table order, gathered in one
+// pass over the table. Records whose folder index is out of range belong to no folder.
+class BookmarksByFolder {
+ public:
+  BookmarksByFolder(const std::vector<BookmarkRecord>& table, std::uint32_t folderCount);
+  // Folder `folder`'s records; `folder` must be below the folder count.
+  std::span<const std::uint32_t> of(std::uint32_t folder) const {
+    return std::span(records_).subspan(start_[folder], start_[folder + 1] - start_[folder]);
+  }
+
+ private:
+  std::vector<std::uint32_t> start_;  // folder f's records are records_[start_[f], start_[f+1])
+  std::vector<std::uint32_t> records_;
 };
 
 // Bookmarks by (folder, name ignoring ASCII case, URL). Becomes stale when records are removed,

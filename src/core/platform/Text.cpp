@@ -10,6 +10,11 @@ std::string asciiLowered(std::string_view text) {
   return out;
 }
 
+std::uint64_t fnv1aNoCase(std::string_view text, std::uint64_t hash) {
+  for (const char c : text) hash = fnv1a(hash, asciiLower(static_cast<unsigned char>(c)));
+  return hash;
+}
+
 int compareNoCase(std::string_view a, std::string_view b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
@@ -30,7 +35,9 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 }
 
 namespace {
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+  return (c & 0xC0) == 0x80;
+}
 }  // namespace
 
 std::size_t utf8CharLength(std::string_view text, std::size_t pos) {
@@ -76,6 +83,25 @@ std::string_view utf8Suffix(std::string_view text, std::size_t maxChars) {
   return text.substr(utf8Prefix(text, count - maxChars).size());
 }
 
+void appendUtf8(std::string& out, char32_t code) {
+  const auto put = [&](char32_t byte) { out += static_cast<char>(byte); };
+  if (code < 0x80) {
+    put(code);
+  } else if (code < 0x800) {
+    put(0xC0 | (code >> 6));
+    put(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    put(0xE0 | (code >> 12));
+    put(0x80 | ((code >> 6) & 0x3F));
+    put(0x80 | (code & 0x3F));
+  } else {
+    put(0xF0 | (code >> 18));
+    put(0x80 | ((code >> 12) & 0x3F));
+    put(0x80 | ((code >> 6) & 0x3F));
+    put(0x80 | (code & 0x3F));
+  }
+}
+
 std::string_view trimLeadingWhite(std::string_view text) {
   while (!text.empty() && isNameWhite(text.front())) text.remove_prefix(1);
   return text;
@@ -86,16 +112,8 @@ std::string_view trimTrailingWhite(std::string_view text) {
   return text;
 }
 
-std::string_view trimWhite(std::string_view text) { return trimLeadingWhite(trimTrailingWhite(text)); }
-
-std::string toCrLf(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
+std::string_view trimWhite(std::string_view text) {
+  return trimLeadingWhite(trimTrailingWhite(text));
 }
 
 }  // namespace linkfold

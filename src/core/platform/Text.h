@@ -3,6 +3,7 @@
 // characters it counts UTF-8 characters, and a byte that is not part of valid UTF-8 counts as one.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,15 @@ constexpr unsigned char asciiLower(unsigned char c) {
 }
 
 std::string asciiLowered(std::string_view text);
+
+// FNV-1a, 64 bits: start from kFnvOffset and feed the bytes one by one.
+inline constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
+constexpr std::uint64_t fnv1a(std::uint64_t hash, unsigned char byte) {
+  return (hash ^ byte) * 1099511628211ull;
+}
+// The FNV-1a hash of the text with A-Z fed as a-z, so that texts equal ignoring ASCII case hash
+// alike; continues from `hash`.
+std::uint64_t fnv1aNoCase(std::string_view text, std::uint64_t hash = kFnvOffset);
 
 // The C runtime's case-insensitive comparison: bytes as unsigned values after A-Z became a-z.
 // Returns <0, 0 or >0.
@@ -29,6 +39,8 @@ std::size_t utf8CharCount(std::string_view text);
 std::string_view utf8Prefix(std::string_view text, std::size_t maxChars);
 // The last maxChars characters of text.
 std::string_view utf8Suffix(std::string_view text, std::size_t maxChars);
+// Appends the code point as UTF-8 (one to four bytes).
+void appendUtf8(std::string& out, char32_t code);
 
 // Space, tab, line feed, vertical tab, form feed and carriage return.
 constexpr bool isNameWhite(char c) {
@@ -38,7 +50,20 @@ std::string_view trimLeadingWhite(std::string_view text);
 std::string_view trimTrailingWhite(std::string_view text);
 std::string_view trimWhite(std::string_view text);
 
-// Every "\n" becomes "\r\n" (text files are written with CR LF line ends on every platform).
-std::string toCrLf(std::string_view text);
+// Hands `put` the text in pieces with every "\n" as "\r\n" (text files are written with CR LF
+// line ends on every platform); copies nothing, so it works when memory has run out.
+template <class Put>
+void forEachCrLfPiece(std::string_view text, Put&& put) {
+  while (!text.empty()) {
+    const std::size_t lineFeed = text.find('\n');
+    if (lineFeed == std::string_view::npos) {
+      put(text);
+      return;
+    }
+    if (lineFeed > 0) put(text.substr(0, lineFeed));
+    put(std::string_view("\r\n"));
+    text.remove_prefix(lineFeed + 1);
+  }
+}
 
 }  // namespace linkfold

@@ -32,6 +32,7 @@ WeedDialog::WeedDialog(const CLFDoc& doc, std::span<UrlEntry> list,
 }
 
 std::string WeedDialog::cellText(std::size_t row, int column) const {
+  if (row >= rows_.size()) return {};
   const WeedRow& r = rows_[row];
   const UrlEntry& entry = list_[r.entry()];
   if (r.isGroup()) return column == 0 ? std::string(entry.url) : std::string();
@@ -41,6 +42,7 @@ std::string WeedDialog::cellText(std::size_t row, int column) const {
 }
 
 bool WeedDialog::toggle(std::size_t row) {
+  if (row >= rows_.size()) return false;
   WeedRow& r = rows_[row];
   if (r.isGroup()) return false;
   r.state = r.state == WeedRow::kUncheckedState ? WeedRow::kCheckedState : WeedRow::kUncheckedState;

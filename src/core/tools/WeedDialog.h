@@ -62,14 +62,14 @@ class WeedDialog : public DialogModel {
 
   const std::vector<WeedRow>& rows() const { return rows_; }
   // Column 0: the group's URL, or the bookmark's folder path ("Root Folder\" for the root).
-  // Column 1: nothing for a group, the bookmark's name.
+  // Column 1: nothing for a group, the bookmark's name. Nothing for a row past the last.
   std::string cellText(std::size_t row, int column) const;
 
   // The single selected row (the one the Space key toggles), if any.
   std::optional<std::size_t> selectedRow;
 
   // Toggles a bookmark row between unchecked and checked; group rows stay as they are. True
-  // when the row changed and needs redrawing.
+  // when the row changed and needs redrawing; a row past the last changes nothing.
   bool toggle(std::size_t row);
   // A click toggles only when it falls on the row's check box.
   bool clicked(std::size_t row, bool onCheckBox) { return onCheckBox && toggle(row); }

@@ -74,8 +74,9 @@ void OnWeedDuplicates(CLFView& view) {
 }
 
 bool WeedDuplicates(CLFView& view) {
-  CStatDlg status(view.ui());  // destroyed on every way out
   try {
+    // Made inside the try: making the status window can run out of memory too.
+    CStatDlg status(view.ui());
     return weed(view, status);
   } catch (const std::bad_alloc&) {
     view.ui().showMessage({kNoMemory, MessageIcon::Exclamation});

@@ -20,7 +20,7 @@ CLFView::~CLFView() {
 
 bool CLFView::IsFolderItem(TreeItem item) const {
   const int image = tree_.image(item);
-  return image == kImageFolder || image == kImageLockedFolder;
+  return tree_.exists(item) && (image == kImageFolder || image == kImageLockedFolder);
 }
 
 bool CLFView::IsBookmarkItem(TreeItem item) const {
@@ -37,17 +37,13 @@ namespace {
 // pass each, so that filling does not scan the tables once per folder.
 struct FolderContents {
   std::vector<std::vector<std::uint32_t>> subFolders;
-  std::vector<std::vector<std::uint32_t>> bookmarks;
+  BookmarksByFolder bookmarks;
 
   explicit FolderContents(const CLFDoc& doc)
-      : subFolders(doc.folderCount()), bookmarks(doc.folderCount()) {
+      : subFolders(doc.folderCount()), bookmarks(doc.bookmarks(), doc.folderCount()) {
     for (std::uint32_t i = 1; i < doc.folderCount(); ++i) {
       const std::uint32_t parent = doc.folder(i).parent;
       if (parent < subFolders.size() && parent != i) subFolders[parent].push_back(i);
-    }
-    for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i) {
-      const std::uint32_t folder = doc.bookmark(i).folder;
-      if (folder < bookmarks.size()) bookmarks[folder].push_back(i);
     }
   }
 };
@@ -62,6 +58,7 @@ TreeItemFields folderFields(const CLFDoc& doc, std::uint32_t index) {
 
 bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
   if (doc_.folderCount() == 0 || folder >= doc_.folderCount()) return false;
+  if (parent != kNoItem && !tree_.exists(parent)) return false;
   const FolderContents contents(doc_);
   // Depth first with an explicit stack: a deep library cannot exhaust the call stack. Sorted
   // insertion decides every place, so the order of the walk does not change the tree.
@@ -78,8 +75,8 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
     // Bookmarks with equal labels keep table order; inserting them already sorted makes every
     // insertion an append.
     std::vector<std::pair<std::string_view, std::uint32_t>> marks;
-    marks.reserve(contents.bookmarks[f].size());
-    for (std::uint32_t b : contents.bookmarks[f])
+    marks.reserve(contents.bookmarks.of(f).size());
+    for (std::uint32_t b : contents.bookmarks.of(f))
       marks.emplace_back(comparedLabel(doc_.bookmark(b).name), b);
     const auto byLabel = [](const auto& a, const auto& b) {
       return compareNoCase(a.first, b.first) < 0;

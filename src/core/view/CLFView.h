@@ -60,6 +60,7 @@ class CLFView : public TreeObserver {
   TreeItem currentItem() const { return current_; }
 
   // ---- Filling and the kinds of items ----
+  // Every command and event below that takes an item handle ignores a handle of no live item.
   bool FillTree(std::uint32_t folder, TreeItem parent);
   // Rebuilds the whole tree from the library (the document's update).
   void OnUpdate();
@@ -113,6 +114,8 @@ class CLFView : public TreeObserver {
   void selectionChanged(TreeItem item) override { current_ = item; }
 
  private:
+  // A check box shows the folder's selection state; the two are always written together.
+  void writeSelection(TreeItem item, std::uint32_t state);
   void toggleCheck(TreeItem item);
   TreeItem itemToSelectAfterMove(TreeItem bookmark) const;
   void dropBookmark(TreeItem bookmark, TreeItem target);

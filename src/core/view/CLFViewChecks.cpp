@@ -8,17 +8,13 @@
 
 namespace linkfold {
 
-namespace {
-
-// A check box shows the folder's selection state; the two are always written together.
-void writeSelection(CSortedTreeCtrl& tree, CLFDoc& doc, TreeItem item, std::uint32_t state) {
-  tree.setState(item, state);
-  doc.setFolderSelection(tree.data(item), state);
+void CLFView::writeSelection(TreeItem item, std::uint32_t state) {
+  tree_.setState(item, state);
+  doc_.setFolderSelection(tree_.data(item), state);
 }
 
-}  // namespace
-
 void CLFView::SetFolderCheck(TreeItem item, bool selected) {
+  if (!tree_.exists(item)) return;
   const std::uint32_t state = selected ? kSelected : kNotSelected;
   // Every folder item below takes the same state; an explicit stack keeps a deep library off
   // the call stack.
@@ -26,13 +22,14 @@ void CLFView::SetFolderCheck(TreeItem item, bool selected) {
   while (!pending.empty()) {
     const TreeItem current = pending.back();
     pending.pop_back();
-    writeSelection(tree_, doc_, current, state);
+    writeSelection(current, state);
     for (TreeItem child : tree_.children(current))
       if (!IsBookmarkItem(child)) pending.push_back(child);
   }
 }
 
 void CLFView::UpdateParentChecks(TreeItem item) {
+  if (!tree_.exists(item)) return;
   for (TreeItem parent = tree_.parent(item); parent != kNoItem; parent = tree_.parent(parent)) {
     bool allSelected = true, noneSelected = true;
     for (TreeItem child : tree_.children(parent)) {
@@ -49,7 +46,7 @@ void CLFView::UpdateParentChecks(TreeItem item) {
     } else if (allSelected) {
       state = kSelected;
     }
-    writeSelection(tree_, doc_, parent, state);
+    writeSelection(parent, state);
   }
 }
 
@@ -62,7 +59,8 @@ void CLFView::toggleCheck(TreeItem item) {
 
 void CLFView::OnClick(const HitTest& hit) {
   // A bookmark has no check box: its item data is a bookmark index, not a folder's.
-  if (hit.item == kNoItem || (hit.flags & kHitOnStateIcon) == 0 || IsBookmarkItem(hit.item)) return;
+  if (!tree_.exists(hit.item) || (hit.flags & kHitOnStateIcon) == 0 || IsBookmarkItem(hit.item))
+    return;
   toggleCheck(hit.item);
 }
 
@@ -75,7 +73,7 @@ int CLFView::OnSpaceKey() {
 
 void CLFView::OnDoubleClick(const HitTest& hit) {
   constexpr unsigned kOnItem = kHitOnIcon | kHitOnLabel | kHitOnStateIcon;
-  if (hit.item == kNoItem || (hit.flags & kOnItem) == 0 || !IsBookmarkItem(hit.item)) return;
+  if ((hit.flags & kOnItem) == 0 || !IsBookmarkItem(hit.item)) return;  // no item is no bookmark
   // Properties acts on the selected item; the double click's first press has selected the hit
   // item on screen, and selecting it here keeps the two in step whatever the display did.
   tree_.select(hit.item);
@@ -83,7 +81,7 @@ void CLFView::OnDoubleClick(const HitTest& hit) {
 }
 
 std::vector<MenuEntry> CLFView::OnRightClick(const HitTest& hit) {
-  if (hit.item == kNoItem) return {};
+  if (!tree_.exists(hit.item)) return {};
   tree_.select(hit.item);
   const MenuEntry separator{kCmdSeparator, {}};
   const MenuEntry newFolder{kCmdNewFolder, "&New folder"};

@@ -26,8 +26,8 @@ void CLFView::OnBeginDrag(TreeItem item) {
 
 ScrollStep CLFView::OnDragMove(const HitTest& hit) {
   if (!dragging_) return ScrollStep::None;
-  if (hit.item != kNoItem) {
-    tree_.setDropHighlight(hit.item);
+  if (hit.item != kNoItem) {  // on an item, though perhaps one gone since the hit test
+    if (tree_.exists(hit.item)) tree_.setDropHighlight(hit.item);
     return ScrollStep::None;
   }
   // Inside the tree but on no item: no step, and the highlight stays where it was.

@@ -140,6 +140,7 @@ void CLFView::OnRename() {
     }
     tree_.setLabel(item, name);
     MoveFolderItem(item, parent);
+    if (tree_.exists(item)) OnUpdate();  // the tree refused part of the copy
     return;
   }
 }
@@ -154,6 +155,7 @@ TreeItem CLFView::itemToSelectAfterMove(TreeItem bookmark) const {
 }
 
 void CLFView::MoveBookmarkItem(TreeItem bookmark, TreeItem destination) {
+  if (!tree_.exists(bookmark) || !tree_.exists(destination)) return;
   // Without "Follow" the selection stays where the bookmark was, on a neighbour.
   TreeItem next = options_.follow ? kNoItem : itemToSelectAfterMove(bookmark);
   const TreeItem moved = tree_.InsertSorted(destination, tree_.fields(bookmark));
@@ -166,6 +168,7 @@ void CLFView::MoveBookmarkItem(TreeItem bookmark, TreeItem destination) {
 }
 
 void CLFView::MoveFolderItem(TreeItem folder, TreeItem destination) {
+  if (!tree_.exists(folder)) return;
   const TreeItem copy = CopySubtree(folder, destination);
   if (copy == kNoItem) return;
   tree_.ensureVisible(copy);
@@ -175,6 +178,7 @@ void CLFView::MoveFolderItem(TreeItem folder, TreeItem destination) {
 }
 
 TreeItem CLFView::CopySubtree(TreeItem item, TreeItem newParent) {
+  if (!tree_.exists(item) || !tree_.exists(newParent)) return kNoItem;
   const auto copyOf = [this](TreeItem source) {
     TreeItemFields fields = tree_.fields(source);
     fields.selectedImage = fields.image;
@@ -221,6 +225,7 @@ void CLFView::OnDelete() {
   const TreeItem item = tree_.selected();
   const std::uint32_t index = tree_.data(item);
   if (IsBookmarkItem(item)) {
+    if (index >= doc_.bookmarkCount()) return;
     if (options_.confirmBookmarkDelete && !ui_.askYesNo(kConfirmBookmarkDelete)) return;
     WaitCursor wait(ui_);
     doc_.removeBookmark(index);  // marks the library modified
@@ -231,13 +236,12 @@ void CLFView::OnDelete() {
   if (options_.confirmFolderDelete && !ui_.askYesNo(kConfirmFolderDelete)) return;
   WaitCursor wait(ui_);
   const TreeItem parent = tree_.parent(item);
-  doc_.removeFolder(index);
+  if (!doc_.removeFolder(index)) return;  // not an empty folder in the library: no change
   tree_.deleteItem(item);
   RenumberFolderItems(tree_.root(), index);
   doc_.setModifiedFlag();
   if (!parentBecomesSelected(*this, parent)) return;
-  tree_.setState(parent, kSelected);
-  doc_.setFolderSelection(tree_.data(parent), kSelected);
+  writeSelection(parent, kSelected);
   UpdateParentChecks(parent);
 }
 
@@ -292,6 +296,7 @@ void CLFView::OnProperties() {
   const TreeItem item = tree_.selected();
   if (!OnUpdateProperties().enabled || !tree_.exists(item) || !IsBookmarkItem(item)) return;
   const std::uint32_t index = tree_.data(item);
+  if (index >= doc_.bookmarkCount()) return;
   const BookmarkRecord& record = doc_.bookmark(index);
   CPropertiesDlg dialog;
   dialog.name = record.name;

@@ -17,6 +17,7 @@ void lowerIfAtOrAbove(CSortedTreeCtrl& tree, TreeItem item, std::uint32_t remove
 
 void CLFView::RenumberBookmarkItems(TreeItem start, std::uint32_t removed) {
   // Everything below `start`: folder items are walked, all other items carry bookmark indexes.
+  if (!tree_.exists(start)) return;
   std::vector<TreeItem> folders{start};
   while (!folders.empty()) {
     const TreeItem folder = folders.back();
@@ -33,6 +34,7 @@ void CLFView::RenumberBookmarkItems(TreeItem start, std::uint32_t removed) {
 void CLFView::RenumberFolderItems(TreeItem start, std::uint32_t removed) {
   // `start` and its following siblings, each with everything below it; bookmark items carry
   // bookmark indexes and are left alone.
+  if (!tree_.exists(start)) return;
   std::vector<TreeItem> pending;
   for (TreeItem item = start; item != kNoItem; item = tree_.nextSibling(item))
     pending.push_back(item);

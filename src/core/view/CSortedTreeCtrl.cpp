@@ -18,6 +18,9 @@ bool isBookmarkImage(int image) {
   return image == kImageBookmark;
 }
 
+// A slot whose generation reaches this is never used again, so that no handle can come back.
+constexpr std::uint32_t kRetired = std::numeric_limits<std::uint32_t>::max();
+
 }  // namespace
 
 bool sortsAfter(const TreeItemFields& a, const TreeItemFields& b) {
@@ -35,7 +38,14 @@ void CSortedTreeCtrl::removeObserver(TreeObserver* observer) {
 }
 
 bool CSortedTreeCtrl::exists(TreeItem item) const {
-  return item != kNoItem && item < nodes_.size() && nodes_[item].alive;
+  const std::uint32_t slot = slotOf(item);
+  return slot != 0 && slot < nodes_.size() && nodes_[slot].alive &&
+         generations_[slot] == generationOf(item);
+}
+
+const CSortedTreeCtrl::Node& CSortedTreeCtrl::at(TreeItem item) const {
+  static const Node kNone;
+  return exists(item) ? node(item) : kNone;
 }
 
 std::vector<TreeItem>& CSortedTreeCtrl::childrenOf(TreeItem parent) {
@@ -43,7 +53,7 @@ std::vector<TreeItem>& CSortedTreeCtrl::childrenOf(TreeItem parent) {
 }
 
 const std::vector<TreeItem>& CSortedTreeCtrl::children(TreeItem item) const {
-  return item == kNoItem ? topLevel_ : node(item).children;
+  return item == kNoItem ? topLevel_ : at(item).children;
 }
 
 std::size_t& CSortedTreeCtrl::misplacedCountOf(TreeItem parent) {
@@ -66,38 +76,30 @@ std::size_t CSortedTreeCtrl::sortedPlace(TreeItem parent, const TreeItemFields& 
 
 TreeItem CSortedTreeCtrl::allocate() {
   if (!freeSlots_.empty()) {
-    const TreeItem item = freeSlots_.back();
+    const std::uint32_t slot = freeSlots_.back();
     freeSlots_.pop_back();
-    return item;
+    return handleOf(slot);
   }
-  nodes_.emplace_back();
-  return static_cast<TreeItem>(nodes_.size() - 1);
+  // A new slot, past any that are retired.
+  while (nodes_.size() <= std::numeric_limits<std::uint32_t>::max()) {
+    const auto slot = static_cast<std::uint32_t>(nodes_.size());
+    if (generations_.size() <= slot) generations_.push_back(0);
+    nodes_.emplace_back();
+    if (generations_[slot] != kRetired) return handleOf(slot);
+  }
+  return kNoItem;
 }
 
 TreeItem CSortedTreeCtrl::InsertSorted(TreeItem parent, InsertPosition position,
                                        TreeItemFields fields) {
   if ((parent != kNoItem && !exists(parent)) || liveCount_ >= itemLimit_) return kNoItem;
-  const auto& list = children(parent);
-  std::size_t place = 0;
-  switch (position.kind) {
-    case InsertPosition::Kind::Sort:
-      // The only top-level item is the root: it goes first without a search.
-      place = parent == kNoItem ? 0 : sortedPlace(parent, fields);
-      break;
-    case InsertPosition::Kind::First:
-      place = 0;
-      break;
-    case InsertPosition::Kind::Last:
-      place = list.size();
-      break;
-    case InsertPosition::Kind::After: {
-      const auto it = std::find(list.begin(), list.end(), position.after);
-      place = it == list.end() ? list.size() : static_cast<std::size_t>(it - list.begin()) + 1;
-      break;
-    }
-  }
-  notify([&](TreeObserver& o) { o.aboutToInsert(parent, place); });
+  // The only top-level item is the root: it goes first without a search.
+  const std::size_t place = position.kind == InsertPosition::Kind::First || parent == kNoItem
+                                ? 0
+                                : sortedPlace(parent, fields);
   const TreeItem item = allocate();
+  if (item == kNoItem) return kNoItem;
+  notify([&](TreeObserver& o) { o.aboutToInsert(parent, place); });
   Node& n = node(item);
   n = Node{};
   n.fields = std::move(fields);
@@ -145,16 +147,32 @@ void CSortedTreeCtrl::setMisplaced(TreeItem item, bool misplaced) {
 }
 
 void CSortedTreeCtrl::release(TreeItem item) {
-  // Children first; they leave with their parent, so no per-child bookkeeping is needed.
-  for (TreeItem child : node(item).children) release(child);
-  if (selected_ == item) selected_ = kNoItem;
-  if (dropHighlight_ == item) dropHighlight_ = kNoItem;
-  Node& n = node(item);
-  n.alive = false;
-  n.children = {};
-  n.fields.label = {};
-  --liveCount_;
-  freeSlots_.push_back(item);
+  // Children first, taken off the back of their parent's list; they leave with their parent,
+  // so no per-child bookkeeping is needed. The walk goes down and back up through the parent
+  // links: no call stack and no second stack, whatever the depth.
+  TreeItem current = item;
+  for (;;) {
+    Node& n = node(current);
+    if (!n.children.empty()) {
+      current = n.children.back();
+      n.children.pop_back();
+      continue;
+    }
+    if (selected_ == current) selected_ = kNoItem;
+    if (dropHighlight_ == current) dropHighlight_ = kNoItem;
+    const TreeItem up = n.parent;
+    n.alive = false;
+    n.children = {};
+    n.fields.label = {};
+    --liveCount_;
+    freeSlot(slotOf(current));
+    if (current == item) return;
+    current = up;
+  }
+}
+
+void CSortedTreeCtrl::freeSlot(std::uint32_t slot) {
+  if (++generations_[slot] != kRetired) freeSlots_.push_back(slot);
 }
 
 void CSortedTreeCtrl::deleteItem(TreeItem item) {
@@ -184,6 +202,9 @@ void CSortedTreeCtrl::deleteItem(TreeItem item) {
 
 void CSortedTreeCtrl::deleteAllItems() {
   notify([](TreeObserver& o) { o.aboutToReset(); });
+  // Free slots moved on when their items went; the live ones move on now.
+  for (std::size_t slot = 1; slot < nodes_.size(); ++slot)
+    if (nodes_[slot].alive) ++generations_[slot];
   nodes_ = std::vector<Node>(1);
   topLevel_.clear();
   topMisplaced_ = 0;
@@ -196,25 +217,21 @@ void CSortedTreeCtrl::deleteAllItems() {
 }
 
 void CSortedTreeCtrl::setLabel(TreeItem item, std::string label) {
+  if (!exists(item)) return;
   node(item).fields.label = std::move(label);
   setMisplaced(item, !isInOrder(item));
   notify([&](TreeObserver& o) { o.changed(item); });
 }
 
 void CSortedTreeCtrl::setState(TreeItem item, std::uint32_t state) {
+  if (!exists(item)) return;
   node(item).fields.state = state;
   notify([&](TreeObserver& o) { o.changed(item); });
 }
 
 void CSortedTreeCtrl::setData(TreeItem item, std::uint32_t data) {
+  if (!exists(item)) return;
   node(item).fields.data = data;
-  notify([&](TreeObserver& o) { o.changed(item); });
-}
-
-void CSortedTreeCtrl::setImages(TreeItem item, int image, int selectedImage) {
-  node(item).fields.image = image;
-  node(item).fields.selectedImage = selectedImage;
-  setMisplaced(item, !isInOrder(item));
   notify([&](TreeObserver& o) { o.changed(item); });
 }
 
@@ -223,22 +240,25 @@ TreeItem CSortedTreeCtrl::root() const {
 }
 
 TreeItem CSortedTreeCtrl::firstChild(TreeItem item) const {
-  const auto& list = node(item).children;
+  const auto& list = at(item).children;
   return list.empty() ? kNoItem : list.front();
 }
 
 TreeItem CSortedTreeCtrl::nextSibling(TreeItem item) const {
+  if (!exists(item)) return kNoItem;
   const auto& list = children(node(item).parent);
   const std::size_t r = node(item).row + 1;
   return r < list.size() ? list[r] : kNoItem;
 }
 
 TreeItem CSortedTreeCtrl::prevSibling(TreeItem item) const {
+  if (!exists(item)) return kNoItem;
   const std::size_t r = node(item).row;
   return r > 0 ? children(node(item).parent)[r - 1] : kNoItem;
 }
 
 TreeItem CSortedTreeCtrl::prevVisible(TreeItem item) const {
+  if (!exists(item)) return kNoItem;
   TreeItem previous = prevSibling(item);
   if (previous == kNoItem) return node(item).parent;
   // The last visible item inside the previous sibling.
@@ -248,6 +268,7 @@ TreeItem CSortedTreeCtrl::prevVisible(TreeItem item) const {
 }
 
 TreeItem CSortedTreeCtrl::nextVisible(TreeItem item) const {
+  if (!exists(item)) return kNoItem;
   if (node(item).expanded && !node(item).children.empty()) return node(item).children.front();
   for (TreeItem i = item; i != kNoItem; i = node(i).parent)
     if (const TreeItem next = nextSibling(i); next != kNoItem) return next;
@@ -261,7 +282,7 @@ void CSortedTreeCtrl::select(TreeItem item) {
 }
 
 void CSortedTreeCtrl::setDropHighlight(TreeItem item) {
-  if (dropHighlight_ == item) return;
+  if (dropHighlight_ == item || (item != kNoItem && !exists(item))) return;
   dropHighlight_ = item;
   notify([&](TreeObserver& o) { o.dropHighlightChanged(item); });
 }

@@ -17,7 +17,6 @@ namespace linkfold {
 inline constexpr int kImageFolder = 0;
 inline constexpr int kImageBookmark = 1;
 inline constexpr int kImageLockedFolder = 2;
-inline constexpr int kImageBar = 3;
 
 struct TreeItemFields {
   std::string label;
@@ -28,14 +27,11 @@ struct TreeItemFields {
 };
 
 struct InsertPosition {
-  enum class Kind { Sort, First, Last, After };
+  enum class Kind { Sort, First };
   Kind kind = Kind::Sort;
-  TreeItem after = kNoItem;  // for Kind::After
 
   static InsertPosition sorted() { return {}; }
-  static InsertPosition first() { return {Kind::First, kNoItem}; }
-  static InsertPosition last() { return {Kind::Last, kNoItem}; }
-  static InsertPosition afterItem(TreeItem item) { return {Kind::After, item}; }
+  static InsertPosition first() { return {Kind::First}; }
 };
 
 // Labels take part in comparisons up to this many characters (the old 260-character buffer).
@@ -62,31 +58,32 @@ class CSortedTreeCtrl {
   void setItemLimit(std::size_t limit) { itemLimit_ = limit; }
   std::size_t itemCount() const { return liveCount_; }
 
+  // Whether the handle names a live item. Every call below accepts any handle: a handle of no
+  // item reads as an empty item with no parent, children or siblings, and changes nothing.
   bool exists(TreeItem item) const;
-  const std::string& label(TreeItem item) const { return node(item).fields.label; }
-  int image(TreeItem item) const { return node(item).fields.image; }
-  int selectedImage(TreeItem item) const { return node(item).fields.selectedImage; }
-  std::uint32_t state(TreeItem item) const { return node(item).fields.state; }
-  std::uint32_t data(TreeItem item) const { return node(item).fields.data; }
-  const TreeItemFields& fields(TreeItem item) const { return node(item).fields; }
-  bool isExpanded(TreeItem item) const { return node(item).expanded; }
+  const std::string& label(TreeItem item) const { return at(item).fields.label; }
+  int image(TreeItem item) const { return at(item).fields.image; }
+  int selectedImage(TreeItem item) const { return at(item).fields.selectedImage; }
+  std::uint32_t state(TreeItem item) const { return at(item).fields.state; }
+  std::uint32_t data(TreeItem item) const { return at(item).fields.data; }
+  const TreeItemFields& fields(TreeItem item) const { return at(item).fields; }
+  bool isExpanded(TreeItem item) const { return at(item).expanded; }
   void setLabel(TreeItem item, std::string label);
   void setState(TreeItem item, std::uint32_t state);
   void setData(TreeItem item, std::uint32_t data);
-  void setImages(TreeItem item, int image, int selectedImage);
 
   // Navigation.
   TreeItem root() const;  // the first item at the top level
-  TreeItem parent(TreeItem item) const { return node(item).parent; }
+  TreeItem parent(TreeItem item) const { return at(item).parent; }
   TreeItem firstChild(TreeItem item) const;
   TreeItem nextSibling(TreeItem item) const;
   TreeItem prevSibling(TreeItem item) const;
   TreeItem prevVisible(TreeItem item) const;
   TreeItem nextVisible(TreeItem item) const;
-  bool hasChildren(TreeItem item) const { return !node(item).children.empty(); }
+  bool hasChildren(TreeItem item) const { return !at(item).children.empty(); }
   // Children of `item` (kNoItem: the top level), in display order.
   const std::vector<TreeItem>& children(TreeItem item) const;
-  std::size_t row(TreeItem item) const { return node(item).row; }
+  std::size_t row(TreeItem item) const { return at(item).row; }
 
   // The caret (the selected item) and the drop highlight.
   TreeItem selected() const { return selected_; }
@@ -110,8 +107,17 @@ class CSortedTreeCtrl {
     std::size_t misplacedChildren = 0;
   };
 
-  Node& node(TreeItem item) { return nodes_[item]; }
-  const Node& node(TreeItem item) const { return nodes_[item]; }
+  static std::uint32_t slotOf(TreeItem item) { return static_cast<std::uint32_t>(item); }
+  static std::uint32_t generationOf(TreeItem item) {
+    return static_cast<std::uint32_t>(item >> 32);
+  }
+  TreeItem handleOf(std::uint32_t slot) const {
+    return (TreeItem{generations_[slot]} << 32) | slot;
+  }
+  // Unchecked, for handles known to be live; `at` is the checked form.
+  Node& node(TreeItem item) { return nodes_[slotOf(item)]; }
+  const Node& node(TreeItem item) const { return nodes_[slotOf(item)]; }
+  const Node& at(TreeItem item) const;
   std::vector<TreeItem>& childrenOf(TreeItem parent);
   std::size_t& misplacedCountOf(TreeItem parent);
   std::size_t sortedPlace(TreeItem parent, const TreeItemFields& fields) const;
@@ -119,6 +125,7 @@ class CSortedTreeCtrl {
   void setMisplaced(TreeItem item, bool misplaced);
   void renumber(TreeItem parent, std::size_t from);
   void release(TreeItem item);
+  void freeSlot(std::uint32_t slot);
   TreeItem allocate();
   template <class F>
   void notify(F&& call) {
@@ -126,6 +133,8 @@ class CSortedTreeCtrl {
   }
 
   std::vector<Node> nodes_ = std::vector<Node>(1);  // slot 0 is "no item"
+  // Every slot's generation; kept when the tree is emptied, so that no old handle comes back.
+  std::vector<std::uint32_t> generations_ = std::vector<std::uint32_t>(1);
   std::vector<TreeItem> topLevel_;
   std::size_t topMisplaced_ = 0;
   std::vector<TreeItem> freeSlots_;

@@ -6,8 +6,10 @@
 
 namespace linkfold {
 
-// An item handle; 0 is "no item". Handles stay valid until their item is deleted.
-using TreeItem = std::uint32_t;
+// An item handle; 0 is "no item". The low 32 bits name the item's slot in the tree, the high 32
+// bits the slot's generation, which changes whenever the slot's item goes: a handle kept after
+// its item was deleted names no item at all, never another item that took the slot.
+using TreeItem = std::uint64_t;
 inline constexpr TreeItem kNoItem = 0;
 
 class TreeObserver {

@@ -1,26 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 
-#include "support/AllocationLimit.h"
+#include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
-#include "library/NameRules.h"
-#include "platform/Text.h"
+#include "support/AllocationLimit.h"
 
 namespace linkfold::test {
 namespace {
 
+const std::string kResolving = kLogHeader + "\r\nResolving duplicate bookmarks:\r\n\r\n";
+
 class DuplicateNames : public ::testing::Test, public LibraryFixture {
  protected:
   void SetUp() override {
-    setenv("TZ", "UTC", 1);
-    tzset();
-    doc.setClock([] { return std::time_t{1796574767}; });  // 12/06/26 16:32:47 UTC
+    fixClock();
     ASSERT_TRUE(doc.createLog());
     ASSERT_TRUE(doc.addFolder("\\", true));
   }
-
+  // Adds bookmarks to the root, each with its URL and name, then sorts and resolves.
+  void resolve(const std::vector<std::pair<std::string, std::string>>& urlsAndNames) {
+    for (const auto& [url, name] : urlsAndNames) bookmark(0, name, url);
+    doc.sortAndResolve();
+  }
   // The names of the bookmarks, keyed by URL, which identifies each record in these tests.
   std::map<std::string, std::string> namesByUrl() const {
     std::map<std::string, std::string> out;
@@ -34,154 +36,88 @@ class DuplicateNames : public ::testing::Test, public LibraryFixture {
 };
 
 TEST_F(DuplicateNames, ARunKeepsItsFirstNameAndNumbersTheOthersInTheirOwnCase) {
-  bookmark(0, "Home", "u1");
-  bookmark(0, "home", "u2");
-  bookmark(0, "HOME", "u3");
-  bookmark(0, "Other", "u4");
-  doc.sortAndResolve();
-  const auto names = namesByUrl();
-  std::vector<std::string> lowered;
-  for (const auto& [url, name] : names) lowered.push_back(asciiLowered(name));
-  std::sort(lowered.begin(), lowered.end());
-  EXPECT_EQ(lowered, (std::vector<std::string>{"home", "home (1)", "home (2)", "other"}));
-  // Each record keeps its own spelling in front of its number.
-  EXPECT_TRUE(startsWith(names.at("u1"), "Home"));
-  EXPECT_TRUE(startsWith(names.at("u2"), "home"));
-  EXPECT_TRUE(startsWith(names.at("u3"), "HOME"));
-  EXPECT_EQ(names.at("u4"), "Other");
+  // Numbers already in use are skipped, and so are names given earlier in the folder: the
+  // 46-character name's run takes S + " (1)", and the 48-character name's candidate, cut to
+  // the same 50 characters, must move on to " (2)".
+  const std::string s(46, 's');
+  resolve({{"u0", "Home (1)"},
+           {"u1", "Home"},
+           {"u2", "home"},
+           {"u3", "HOME"},
+           {"u4", "Other"},
+           {"short1", s},
+           {"short2", s},
+           {"long1", s + "xy"},
+           {"long2", s + "XY"}});
+  const std::map<std::string, std::string> expected{
+      {"u0", "Home (1)"},     {"u1", "Home"},      {"u2", "home (2)"},
+      {"u3", "HOME (3)"},     {"u4", "Other"},     {"short1", s},
+      {"short2", s + " (1)"}, {"long1", s + "xy"}, {"long2", s + " (2)"}};
+  EXPECT_EQ(namesByUrl(), expected);
   EXPECT_TRUE(doc.adjustmentFlag());
   EXPECT_TRUE(doc.contentChanged());
 }
 
-TEST_F(DuplicateNames, NumbersAlreadyInUseAreSkipped) {
-  bookmark(0, "Home (1)", "u0");
-  bookmark(0, "Home", "u1");
-  bookmark(0, "Home", "u2");
-  bookmark(0, "Home", "u3");
-  EXPECT_TRUE(doc.resolveDuplicateNames());
-  const auto names = namesByUrl();
-  EXPECT_EQ(names.at("u0"), "Home (1)");
-  EXPECT_EQ(names.at("u1"), "Home");
-  EXPECT_EQ(names.at("u2"), "Home (2)");
-  EXPECT_EQ(names.at("u3"), "Home (3)");
-}
-
-TEST_F(DuplicateNames, CandidatesAreCheckedAgainstNamesGivenEarlierInTheFolder) {
-  // The 46-character name's run comes first and takes S + " (1)"; the 48-character name's
-  // candidate is cut to the same 50 characters and must move on to " (2)".
-  const std::string s(46, 's');
-  bookmark(0, s, "short1");
-  bookmark(0, s, "short2");
-  bookmark(0, s + "xy", "long1");
-  bookmark(0, s + "XY", "long2");
-  doc.sortAndResolve();
-  const auto names = namesByUrl();
-  EXPECT_EQ(names.at("short2"), s + " (1)");
-  EXPECT_EQ(names.at("long2"), s + " (2)");
-  EXPECT_EQ(names.at("long1"), s + "xy");
-}
-
-TEST_F(DuplicateNames, CandidatesAreCutToFiftyCharacters) {
-  const std::string name48(48, 'n');
-  const std::string name45(45, 'f');
-  for (const char* url : {"a", "b"}) {
-    bookmark(0, name48, url);
-    bookmark(0, name45, url);
-  }
-  doc.sortAndResolve();
-  std::vector<std::string> renamed;
-  for (const auto& b : doc.bookmarks())
-    if (b.name.find(" (") != std::string::npos) renamed.push_back(b.name);
-  EXPECT_EQ(renamed, (std::vector<std::string>{name45 + " (1)", name48.substr(0, 46) + " (1)"}));
-  EXPECT_EQ(renamed[0].size(), 49u);
-  EXPECT_EQ(renamed[1].size(), 50u);
-}
-
-TEST_F(DuplicateNames, TheCutCountsUtf8CharactersAndNeverSplitsOne) {
-  const auto repeat = [](const std::string& piece, int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += piece;
-    return out;
+TEST_F(DuplicateNames, CandidatesAreCutToFiftyCharactersNeverInsideOne) {
+  const std::string e = "\xC3\xA9", euro = "\xE2\x82\xAC";  // one character each
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string(45, 'f'), std::string(45, 'f') + " (1)"},  // 49: nothing is cut
+      {std::string(48, 'n'), std::string(46, 'n') + " (1)"},
+      {repeated(e, 45), repeated(e, 45) + " (1)"},  // 90 bytes but only 45 characters
+      {"x" + repeated(euro, 47), "x" + repeated(euro, 45) + " (1)"},
+      {repeated("\xFF", 48), repeated("\xFF", 46) + " (1)"},  // a stray byte counts as one
   };
-  const std::string e = "\xC3\xA9";         // two bytes, one character
-  const std::string euro = "\xE2\x82\xAC";  // three bytes
-  bookmark(0, repeat(e, 45), "a1");         // 90 bytes but only 45 characters: nothing is cut
-  bookmark(0, repeat(e, 45), "a2");
-  bookmark(0, "x" + repeat(euro, 47), "b1");  // 48 characters: cut to 46
-  bookmark(0, "x" + repeat(euro, 47), "b2");
-  bookmark(0, repeat("\xFF", 48), "c1");  // a stray byte counts as one character
-  bookmark(0, repeat("\xFF", 48), "c2");
-  doc.sortAndResolve();
-  const auto names = namesByUrl();
-  EXPECT_EQ(names.at("a2"), repeat(e, 45) + " (1)");
-  EXPECT_EQ(names.at("b2"), "x" + repeat(euro, 45) + " (1)");
-  EXPECT_EQ(names.at("c2"), repeat("\xFF", 46) + " (1)");
-  EXPECT_EQ(utf8CharCount(names.at("b2")), 50u);
+  for (const auto& [name, renamed] : cases) resolve({{"1" + name, name}, {"2" + name, name}});
+  for (const auto& [name, renamed] : cases)
+    EXPECT_EQ(namesByUrl().at("1" + name) + "|" + namesByUrl().at("2" + name),
+              name + "|" + renamed);
 }
 
 TEST_F(DuplicateNames, OnlyBookmarksInTheSameFolderCount) {
   const auto news = folder("News\\");
   folder("News\\Home\\");  // a sub-folder may share a bookmark's name
-  const auto other = folder("Other\\");
   bookmark(news, "Home", "u1");
-  bookmark(other, "Home", "u2");
+  bookmark(folder("Other\\"), "Home", "u2");
   bookmark(0, "home", "u3");
+  bookmark(0, "x", "u4");
+  bookmark(0, "x", "u5");
+  doc.setBookmarkFolder(3, 99);  // records of a missing folder are left alone
+  doc.setBookmarkFolder(4, 99);
   doc.sortAndResolve();
-  for (const auto& [url, name] : namesByUrl()) EXPECT_EQ(asciiLowered(name), "home") << url;
-  EXPECT_FALSE(doc.adjustmentFlag());
-  EXPECT_FALSE(doc.contentChanged());
+  EXPECT_EQ(tables(), "\\:0 News\\:0 News\\Home\\:1 Other\\:0 | home@0 Home@1 Home@3 x@99 x@99");
+  EXPECT_FALSE(doc.adjustmentFlag() || doc.contentChanged());
+  EXPECT_EQ(log(), kResolving +
+                       "Processing Root Folder\r\nProcessing News\\\r\nProcessing "
+                       "News\\Home\\\r\nProcessing Other\\\r\n\r\nNo duplicates bFound.\r\n");
 }
 
-TEST_F(DuplicateNames, FullLogOfASmallRun) {
+TEST_F(DuplicateNames, RenamesAreLoggedAndFollowedByASecondSort) {
+  doc.openStatusWindow();
   const auto a = folder("A\\");
   folder("A\\B\\");
   bookmark(a, "Tools", "u1");
   bookmark(a, "tools", "u2");
-  bookmark(0, "Solo", "u3");
-  doc.sortAndResolve();
-  EXPECT_EQ(log(),
-            "Linkfold import log created 12/06/26 16:32:47\r\n\r\n"
-            "\r\nResolving duplicate bookmarks:\r\n\r\n"
-            "Processing Root Folder\r\n"
-            "Processing A\\\r\n"
-            "  Duplicate  \"tools\"\r\n  renamed to \"tools (1)\"\r\n\r\n"
-            "Processing A\\B\\\r\n");
-}
-
-TEST_F(DuplicateNames, WithoutDuplicatesTheLogSaysSoAndTheTableIsSortedOnce) {
-  doc.openStatusWindow();
-  bookmark(0, "b", "u1");
-  bookmark(0, "a", "u2");
-  bookmark(folder("F\\"), "b", "u3");
-  doc.sortAndResolve();
-  EXPECT_EQ(ui.statusTexts(),
-            (std::vector<std::string>{"Sorting...", "Resolving duplicate names..."}));
-  EXPECT_EQ(doc.bookmark(0).name, "a");
-  EXPECT_FALSE(doc.adjustmentFlag());
-  EXPECT_FALSE(doc.contentChanged());
-  EXPECT_EQ(log(),
-            "Linkfold import log created 12/06/26 16:32:47\r\n\r\n"
-            "\r\nResolving duplicate bookmarks:\r\n\r\n"
-            "Processing Root Folder\r\n"
-            "Processing F\\\r\n"
-            "\r\nNo duplicates bFound.\r\n");
-}
-
-TEST_F(DuplicateNames, RenamesAreFollowedByASecondSort) {
-  doc.openStatusWindow();
   // "a (1)" sorts after "a !", so the renamed table must be sorted again.
-  bookmark(0, "a", "u1");
-  bookmark(0, "A", "u2");
-  bookmark(0, "a !", "u3");
-  doc.sortAndResolve();
+  resolve({{"u1", "a"}, {"u2", "A"}, {"u3", "a !"}});
   EXPECT_EQ(ui.statusTexts(),
             (std::vector<std::string>{"Sorting...", "Resolving duplicate names...",
                                       "Duplicate names resolved. Re-sorting..."}));
-  EXPECT_TRUE(std::is_sorted(doc.bookmarks().begin(), doc.bookmarks().end(), bookmarkOrderLess));
-  EXPECT_EQ(doc.bookmark(1).name, "a !");
-  // The lookup of add-bookmark sees the new names.
-  EXPECT_EQ(bookmark(0, "A (1)", "u2"), 2u);
-  EXPECT_EQ(doc.bookmarkCount(), 3u);
+  EXPECT_EQ(tables(), "\\:0 A\\:0 A\\B\\:1 | a@0 a !@0 A (1)@0 Tools@1 tools (1)@1");
+  EXPECT_EQ(bookmark(0, "a (1)", "u2"), 2u);  // add-bookmark's lookup sees the new names
+  EXPECT_EQ(log(), kResolving +
+                       "Processing Root Folder\r\n"
+                       "  Duplicate  \"A\"\r\n  renamed to \"A (1)\"\r\n\r\n"
+                       "Processing A\\\r\n"
+                       "  Duplicate  \"tools\"\r\n  renamed to \"tools (1)\"\r\n\r\n"
+                       "Processing A\\B\\\r\n");
+}
+
+TEST_F(DuplicateNames, WithoutDuplicatesTheTableIsSortedOnce) {
+  doc.openStatusWindow();
+  resolve({{"u1", "b"}, {"u2", "a"}});
+  EXPECT_EQ(ui.statusTexts(),
+            (std::vector<std::string>{"Sorting...", "Resolving duplicate names..."}));
+  EXPECT_EQ(tables(), "\\:0 | a@0 b@0");
 }
 
 TEST_F(DuplicateNames, EveryRenameSetsTheAdjustmentFlagEvenWithoutALog) {
@@ -192,15 +128,6 @@ TEST_F(DuplicateNames, EveryRenameSetsTheAdjustmentFlagEvenWithoutALog) {
   EXPECT_TRUE(doc.resolveDuplicateNames());
   EXPECT_TRUE(doc.adjustmentFlag());
   EXPECT_FALSE(doc.resolveDuplicateNames());  // nothing is left to rename
-}
-
-TEST_F(DuplicateNames, RecordsOfAMissingFolderAreLeftAlone) {
-  bookmark(0, "x", "u1");
-  bookmark(0, "x", "u2");
-  doc.setBookmarkFolder(0, 7);
-  doc.setBookmarkFolder(1, 7);
-  EXPECT_FALSE(doc.resolveDuplicateNames());
-  EXPECT_EQ(doc.bookmark(1).name, "x");
 }
 
 TEST_F(DuplicateNames, RunningOutOfMemoryStopsAfterKeepingTheRenamesMadeSoFar) {
@@ -219,14 +146,12 @@ TEST_F(DuplicateNames, RunningOutOfMemoryStopsAfterKeepingTheRenamesMadeSoFar) {
   EXPECT_EQ(namesByUrl().at("u2"), "X (1)");
   EXPECT_EQ(namesByUrl().at("another"), "n1005");
   EXPECT_TRUE(doc.contentChanged());
-  EXPECT_EQ(log(),
-            "Linkfold import log created 12/06/26 16:32:47\r\n\r\n"
-            "\r\nResolving duplicate bookmarks:\r\n\r\n"
-            "Processing Root Folder\r\n"
-            "  Duplicate  \"X\"\r\n  renamed to \"X (1)\"\r\n\r\n"
-            "Processing Big\\\r\n"
-            "Critical error:\r\nCLFDoc::resolveDuplicateNames:\r\n"
-            "Out of memory; some duplicate names remain\r\nProcessing aborted\r\n");
+  EXPECT_EQ(log(), kResolving +
+                       "Processing Root Folder\r\n"
+                       "  Duplicate  \"X\"\r\n  renamed to \"X (1)\"\r\n\r\n"
+                       "Processing Big\\\r\n"
+                       "Critical error:\r\nCLFDoc::resolveDuplicateNames:\r\n"
+                       "Out of memory; some duplicate names remain\r\nProcessing aborted\r\n");
 }
 
 }  // namespace

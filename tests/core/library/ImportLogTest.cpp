@@ -11,113 +11,66 @@ namespace {
 
 class ImportLogFile : public ::testing::Test, public LibraryFixture {
  protected:
-  void SetUp() override {
-    setenv("TZ", "UTC", 1);
-    tzset();
-    doc.setClock([this] { return now; });
-  }
+  void SetUp() override { fixClock(); }
   std::string logText() const { return temp.read("IMPLOG.TXT"); }
-
-  std::time_t now = 1796574767;  // 12/06/26 16:32:47 UTC
 };
 
 TEST_F(ImportLogFile, StartsWithTheHeaderAndWritesLineFeedsAsCrLf) {
-  ASSERT_TRUE(doc.createLog());
-  EXPECT_TRUE(doc.hasOpenLog());
-  doc.logLine("one\ntwo\n");
-  doc.logLine("no line end");
-  doc.closeLog();
-  EXPECT_FALSE(doc.hasOpenLog());
-  EXPECT_EQ(logText(),
-            "Linkfold import log created 12/06/26 16:32:47\r\n\r\none\r\ntwo\r\nno line end");
-}
-
-TEST_F(ImportLogFile, ASecondLogReplacesTheFirst) {
   ASSERT_TRUE(doc.createLog());
   doc.logLine("from the first import, a long line that the second log must not keep\n");
   doc.closeLog();
   now += 3600 * 24 + 61;
   ASSERT_TRUE(doc.createLog());
-  doc.closeLog();
-  EXPECT_EQ(logText(), "Linkfold import log created 12/07/26 16:33:48\r\n\r\n");
-}
-
-TEST_F(ImportLogFile, CreatingALogWhileOneIsOpenStartsItAfresh) {
-  ASSERT_TRUE(doc.createLog());
   doc.logLine("old\n");
-  ASSERT_TRUE(doc.createLog());
-  doc.logLine("new\n");
+  ASSERT_TRUE(doc.createLog());  // while one is open: it starts afresh
+  EXPECT_TRUE(doc.hasOpenLog());
+  doc.logLine("one\n\ntwo\n");
+  doc.logLine("no line end");
   doc.closeLog();
-  EXPECT_EQ(logText(), "Linkfold import log created 12/06/26 16:32:47\r\n\r\nnew\r\n");
+  EXPECT_FALSE(doc.hasOpenLog());
+  EXPECT_EQ(logText(),
+            "Linkfold import log created 12/07/26 16:33:48\r\n\r\none\r\n\r\ntwo\r\nno line end");
 }
 
 TEST_F(ImportLogFile, EntriesSetTheAdjustmentFlagAndANewLogClearsIt) {
   ASSERT_TRUE(doc.createLog());
-  EXPECT_FALSE(doc.adjustmentFlag());
   doc.logLine("plain lines leave it alone\n");
   EXPECT_FALSE(doc.adjustmentFlag());
   doc.logNonFatal("<DT><A HREF=", "No closing quote");
   EXPECT_TRUE(doc.adjustmentFlag());
+  doc.closeLog();
+  EXPECT_EQ(logText(), kLogHeader +
+                           "plain lines leave it alone\r\n"
+                           "HTML Error in:\r\n<DT><A HREF=\r\nNo closing quote. The line was "
+                           "skipped\r\n");
   ASSERT_TRUE(doc.createLog());
   EXPECT_FALSE(doc.adjustmentFlag());
   doc.logFatal("CLFDoc::Parse_NS_Folder:\nUnexpected end of file");
   EXPECT_TRUE(doc.adjustmentFlag());
   doc.closeLog();
-  EXPECT_EQ(logText(),
-            "Linkfold import log created 12/06/26 16:32:47\r\n\r\n"
-            "Critical error:\r\nCLFDoc::Parse_NS_Folder:\r\nUnexpected end of file\r\n"
-            "Processing aborted\r\n");
+  EXPECT_EQ(logText(), kLogHeader +
+                           "Critical error:\r\nCLFDoc::Parse_NS_Folder:\r\nUnexpected end of "
+                           "file\r\nProcessing aborted\r\n");
 }
 
-TEST_F(ImportLogFile, NonFatalEntryText) {
-  ASSERT_TRUE(doc.createLog());
-  doc.logNonFatal("<DT><A HREF=", "No closing quote");
-  doc.closeLog();
-  EXPECT_EQ(logText(),
-            "Linkfold import log created 12/06/26 16:32:47\r\n\r\n"
-            "HTML Error in:\r\n<DT><A HREF=\r\nNo closing quote. The line was skipped\r\n");
-}
-
-TEST_F(ImportLogFile, FailsCleanlyWhereTheFileCannotBeCreated) {
-  // A directory that does not exist stops the creation even for root.
-  CLFDoc elsewhere(ui, settings, temp.file("missing/IMPLOG.TXT"));
-  elsewhere.setAdjustmentFlag();
-  EXPECT_FALSE(elsewhere.createLog());
-  EXPECT_FALSE(elsewhere.hasOpenLog());
-  EXPECT_TRUE(elsewhere.adjustmentFlag());  // only a created log clears it
-  elsewhere.logLine("goes nowhere\n");
-  elsewhere.logFatal("nor this");
-  EXPECT_FALSE(elsewhere.canViewImportLog());
-}
-
-TEST_F(ImportLogFile, ALogAnotherWriterHoldsIsNeitherCreatedNorEmptied) {
+TEST_F(ImportLogFile, ALogThatCannotBeCreatedOrIsHeldElsewhereIsLeftAlone) {
+  EXPECT_FALSE(doc.canViewImportLog());
   temp.write("IMPLOG.TXT", "held by another import\r\n");
+  EXPECT_TRUE(doc.canViewImportLog());
   const int other = ::open(temp.file("IMPLOG.TXT").c_str(), O_RDONLY);
-  ASSERT_GE(other, 0);
   ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+  doc.setAdjustmentFlag();
   EXPECT_FALSE(doc.createLog());
   EXPECT_FALSE(doc.hasOpenLog());
+  EXPECT_TRUE(doc.adjustmentFlag());  // only a created log clears it
+  doc.logFatal("goes nowhere");
   EXPECT_EQ(logText(), "held by another import\r\n");
   ::close(other);
   EXPECT_TRUE(doc.createLog());
-}
-
-TEST_F(ImportLogFile, ImportLogIsEnabledExactlyWhenTheLogCanBeRead) {
-  EXPECT_FALSE(doc.canViewImportLog());
-  ASSERT_TRUE(doc.createLog());
-  EXPECT_TRUE(doc.canViewImportLog());
-  doc.closeLog();
-  EXPECT_TRUE(doc.canViewImportLog());
-
-  // A log left by an earlier run of the program.
-  TempDir earlier;
-  earlier.write("IMPLOG.TXT", "old log");
-  CLFDoc later(ui, settings, earlier.file("IMPLOG.TXT"));
-  EXPECT_TRUE(later.canViewImportLog());
-
-  // Something that is not a file does not count.
-  TempDir odd;
-  CLFDoc onDirectory(ui, settings, odd.path());
+  // A directory that does not exist stops the creation even for root; a directory is no log.
+  CLFDoc elsewhere(ui, settings, temp.file("missing/IMPLOG.TXT"));
+  EXPECT_FALSE(elsewhere.createLog());
+  CLFDoc onDirectory(ui, settings, temp.path());
   EXPECT_FALSE(onDirectory.canViewImportLog());
 }
 
@@ -125,7 +78,6 @@ TEST_F(ImportLogFile, ViewImportLogOpensTheLogOrSaysWhereItIs) {
   doc.OnViewImportLog();
   EXPECT_EQ(ui.openedWithDesktop, std::vector<std::string>{doc.logPath()});
   EXPECT_TRUE(ui.messages.empty());
-
   ui.desktopOpenSucceeds = false;
   doc.OnViewImportLog();
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -139,22 +91,17 @@ TEST_F(ImportLogFile, ViewImportLogOpensTheLogOrSaysWhereItIs) {
   EXPECT_EQ(ui.messages[0].caption, "Linkfold");
 }
 
-TEST_F(ImportLogFile, StatusWindowLifecycle) {
-  EXPECT_EQ(doc.statusWindow(), nullptr);
+TEST_F(ImportLogFile, StatusWindowLifecycleAndWorkWithoutOne) {
   doc.openStatusWindow();
-  ASSERT_NE(doc.statusWindow(), nullptr);
   doc.statusWindow()->setText("Importing MSIE bookmarks");
   doc.closeStatusWindow();
   EXPECT_EQ(doc.statusWindow(), nullptr);
   EXPECT_EQ(ui.statusEvents, (std::vector<std::string>{
                                  "create", "center", "text:Importing MSIE bookmarks", "destroy"}));
-}
-
-TEST_F(ImportLogFile, WorkGoesOnWhenNoStatusWindowCanBeMade) {
+  ui.statusEvents.clear();
   ui.statusWindowAvailable = false;
   doc.openStatusWindow();
   ASSERT_NE(doc.statusWindow(), nullptr);
-  doc.statusWindow()->setText("Sorting...");
   ASSERT_TRUE(doc.addFolder("\\", true));
   bookmark(0, "a", "u1");
   bookmark(0, "A", "u2");

@@ -18,6 +18,17 @@ inline std::string text(std::string_view s) {
   return static_cast<char>(s.size()) + std::string(s);
 }
 
+// A text of any length with the longest prefix: 0xFF, 0xFFFF, then a u32 length.
+inline std::string longText(std::string_view s) {
+  return "\xFF\xFF\xFF" + u32(static_cast<std::uint32_t>(s.size())) + std::string(s);
+}
+
+inline std::string repeated(std::string_view piece, std::size_t times) {
+  std::string out;
+  for (std::size_t i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
 inline std::string record(std::string_view name, std::string_view url, std::string_view description,
                           std::uint32_t folder, std::uint32_t added = 0, std::uint32_t modified = 0,
                           std::uint32_t visited = 0) {

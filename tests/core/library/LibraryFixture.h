@@ -1,6 +1,7 @@
 #pragma once
 // A library document wired to a scripted UI and in-memory settings.
 
+#include <sstream>
 #include <string>
 
 #include "library/CLFDoc.h"
@@ -25,11 +26,39 @@ struct LibraryFixture {
     EXPECT_TRUE(doc.addBookmark(folderIndex, name, url, "", 0, 0, 0, &index));
     return index;
   }
+  // Writes the bytes to lib.bml and opens that file.
+  bool open(const std::string& bytes) {
+    temp.write("lib.bml", bytes);
+    return doc.OnOpenDocument(temp.file("lib.bml"));
+  }
+  std::string saved() const {
+    std::ostringstream out;
+    doc.Serialize(out);
+    return out.str();
+  }
+  // Both tables in one text: each folder as path:parent, then each bookmark as name@folder.
+  std::string tables() const {
+    std::string out;
+    for (const auto& f : doc.folders()) out += f.path + ":" + std::to_string(f.parent) + " ";
+    out += "|";
+    for (const auto& b : doc.bookmarks()) out += " " + b.name + "@" + std::to_string(b.folder);
+    return out;
+  }
+  // The import log's clock: 12/06/26 16:32:47 UTC.
+  void fixClock() {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    doc.setClock([this] { return now; });
+  }
 
   TempDir temp;
   FakeUi ui;
   InMemorySettings settings;
   CLFDoc doc;
+  std::time_t now = 1796574767;
 };
+
+// The header of an import log created at 12/06/26 16:32:47 UTC.
+inline const std::string kLogHeader = "Linkfold import log created 12/06/26 16:32:47\r\n\r\n";
 
 }  // namespace linkfold::test

@@ -14,14 +14,17 @@ TEST(Text, CompareNoCaseFoldsAsciiOnlyAndComparesUnsignedBytes) {
 }
 
 TEST(Text, Utf8CountingTreatsInvalidBytesAsOneCharacter) {
-  EXPECT_EQ(utf8CharCount("abc"), 3u);
-  EXPECT_EQ(utf8CharCount("\xC3\xA9t\xC3\xA9"), 3u);
-  EXPECT_EQ(utf8CharCount("\xE2\x82\xAC"), 1u);       // euro sign
-  EXPECT_EQ(utf8CharCount("\xF0\x9F\x98\x80"), 1u);   // emoji
-  EXPECT_EQ(utf8CharCount("\xE9t\xE9"), 3u);          // Windows-1252 bytes
-  EXPECT_EQ(utf8CharCount("\xC3"), 1u);               // cut-off sequence
-  EXPECT_EQ(utf8CharCount("\xED\xA0\x80"), 3u);       // encoded surrogate: not valid UTF-8
-  EXPECT_EQ(utf8CharCount("\xC0\xAF"), 2u);           // overlong form: not valid UTF-8
+  const std::pair<const char*, std::size_t> cases[] = {
+      {"abc", 3},
+      {"\xC3\xA9t\xC3\xA9", 3},
+      {"\xE2\x82\xAC", 1},      // euro sign
+      {"\xF0\x9F\x98\x80", 1},  // emoji
+      {"\xE9t\xE9", 3},         // Windows-1252 bytes
+      {"\xC3", 1},              // cut-off sequence
+      {"\xED\xA0\x80", 3},      // encoded surrogate: not valid UTF-8
+      {"\xC0\xAF", 2},          // overlong form: not valid UTF-8
+  };
+  for (const auto& [text, count] : cases) EXPECT_EQ(utf8CharCount(text), count) << text;
 }
 
 TEST(Text, Utf8PrefixAndSuffixNeverCutInsideACharacter) {
@@ -37,8 +40,6 @@ TEST(Text, TrimmingUsesTheSixWhiteSpaceCharacters) {
   EXPECT_EQ(trimWhite("\xA0x"), "\xA0x");  // a no-break space is not trimmed
   EXPECT_EQ(trimWhite("   "), "");
 }
-
-TEST(Text, CrLf) { EXPECT_EQ(toCrLf("a\nb\n\n"), "a\r\nb\r\n\r\n"); }
 
 }  // namespace
 }  // namespace linkfold

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "support/AllocationLimit.h"
+#include <functional>
+#include <type_traits>
+
 #include "core/view/ViewFixture.h"
+#include "support/AllocationLimit.h"
 #include "tools/WeedDialog.h"
 #include "tools/WeedDuplicates.h"
 
@@ -14,193 +17,212 @@ constexpr const char* kAllKept = "All duplicate items were selected,\nso none wi
 constexpr const char* kCancelled = "Operation cancelled!";
 constexpr const char* kKeepNone =
     "You have not selected any bookmarks to keep.\nAre you sure you want to delete all of them?";
+constexpr const char* kUrlWithoutKeeper =
+    "There is at least one URL which has\nno bookmarks checked. All bookmarks\nfor such URLs "
+    "will be removed.\n\nIs this what you intended?";
 
+constexpr std::uint32_t kOff = WeedRow::kUncheckedState;
+constexpr std::uint32_t kOn = WeedRow::kCheckedState;
+constexpr std::uint32_t kUrl = WeedRow::kUrlState;
+using Numbers = std::vector<std::uint32_t>;
 using Strings = std::vector<std::string>;
 
-// The groups of a list of URLs, as (first, last) pairs of the sorted list.
-std::vector<DuplicateGroup> groupsOf(const Strings& urls) {
-  std::vector<UrlEntry> list;
-  for (std::size_t i = 0; i < urls.size(); ++i)
-    list.push_back({urls[i], static_cast<std::uint32_t>(i), 0});
-  DuplicateSearch search(urls.size());
-  search.list = list;
+// One field of every element.
+template <class Range, class Field>
+auto collect(const Range& range, Field field) {
+  std::vector<std::decay_t<std::invoke_result_t<Field, decltype(*range.begin())>>> all;
+  for (const auto& element : range) all.push_back(std::invoke(field, element));
+  return all;
+}
+
+TEST(DuplicateSearch, SortsByUnsignedBytesAndGroupsEverySharedUrlOnce) {
+  DuplicateSearch search(0);
+  const Strings urls{"d", "c", "a", "d", "b", "a", "d", "\xC3\xA9", "c", "a", "d", "\xC3\xA9"};
+  for (std::uint32_t i = 0; i < urls.size(); ++i) search.list.push_back({urls[i], i, 0});
   search.sortList();
   search.findGroups();
-  return search.groups;
+  // a a a | b | c c | d d d d | é é: unsigned bytes, equal URLs in table order, and groups at
+  // the start, in the middle and at the end.
+  EXPECT_EQ(collect(search.list, &UrlEntry::bookmark),
+            (Numbers{2, 5, 9, 4, 1, 8, 0, 3, 6, 10, 7, 11}));
+  EXPECT_EQ(search.groups, (std::vector<DuplicateGroup>{{0, 2}, {4, 5}, {6, 9}, {10, 11}}));
 }
 
-TEST(DuplicateSearch, EverySharedUrlFormsExactlyOneGroupWhereverItFalls) {
-  EXPECT_EQ(groupsOf({}), std::vector<DuplicateGroup>{});
-  EXPECT_EQ(groupsOf({"http://a/"}), std::vector<DuplicateGroup>{});
-  EXPECT_EQ(groupsOf({"http://a/", "http://a/"}), (std::vector<DuplicateGroup>{{0, 1}}));
-  // Sorted: a a a | b | c c | d d d d ; groups at the start, in the middle and at the end.
-  EXPECT_EQ(groupsOf({"d", "c", "a", "d", "b", "a", "d", "c", "a", "d"}),
-            (std::vector<DuplicateGroup>{{0, 2}, {4, 5}, {6, 9}}));
-  // Letter case and a trailing "/" make different URLs; the order is byte-wise.
-  EXPECT_EQ(groupsOf({"http://x/", "http://X/", "http://x", "http://x//", "HTTP://x/"}),
-            std::vector<DuplicateGroup>{});
-}
+using WeedCommand = ViewTest;
 
-TEST(DuplicateSearch, SortsByUnsignedBytesAndKeepsTableOrderAmongEqualUrls) {
-  std::vector<UrlEntry> list{{"b", 0, 0}, {"\xC3\xA9", 1, 0}, {"b", 2, 0},
-                             {"B", 3, 0}, {"ba", 4, 0},       {"b", 5, 0}};
-  DuplicateSearch search(list.size());
-  search.list = list;
-  search.sortList();
-  std::vector<std::uint32_t> order;
-  for (const UrlEntry& e : search.list) order.push_back(e.bookmark);
-  EXPECT_EQ(order, (std::vector<std::uint32_t>{3, 0, 2, 5, 4, 1}));
-}
-
-struct Weed : ::testing::Test, ViewFixture {
-  Weed() { work = folder("Work\\"); }
-
-  void add(const std::string& name, const std::string& url, std::uint32_t in = 0) {
-    bookmark(in, name, url);
-  }
-  Strings names() const {
-    Strings all;
-    for (const auto& b : doc.bookmarks()) all.push_back(b.name);
-    return all;
-  }
-  // Scripts one OK of the dialog after checking (keeping) the bookmarks with these names.
-  void keep(Strings kept) {
-    ui.onDialog<WeedDialog>([kept](WeedDialog& dialog) {
-      for (std::size_t r = 0; r < dialog.rows().size(); ++r)
-        if (!dialog.rows()[r].isGroup() &&
-            std::find(kept.begin(), kept.end(), dialog.cellText(r, 1)) != kept.end())
-          dialog.toggle(r);
-      return true;
-    });
-  }
-
-  std::uint32_t work = 0;
-};
-
-TEST_F(Weed, IsEnabledWithTwoBookmarksOrMore) {
-  EXPECT_FALSE(OnUpdateWeedDuplicates(view).enabled);
-  add("one", "http://same/");
+TEST_F(WeedCommand, NeedsTwoBookmarksAndSaysWhenNoUrlIsShared) {
+  bookmark(0, "a", "http://example.com/");
   EXPECT_FALSE(OnUpdateWeedDuplicates(view).enabled);
   OnWeedDuplicates(view);  // disabled: nothing runs
   EXPECT_TRUE(ui.statusEvents.empty());
-  EXPECT_TRUE(ui.messages.empty());
-  add("two", "http://same/", work);
+  bookmark(0, "b", "http://Example.com/");
   EXPECT_TRUE(OnUpdateWeedDuplicates(view).enabled);
-}
-
-TEST_F(Weed, UrlsThatDifferInCaseOrATrailingSlashAreNotDuplicates) {
-  add("a", "http://example.com/");
-  add("b", "http://Example.com/");
-  add("c", "http://example.com");
-  add("d", "http://example.com//", work);
   EXPECT_FALSE(WeedDuplicates(view));
+  ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_MESSAGE(ui, 0, kNoDuplicates, Information);
-  EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.statusEvents, (Strings{"create", "center", "text:Building working URL list...",
                                       "text:Sorting...", "text:Searching...", "hide", "destroy"}));
   EXPECT_EQ(ui.dialogsShown, 0);
 }
 
-TEST_F(Weed, KeepingNoneOfTwoRemovesBothAfterTwoQuestions) {
-  add("first", "http://same/");
-  add("other", "http://other/");
-  add("second", "http://same/", work);
-  view.OnUpdate();
-  ui.onDialog<WeedDialog>([](WeedDialog&) { return true; });
-  ui.answer(Answer::Yes);  // keep none?
-  ui.answer(Answer::Yes);  // proceed?
+// Two groups: http://a/ (a1 in the root, a2 in News\Daily\) and http://b/ (b1, b2, b3), plus a
+// bookmark of its own URL. The dialog's rows: 0 group a, 1 a1, 2 a2, 3 group b, 4 b1, 5 b2,
+// 6 b3. The sorted list: a1, a2, b1, b2, b3, alone.
+struct DuplicatesLibrary : ViewTest {
+  DuplicatesLibrary() {
+    const std::uint32_t daily = folder("News\\Daily\\");
+    bookmark(0, "b1", "http://b/");
+    bookmark(0, "a1", "http://a/");
+    bookmark(0, "alone", "http://c/");
+    bookmark(daily, "b2", "http://b/");
+    bookmark(daily, "a2", "http://a/");
+    bookmark(0, "b3", "http://b/");
+    search.run(doc);
+    view.OnUpdate();
+  }
+  DuplicateSearch search{6};
+};
+
+struct Weed : DuplicatesLibrary {
+  Numbers states() const { return collect(dialog.rows(), &WeedRow::state); }
+  Strings names() const { return collect(doc.bookmarks(), &BookmarkRecord::name); }
+  // Scripts one OK of the dialog after checking (keeping) the bookmarks with these names.
+  void keep(Strings kept) {
+    ui.onDialog<WeedDialog>([kept](WeedDialog& d) {
+      for (std::size_t r = 0; r < d.rows().size(); ++r)
+        if (std::find(kept.begin(), kept.end(), d.cellText(r, 1)) != kept.end()) d.toggle(r);
+      return true;
+    });
+  }
+
+  WeedDialog dialog{doc, search.list, search.groups, settings};
+};
+using WeedDialogTest = Weed;
+
+TEST_F(WeedDialogTest, ListsEachGroupFollowedByItsBookmarksUnchecked) {
+  EXPECT_STREQ(WeedDialog::kUrlColumn, "URL / Folder Name");
+  EXPECT_STREQ(WeedDialog::kNameColumn, "Page Name");
+  const std::uint32_t group = WeedRow::kGroupFlag;
+  EXPECT_EQ(collect(dialog.rows(), &WeedRow::data), (Numbers{group, 0, 1, 2 | group, 2, 3, 4}));
+  EXPECT_EQ(collect(dialog.rows(), &WeedRow::icon), (std::vector<int>{3, 1, 1, 3, 1, 1, 1}));
+  // The command-line tests show the texts of every row; here those only the dialog has.
+  EXPECT_EQ(dialog.cellText(0, 1), "");  // a group row has no name
+  EXPECT_EQ(dialog.cellText(2, 0), "News\\Daily\\");
+  EXPECT_EQ(dialog.cellText(7, 0), "");  // past the last row
+  EXPECT_EQ(states(), (Numbers{kUrl, kOff, kOff, kUrl, kOff, kOff, kOff}));
+  EXPECT_EQ((Numbers{kUrl, kOff, kOn}), (Numbers{5, 2, 3}));  // the state images
+  EXPECT_EQ(dialog.selectedRow, std::optional<std::size_t>(1));
+}
+
+TEST_F(WeedDialogTest, ClicksDoubleClicksAndSpaceToggleBookmarkRowsOnly) {
+  EXPECT_FALSE(dialog.clicked(1, false));  // beside the check box
+  EXPECT_TRUE(dialog.clicked(1, true));
+  EXPECT_TRUE(dialog.doubleClicked(2));
+  EXPECT_FALSE(dialog.clicked(0, true));
+  EXPECT_FALSE(dialog.doubleClicked(3));
+  EXPECT_FALSE(dialog.clicked(7, true));  // past the last row
+  EXPECT_EQ(dialog.spacePressed(), std::optional<std::size_t>(1));
+  for (const auto selected : {std::optional<std::size_t>(3), {7}, {}}) {
+    dialog.selectedRow = selected;
+    EXPECT_EQ(dialog.spacePressed(), std::nullopt);
+  }
+  EXPECT_EQ(states(), (Numbers{kUrl, kOff, kOn, kUrl, kOff, kOff, kOff}));
+}
+
+TEST_F(WeedDialogTest, TheContextMenuSelectsDeselectsAndInverts) {
+  EXPECT_EQ(WeedDialog::contextMenu(), (std::vector<MenuEntry>{{2001, "&Select All"},
+                                                               {2002, "&Deselect All"},
+                                                               {kCmdSeparator, ""},
+                                                               {2003, "&Invert Selection"}}));
+  EXPECT_EQ(WeedDialog::commandPrompt(2001), "Selects all bookmarks.");
+  EXPECT_EQ(WeedDialog::commandPrompt(2002), "Deselects all bookmarks.");
+  EXPECT_EQ(WeedDialog::commandPrompt(2003), "Toggles the selection state of all bookmarks");
+  dialog.toggle(2);
+  EXPECT_EQ(dialog.runCommand(kCmdSelectAll), (std::vector<std::size_t>{1, 4, 5, 6}));
+  dialog.toggle(5);
+  EXPECT_EQ(dialog.runCommand(kCmdInvertSelection), (std::vector<std::size_t>{1, 2, 4, 5, 6}));
+  EXPECT_EQ(states(), (Numbers{kUrl, kOff, kOff, kUrl, kOff, kOn, kOff}));
+  EXPECT_EQ(dialog.runCommand(kCmdDeselectAll), (std::vector<std::size_t>{5}));
+}
+
+TEST_F(WeedDialogTest, ThePlacementIsSavedAtCloseAndBroughtBackIntoTheWorkArea) {
+  const Rect work{0, 0, 1024, 768};
+  EXPECT_EQ(dialog.openingPlacement(work, {375, 244}), std::nullopt);  // nothing saved: "*"
+  dialog.savePlacement(true, {-900, 50, -400, 450});
+  EXPECT_EQ(settings.read(setting::kWeedDlgPos), "1,-900,50,-400,450");
+  EXPECT_EQ(dialog.openingPlacement(work, {375, 244}), (WeedDialogPos{true, {10, 10, 510, 410}}));
+  EXPECT_EQ(WeedDialog::initialColumns(301), (ColumnWidths{150, 151}));
+  EXPECT_EQ(WeedDialog::fitColumns({2048, 10}, 500), (ColumnWidths{2048, 10}));
+  EXPECT_EQ(WeedDialog::fitColumns({600, 10}, 501), (ColumnWidths{250, 251}));
+  EXPECT_EQ(WeedDialog::fitColumns({200, 10}, 500), (ColumnWidths{200, 300}));
+  EXPECT_EQ(WeedDialog::fitColumns({500, 0}, 500), (ColumnWidths{500, 0}));
+}
+
+TEST_F(Weed, KeepingNoneAsksTwiceThenRemovesAndRebuildsTheTree) {
+  keep({});
+  keep({});  // the dialog stays open after a No
+  for (Answer a : {Answer::No, Answer::Yes, Answer::Yes}) ui.answer(a);
   OnWeedDuplicates(view);
-  EXPECT_EQ(names(), Strings{"other"});
-  EXPECT_TRUE(doc.isModified());
+  EXPECT_EQ(ui.dialogsShown, 1);
+  EXPECT_EQ(ui.messages.size(), 3u);
   EXPECT_MESSAGE(ui, 0, kKeepNone, Question);
-  EXPECT_MESSAGE(ui, 1, "2 bookmarks will be removed.\n\nProceed?", Question);
-  EXPECT_EQ(ui.messages[1].buttons, MessageButtons::YesNo);
-  EXPECT_EQ(ui.messages.size(), 2u);
+  EXPECT_MESSAGE(ui, 1, kKeepNone, Question);
+  EXPECT_MESSAGE(ui, 2, "5 bookmarks will be removed.\n\nProceed?", Question);
+  EXPECT_EQ(ui.messages[2].buttons, MessageButtons::YesNo);
   EXPECT_EQ(ui.statusTexts().back(), "Removing marked items...");
   EXPECT_EQ(ui.statusEvents.back(), "destroy");
-  // The tree was rebuilt from the library.
-  EXPECT_EQ(outline(), "L Root Folder:2\n  F Work:2\n  B other\n");
+  EXPECT_EQ(names(), Strings{"alone"});
+  EXPECT_TRUE(doc.isModified());
+  EXPECT_EQ(outline(), "L Root Folder:2{F News:2{F Daily:2}, B alone}");
 }
 
-TEST_F(Weed, KeepingEveryBookmarkRemovesNothing) {
-  add("a1", "http://a/");
-  add("a2", "http://a/", work);
-  keep({"a1", "a2"});
+TEST_F(Weed, OnlyYesToTheLastQuestionRemovesTheUncheckedOnes) {
+  keep({"a1", "a2", "b1", "b2", "b3"});
   EXPECT_FALSE(WeedDuplicates(view));
-  EXPECT_MESSAGE(ui, 0, kAllKept, Information);
-  EXPECT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(doc.bookmarkCount(), 2u);
-  EXPECT_FALSE(doc.isModified());
-}
-
-TEST_F(Weed, NoToTheLastQuestionCancels) {
-  add("a1", "http://a/");
-  add("a2", "http://a/", work);
-  keep({"a1"});
+  keep({"b3"});  // every bookmark of http://a/ would go: asked, and No keeps it open
+  keep({"a1"});  // a1 checked too: checks changed after that No count
+  ui.answer(Answer::No);
   ui.answer(Answer::No);
   EXPECT_FALSE(WeedDuplicates(view));
-  EXPECT_MESSAGE(ui, 0, "1 bookmarks will be removed.\n\nProceed?", Question);
-  EXPECT_MESSAGE(ui, 1, kCancelled, Information);
-  EXPECT_EQ(doc.bookmarkCount(), 2u);
-  EXPECT_FALSE(doc.isModified());
-}
-
-TEST_F(Weed, CancelInTheDialogEndsQuietly) {
-  add("a1", "http://a/");
-  add("a2", "http://a/", work);
-  ui.onDialog<WeedDialog>([](WeedDialog&) { return false; });
+  ui.onDialog<WeedDialog>([](WeedDialog&) { return false; });  // Cancel ends quietly
   EXPECT_FALSE(WeedDuplicates(view));
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(doc.bookmarkCount(), 2u);
+  EXPECT_EQ(ui.messages.size(), 4u);
+  EXPECT_MESSAGE(ui, 0, kAllKept, Information);
+  EXPECT_MESSAGE(ui, 1, kUrlWithoutKeeper, Question);
+  EXPECT_EQ(ui.messages[1].buttons, MessageButtons::YesNo);
+  EXPECT_MESSAGE(ui, 2, "3 bookmarks will be removed.\n\nProceed?", Question);
+  EXPECT_MESSAGE(ui, 3, kCancelled, Information);
   EXPECT_EQ(ui.statusEvents.back(), "destroy");
-}
-
-TEST_F(Weed, RemovesTheMarkedBookmarksWhereverTheyLieInTheTable) {
-  // Sorted by URL the marked ones come in the table order 1, 4, 3, 6: removing 1 first moves
-  // the others down by one, removing the old 4 next moves only the old 6.
-  add("k0", "http://b/");
-  add("r1", "http://a/");
-  add("k2", "http://a/", work);
-  add("r3", "http://b/", work);
-  add("r4", "http://a/", work);
-  add("single", "http://c/");
-  add("r6", "http://b/");
-  keep({"k0", "k2"});
+  EXPECT_FALSE(doc.isModified());
+  // In list order the unchecked ones are the table's rows 4, 0 and 3.
+  keep({"a1", "b3"});
   ui.answer(Answer::Yes);
   EXPECT_TRUE(WeedDuplicates(view));
-  EXPECT_MESSAGE(ui, 0, "4 bookmarks will be removed.\n\nProceed?", Question);
-  EXPECT_EQ(names(), (Strings{"k0", "k2", "single"}));
+  EXPECT_EQ(names(), (Strings{"a1", "alone", "b3"}));
 }
 
-TEST_F(Weed, ThreeSharingAUrlAreOneGroupAndTheRemovalLeavesTheKeeper) {
-  add("x1", "http://x/", work);
-  add("y1", "http://y/");
-  add("x2", "http://x/");
-  add("x3", "http://x/", work);
-  add("y2", "http://y/", work);
-  ui.onDialog<WeedDialog>([](WeedDialog& dialog) {
-    EXPECT_EQ(dialog.rows().size(), 7u);  // two group rows, five bookmark rows
-    for (std::size_t r = 0; r < dialog.rows().size(); ++r)
-      if (dialog.cellText(r, 1) == "x2" || dialog.cellText(r, 1) == "y2") dialog.toggle(r);
-    return true;
-  });
-  ui.answer(Answer::Yes);
-  EXPECT_TRUE(WeedDuplicates(view));
-  EXPECT_EQ(names(), (Strings{"x2", "y2"}));
-}
+// Making the status window itself runs out of memory.
+struct NoMemoryForStatusUi : FakeUi {
+  std::unique_ptr<StatusWindow> createStatusWindow() override { throw std::bad_alloc(); }
+};
 
 TEST_F(Weed, RunningOutOfMemoryChangesNothing) {
-  for (int i = 0; i < 50000; ++i) add("b" + std::to_string(i), "http://same/", i % 2 ? work : 0);
+  for (int i = 0; i < 50000; ++i) bookmark(0, "b" + std::to_string(i), "http://same/");
   {
-    // The working list needs 50000 entries of at least 24 bytes.
+    // The working list needs 50006 entries of at least 24 bytes.
     ScopedAllocationLimit limit(1 << 20);
     EXPECT_FALSE(WeedDuplicates(view));
   }
+  ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_MESSAGE(ui, 0, kNoMemory, Exclamation);
-  EXPECT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.dialogsShown, 0);
   EXPECT_EQ(ui.statusEvents, (Strings{"create", "destroy"}));
-  EXPECT_EQ(doc.bookmarkCount(), 50000u);
+  NoMemoryForStatusUi other;
+  CLFView otherView(doc, other, settings);
+  EXPECT_FALSE(WeedDuplicates(otherView));
+  ASSERT_EQ(other.messages.size(), 1u);
+  EXPECT_MESSAGE(other, 0, kNoMemory, Exclamation);
+  EXPECT_EQ(ui.dialogsShown, 0);
+  EXPECT_EQ(doc.bookmarkCount(), 50006u);
 }
 
 }  // namespace

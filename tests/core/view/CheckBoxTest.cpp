@@ -5,11 +5,14 @@
 namespace linkfold::test {
 namespace {
 
-// Root
-//   A          B, C below it, and a bookmark
-//   X
-//   a bookmark at the top level
-class CheckBoxes : public ::testing::Test, public ViewFixture {
+// Clicks on check boxes, "" for the Space key on the root, and the tree they leave.
+struct CheckCase {
+  std::vector<std::string> clicks;
+  std::string outline;
+};
+
+// Root: A (B holding a bookmark, C, a bookmark), X, a bookmark.
+class CheckBoxes : public ViewTest, public ::testing::WithParamInterface<CheckCase> {
  protected:
   void SetUp() override {
     bookmark(folder("A\\B\\"), "inside B", "http://b/");
@@ -19,103 +22,42 @@ class CheckBoxes : public ::testing::Test, public ViewFixture {
     bookmark(0, "top", "http://top/");
     view.OnUpdate();
   }
-
-  void clickBox(const std::string& path) { view.OnClick({item(path), kHitOnStateIcon}); }
-
-  // Every folder item's check box and its folder's selection state must agree.
-  void expectLibraryMatchesTree() {
-    std::vector<TreeItem> pending{view.tree().root()};
-    while (!pending.empty()) {
-      const TreeItem i = pending.back();
-      pending.pop_back();
-      if (view.IsBookmarkItem(i)) continue;
-      EXPECT_EQ(view.tree().state(i), doc.folder(view.tree().data(i)).selection)
-          << view.tree().label(i);
-      for (TreeItem c : view.tree().children(i)) pending.push_back(c);
-    }
+  void click(const std::string& path) {
+    if (!path.empty()) return view.OnClick({item("Root Folder/" + path), kHitOnStateIcon});
+    view.tree().select(view.tree().root());
+    EXPECT_EQ(view.OnSpaceKey(), 1);
   }
 };
 
-TEST_F(CheckBoxes, ClearingOneSubFolderMakesItsAncestorsPartlySelected) {
-  clickBox("Root Folder/A/B");
-  EXPECT_EQ(outline(),
-            "L Root Folder:3\n"
-            "  F A:3\n"
-            "    F B:1\n"
-            "      B inside B\n"
-            "    F C:2\n"
-            "    B in A\n"
-            "  F X:2\n"
-            "  B top\n");
-  expectLibraryMatchesTree();
+TEST_P(CheckBoxes, SetTheFolderAndEverythingBelowThenDeriveTheAncestors) {
+  for (const std::string& path : GetParam().clicks) click(path);
+  EXPECT_EQ(outline(), GetParam().outline);
+  expectTreeMatchesLibrary();
   EXPECT_FALSE(doc.isModified());
 }
 
-TEST_F(CheckBoxes, ClickingAGreyBoxClearsTheFolderAndEverythingBelowIt) {
-  clickBox("Root Folder/A/B");
-  clickBox("Root Folder/A");  // grey: partly selected
-  EXPECT_EQ(outline(),
-            "L Root Folder:3\n"
-            "  F A:1\n"
-            "    F B:1\n"
-            "      B inside B\n"
-            "    F C:1\n"
-            "    B in A\n"
-            "  F X:2\n"
-            "  B top\n");
-  expectLibraryMatchesTree();
-}
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, CheckBoxes,
+    ::testing::Values(
+        // Clearing one sub-folder makes its ancestors partly selected.
+        CheckCase{{"A/B"},
+                  "L Root Folder:3{F A:3{F B:1{B inside B}, F C:2, B in A}, F X:2, B top}"},
+        // A grey box is cleared with everything below it.
+        CheckCase{{"A/B", "A"},
+                  "L Root Folder:3{F A:1{F B:1{B inside B}, F C:1, B in A}, F X:2, B top}"},
+        // A folder whose sub-folders are all cleared stays selected, though not wholly.
+        CheckCase{{"A/B", "A/C"},
+                  "L Root Folder:3{F A:3{F B:1{B inside B}, F C:1, B in A}, F X:2, B top}"},
+        CheckCase{{"A/B", "A/C", "A/B", "A/C"},
+                  "L Root Folder:2{F A:2{F B:2{B inside B}, F C:2, B in A}, F X:2, B top}"},
+        // Space on the root clears the whole library, or selects it again.
+        CheckCase{{"", ""},
+                  "L Root Folder:2{F A:2{F B:2{B inside B}, F C:2, B in A}, F X:2, B top}"},
+        CheckCase{{"", "A/C"},
+                  "L Root Folder:3{F A:3{F B:1{B inside B}, F C:2, B in A}, F X:1, B top}"}));
 
-TEST_F(CheckBoxes, ClearingTheLastSelectedSubFolderLeavesTheParentPartlySelected) {
-  clickBox("Root Folder/A/B");
-  clickBox("Root Folder/A/C");
-  // A itself stays selected for export, though none of its sub-folders is.
-  EXPECT_EQ(view.tree().state(item("Root Folder/A")), kPartlySelected);
-  EXPECT_EQ(doc.folder(view.tree().data(item("Root Folder/A"))).selection, kPartlySelected);
-  // Selecting them again makes it wholly selected once more.
-  clickBox("Root Folder/A/B");
-  clickBox("Root Folder/A/C");
-  EXPECT_EQ(view.tree().state(item("Root Folder/A")), kSelected);
-  EXPECT_EQ(view.tree().state(view.tree().root()), kSelected);
-  expectLibraryMatchesTree();
-}
-
-TEST_F(CheckBoxes, SelectingOneSubFolderOfAnUnselectedFolder) {
-  view.tree().select(view.tree().root());
-  EXPECT_EQ(view.OnSpaceKey(), 1);  // clears everything
-  clickBox("Root Folder/A/C");
-  EXPECT_EQ(outline(),
-            "L Root Folder:3\n"
-            "  F A:3\n"
-            "    F B:1\n"
-            "      B inside B\n"
-            "    F C:2\n"
-            "    B in A\n"
-            "  F X:1\n"
-            "  B top\n");
-  expectLibraryMatchesTree();
-}
-
-TEST_F(CheckBoxes, SpaceOnTheRootClearsOrSelectsTheWholeLibrary) {
-  view.tree().select(view.tree().root());
-  EXPECT_EQ(view.OnSpaceKey(), 1);
-  for (const FolderEntry& f : doc.folders()) EXPECT_EQ(f.selection, kNotSelected) << f.path;
-  EXPECT_EQ(view.OnSpaceKey(), 1);
-  for (const FolderEntry& f : doc.folders()) EXPECT_EQ(f.selection, kSelected) << f.path;
-  expectLibraryMatchesTree();
-  EXPECT_FALSE(doc.isModified());
-}
-
-TEST_F(CheckBoxes, SpaceIsNotUsedOnABookmarkOrWithoutASelection) {
-  const std::string before = outline();
-  view.tree().select(item("Root Folder/A/in A"));
-  EXPECT_EQ(view.OnSpaceKey(), 0);
-  view.tree().select(kNoItem);
-  EXPECT_EQ(view.OnSpaceKey(), 0);
-  EXPECT_EQ(outline(), before);
-}
-
-TEST_F(CheckBoxes, OnlyAClickOnAFolderStateIconToggles) {
+TEST_F(CheckBoxes, ClicksAndKeysThatToggleNothing) {
+  click("A/B");  // the root is grey, so a stray write to the root's folder would show
   const std::string before = outline();
   const TreeItem a = item("Root Folder/A");
   for (unsigned flags : {kHitOnLabel, kHitOnIcon, kHitOnIndent, kHitOnButton, kHitOnRight})
@@ -123,20 +65,17 @@ TEST_F(CheckBoxes, OnlyAClickOnAFolderStateIconToggles) {
   view.OnClick({kNoItem, kHitBelow});
   // A bookmark has no check box; its item data is not a folder index.
   view.OnClick({item("Root Folder/top"), kHitOnStateIcon});
+  const TreeItem dead = deadItem();
+  view.OnClick({dead, kHitOnStateIcon});
+  view.SetFolderCheck(dead, true);
+  view.UpdateParentChecks(dead);
+  view.tree().select(item("Root Folder/A/in A"));
+  EXPECT_EQ(view.OnSpaceKey(), 0);
+  view.tree().select(kNoItem);
+  EXPECT_EQ(view.OnSpaceKey(), 0);
   EXPECT_EQ(outline(), before);
-  for (const FolderEntry& f : doc.folders()) EXPECT_EQ(f.selection, kSelected) << f.path;
   EXPECT_EQ(view.tree().state(item("Root Folder/top")), 0u);
-}
-
-TEST_F(CheckBoxes, UpdateParentChecksWalksUpToTheRoot) {
-  // States set directly on the items, as a move leaves them, are derived upwards.
-  const TreeItem b = item("Root Folder/A/B");
-  view.SetFolderCheck(b, false);
-  EXPECT_EQ(view.tree().state(item("Root Folder/A")), kSelected);  // not derived yet
-  view.UpdateParentChecks(b);
-  EXPECT_EQ(view.tree().state(item("Root Folder/A")), kPartlySelected);
-  EXPECT_EQ(view.tree().state(view.tree().root()), kPartlySelected);
-  expectLibraryMatchesTree();
+  expectTreeMatchesLibrary();
 }
 
 }  // namespace

@@ -1,24 +1,20 @@
 #include <gtest/gtest.h>
 
-#include "core/view/EditFixture.h"
+#include <algorithm>
+
+#include "core/view/ViewFixture.h"
 
 namespace linkfold::test {
 namespace {
 
 struct ExpansionRecorder : TreeObserver {
-  void expansionChanged(TreeItem item, bool expanded) override {
-    changes.emplace_back(item, expanded);
-  }
+  void expansionChanged(TreeItem item, bool) override { expanded.push_back(item); }
   void scrollIntoView(TreeItem item) override { scrolled.push_back(item); }
-  std::vector<std::pair<TreeItem, bool>> changes;
-  std::vector<TreeItem> scrolled;
+  std::vector<TreeItem> expanded, scrolled;
 };
 
-// Root
-//   A    B below it, C below B
-//   D    a bookmark "d"
-//   E
-class ExpandCollapse : public EditFixture {
+// Root: A (B below it, C below B), D (a bookmark "d"), E.
+class ExpandCollapse : public ViewTest {
  protected:
   void SetUp() override {
     folder("A\\B\\C\\");
@@ -29,32 +25,30 @@ class ExpandCollapse : public EditFixture {
   }
   void TearDown() override { view.tree().removeObserver(&recorder); }
 
-  std::vector<TreeItem> expandedFolders() {
-    std::vector<TreeItem> out;
-    for (const char* path : {"Root Folder", "Root Folder/A", "Root Folder/A/B", "Root Folder/A/B/C",
-                             "Root Folder/D", "Root Folder/E"})
-      if (view.tree().isExpanded(item(path))) out.push_back(item(path));
+  std::string expandedFolders() {
+    std::string out;
+    for (const char* path : {"", "/A", "/A/B", "/A/B/C", "/D", "/E"})
+      if (view.tree().isExpanded(item(std::string("Root Folder") + path)))
+        out += std::string(path) + "|";
     return out;
+  }
+  std::size_t positionOf(const std::string& path) {
+    const auto& list = recorder.expanded;
+    return static_cast<std::size_t>(std::find(list.begin(), list.end(), item(path)) - list.begin());
   }
 
   ExpansionRecorder recorder;
 };
 
-TEST_F(ExpandCollapse, ExpandAllOpensTheDeepestFoldersFirst) {
+TEST_F(ExpandCollapse, ExpandAllOpensTheDeepestFoldersFirstAndShowsTheSelection) {
   const TreeItem d = select("Root Folder/D/d");
   view.OnExpandAll();
-  EXPECT_EQ(expandedFolders().size(), 6u);
-  const auto at = [&](const char* path) {
-    for (std::size_t i = 0; i < recorder.changes.size(); ++i)
-      if (recorder.changes[i].first == item(path)) return i;
-    ADD_FAILURE() << path << " was not expanded";
-    return recorder.changes.size();
-  };
-  EXPECT_LT(at("Root Folder/A/B/C"), at("Root Folder/A/B"));
-  EXPECT_LT(at("Root Folder/A/B"), at("Root Folder/A"));
-  EXPECT_EQ(recorder.scrolled, std::vector<TreeItem>{d});  // the selected item, into view
+  EXPECT_EQ(expandedFolders(), "|/A|/A/B|/A/B/C|/D|/E|");
+  EXPECT_LT(positionOf("Root Folder/A/B/C"), positionOf("Root Folder/A/B"));
+  EXPECT_LT(positionOf("Root Folder/A/B"), positionOf("Root Folder/A"));
+  EXPECT_EQ(recorder.scrolled, std::vector<TreeItem>{d});
   EXPECT_EQ(view.tree().selected(), d);
-
+  // Without a selection the root becomes selected.
   view.tree().select(kNoItem);
   view.OnExpandAll();
   EXPECT_EQ(view.tree().selected(), view.tree().root());
@@ -65,8 +59,7 @@ TEST_F(ExpandCollapse, CollapseAllLeavesOnlyTheRootOpenAndSelectsIt) {
   view.OnExpandAll();
   select("Root Folder/A/B/C");
   view.OnCollapseAll();
-  EXPECT_EQ(expandedFolders(), std::vector<TreeItem>{view.tree().root()});
-  EXPECT_EQ(view.tree().selected(), view.tree().root());
+  EXPECT_EQ(expandedFolders(), "|");
   EXPECT_EQ(view.currentItem(), view.tree().root());
 }
 

@@ -1,22 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "core/view/ViewFixture.h"
 #include "support/AllocationLimit.h"
-#include "core/view/EditFixture.h"
 
 namespace linkfold::test {
 namespace {
-
-constexpr const char* kPathTooLong =
-    "Path to this folder is too long.\nCannot create a new folder here.";
 
 // Root
 //   Busy     not selected; sub-folders "New Folder" and "new folder (1)", not selected
 //   Plain    not selected; only a bookmark "p"
 //   Locked   locked
-class NewFolder : public EditFixture {
+class NewFolder : public ViewTest {
  protected:
-  explicit NewFolder(BrowserDetection browsers = {}) : EditFixture(std::move(browsers)) {}
-
+  explicit NewFolder(BrowserDetection browsers = {}) : ViewTest(std::move(browsers)) {}
   void SetUp() override {
     folder("Busy\\New Folder\\");
     folder("Busy\\new folder (1)\\");
@@ -26,68 +22,45 @@ class NewFolder : public EditFixture {
     view.OnClick({item("Root Folder/Busy"), kHitOnStateIcon});
     view.OnClick({item("Root Folder/Plain"), kHitOnStateIcon});
   }
-
-  std::string folderPath(TreeItem i) { return doc.folder(view.tree().data(i)).path; }
+  void newFolderIn(const std::string& path) {
+    select(path);
+    view.OnNewFolder();
+  }
 };
 
-TEST_F(NewFolder, OnABookmarkItGoesIntoTheBookmarksFolderAndSelectsIt) {
-  select("Root Folder/Plain/p");
-  view.OnNewFolder();
-  const TreeItem added = item("Root Folder/Plain/New Folder");
-  EXPECT_EQ(folderPath(added), "Plain\\New Folder\\");
-  EXPECT_EQ(view.tree().selected(), added);
+TEST_F(NewFolder, GoesIntoTheSelectedFolderWithANameNotTakenInAnyLetterCase) {
+  newFolderIn("Root Folder/Plain/p");  // a bookmark stands for its folder
+  EXPECT_EQ(view.tree().selected(), item("Root Folder/Plain/New Folder"));
+  newFolderIn("Root Folder/Busy");
+  newFolderIn("Root Folder/Busy");
+  newFolderIn("Root Folder/Locked");  // locked folders and the root take new folders too
+  newFolderIn("Root Folder");
+  // A folder whose only sub-folder is the new one becomes selected; one with unselected
+  // sub-folders beside the new ones becomes partly selected.
+  EXPECT_EQ(outline(),
+            "L Root Folder:3{F Busy:3{F New Folder:1, F new folder (1):1, F New Folder (2):2, "
+            "F New Folder (3):2}, L Locked:2{F New Folder:2}, F New Folder:2, "
+            "F Plain:2{F New Folder:2, B p}}");
+  EXPECT_EQ(doc.folder(view.tree().data(item("Root Folder/Locked/New Folder"))).path,
+            "Locked\\New Folder\\");
   EXPECT_TRUE(view.tree().isExpanded(item("Root Folder/Plain")));
-  // Its only sub-folder is selected, so the folder is too.
-  EXPECT_EQ(view.tree().state(item("Root Folder/Plain")), kSelected);
   EXPECT_TRUE(doc.isModified());
   EXPECT_TRUE(ui.messages.empty());
-  expectTreeMatchesLibrary();
-}
-
-TEST_F(NewFolder, TheNameCountsUpPastNamesTakenInAnyLetterCase) {
-  select("Root Folder/Busy");
-  view.OnNewFolder();
-  select("Root Folder/Busy");
-  view.OnNewFolder();
-  EXPECT_EQ(outline(),
-            "L Root Folder:3\n"
-            "  F Busy:3\n"  // unselected sub-folders beside the new ones: partly selected
-            "    F New Folder:1\n"
-            "    F new folder (1):1\n"
-            "    F New Folder (2):2\n"
-            "    F New Folder (3):2\n"
-            "  L Locked:2\n"
-            "  F Plain:1\n"
-            "    B p\n");
-  expectTreeMatchesLibrary();
-}
-
-TEST_F(NewFolder, TheRootAndLockedFoldersTakeNewFoldersToo) {
-  select("Root Folder");
-  view.OnNewFolder();
-  EXPECT_EQ(folderPath(item("Root Folder/New Folder")), "New Folder\\");
-  select("Root Folder/Locked");
-  view.OnNewFolder();
-  const TreeItem inLocked = item("Root Folder/Locked/New Folder");
-  EXPECT_EQ(folderPath(inLocked), "Locked\\New Folder\\");
-  EXPECT_EQ(view.tree().image(inLocked), kImageFolder);
   expectTreeMatchesLibrary();
 }
 
 TEST_F(NewFolder, ARefusedTreeInsertionTakesTheFolderBack) {
   for (bool modifiedBefore : {false, true}) {
     doc.setModifiedFlag(modifiedBefore);
-    const std::uint32_t folders = doc.folderCount();
     const std::string before = outline();
     view.tree().setItemLimit(view.tree().itemCount());
-    select("Root Folder/Plain");
-    view.OnNewFolder();
+    newFolderIn("Root Folder/Plain");
     EXPECT_MESSAGE(ui, 0, "Internal error -- could not insert item into the tree control.",
                    Information);
-    EXPECT_EQ(doc.folderCount(), folders);
     EXPECT_FALSE(doc.findFolder("Plain\\New Folder\\"));
     EXPECT_EQ(doc.isModified(), modifiedBefore);
     EXPECT_EQ(outline(), before);
+    expectTreeMatchesLibrary();
     ui.messages.clear();
   }
 }
@@ -96,17 +69,15 @@ TEST_F(NewFolder, AFolderTableThatCannotGrowIsReported) {
   // The folder table grows by doubling: at 64 entries the next one needs a new block of 128.
   for (int i = 0; doc.folderCount() < 64; ++i) folder("Filler " + std::to_string(i) + "\\");
   view.OnUpdate();
-  select("Root Folder/Plain");
-  const std::uint32_t folders = doc.folderCount();
   const int refusedBefore = ScopedAllocationLimit::refusals();
   {
     ScopedAllocationLimit limit(1024);  // far less than 128 entries
-    view.OnNewFolder();
+    newFolderIn("Root Folder/Plain");
   }
   EXPECT_GT(ScopedAllocationLimit::refusals(), refusedBefore);
   EXPECT_MESSAGE(ui, 0, "Internal error -- could not create path item.", Information);
-  EXPECT_EQ(doc.folderCount(), folders);
-  EXPECT_EQ(view.tree().children(item("Root Folder/Plain")).size(), 1u);
+  EXPECT_EQ(doc.folderCount(), 64u);
+  EXPECT_EQ(labels("Root Folder/Plain"), "p|");
   EXPECT_FALSE(doc.isModified());
 }
 
@@ -126,14 +97,12 @@ TEST_F(NewFolderBelowFavorites, AParentPathOverOneHundredAndEightyIsRefused) {
   folder("abcdefghi\\");   // 170 + 10
   folder("abcdefghij\\");  // 170 + 11
   view.OnUpdate();
-  select("Root Folder/abcdefghij");
-  view.OnNewFolder();
-  EXPECT_MESSAGE(ui, 0, kPathTooLong, Information);
+  newFolderIn("Root Folder/abcdefghij");
+  EXPECT_MESSAGE(ui, 0, "Path to this folder is too long.\nCannot create a new folder here.",
+                 Information);
   EXPECT_FALSE(view.tree().hasChildren(item("Root Folder/abcdefghij")));
   EXPECT_FALSE(doc.isModified());
-
-  select("Root Folder/abcdefghi");
-  view.OnNewFolder();
+  newFolderIn("Root Folder/abcdefghi");
   EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_TRUE(doc.findFolder("abcdefghi\\New Folder\\"));
 }

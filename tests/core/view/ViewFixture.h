@@ -1,56 +1,141 @@
 #pragma once
-// A library with its tree view, wired to the scripted UI and in-memory settings.
+// A library with its tree view, wired to the scripted UI and in-memory settings, with helpers
+// that drive the view and check that tree and library are still in step.
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/library/LibraryFixture.h"
 #include "view/CLFView.h"
+#include "view/EditDialogs.h"
 
 namespace linkfold::test {
 
-struct ViewFixture : LibraryFixture {
-  explicit ViewFixture(BrowserDetection browsers = {}) : LibraryFixture(std::move(browsers)) {
-    EXPECT_TRUE(doc.addFolder("\\", true));
-  }
+inline BrowserDetection withFavoritesPath(std::size_t length) {
+  BrowserDetection browsers;
+  browsers.msiePresent = true;
+  browsers.favoritesPath = "/" + std::string(length - 2, 'f') + "/";
+  return browsers;
+}
 
-  // The item reached by labels separated by "/", from the root item: "Root Folder/News/x".
-  TreeItem item(const std::string& labelPath) {
-    std::istringstream parts(labelPath);
-    std::string part;
-    TreeItem current = kNoItem;
-    while (std::getline(parts, part, '/')) {
-      TreeItem found = kNoItem;
-      for (TreeItem c : view.tree().children(current))
-        if (view.tree().label(c) == part) found = c;
-      if (found == kNoItem) {
-        ADD_FAILURE() << "no item " << labelPath;
-        return kNoItem;
-      }
-      current = found;
+// What the tree asked the display to expand and to scroll into view.
+struct TreeLog : TreeObserver {
+  void expansionChanged(TreeItem item, bool) override { expanded.push_back(item); }
+  void scrollIntoView(TreeItem item) override { scrolled.push_back(item); }
+  bool scrolledTo(TreeItem item) const {
+    return std::find(scrolled.begin(), scrolled.end(), item) != scrolled.end();
+  }
+  std::vector<TreeItem> expanded, scrolled;
+};
+
+struct ViewTest : ::testing::Test, LibraryFixture {
+  explicit ViewTest(BrowserDetection browsers = {}) : LibraryFixture(std::move(browsers)) {
+    EXPECT_TRUE(doc.addFolder("\\", true));
+    view.tree().addObserver(&treeLog);
+  }
+  ~ViewTest() override { view.tree().removeObserver(&treeLog); }
+
+  // The item reached from the root item by labels separated by "/"; "" is the root itself.
+  TreeItem item(const std::string& path) {
+    TreeItem current = view.tree().root();
+    std::istringstream parts(path);
+    for (std::string part; current != kNoItem && std::getline(parts, part, '/');) {
+      const auto& list = view.tree().children(current);
+      const auto it = std::find_if(list.begin(), list.end(),
+                                   [&](TreeItem c) { return view.tree().label(c) == part; });
+      current = it == list.end() ? kNoItem : *it;
     }
+    if (current == kNoItem) ADD_FAILURE() << "no item " << path;
     return current;
   }
+  TreeItem select(const std::string& path) {
+    view.tree().select(item(path));
+    return view.tree().selected();
+  }
+  // A handle whose item has gone.
+  TreeItem deadItem() {
+    const TreeItem gone = view.tree().InsertSorted(view.tree().root(), {"gone"});
+    view.tree().deleteItem(gone);
+    return gone;
+  }
+  // The labels of the item's children: "a|b|".
+  std::string labels(const std::string& path) {
+    std::string out;
+    for (TreeItem c : view.tree().children(item(path))) out += view.tree().label(c) + "|";
+    return out;
+  }
 
-  // One item a line, indented two spaces a level: "F label", "L label" or "B label", with the
-  // state image of folders after a colon, e.g. "F News:2".
-  std::string outline() const { return outline(view.tree().root(), 0); }
+  // The whole tree on one line: "F label", "L label" (locked) or "B label", folders with their
+  // check box state after a colon and their children in braces: "L Root Folder:2{F A:2, B x}".
+  std::string outline(TreeItem i = kNoItem) const {
+    const auto& tree = view.tree();
+    if (i == kNoItem) return tree.root() == kNoItem ? "" : outline(tree.root());
+    const int image = tree.image(i);
+    std::string out = image == kImageBookmark ? "B " : image == kImageLockedFolder ? "L " : "F ";
+    out += tree.label(i);
+    if (image != kImageBookmark) out += ":" + std::to_string(tree.state(i));
+    const char* separator = "{";
+    for (TreeItem c : tree.children(i)) out += std::exchange(separator, ", ") + outline(c);
+    return tree.hasChildren(i) ? out + "}" : out;
+  }
+
+  // Scripts the Rename dialog: each text is typed and confirmed with OK, then Cancel follows
+  // when asked for. What the dialog showed before each step lands in `renameShown`.
+  void typeInRename(const std::vector<std::string>& typed, bool thenCancel = false) {
+    for (const std::string& text : typed)
+      ui.onDialog<CRenameDlg>([this, text](CRenameDlg& dialog) {
+        renameShown.push_back(std::exchange(dialog.name, text));
+        return true;
+      });
+    if (thenCancel)
+      ui.onDialog<CRenameDlg>([this](CRenameDlg& dialog) {
+        renameShown.push_back(dialog.name);
+        return false;
+      });
+  }
+
+  void drag(const std::string& from, const std::string& onto) {
+    view.OnBeginDrag(item(from));
+    ASSERT_TRUE(view.isDragging());
+    view.OnDragMove({item(onto), kHitOnLabel});
+    view.OnDrop({item(onto), kHitOnLabel});
+  }
+
+  // Every item's data names the library entry its label shows, in the folder its parent item
+  // names; every folder item's check box shows its folder's state; the tree holds every entry.
+  void expectTreeMatchesLibrary() {
+    const auto& tree = view.tree();
+    std::size_t folders = 0, bookmarks = 0;
+    for (std::vector<TreeItem> pending{tree.root()}; !pending.empty();) {
+      const TreeItem i = pending.back();
+      pending.pop_back();
+      const std::uint32_t data = tree.data(i), parent = tree.data(tree.parent(i));
+      if (view.IsBookmarkItem(i)) {
+        ++bookmarks;
+        ASSERT_LT(data, doc.bookmarkCount());
+        EXPECT_EQ(doc.bookmark(data).name, tree.label(i));
+        EXPECT_EQ(doc.bookmark(data).folder, parent) << tree.label(i);
+        continue;
+      }
+      ++folders;
+      ASSERT_LT(data, doc.folderCount());
+      EXPECT_EQ(CLFDoc::folderDisplayName(doc.folder(data).path), tree.label(i));
+      EXPECT_EQ(doc.folder(data).selection, tree.state(i)) << tree.label(i);
+      EXPECT_EQ(data == 0 ? 0 : doc.folder(data).parent, parent) << tree.label(i);
+      pending.insert(pending.end(), tree.children(i).begin(), tree.children(i).end());
+    }
+    EXPECT_EQ(folders, doc.folderCount());
+    EXPECT_EQ(bookmarks, doc.bookmarkCount());
+  }
 
   CLFView view{doc, ui, settings};
-
- private:
-  std::string outline(TreeItem item, int depth) const {
-    if (item == kNoItem) return {};
-    const auto& tree = view.tree();
-    std::string line(static_cast<std::size_t>(depth) * 2, ' ');
-    const int image = tree.image(item);
-    line += image == kImageBookmark ? "B " : image == kImageLockedFolder ? "L " : "F ";
-    line += tree.label(item);
-    if (image != kImageBookmark) line += ":" + std::to_string(tree.state(item));
-    line += "\n";
-    for (TreeItem c : tree.children(item)) line += outline(c, depth + 1);
-    return line;
-  }
+  TreeLog treeLog;
+  std::vector<std::string> renameShown;
 };
 
 }  // namespace linkfold::test

@@ -1,32 +1,24 @@
 #include <gtest/gtest.h>
 
-#include "platform/Settings.h"
+#include "core/view/ViewFixture.h"
 #include "view/ViewOptions.h"
 
 namespace linkfold {
 namespace {
 
-TEST(ViewOptions, FirstRunDefaultsWriteNothing) {
+TEST(ViewOptions, FirstRunDefaultsWriteNothingAndStoredFlagsCountWhenNonZero) {
   InMemorySettings settings;
-  const ViewOptions options = ViewOptions::read(settings);
-  EXPECT_TRUE(options.confirmBookmarkDelete);
-  EXPECT_TRUE(options.confirmFolderDelete);
-  EXPECT_FALSE(options.follow);
-  EXPECT_EQ(options.scrollDelay, 0);
+  const ViewOptions defaults = ViewOptions::read(settings);
   EXPECT_EQ(settings.writeCount(), 0);
-}
-
-TEST(ViewOptions, ReadsStoredFlagsAsNonZero) {
-  InMemorySettings settings;
   settings.write(setting::kConfirmBookmarkDel, 0);
-  settings.write(setting::kConfirmFolderDel, 0);
   settings.write(setting::kFollow, 5);
-  settings.write(setting::kScrollRate, 40);
-  const ViewOptions options = ViewOptions::read(settings);
-  EXPECT_FALSE(options.confirmBookmarkDelete);
-  EXPECT_FALSE(options.confirmFolderDelete);
-  EXPECT_TRUE(options.follow);
-  EXPECT_EQ(options.scrollDelay, 40);
+  const ViewOptions stored = ViewOptions::read(settings);
+  for (const auto& [options, expected] : {std::pair{defaults, "1100"}, {stored, "0110"}}) {
+    const std::string flags{char('0' + options.confirmBookmarkDelete),
+                            char('0' + options.confirmFolderDelete), char('0' + options.follow),
+                            char('0' + options.scrollDelay)};
+    EXPECT_EQ(flags, expected);
+  }
 }
 
 TEST(ViewOptions, ScrollDelayOutOfRangeIsCorrectedAndWrittenBackAtOnce) {
@@ -44,30 +36,35 @@ TEST(ViewOptions, ScrollDelayOutOfRangeIsCorrectedAndWrittenBackAtOnce) {
   }
 }
 
-TEST(ViewOptions, WriteFlagsWritesTheThreeFlagsButNotTheScrollDelay) {
-  InMemorySettings settings;
-  const ViewOptions options{false, true, true, 70};
-  options.writeFlags(settings);
-  EXPECT_EQ(settings.read(setting::kConfirmBookmarkDel), 0);
-  EXPECT_EQ(settings.read(setting::kConfirmFolderDel), 1);
-  EXPECT_EQ(settings.read(setting::kFollow), 1);
-  EXPECT_FALSE(settings.contains(setting::kScrollRate.name));
-  EXPECT_EQ(settings.writeCount(), 3);
-}
-
 TEST(ViewOptions, EachToggleFlipsItsOwnFlagAndCheckMarkFollowsIt) {
   ViewOptions options;
   options.toggle(ViewToggle::Follow);
-  EXPECT_TRUE(options.follow);
-  EXPECT_TRUE(options.isChecked(ViewToggle::Follow));
   options.toggle(ViewToggle::ConfirmFolderDelete);
-  EXPECT_FALSE(options.confirmFolderDelete);
-  EXPECT_FALSE(options.isChecked(ViewToggle::ConfirmFolderDelete));
-  EXPECT_TRUE(options.isChecked(ViewToggle::ConfirmBookmarkDelete));
+  EXPECT_TRUE(options.follow && options.isChecked(ViewToggle::Follow));
+  EXPECT_FALSE(options.confirmFolderDelete || options.isChecked(ViewToggle::ConfirmFolderDelete));
+  EXPECT_TRUE(options.confirmBookmarkDelete &&
+              options.isChecked(ViewToggle::ConfirmBookmarkDelete));
   options.toggle(ViewToggle::ConfirmBookmarkDelete);
-  options.toggle(ViewToggle::ConfirmBookmarkDelete);
-  EXPECT_TRUE(options.confirmBookmarkDelete);
-  EXPECT_TRUE(options.follow);
+  EXPECT_FALSE(options.confirmBookmarkDelete);
+}
+
+// The view writes its three flags, and only those, when it ends.
+TEST(ViewOptions, TheThreeFlagsAreWrittenWhenTheViewEnds) {
+  test::FakeUi ui;
+  InMemorySettings settings;
+  CLFDoc doc(ui, settings, std::string());
+  {
+    CLFView view(doc, ui, settings);
+    view.options().toggle(ViewToggle::ConfirmBookmarkDelete);
+    view.options().toggle(ViewToggle::Follow);
+    view.options().scrollDelay = 70;
+    EXPECT_EQ(settings.writeCount(), 0);
+  }
+  EXPECT_EQ(settings.read(setting::kConfirmBookmarkDel), 0);
+  EXPECT_EQ(settings.read(setting::kConfirmFolderDel), 1);
+  EXPECT_EQ(settings.read(setting::kFollow), 1);
+  EXPECT_FALSE(settings.contains(setting::kScrollRate.name));  // written by its own command
+  EXPECT_EQ(settings.writeCount(), 3);
 }
 
 }  // namespace

@@ -1,0 +1,66 @@
+#!/bin/bash
+# linkfold-cli usage: --help, and the exact message, status and output of every usage error.
+set -u
+cli="$1"
+source "$(dirname "$0")/library-bytes.bash"
+
+fail() {
+  echo "FAIL $1"
+  failures=$((failures + 1))
+}
+
+for help in --help -h help; do
+  "$cli" $help > "$dir/help" 2> "$dir/err"
+  status=$?
+  [ "$status" = 0 ] || fail "$help: status $status, wanted 0"
+  [ -s "$dir/err" ] && fail "$help: printed to standard error"
+  while IFS= read -r line; do
+    grep -qFx -- "$line" "$dir/help" || fail "$help: no line \"$line\""
+  done <<'LINES'
+Usage: linkfold-cli COMMAND LIB.bml [OPTIONS]
+  find LIB.bml TEXT [--look-in both|name|url] [--ignore-case]
+      one a line: <folder path>\t<name>\t<url>. TEXT must not be empty and may have
+      at most 64 characters.
+Options may stand anywhere after the command. "--" ends them: every argument after it
+is taken as it is, so that "find LIB.bml -- --text" searches for "--text".
+Exit status: 0 when the library loaded cleanly, 2 when loading it failed (what was read
+is still used), 1 for a usage error.
+LINES
+done
+
+# The message, a blank line and the help text on standard error; nothing on standard output.
+refused() {  # expected message, arguments...
+  local message="$1"
+  shift
+  "$cli" "$@" > "$dir/out" 2> "$dir/err"
+  local status=$?
+  { printf 'linkfold-cli: %s\n\n' "$message"; cat "$dir/help"; } > "$dir/wanted"
+  [ "$status" = 1 ] || fail "$*: status $status, wanted 1"
+  [ -s "$dir/out" ] && fail "$*: printed to standard output"
+  cmp -s "$dir/err" "$dir/wanted" || { fail "$*: messages"; diff "$dir/err" "$dir/wanted"; }
+}
+
+e64=$(printf '\xc3\xa9%.0s' $(seq 64))  # 64 characters, 128 bytes
+refused 'no command given'
+refused '--help takes no arguments' --help dump
+refused '--help takes no arguments' help x.bml
+refused 'unknown command "bogus"' bogus --x
+refused 'unknown command "--look-in"' --look-in name
+refused 'unknown option --x' find x.bml text --x
+refused 'unknown option --ignore-case' dump x.bml --ignore-case
+refused '--look-in needs a value: both, name or url' find x.bml text --look-in
+refused '--look-in takes both, name or url, not "Name"' find x.bml text --look-in Name
+refused '--look-in takes both, name or url, not "--"' find x.bml text --look-in --
+refused 'find needs a library file and a search text' find x.bml
+refused 'find needs a library file and a search text' find x.bml a b
+refused 'find needs a library file and a search text' find x.bml -- a b
+refused 'the search text must not be empty' find x.bml ''
+refused 'the search text must not be longer than 64 characters' find x.bml "${e64}x"
+refused 'the search text must not be longer than 64 characters' find x.bml $'\xff'"$e64"
+for command in dump tree weed; do
+  refused "$command needs exactly one library file" $command
+  refused "$command needs exactly one library file" $command a.bml b.bml
+done
+
+[ "$failures" = 0 ] && echo "usage: all passed"
+exit $((failures > 0))
