@@ -26,7 +26,7 @@ class BookmarkMatcher {
       case FindLookIn::NameOnly:
         return holdsText(bookmark.name);
       case FindLookIn::UrlOnly:
-        return holdsText(bookmark.url) || holdsText(bookmark.name);
+        return holdsText(bookmark.url);
       case FindLookIn::NameAndUrl:
         break;
     }

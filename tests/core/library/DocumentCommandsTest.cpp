@@ -10,31 +10,18 @@
 namespace linkfold::test {
 namespace {
 
-// An import that adds nothing on Open but marks the library changed, as an import that found
-// new bookmarks would, and builds the root on New.
-struct ChangingImport : DocumentImportHook {
-  void onNewDocument(CLFDoc& doc) override {
-    ++newCalls;
-    doc.addFolder("\\", true);
-  }
-  void onOpenDocument(CLFDoc& doc) override {
-    ++openCalls;
-    doc.setModifiedFlag();
-  }
-  int newCalls = 0;
-  int openCalls = 0;
-};
-
 class DocumentCommandsTest : public ::testing::Test, public LibraryFixture {
  protected:
   void SetUp() override {
     ASSERT_TRUE(doc.addFolder("\\", true));
     bookmark(folder("A\\"), "Home", "http://h/");
   }
-  void expectFilter(const FileFilter& filter, const std::string& description,
-                    const std::string& patterns) {
-    EXPECT_EQ(filter.description, description);
-    EXPECT_EQ(filter.patterns, patterns);
+  // A file dialog request as title|filters|default extension|proposed name.
+  std::string fileRequest(std::size_t index) const {
+    const FileDialogRequest& r = ui.fileRequests.at(index);
+    std::string out = r.title + "|";
+    for (const auto& f : r.filters) out += f.description + "=" + f.patterns + "|";
+    return out + r.defaultExtension + "|" + r.proposedName;
   }
 
   int refills = 0;
@@ -45,10 +32,10 @@ TEST_F(DocumentCommandsTest, NewAsksBeforeDiscardingAModifiedLibrary) {
   const std::string before = saved();
   const struct {
     Answer answer;
-    std::optional<std::string> saveAs;  // the Save As dialog's answer, if it is shown
+    std::optional<std::string> saveAs;  // the Save As dialog's answer, when it is shown
     bool renewed;
   } cases[] = {{Answer::Cancel, {}, false},
-               {Answer::Yes, std::nullopt, false},  // Save As cancelled
+               {Answer::Yes, std::nullopt, false},
                {Answer::Yes, temp.file("a.bml"), true},
                {Answer::No, {}, true}};
   for (const auto& c : cases) {
@@ -59,42 +46,25 @@ TEST_F(DocumentCommandsTest, NewAsksBeforeDiscardingAModifiedLibrary) {
     EXPECT_EQ(commands.fileNew(), c.renewed);
     EXPECT_MESSAGE(ui, 0, "Save changes to Untitled?", Question);
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNoCancel);
-    EXPECT_EQ(doc.bookmarkCount(), c.renewed ? 0u : 1u);
+    EXPECT_EQ(tables(), c.renewed ? "\\:0 |" : "\\:0 A\\:0 | Home@1");
+    EXPECT_TRUE(doc.folder(0).locked);
     EXPECT_EQ(doc.isModified(), !c.renewed);
-    EXPECT_EQ(refills, c.renewed ? 1 : 0);
-    refills = 0;
-    if (c.renewed) bookmark(0, "Home", "http://h/");
+    EXPECT_EQ(std::exchange(refills, 0), c.renewed ? 1 : 0);
+    if (c.renewed) bookmark(folder("A\\"), "Home", "http://h/");
   }
   EXPECT_EQ(temp.read("a.bml"), before);
 }
 
-TEST_F(DocumentCommandsTest, TheSavePromptNamesTheFileAndSavesUnderIt) {
-  const std::string before = saved();
-  doc.setPathName(temp.file("a.bml"));
-  doc.setModifiedFlag();
-  ui.answer(Answer::Yes);
-  EXPECT_TRUE(commands.fileNew());
-  EXPECT_MESSAGE(ui, 0, "Save changes to a.bml?", Question);
-  EXPECT_EQ(temp.read("a.bml"), before);
-  EXPECT_TRUE(ui.fileRequests.empty());
-}
-
 TEST_F(DocumentCommandsTest, OpenAsksForALibraryFileAndReplacesTheLibrary) {
   EXPECT_FALSE(commands.fileOpen());
-  ASSERT_EQ(ui.fileRequests.size(), 1u);
-  EXPECT_EQ(ui.fileRequests[0].title, "Open");
-  ASSERT_EQ(ui.fileRequests[0].filters.size(), 2u);
-  expectFilter(ui.fileRequests[0].filters[0], "Bookmark Libraries (*.bml)", "*.bml");
-  expectFilter(ui.fileRequests[0].filters[1], "All Files (*.*)", "*.*");
+  EXPECT_EQ(fileRequest(0), "Open|Bookmark Libraries (*.bml)=*.bml|All Files (*.*)=*.*|.bml|");
   EXPECT_EQ(refills, 0);
-
   temp.write("lib.bml", libraryFile({"\\", "B\\"}, {record("x", "y", "", 1)}));
   ui.nextOpenFile(temp.file("lib.bml"));
   EXPECT_TRUE(commands.fileOpen());
   EXPECT_EQ(doc.pathName(), temp.file("lib.bml"));
   EXPECT_EQ(doc.title(), "lib.bml");
-  EXPECT_EQ(doc.folder(1).path, "B\\");
-  EXPECT_EQ(doc.bookmarkCount(), 1u);
+  EXPECT_EQ(tables(), "\\:0 B\\:0 | x@1");
   EXPECT_FALSE(doc.isModified());
   EXPECT_EQ(refills, 1);
 }
@@ -108,28 +78,26 @@ TEST_F(DocumentCommandsTest, AFailedOpenKeepsTheTablesAsReadUnderThePreviousName
   ui.answer(Answer::No);
   EXPECT_FALSE(commands.openDocumentFile(temp.file("bad.bml")));
   EXPECT_EQ(ui.messages.size(), 3u);  // the save prompt, the error, what was kept
-  EXPECT_EQ(doc.folder(1).path, "B\\");
-  EXPECT_EQ(doc.bookmarkCount(), 1u);
+  EXPECT_EQ(tables(), "\\:0 B\\:0 | x@1");
   EXPECT_EQ(doc.pathName(), "/data/old.bml");
   EXPECT_TRUE(doc.isModified());  // as it was before the open
   EXPECT_EQ(refills, 1);
 }
 
 TEST_F(DocumentCommandsTest, AFailedOpenThatTheImportChangedStartsANewLibrary) {
-  ChangingImport import;
+  ImportSpy import(ui, true);
   doc.setImportHook(&import);
   temp.write("bad.bml", u32(1));
   doc.setPathName("/data/old.bml");
   EXPECT_FALSE(commands.openDocumentFile(temp.file("bad.bml")));
-  EXPECT_EQ(import.openCalls, 1);
-  EXPECT_EQ(import.newCalls, 1);
+  EXPECT_EQ(import.openCalls + import.newCalls, 2);
   EXPECT_TRUE(doc.pathName().empty());
   EXPECT_FALSE(doc.isModified());
   EXPECT_EQ(refills, 1);
 }
 
 TEST_F(DocumentCommandsTest, OpenExclusiveWarnsAndReadsTheFileAlone) {
-  ChangingImport import;
+  ImportSpy import(ui, true);
   doc.setImportHook(&import);
   ui.answer(Answer::No);
   EXPECT_FALSE(commands.fileOpenExclusive());
@@ -140,7 +108,6 @@ TEST_F(DocumentCommandsTest, OpenExclusiveWarnsAndReadsTheFileAlone) {
                  Question);
   EXPECT_EQ(ui.messages[0].caption, "Warning!");
   EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
-
   temp.write("lib.bml", libraryFile({"\\"}, {}));
   ui.answer(Answer::Yes);
   ui.nextOpenFile(temp.file("lib.bml"));
@@ -152,37 +119,28 @@ TEST_F(DocumentCommandsTest, OpenExclusiveWarnsAndReadsTheFileAlone) {
   EXPECT_EQ(import.openCalls, 1);
 }
 
-TEST_F(DocumentCommandsTest, SaveNeedsBookmarks) {
-  EXPECT_TRUE(commands.canSave());
-  doc.removeBookmark(0);
-  EXPECT_FALSE(commands.canSave());
-  EXPECT_FALSE(commands.fileSave());
-  EXPECT_FALSE(commands.fileSaveAs());
-  EXPECT_TRUE(ui.fileRequests.empty());
-}
-
-TEST_F(DocumentCommandsTest, SaveAsAsksForANameThenSaveUsesIt) {
+TEST_F(DocumentCommandsTest, SaveAsAsksForANameThenSaveAndThePromptUseIt) {
   doc.setModifiedFlag();
   ui.nextSaveFile(temp.file("x.bml"));
   EXPECT_TRUE(commands.fileSave());  // no file yet: Save asks like Save As
-  ASSERT_EQ(ui.fileRequests.size(), 1u);
-  const FileDialogRequest& request = ui.fileRequests[0];
-  EXPECT_EQ(request.title, "Save As");
-  ASSERT_EQ(request.filters.size(), 1u);
-  expectFilter(request.filters[0], "Bookmark Libraries (*.bml)", "*.bml");
-  EXPECT_EQ(request.defaultExtension, ".bml");
-  EXPECT_EQ(request.proposedName, "Untitled.bml");
+  EXPECT_EQ(fileRequest(0), "Save As|Bookmark Libraries (*.bml)=*.bml|.bml|Untitled.bml");
   EXPECT_EQ(temp.read("x.bml"), saved());
   EXPECT_EQ(doc.title(), "x.bml");
   EXPECT_FALSE(doc.isModified());
-
-  bookmark(0, "more", "http://m/");
-  EXPECT_TRUE(commands.fileSave());
-  EXPECT_EQ(ui.fileRequests.size(), 1u);
-  EXPECT_EQ(temp.read("x.bml"), saved());
   ui.nextSaveFile(std::nullopt);
   EXPECT_FALSE(commands.fileSaveAs());
-  EXPECT_EQ(ui.fileRequests[1].proposedName, temp.file("x.bml"));
+  EXPECT_EQ(ui.fileRequests.at(1).proposedName, temp.file("x.bml"));
+  bookmark(0, "more", "http://m/");
+  const std::string more = saved();
+  doc.setModifiedFlag();
+  ui.answer(Answer::Yes);
+  EXPECT_TRUE(commands.fileNew());
+  EXPECT_MESSAGE(ui, 0, "Save changes to x.bml?", Question);
+  EXPECT_EQ(ui.fileRequests.size(), 2u);
+  EXPECT_EQ(temp.read("x.bml"), more);
+  // Without bookmarks there is nothing to save.
+  EXPECT_FALSE(commands.canSave() || commands.fileSave() || commands.fileSaveAs());
+  EXPECT_EQ(ui.fileRequests.size(), 2u);
 }
 
 TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {

@@ -39,39 +39,28 @@ TEST(ArchiveString, LengthPrefixAtEachBoundaryAndCutsAnywhere) {
     for (std::size_t cut = 0; cut < out.str().size(); cut += 1 + cut / 8)
       EXPECT_FALSE(readOne(out.str().substr(0, cut))) << cut;
   }
-  ByteReader in("\x01\x02\x03\x04\x05\x06");
-  std::uint32_t value = 0;
-  ASSERT_TRUE(in.readU32(value));
-  EXPECT_EQ(value, 0x04030201u);
-  std::uint16_t half = 0;
-  EXPECT_FALSE(in.readU32(value));
-  ASSERT_TRUE(in.readU16(half));  // the failed read left both bytes in place
-  EXPECT_EQ(half, 0x0605);
+}
+
+// A 16-bit text of these UTF-16 units, with a one-byte count.
+std::string wide(const std::u16string& units) {
+  std::string out = "\xFF\xFE\xFF" + std::string(1, static_cast<char>(units.size()));
+  for (const char16_t u : units) out += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
+  return out;
 }
 
 TEST(ArchiveString, ReadsSixteenBitTextsAsUtf8) {
-  const std::string wide = "\xFF\xFE\xFF", replacement = "\xEF\xBF\xBD";
-  const std::pair<std::string, std::string> cases[] = {
-      {"\x02"
-       "A\x00\xAC\x20"s,
-       "A\xE2\x82\xAC"},                              // "A€"
-      {"\x02\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80"},  // a surrogate pair: U+1F600
-      {"\x01\x3D\xD8"s, replacement},                 // a lone high surrogate
-      {"\x02\x3D\xD8"
-       "B\x00"s,
-       replacement + "B"},             // a high one before a letter
-      {"\x01\x00\xDE"s, replacement},  // a lone low one
-      {"\xFF\x2C\x01"s + std::string(600, 'z'), repeated("\xE7\xA9\xBA", 300)},  // long prefix
-      // In the second prefix 0xFFFE is a plain length, not another marker.
-      {"\xFF\xFE\xFF"s + std::string(2 * 65534, '\0'), std::string(65534, '\0')},
-  };
-  for (const auto& [bytes, utf8] : cases) EXPECT_EQ(readOne(wide + bytes), utf8);
-  EXPECT_FALSE(readOne(wide + "\x02"
-                              "A\x00"
-                              "B"s));
-  ScopedAllocationLimit limit(1 << 16);  // huge claimed lengths allocate nothing
-  EXPECT_FALSE(readOne("\xFF\xFF\xFF"s + u32(0xFFFFFFF0) + std::string(23, 'x')));
-  EXPECT_FALSE(readOne(wide + "\xFF\xFF\xFF"s + u32(0x80000000) + "ab"));
+  const std::string replacement = "\xEF\xBF\xBD";  // for unpaired surrogates
+  EXPECT_EQ(readOne(wide(u"A\u20AC")), "A\xE2\x82\xAC");
+  EXPECT_EQ(readOne(wide(u"\U0001F600")), "\xF0\x9F\x98\x80");
+  EXPECT_EQ(readOne(wide({0xD83D})), replacement);
+  EXPECT_EQ(readOne(wide({0xD83D, u'B'})), replacement + "B");
+  EXPECT_EQ(readOne(wide({0xDE00})), replacement);
+  EXPECT_FALSE(readOne(wide(u"AB").substr(0, 7)));
+  // A long count; in it 0xFFFE is a plain length, not another marker.
+  EXPECT_EQ(readOne("\xFF\xFE\xFF\xFF\x2C\x01"s + std::string(600, 'z')),
+            repeated("\xE7\xA9\xBA", 300));
+  EXPECT_EQ(readOne("\xFF\xFE\xFF\xFF\xFE\xFF"s + std::string(2 * 65534, '\0')),
+            std::string(65534, '\0'));
 }
 
 const std::string kSomeDataRead =
@@ -81,16 +70,6 @@ const std::string kNoDataRead =
     "No data was retrieved from the file.\n\n"
     "The resulting document will contain only the bookmarks\n"
     "that were imported from your browser(s).";
-
-// Records when the import would run, and what the user had been told by then.
-struct RecordingHook : DocumentImportHook {
-  explicit RecordingHook(FakeUi& fakeUi) : ui(fakeUi) {}
-  void onNewDocument(CLFDoc&) override { ++newCalls; }
-  void onOpenDocument(CLFDoc&) override { messagesBeforeOpenImport = ui.messages.size(); }
-  FakeUi& ui;
-  int newCalls = 0;
-  std::optional<std::size_t> messagesBeforeOpenImport;
-};
 
 class LibraryFile : public ::testing::Test, public LibraryFixture {
  protected:
@@ -161,22 +140,23 @@ TEST_F(LibraryFile, OddButValidFilesOpenWithoutAMessage) {
 }
 
 TEST_F(LibraryFile, TheImportFollowsTheMessagesUnlessOpenedExclusively) {
-  RecordingHook hook(ui);
-  doc.setImportHook(&hook);
+  ImportSpy import(ui, false);
+  doc.setImportHook(&import);
   EXPECT_FALSE(open(u32(1) + text("\\")));
-  EXPECT_EQ(hook.messagesBeforeOpenImport, 2u);
+  EXPECT_EQ(import.openCalls, 1);
+  EXPECT_EQ(import.messagesBeforeOpen, 2u);
   // The flags of a failed open are cleared by the next one.
-  hook.messagesBeforeOpenImport.reset();
   doc.setExclusiveOpen(true);
   EXPECT_TRUE(open(""));
-  EXPECT_FALSE(doc.loadFailed() || doc.dataRead() || hook.messagesBeforeOpenImport);
+  EXPECT_FALSE(doc.loadFailed() || doc.dataRead());
+  EXPECT_EQ(import.openCalls, 1);
 }
 
 TEST_F(LibraryFile, AFileThatCannotBeOpenedLeavesTheDocumentAlone) {
   bookmark(folder("\\"), "keep", "me");
   doc.setModifiedFlag();
-  RecordingHook hook(ui);
-  doc.setImportHook(&hook);
+  ImportSpy import(ui, false);
+  doc.setImportHook(&import);
   EXPECT_FALSE(doc.OnOpenDocument(temp.file("missing.bml")));
   EXPECT_FALSE(doc.OnOpenDocument(temp.path()));  // a directory
   ASSERT_EQ(ui.messages.size(), 2u);
@@ -184,28 +164,10 @@ TEST_F(LibraryFile, AFileThatCannotBeOpenedLeavesTheDocumentAlone) {
   EXPECT_MESSAGE(ui, 1, "Failed to open document.", Exclamation);
   EXPECT_EQ(tables(), "\\:0 | keep@0");
   EXPECT_TRUE(doc.isModified());
-  EXPECT_FALSE(hook.messagesBeforeOpenImport);
+  EXPECT_EQ(import.openCalls, 0);
 }
 
-TEST_F(LibraryFile, NewLeavesTheLockedRootOrHandsOverToTheImport) {
-  bookmark(folder("\\"), "a", "b");
-  doc.setPathName("/tmp/x.bml");
-  doc.setModifiedFlag();
-  ASSERT_TRUE(doc.OnNewDocument());
-  EXPECT_EQ(tables(), "\\:0 |");
-  EXPECT_TRUE(doc.folder(0).locked);
-  EXPECT_EQ(doc.title(), "Untitled");
-  EXPECT_TRUE(doc.pathName().empty());
-  EXPECT_FALSE(doc.isModified());
-  RecordingHook hook(ui);
-  doc.setImportHook(&hook);
-  ASSERT_TRUE(doc.OnNewDocument());
-  EXPECT_EQ(hook.newCalls, 1);
-  EXPECT_EQ(tables(), "|");  // the import adds the root itself
-}
-
-TEST_F(LibraryFile, RunningOutOfMemoryForTheIndexMapIsAnInternalError) {
-  // 300000 roots: the file fits the limit, a map of 300000 entries does not.
+TEST_F(LibraryFile, RunningOutOfMemoryForTheIndexMapKeepsNothing) {
   EXPECT_FALSE(openWithLimit(u32(300000) + repeated(text("\\"), 300000) + u32(0), 1 << 20));
   expectLoadFailure(true, false);
   EXPECT_EQ(doc.folderCount(), 0u);
@@ -214,11 +176,9 @@ TEST_F(LibraryFile, RunningOutOfMemoryForTheIndexMapIsAnInternalError) {
 TEST_F(LibraryFile, RunningOutOfMemoryForTheTablesKeepsWhatWasAdded) {
   std::vector<std::string> paths{"\\"};
   for (int i = 0; i < 2000; ++i) paths.push_back(std::to_string(i) + "\\");
-  // The file fits; a table of 2000 folders (about 100 KB) does not.
   EXPECT_FALSE(openWithLimit(libraryFile(paths, {}), 64 << 10));
   expectLoadFailure(true, true);
-  EXPECT_GT(doc.folderCount(), 1u);
-  EXPECT_LT(doc.folderCount(), paths.size());
+  EXPECT_TRUE(doc.folderCount() > 1 && doc.folderCount() < paths.size());
 }
 
 struct BrokenFile {

@@ -21,17 +21,27 @@ FindSettings search(std::string text, FindLookIn lookIn = kBoth, bool ignoreCase
   return {std::move(text), lookIn, ignoreCase, startAt};
 }
 
-// Scripts one OK of the Find dialog: the step edits the fields it is given.
-std::function<bool(FindDialog&)> ok(std::function<void(FindSettings&)> edit) {
-  return [edit](FindDialog& dialog) {
-    edit(dialog.fields);
-    return true;
-  };
-}
+// A view with its Finder; find() runs Find with one scripted OK.
+struct Finding : ViewTest {
+  std::string find(FindSettings wanted) {
+    ui.onDialog<FindDialog>([wanted](FindDialog& dialog) {
+      dialog.fields = wanted;
+      return true;
+    });
+    finder.OnFind();
+    return selected();
+  }
+  std::string selected() const {
+    const TreeItem item = view.tree().selected();
+    return item == kNoItem ? "" : view.tree().label(item);
+  }
+
+  Finder finder{view};
+};
 
 // Root Folder { Linux { Tux }, News { Daily { kernel, Ärger }, Linux Weekly },
 // Zed { Deep { deep } }, Cooking, LINUX journal }, every folder but the root collapsed.
-struct FindBookmark : ViewTest {
+struct FindBookmark : Finding {
   FindBookmark() {
     const std::uint32_t daily = folder("News\\Daily\\");
     bookmark(folder("News\\"), "Linux Weekly", "http://lwn.net/");
@@ -53,18 +63,6 @@ struct FindBookmark : ViewTest {
       labels.push_back(selected());
     return labels;
   }
-  // Runs Find with one scripted OK.
-  std::string find(FindSettings wanted) {
-    ui.onDialog<FindDialog>(ok([wanted](FindSettings& fields) { fields = wanted; }));
-    finder.OnFind();
-    return selected();
-  }
-  std::string selected() const {
-    const TreeItem item = view.tree().selected();
-    return item == kNoItem ? "" : view.tree().label(item);
-  }
-
-  Finder finder{view};
 };
 
 TEST_F(FindBookmark, EachModeTestsTheFieldsItNamesAndNeverAFolder) {
@@ -92,8 +90,8 @@ TEST_F(FindBookmark, AMatchIsShownAndFindNextStopsAfterTheLast) {
   finder.OnFindNext();
   EXPECT_EQ(selected(), "kernel");
   EXPECT_EQ(view.currentItem(), view.tree().selected());
-  EXPECT_TRUE(view.tree().isExpanded(item("Root Folder/News")));
-  EXPECT_TRUE(view.tree().isExpanded(item("Root Folder/News/Daily")));
+  EXPECT_TRUE(view.tree().isExpanded(item("News")));
+  EXPECT_TRUE(view.tree().isExpanded(item("News/Daily")));
   EXPECT_TRUE(ui.messages.empty());
   finder.OnFindNext();
   EXPECT_EQ(selected(), "kernel");  // no wrap-around
@@ -102,11 +100,11 @@ TEST_F(FindBookmark, AMatchIsShownAndFindNextStopsAfterTheLast) {
 }
 
 TEST_F(FindBookmark, StartAtChoosesTheRootOrTheSelectedItem) {
-  view.tree().select(item("Root Folder/LINUX journal"));
+  select("LINUX journal");
   EXPECT_EQ(find(search("linux", kBoth, true)), "Tux");  // from the root, whatever is selected
-  view.tree().select(item("Root Folder/LINUX journal"));
+  select("LINUX journal");
   EXPECT_EQ(find(search("linux", kBoth, true, kFromCurrent)), "LINUX journal");  // tested first
-  view.tree().select(item("Root Folder/News"));
+  select("News");
   EXPECT_EQ(find(search("linux", kBoth, false, kFromCurrent)), "kernel");  // a folder's contents
   EXPECT_TRUE(ui.messages.empty());
   view.tree().select(kNoItem);
@@ -134,38 +132,33 @@ TEST_F(FindBookmark, TheDialogShowsTheLastSearchAndTheStoredIgnoreCase) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(FindBookmark, OkRefusesAnEmptyOrOverlongTextAndStaysOpen) {
+using FindCommands = Finding;
+
+TEST_F(FindCommands, NeedABookmarkAndARememberedTextAndOkRefusesEmptyOrOverlongTexts) {
+  EXPECT_FALSE(finder.OnUpdateFind().enabled);
+  finder.OnFind();  // disabled: no dialog
+  EXPECT_EQ(ui.dialogsShown, 0);
+  bookmark(0, "a b", "http://one/");
+  view.OnUpdate();
+  EXPECT_TRUE(finder.OnUpdateFind().enabled);
+  EXPECT_FALSE(finder.OnUpdateFindNext().enabled);
+  finder.OnFindNext();  // disabled: no message
   std::string e64;
   for (int i = 0; i < 64; ++i) e64 += "\xC3\xA9";  // é: 64 characters, 128 bytes
   for (const std::string& text : {std::string(), e64 + "x", std::string(65, 'x'), e64})
-    ui.onDialog<FindDialog>(ok([text](FindSettings& fields) { fields.text = text; }));
-  finder.OnFind();
-  find(search(" "));  // not trimmed: spaces are something to search for
+    ui.onDialog<FindDialog>([text](FindDialog& dialog) {
+      dialog.fields.text = text;
+      return true;
+    });
+  finder.OnFind();  // refused three times and stays open; 64 characters are enough
+  EXPECT_TRUE(finder.OnUpdateFindNext().enabled);
+  EXPECT_EQ(find(search(" ")), "a b");  // not trimmed: spaces are something to search for
   EXPECT_EQ(ui.dialogsShown, 2);
   ASSERT_EQ(ui.messages.size(), 4u);
   EXPECT_MESSAGE(ui, 0, kTextEmpty, Information);
   EXPECT_MESSAGE(ui, 1, kTextTooLong, Exclamation);
   EXPECT_MESSAGE(ui, 2, kTextTooLong, Exclamation);
   EXPECT_MESSAGE(ui, 3, kNoneFound, Information);
-  EXPECT_EQ(selected(), "Linux Weekly");
-}
-
-using FindCommands = ViewTest;
-
-TEST_F(FindCommands, AreEnabledByBookmarksAndARememberedText) {
-  Finder finder(view);
-  EXPECT_FALSE(finder.OnUpdateFind().enabled);
-  finder.OnFind();  // disabled: no dialog
-  EXPECT_EQ(ui.dialogsShown, 0);
-  bookmark(0, "one", "http://one/");
-  view.OnUpdate();
-  EXPECT_TRUE(finder.OnUpdateFind().enabled);
-  EXPECT_FALSE(finder.OnUpdateFindNext().enabled);
-  finder.OnFindNext();  // disabled: no message
-  ui.onDialog<FindDialog>(ok([](FindSettings& fields) { fields.text = "one"; }));
-  finder.OnFind();
-  EXPECT_TRUE(finder.OnUpdateFindNext().enabled);
-  EXPECT_TRUE(ui.messages.empty());
   doc.removeBookmark(0);
   EXPECT_FALSE(finder.OnUpdateFind().enabled);
   EXPECT_FALSE(finder.OnUpdateFindNext().enabled);

@@ -7,7 +7,9 @@
 namespace linkfold {
 namespace {
 
-TreeItemFields folder(std::string label) { return {std::move(label), kImageFolder, kImageFolder, 2, 0}; }
+TreeItemFields folder(std::string label) {
+  return {std::move(label), kImageFolder, kImageFolder, 2, 0};
+}
 TreeItemFields bookmark(std::string label, std::uint32_t data = 0) {
   return {std::move(label), kImageBookmark, kImageBookmark, 0, data};
 }
@@ -77,11 +79,10 @@ TEST_F(SortedTree, VisibleOrderFollowsExpansionAndEnsureVisibleExpandsEveryAnces
   EXPECT_EQ(tree.prevVisible(f2), f1);
   tree.ensureVisible(leaf);
   EXPECT_TRUE(tree.isExpanded(f1) && tree.isExpanded(inner) && !tree.isExpanded(leaf));
-  EXPECT_EQ(tree.nextVisible(f1), inner);
-  EXPECT_EQ(tree.nextVisible(leaf), f2);
-  EXPECT_EQ(tree.prevVisible(f2), leaf);
-  EXPECT_EQ(tree.prevVisible(f1), root);
-  EXPECT_EQ(tree.nextVisible(f2), kNoItem);
+  const std::vector<TreeItem> steps{tree.nextVisible(f1), tree.nextVisible(leaf),
+                                    tree.prevVisible(f2), tree.prevVisible(f1),
+                                    tree.nextVisible(f2)};
+  EXPECT_EQ(steps, (std::vector<TreeItem>{inner, f2, leaf, root, kNoItem}));
 }
 
 TEST_F(SortedTree, DeletingTheSelectionMovesItToANeighbourOrTheParent) {
@@ -109,14 +110,17 @@ TEST_F(SortedTree, AHandleOfADeletedItemNamesNoItem) {
   tree.setLabel(gone, "changed");
   tree.setData(gone, 9);
   tree.setState(gone, 1);
-  for (auto* call : {&CSortedTreeCtrl::select, &CSortedTreeCtrl::setDropHighlight,
-                     &CSortedTreeCtrl::ensureVisible, &CSortedTreeCtrl::deleteItem})
+  for (auto call : {&CSortedTreeCtrl::select, &CSortedTreeCtrl::setDropHighlight,
+                    &CSortedTreeCtrl::ensureVisible, &CSortedTreeCtrl::deleteItem})
     (tree.*call)(gone);
-  EXPECT_EQ(tree.label(reused) + std::to_string(tree.data(reused) + tree.state(reused)), "new8");
-  EXPECT_EQ(tree.selected() + tree.dropHighlight() + tree.parent(gone), kNoItem);
+  EXPECT_EQ(tree.label(reused) + "/" + std::to_string(tree.data(reused)) + "/" +
+                std::to_string(tree.state(reused)),
+            "new/8/0");
+  EXPECT_TRUE(tree.selected() == kNoItem && tree.dropHighlight() == kNoItem);
+  EXPECT_EQ(tree.parent(gone), kNoItem);
   EXPECT_TRUE(tree.label(gone).empty() && tree.children(gone).empty());
-  for (auto* step : {&CSortedTreeCtrl::nextSibling, &CSortedTreeCtrl::prevSibling,
-                     &CSortedTreeCtrl::nextVisible, &CSortedTreeCtrl::prevVisible})
+  for (auto step : {&CSortedTreeCtrl::nextSibling, &CSortedTreeCtrl::prevSibling,
+                    &CSortedTreeCtrl::nextVisible, &CSortedTreeCtrl::prevVisible})
     EXPECT_EQ((tree.*step)(gone), kNoItem);
   EXPECT_EQ(tree.InsertSorted(gone, bookmark("orphan")), kNoItem);
   EXPECT_EQ(tree.itemCount(), 2u);

@@ -16,13 +16,6 @@
 
 namespace linkfold::test {
 
-inline BrowserDetection withFavoritesPath(std::size_t length) {
-  BrowserDetection browsers;
-  browsers.msiePresent = true;
-  browsers.favoritesPath = "/" + std::string(length - 2, 'f') + "/";
-  return browsers;
-}
-
 // What the tree asked the display to expand and to scroll into view.
 struct TreeLog : TreeObserver {
   void expansionChanged(TreeItem item, bool) override { expanded.push_back(item); }
@@ -39,6 +32,18 @@ struct ViewTest : ::testing::Test, LibraryFixture {
     view.tree().addObserver(&treeLog);
   }
   ~ViewTest() override { view.tree().removeObserver(&treeLog); }
+
+  // Root: A (Sub holding deep; alpha, Beta, gamma), B (beta2, zulu), C, L (locked) and the
+  // bookmark top. Folder indexes A 1, Sub 2, B 3, C 4, L 5; bookmark indexes in that order.
+  void buildLibrary() {
+    for (const char* path : {"A\\", "A\\Sub\\", "B\\", "C\\"}) folder(path);
+    ASSERT_TRUE(doc.addFolder("L\\", true));
+    const std::pair<std::uint32_t, const char*> marks[] = {{1, "alpha"}, {1, "Beta"},  {1, "gamma"},
+                                                           {2, "deep"},  {3, "beta2"}, {3, "zulu"},
+                                                           {0, "top"}};
+    for (const auto& [f, name] : marks) bookmark(f, name, "http://" + std::string(name) + "/");
+    view.OnUpdate();
+  }
 
   // The item reached from the root item by labels separated by "/"; "" is the root itself.
   TreeItem item(const std::string& path) {
@@ -70,6 +75,16 @@ struct ViewTest : ::testing::Test, LibraryFixture {
     return out;
   }
 
+  // Every folder item's label and check box state, in display order: "Root Folder:2 A:3".
+  std::string folderStates(TreeItem i = kNoItem) const {
+    const auto& tree = view.tree();
+    if (i == kNoItem) i = tree.root();
+    std::string out = tree.label(i) + ":" + std::to_string(tree.state(i));
+    for (TreeItem c : tree.children(i))
+      if (!view.IsBookmarkItem(c)) out += " " + folderStates(c);
+    return out;
+  }
+
   // The whole tree on one line: "F label", "L label" (locked) or "B label", folders with their
   // check box state after a colon and their children in braces: "L Root Folder:2{F A:2, B x}".
   std::string outline(TreeItem i = kNoItem) const {
@@ -87,15 +102,11 @@ struct ViewTest : ::testing::Test, LibraryFixture {
   // Scripts the Rename dialog: each text is typed and confirmed with OK, then Cancel follows
   // when asked for. What the dialog showed before each step lands in `renameShown`.
   void typeInRename(const std::vector<std::string>& typed, bool thenCancel = false) {
-    for (const std::string& text : typed)
-      ui.onDialog<CRenameDlg>([this, text](CRenameDlg& dialog) {
-        renameShown.push_back(std::exchange(dialog.name, text));
-        return true;
-      });
-    if (thenCancel)
-      ui.onDialog<CRenameDlg>([this](CRenameDlg& dialog) {
-        renameShown.push_back(dialog.name);
-        return false;
+    for (std::size_t i = 0; i < typed.size() + (thenCancel ? 1 : 0); ++i)
+      ui.onDialog<CRenameDlg>([this, text = i < typed.size() ? std::optional(typed[i])
+                                                             : std::nullopt](CRenameDlg& dialog) {
+        renameShown.push_back(std::exchange(dialog.name, text.value_or(dialog.name)));
+        return text.has_value();
       });
   }
 

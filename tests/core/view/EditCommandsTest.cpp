@@ -1,0 +1,381 @@
+// The tree view's editing commands: Rename, Delete, New Folder and Properties.
+
+#include <gtest/gtest.h>
+
+#include "core/view/ViewFixture.h"
+#include "support/AllocationLimit.h"
+
+namespace linkfold::test {
+namespace {
+
+constexpr const char* kNotUnique = "Item names within a folder must be unique.";
+constexpr const char* kTooLong = "Please enter no more than 50 characters.";
+
+class Edit : public ViewTest {
+ protected:
+  void SetUp() override { buildLibrary(); }
+  void rename(const std::string& path, const std::vector<std::string>& typed,
+              bool thenCancel = false) {
+    select(path);
+    typeInRename(typed, thenCancel);
+    view.OnRename();
+  }
+  void newFolderIn(const std::string& path) {
+    select(path);
+    view.OnNewFolder();
+  }
+  // "1" or "0" for enabled, then the menu text or "-".
+  static std::string offered(const CommandState& state) {
+    return std::to_string(state.enabled) + state.text.value_or("-");
+  }
+};
+
+// Names are trimmed and cleaned, clash only with items of the same kind, and a change of
+// letter case alone is a rename; the same name changes nothing.
+TEST_F(Edit, ABookmarkNameIsTrimmedCleanedStoredAndResorted) {
+  rename("A/Beta", {" Beta "});
+  EXPECT_FALSE(doc.isModified());
+  rename("A/alpha", {"  Omega  "});
+  EXPECT_EQ(doc.bookmark(0).name, "Omega");
+  EXPECT_TRUE(doc.isModified());
+  rename("A/Omega", {"a:b"});
+  rename("A/Beta", {"BETA"});
+  EXPECT_EQ(labels("A"), "Sub|a$b|BETA|gamma|");
+  rename("C", {"TOP"});        // the bookmark top is no obstacle for a folder
+  rename("top", {"TOP.URL"});  // a bookmark may end in .URL
+  rename("TOP.URL", {"b"});    // a folder B is no obstacle for a bookmark
+  EXPECT_EQ(labels(""), "A|B|L|TOP|b|");
+  EXPECT_TRUE(ui.messages.empty());
+  expectTreeMatchesLibrary();
+}
+
+TEST_F(Edit, EachRenameRefusalReopensTheDialogAndChangesNothing) {
+  const std::string before = outline();
+  rename("A/Beta", {"  \t ", "  .abc", "GAMMA"}, true);
+  rename("C", {"  my:C.URL ", "b"}, true);
+  ASSERT_EQ(ui.messages.size(), 5u);
+  EXPECT_MESSAGE(ui, 0, "Name cannot be blank!", Information);
+  EXPECT_MESSAGE(ui, 1, "Names cannot begin with a period!", Information);
+  EXPECT_MESSAGE(ui, 2, kNotUnique, Information);
+  EXPECT_MESSAGE(ui, 3, "Folders cannot be named with the .URL extension!", Information);
+  EXPECT_MESSAGE(ui, 4, kNotUnique, Information);
+  // A blank name brings the old one back, the extension refusal shows the cleaned name, the
+  // others leave it as typed.
+  EXPECT_EQ(renameShown,
+            (std::vector<std::string>{"Beta", "Beta", "  .abc", "GAMMA", "C", "my$C.URL", "b"}));
+  EXPECT_EQ(outline(), before);
+  EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(Edit, AFolderIsRenamedWithEverythingBelowItAndResorted) {
+  rename("A", {"Zed"});
+  EXPECT_EQ(labels(""), "B|C|L|Zed|top|");
+  EXPECT_EQ(labels("Zed"), "Sub|alpha|Beta|gamma|");
+  EXPECT_EQ(view.currentItem(), item("Zed"));
+  EXPECT_FALSE(view.tree().isExpanded(item("Zed/Sub")));
+  EXPECT_EQ(doc.folder(2).path, "Zed\\Sub\\");
+  EXPECT_TRUE(doc.isModified());
+  expectTreeMatchesLibrary();
+}
+
+// A bookmark the tree cannot re-insert stays where it is; a folder the tree copies only in
+// part is shown by a rebuild, as the library now has it.
+TEST_F(Edit, ARefusedReinsertionKeepsTheItemsInStepWithTheLibrary) {
+  const TreeItem alpha = item("A/alpha");
+  view.tree().setItemLimit(view.tree().itemCount());
+  rename("A/alpha", {"omega"});
+  EXPECT_EQ(view.tree().label(alpha), "omega");
+  expectTreeMatchesLibrary();
+  view.tree().setItemLimit(view.tree().itemCount() + 1);  // the folder's copy fits, no more
+  rename("A", {"Zed"});
+  EXPECT_EQ(labels(""), "B|C|L|Zed|top|");
+  EXPECT_EQ(labels("Zed"), "Sub|Beta|gamma|omega|");
+  expectTreeMatchesLibrary();
+}
+
+TEST_F(Edit, AFolderNameThatMakesAPathTooLongIsRefused) {
+  folder("Deep\\" + std::string(190, 'x') + "\\");  // 196 characters below Deep\ .
+  view.OnUpdate();
+  rename("Deep", {"Deeper123", "Deeper12"});  // 201 characters, then 200
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_MESSAGE(ui, 0, "Path too long.\nYou must use a shorter name for this folder.",
+                 Information);
+  EXPECT_EQ(renameShown.back(), "Deeper123");
+  EXPECT_EQ(doc.folder(doc.folderCount() - 1).path, "Deeper12\\");
+}
+
+TEST_F(Edit, TheRenameDialogRefusesMoreThanFiftyCharacters) {
+  CRenameDlg dialog("Folder", std::string(51, 'n'));
+  EXPECT_EQ(dialog.title(), "Rename Folder");
+  EXPECT_FALSE(dialog.acceptOk(ui));
+  EXPECT_MESSAGE(ui, 0, kTooLong, Exclamation);
+  dialog.name.clear();
+  for (int i = 0; i < 50; ++i) dialog.name += "\xC3\xA9";  // 50 characters in 100 bytes
+  EXPECT_TRUE(dialog.acceptOk(ui));
+  dialog.name += "e";
+  EXPECT_FALSE(dialog.acceptOk(ui));
+  rename("top", {std::string(51, 'h')}, true);  // before any naming rule runs
+  EXPECT_MESSAGE(ui, 2, kTooLong, Exclamation);
+  EXPECT_EQ(labels(""), "A|B|C|L|top|");
+  EXPECT_FALSE(doc.isModified());
+}
+
+// Without "Follow" the selection stays with a neighbour of the renamed bookmark: the next
+// sibling, else the previous one, else the item shown above it. With it, the bookmark.
+TEST_F(Edit, FollowDecidesWhatIsSelectedAfterTheBookmarkMoves) {
+  rename("A/alpha", {"yak"});
+  EXPECT_EQ(view.tree().selected(), item("A/Beta"));
+  rename("A/yak", {"aaa"});
+  EXPECT_EQ(view.tree().selected(), item("A/gamma"));
+  rename("A/Sub/deep", {"deeper"});
+  EXPECT_EQ(view.currentItem(), item("A/Sub"));
+  view.options().follow = true;
+  rename("A/Beta", {"zz"});
+  EXPECT_EQ(view.currentItem(), item("A/zz"));
+  EXPECT_EQ(labels("A"), "Sub|aaa|gamma|zz|");
+}
+
+TEST_F(Edit, RenameIsOfferedForOrdinaryFoldersAndBookmarksOnly) {
+  for (const auto& [path, expected] :
+       std::vector<std::pair<std::string, std::string>>{{"A", "1&Rename folder\tCtrl+R"},
+                                                        {"top", "1&Rename bookmark\tCtrl+R"},
+                                                        {"L", "0&Rename folder\tCtrl+R"},
+                                                        {"", "0&Rename folder\tCtrl+R"}})
+    EXPECT_EQ((select(path), offered(view.OnUpdateRename())), expected) << path;
+  view.OnRename();  // on the root: disabled, so no dialog
+  EXPECT_EQ(ui.dialogsShown, 0);
+  view.tree().select(kNoItem);
+  EXPECT_EQ(offered(view.OnUpdateRename()), "0-");
+}
+
+// Root: Mixed (Keep selected, Drop not: partly selected), Trio (Keep selected, Drop and Third
+// not: partly selected), Solo (not selected, with its sole child Only, not selected), Tail (a
+// sub-folder Leaf holding "leaf", and "t"), the bookmarks "one" and "two".
+class Delete : public Edit {
+ protected:
+  void SetUp() override {
+    folder("Mixed\\Keep\\");  // index 1, below every other folder index
+    folder("Mixed\\Drop\\");
+    for (const char* sub : {"Keep", "Drop", "Third"}) folder(std::string("Trio\\") + sub + "\\");
+    folder("Solo\\Only\\");
+    bookmark(0, "one", "http://one/");
+    bookmark(folder("Tail\\"), "t", "http://t/");
+    bookmark(0, "two", "http://two/");
+    bookmark(folder("Tail\\Leaf\\"), "leaf", "http://leaf/");
+    view.OnUpdate();
+    for (const char* path : {"Mixed/Drop", "Trio/Drop", "Trio/Third", "Solo"})
+      view.OnClick({item(path), kHitOnStateIcon});
+  }
+  void deleteItem(const std::string& path, std::optional<Answer> answer = std::nullopt) {
+    select(path);
+    if (answer) ui.answer(*answer);
+    view.OnDelete();
+  }
+};
+
+TEST_F(Delete, ABookmarkGoesAfterYesAndTheOtherItemsAreRenumbered) {
+  deleteItem("one", Answer::No);
+  EXPECT_FALSE(doc.isModified());
+  deleteItem("one", Answer::Yes);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_MESSAGE(ui, i, "Are you sure you want to delete this bookmark?", Question);
+    EXPECT_EQ(ui.messages[i].buttons, MessageButtons::YesNo);
+  }
+  EXPECT_EQ(doc.bookmarkCount(), 3u);
+  EXPECT_TRUE(doc.isModified());
+  expectTreeMatchesLibrary();
+  EXPECT_EQ(ui.waitCursorDepth, 0);
+}
+
+// The parent becomes selected when it was partly selected only because of the deleted folder,
+// or when it is left empty.
+TEST_F(Delete, AFolderGoesAfterYesAndItsParentMayBecomeSelected) {
+  for (const char* path : {"Mixed/Drop", "Trio/Drop", "Solo/Only"}) deleteItem(path, Answer::Yes);
+  EXPECT_EQ(folderStates(),
+            "Root Folder:3 Mixed:2 Keep:2 Solo:2 Tail:2 Leaf:2 Trio:3 Keep:2 Third:1");
+  ASSERT_EQ(ui.messages.size(), 3u);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_MESSAGE(ui, i, "Are you sure you want to delete this folder?", Question);
+  expectTreeMatchesLibrary();
+}
+
+// Without confirmation a folder goes at once; items whose library entry is not what the tree
+// shows (the two out of step) stay.
+TEST_F(Delete, WithoutConfirmationAFolderGoesAtOnceUnlessTheLibraryCannotRemoveIt) {
+  view.options().confirmFolderDelete = false;
+  deleteItem("Mixed/Keep");
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(doc.isModified());
+  EXPECT_FALSE(doc.findFolder("Mixed\\Keep\\"));
+  expectTreeMatchesLibrary();
+  doc.setModifiedFlag(false);
+  view.tree().setData(item("one"), 99);
+  bookmark(view.tree().data(item("Trio/Keep")), "hidden", "http://hidden/");
+  const std::string before = outline();
+  for (const char* path : {"one", "Trio/Keep"}) deleteItem(path);  // not even a question
+  EXPECT_EQ(outline(), before);
+  EXPECT_EQ(doc.bookmarkCount(), 5u);
+  EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(Delete, IsOfferedForBookmarksAndEmptyOrdinaryFoldersWhileTheLibraryHasBookmarks) {
+  for (const auto& [path, expected] :
+       std::vector<std::pair<std::string, std::string>>{{"one", "1&Delete bookmark\tDel"},
+                                                        {"Mixed/Keep", "1&Delete folder\tDel"},
+                                                        {"Mixed", "0&Delete folder\tDel"},
+                                                        {"", "0&Delete folder\tDel"}})
+    EXPECT_EQ((select(path), offered(view.OnUpdateDelete())), expected) << path;
+  view.OnDelete();  // on the root: disabled, so not even a question
+  while (doc.bookmarkCount() > 0) doc.removeBookmark(0);
+  view.OnUpdate();
+  select("Mixed/Keep");
+  EXPECT_EQ(offered(view.OnUpdateDelete()), "0-");
+  view.OnDelete();
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(doc.findFolder("Mixed\\Keep\\"));
+}
+
+TEST_F(Edit, NewFolderGoesIntoTheSelectedFolderWithANameNotTakenInAnyLetterCase) {
+  folder("C\\New Folder\\");
+  folder("C\\new folder (1)\\");
+  view.OnUpdate();
+  for (const char* path : {"B", "C"}) view.OnClick({item(path), kHitOnStateIcon});
+  newFolderIn("B/zulu");  // a bookmark stands for its folder
+  EXPECT_EQ(view.tree().selected(), item("B/New Folder"));
+  EXPECT_TRUE(view.tree().isExpanded(item("B")));
+  for (const char* path : {"C", "C", "L", ""}) newFolderIn(path);  // locked folders too
+  // A folder whose only sub-folder is the new one becomes selected; one with unselected
+  // sub-folders beside the new ones becomes partly selected.
+  EXPECT_EQ(folderStates(),
+            "Root Folder:3 A:2 Sub:2 B:2 New Folder:2 C:3 New Folder:1 new folder (1):1 "
+            "New Folder (2):2 New Folder (3):2 L:2 New Folder:2 New Folder:2");
+  EXPECT_EQ(doc.folder(view.tree().data(item("L/New Folder"))).path, "L\\New Folder\\");
+  EXPECT_EQ(view.tree().image(item("L/New Folder")), kImageFolder);
+  EXPECT_TRUE(doc.isModified());
+  EXPECT_TRUE(ui.messages.empty());
+  expectTreeMatchesLibrary();
+}
+
+TEST_F(Edit, ARefusedTreeInsertionTakesTheNewFolderBack) {
+  for (bool modifiedBefore : {false, true}) {
+    doc.setModifiedFlag(modifiedBefore);
+    const std::string before = outline();
+    view.tree().setItemLimit(view.tree().itemCount());
+    newFolderIn("B");
+    EXPECT_MESSAGE(ui, 0, "Internal error -- could not insert item into the tree control.",
+                   Information);
+    EXPECT_EQ(doc.isModified(), modifiedBefore);
+    EXPECT_EQ(outline(), before);
+    expectTreeMatchesLibrary();
+    ui.messages.clear();
+  }
+}
+
+TEST_F(Edit, AFolderTableThatCannotGrowIsReported) {
+  // The folder table grows by doubling: at 64 entries the next one needs a new block of 128.
+  for (int i = 0; doc.folderCount() < 64; ++i) folder("Filler " + std::to_string(i) + "\\");
+  view.OnUpdate();
+  const int refusedBefore = ScopedAllocationLimit::refusals();
+  {
+    ScopedAllocationLimit limit(1024);  // far less than 128 entries
+    newFolderIn("B");
+  }
+  EXPECT_GT(ScopedAllocationLimit::refusals(), refusedBefore);
+  EXPECT_MESSAGE(ui, 0, "Internal error -- could not create path item.", Information);
+  EXPECT_EQ(doc.folderCount(), 64u);
+  EXPECT_EQ(labels("B"), "beta2|zulu|");
+  EXPECT_FALSE(doc.isModified());
+}
+
+// The Favorites folder path counts against the room left for the new folder's name.
+struct NewFolderBelowFavorites : ViewTest {
+  static BrowserDetection favoritesOf170() {
+    BrowserDetection browsers;
+    browsers.msiePresent = true;
+    browsers.favoritesPath = "/" + std::string(168, 'f') + "/";
+    return browsers;
+  }
+  NewFolderBelowFavorites() : ViewTest(favoritesOf170()) {}
+};
+
+TEST_F(NewFolderBelowFavorites, AParentPathOverOneHundredAndEightyIsRefused) {
+  folder("abcdefghi\\");   // 170 + 10
+  folder("abcdefghij\\");  // 170 + 11
+  view.OnUpdate();
+  for (const char* path : {"abcdefghij", "abcdefghi"}) {
+    select(path);
+    view.OnNewFolder();
+  }
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_MESSAGE(ui, 0, "Path to this folder is too long.\nCannot create a new folder here.",
+                 Information);
+  EXPECT_EQ(labels("abcdefghij") + labels("abcdefghi"), "New Folder|");
+}
+
+constexpr std::uint32_t kAdded = 1000000000;  // September 2001
+
+class Properties : public Edit {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(doc.addBookmark(folder("Site\\"), "Page", "http://site/page", "", kAdded, 0, 0));
+    view.OnUpdate();
+    select("Site/Page");
+  }
+  // Scripts one OK with the URL typed and what the field's undo would bring back; then, when
+  // given, the URL the dialog must show after a refusal, where it is cancelled.
+  void typeUrl(std::string url, std::optional<std::string> undo = std::nullopt,
+               std::optional<std::string> thenShown = std::nullopt) {
+    ui.onDialog<CPropertiesDlg>([url, undo](CPropertiesDlg& dialog) {
+      dialog.url = url;
+      dialog.urlUndo = undo;
+      return true;
+    });
+    if (thenShown)
+      ui.onDialog<CPropertiesDlg>([thenShown](CPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.url, *thenShown);
+        return false;
+      });
+    view.OnProperties();
+  }
+};
+
+TEST_F(Properties, TheDialogShowsTheRecordWithUnknownDatesAsQuestionMarks) {
+  ui.onDialog<CPropertiesDlg>([](CPropertiesDlg& dialog) {
+    EXPECT_EQ(dialog.name + " " + dialog.url, "Page http://site/page");
+    EXPECT_EQ(dialog.dateAdded, CLFDoc::formatDate(kAdded));
+    EXPECT_NE(dialog.dateAdded, "???");
+    EXPECT_EQ(dialog.dateModified + dialog.lastVisit, "??????");
+    return false;  // Cancel
+  });
+  view.OnProperties();
+  EXPECT_EQ(ui.dialogsShown, 1);
+  EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(Properties, OnlyAChangedUrlIsStoredExactlyAsTypedAndABlankOneIsRefused) {
+  typeUrl(" \t ", "http://site/page", "http://site/page");  // the undo brings it back
+  typeUrl("", std::nullopt, "");                            // a field that cannot undo
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_MESSAGE(ui, 0, "URL cannot be blank!", Information);
+  EXPECT_MESSAGE(ui, 1, "URL cannot be blank!", Information);
+  typeUrl("http://site/page");
+  EXPECT_FALSE(doc.isModified());
+  typeUrl("  http://site/Page\t");
+  EXPECT_EQ(doc.bookmark(0).url, "  http://site/Page\t");
+  EXPECT_EQ(doc.bookmark(0).name, "Page");
+  EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(Properties, IsOfferedForBookmarksTheLibraryHoldsOnly) {
+  EXPECT_EQ(offered(view.OnUpdateProperties()), "1-");
+  view.tree().setData(item("Site/Page"), 1);  // no such bookmark: no dialog
+  view.OnProperties();
+  select("Site");
+  EXPECT_EQ(offered(view.OnUpdateProperties()), "0-");
+  view.OnProperties();
+  EXPECT_EQ(ui.dialogsShown, 0);
+}
+
+}  // namespace
+}  // namespace linkfold::test

@@ -1,0 +1,267 @@
+// The tree view outside its editing commands: filling, renumbering, check boxes, clicks and
+// the context menu, Expand All and Collapse All, and the view's options.
+
+#include <gtest/gtest.h>
+
+#include "core/view/ViewFixture.h"
+#include "platform/Settings.h"
+
+namespace linkfold::test {
+namespace {
+
+using FillTree = ViewTest;
+
+TEST_F(FillTree, NamesEqualIgnoringCaseKeepTheirTableOrderThroughRebuilds) {
+  const auto f = folder("F\\");
+  for (const char* name : {"same", "SAME", "Same"})
+    bookmark(f, name, "http://" + std::string(name));
+  for (int rebuild = 0; rebuild < 2; ++rebuild) {
+    view.OnUpdate();
+    const auto& marks = view.tree().children(item("F"));
+    ASSERT_EQ(marks.size(), 3u);
+    for (std::uint32_t i = 0; i < 3; ++i) EXPECT_EQ(view.tree().data(marks[i]), i) << rebuild;
+  }
+}
+
+TEST_F(FillTree, ItemsCarryImagesStatesAndIndexesOfTheLibrary) {
+  const auto open = folder("Open\\");
+  ASSERT_TRUE(doc.addFolder("Open\\Shut\\", true));
+  doc.setFolderSelection(folder("Off\\"), kNotSelected);
+  doc.setFolderSelection(open, kPartlySelected);
+  bookmark(*doc.findFolder("Open\\Shut\\"), "inside", "http://i/");
+  view.OnUpdate();
+  EXPECT_EQ(outline(), "L Root Folder:2{F Off:1, F Open:3{L Shut:2{B inside}}}");
+  expectTreeMatchesLibrary();
+  EXPECT_EQ(view.tree().selectedImage(item("Open/Shut")), kImageLockedFolder);
+  EXPECT_EQ(view.tree().selectedImage(item("Open/Shut/inside")), kImageBookmark);
+  EXPECT_EQ(view.tree().state(item("Open/Shut/inside")), 0u);
+  for (const FolderEntry& f : doc.folders()) EXPECT_EQ(f.listed, 1u) << f.path;
+}
+
+TEST_F(FillTree, AfterARebuildOnlyTheRootIsExpandedAndCurrent) {
+  buildLibrary();
+  view.tree().ensureVisible(item("A/Sub/deep"));
+  select("A/Sub");
+  view.OnUpdate();
+  EXPECT_EQ(view.currentItem(), item(""));
+  EXPECT_TRUE(view.tree().isExpanded(item("")));
+  EXPECT_FALSE(view.tree().isExpanded(item("A")));
+  EXPECT_EQ(ui.waitCursorDepth, 0);
+  EXPECT_GT(ui.waitCursorShown, 0);
+  // An empty library gives an empty tree, without a current item or a message.
+  doc.DeleteContents();
+  view.OnUpdate();
+  EXPECT_EQ(view.tree().itemCount(), 0u);
+  EXPECT_EQ(view.currentItem(), kNoItem);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FillTree, ADeepLibraryFillsAndIsWalkedCompletely) {
+  constexpr int kDepth = 5000;
+  std::string path;
+  for (int i = 0; i < kDepth; ++i) path += "d\\";
+  const auto deepest = folder(path);
+  bookmark(0, "first", "http://first/");
+  bookmark(deepest, "bottom", "http://bottom/");
+  view.OnUpdate();
+  EXPECT_EQ(view.tree().itemCount(), static_cast<std::size_t>(kDepth) + 3);
+  TreeItem i = item("");
+  for (int depth = 0; depth <= kDepth; ++depth) i = view.tree().firstChild(i);
+  EXPECT_EQ(view.tree().label(i), "bottom");
+  // Check boxes walk the whole depth too.
+  select("");
+  EXPECT_EQ(view.OnSpaceKey(), 1);
+  EXPECT_EQ(doc.folder(deepest).selection, kNotSelected);
+  // Selecting the deepest folder selects every ancestor: each one's only sub-folder is selected.
+  view.OnClick({view.tree().parent(i), kHitOnStateIcon});
+  for (const FolderEntry& f : doc.folders()) ASSERT_EQ(f.selection, kSelected) << f.path;
+}
+
+// How far each renumbering walk reaches; the Delete tests cover removals from the library.
+TEST_F(FillTree, RenumberingReachesOnlyWhatLiesBelowOrAfterTheStartItem) {
+  buildLibrary();
+  const auto dataOf = [&](std::initializer_list<const char*> paths) {
+    std::string out;
+    for (const char* p : paths) out += std::to_string(view.tree().data(item(p))) + " ";
+    return out;
+  };
+  // Bookmarks below A only; folder items carry folder indexes and stay.
+  view.RenumberBookmarkItems(item("A"), 1);
+  view.RenumberBookmarkItems(deadItem(), 1);  // an item gone: nothing
+  EXPECT_EQ(dataOf({"A", "A/Sub", "A/alpha", "A/Beta", "A/gamma", "A/Sub/deep", "B/zulu", "top"}),
+            "1 2 0 0 1 2 5 6 ");
+  // B and the items after it, with everything below them; bookmark items stay.
+  view.RenumberFolderItems(item("B"), 2);
+  view.RenumberFolderItems(deadItem(), 2);
+  EXPECT_EQ(dataOf({"", "A", "A/Sub", "B", "C", "L", "B/zulu", "top"}), "0 1 2 2 3 4 5 6 ");
+}
+
+// Clicks on check boxes, "" for the Space key on the root, and the folder states they leave.
+struct CheckCase {
+  std::vector<std::string> clicks;
+  std::string states;
+};
+
+class CheckBoxes : public ViewTest, public ::testing::WithParamInterface<CheckCase> {
+ protected:
+  void SetUp() override { buildLibrary(); }
+  void click(const std::string& path) {
+    if (!path.empty()) return view.OnClick({item(path), kHitOnStateIcon});
+    select("");
+    EXPECT_EQ(view.OnSpaceKey(), 1);
+  }
+};
+
+TEST_P(CheckBoxes, SetTheFolderAndEverythingBelowThenDeriveTheAncestors) {
+  for (const std::string& path : GetParam().clicks) click(path);
+  EXPECT_EQ(folderStates(), GetParam().states);
+  expectTreeMatchesLibrary();
+  EXPECT_FALSE(doc.isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, CheckBoxes,
+    ::testing::Values(
+        // Clearing a folder's only selected sub-folder leaves it partly selected, and so on up.
+        CheckCase{{"A/Sub"}, "Root Folder:3 A:3 Sub:1 B:2 C:2 L:2"},
+        CheckCase{{"A/Sub", "A"}, "Root Folder:3 A:1 Sub:1 B:2 C:2 L:2"},  // a grey box clears
+        CheckCase{{"A/Sub", "A/Sub"}, "Root Folder:2 A:2 Sub:2 B:2 C:2 L:2"},
+        // Space on the root clears the whole library, or selects it again.
+        CheckCase{{"", ""}, "Root Folder:2 A:2 Sub:2 B:2 C:2 L:2"},
+        CheckCase{{"", "A/Sub"}, "Root Folder:3 A:2 Sub:2 B:1 C:1 L:1"},
+        CheckCase{{"", "A"}, "Root Folder:3 A:2 Sub:2 B:1 C:1 L:1"}));
+
+TEST_F(CheckBoxes, ClicksAndKeysThatToggleNothing) {
+  click("A/Sub");  // the root is grey, so a stray write to the root's folder would show
+  const std::string before = outline();
+  for (unsigned flags : {kHitOnLabel, kHitOnIcon, kHitOnIndent, kHitOnButton, kHitOnRight})
+    view.OnClick({item("A"), flags});
+  view.OnClick({kNoItem, kHitBelow});
+  // A bookmark has no check box; its item data is not a folder index.
+  view.OnClick({item("top"), kHitOnStateIcon});
+  const TreeItem dead = deadItem();
+  view.OnClick({dead, kHitOnStateIcon});
+  view.SetFolderCheck(dead, true);
+  view.UpdateParentChecks(dead);
+  select("A/alpha");
+  EXPECT_EQ(view.OnSpaceKey(), 0);
+  view.tree().select(kNoItem);
+  EXPECT_EQ(view.OnSpaceKey(), 0);
+  EXPECT_EQ(outline(), before);
+  EXPECT_EQ(view.tree().state(item("top")), 0u);
+  expectTreeMatchesLibrary();
+}
+
+using StandardTree = CheckBoxes;
+
+TEST_F(StandardTree, TheContextMenuDependsOnTheKindOfItemAndSelectsIt) {
+  const MenuEntry separator{kCmdSeparator, ""}, newFolder{kCmdNewFolder, "&New folder"};
+  const MenuEntry rename{kCmdRename, "&Rename Folder"}, del{kCmdDelete, "&Delete Folder"};
+  const std::pair<const char*, std::vector<MenuEntry>> cases[] = {
+      {"top",
+       {{kCmdRename, "&Rename Bookmark"},
+        {kCmdDelete, "&Delete Bookmark"},
+        separator,
+        newFolder,
+        separator,
+        {kCmdProperties, "&Properties"}}},
+      {"A", {rename, separator, newFolder}},
+      {"B", {rename, separator, newFolder}},  // bookmarks count as children
+      {"C", {rename, del, separator, newFolder}},
+      {"L", {newFolder}},  // locked: no Delete even though it is empty
+      {"", {newFolder}}};  // the root
+  for (const auto& [path, menu] : cases) {
+    EXPECT_EQ(view.OnRightClick({item(path), kHitOnLabel}), menu) << path;
+    EXPECT_EQ(view.currentItem(), item(path));  // selected
+  }
+  // Nothing hit, or an item gone since: no menu, and the selection stays.
+  for (TreeItem nothing : {kNoItem, deadItem()})
+    EXPECT_TRUE(view.OnRightClick({nothing, kHitOnLabel}).empty());
+  EXPECT_EQ(view.tree().selected(), item(""));
+}
+
+TEST_F(StandardTree, DoubleClickOpensPropertiesOnlyForABookmarkHitOnItsIconLabelOrBox) {
+  const TreeItem zulu = item("B/zulu");
+  for (const HitTest& hit : std::vector<HitTest>{{zulu, kHitOnIndent},
+                                                 {zulu, kHitOnRight},
+                                                 {item("C"), kHitOnLabel},
+                                                 {kNoItem, kHitBelow},
+                                                 {deadItem(), kHitOnLabel}})
+    view.OnDoubleClick(hit);
+  EXPECT_EQ(ui.dialogsShown, 0);
+  for (unsigned flags : {kHitOnIcon, kHitOnLabel, kHitOnStateIcon}) {
+    select("");
+    ui.onDialog<CPropertiesDlg>([](CPropertiesDlg& dialog) {
+      EXPECT_EQ(dialog.name, "zulu");  // the dialog is about the bookmark that was hit
+      return false;
+    });
+    view.OnDoubleClick({zulu, flags});
+  }
+  EXPECT_EQ(ui.dialogsShown, 3);
+}
+
+TEST_F(StandardTree, ExpandAllOpensTheDeepestFoldersFirstAndCollapseAllLeavesTheRoot) {
+  const auto expandedFolders = [&] {
+    std::string out;
+    for (const char* path : {"", "A", "A/Sub", "B", "C", "L"})
+      if (view.tree().isExpanded(item(path))) out += std::string(path) + "|";
+    return out;
+  };
+  const TreeItem zulu = select("B/zulu");
+  view.OnExpandAll();
+  EXPECT_EQ(expandedFolders(), "|A|A/Sub|B|C|L|");
+  const auto& order = treeLog.expanded;
+  EXPECT_LT(std::find(order.begin(), order.end(), item("A/Sub")),
+            std::find(order.begin(), order.end(), item("A")));
+  EXPECT_EQ(treeLog.scrolled, std::vector<TreeItem>{zulu});
+  EXPECT_EQ(view.tree().selected(), zulu);
+  view.tree().select(kNoItem);  // without a selection the root becomes selected
+  view.OnExpandAll();
+  EXPECT_EQ(treeLog.scrolled.back(), item(""));
+  select("A/Sub/deep");
+  view.OnCollapseAll();
+  EXPECT_EQ(expandedFolders(), "|");
+  EXPECT_EQ(view.currentItem(), item(""));
+}
+
+TEST(ViewOptions, ScrollDelayOutOfRangeIsCorrectedAndWrittenBackAtOnce) {
+  const int cases[][3] = {{250, 100, 1}, {-5, 0, 1}, {100, 100, 0}, {0, 0, 0}};
+  for (const auto& [stored, expected, writes] : cases) {
+    InMemorySettings settings;
+    settings.write(setting::kScrollRate, stored);
+    EXPECT_EQ(ViewOptions::read(settings).scrollDelay, expected) << stored;
+    EXPECT_EQ(settings.writeCount(), 1 + writes) << stored;
+    EXPECT_EQ(settings.read(setting::kScrollRate), expected) << stored;
+  }
+}
+
+// The first run's defaults write nothing; the toggles flip their own flags, their check marks
+// follow, and the view writes the three flags, and only those, when it ends.
+TEST(ViewOptions, TheTogglesFlipTheirFlagsWhichAreWrittenWhenTheViewEnds) {
+  FakeUi ui;
+  InMemorySettings settings;
+  CLFDoc doc(ui, settings, std::string());
+  {
+    CLFView view(doc, ui, settings);
+    ViewOptions& o = view.options();
+    EXPECT_TRUE(o.confirmBookmarkDelete && o.confirmFolderDelete && !o.follow && !o.scrollDelay);
+    for (auto toggle :
+         {ViewToggle::ConfirmBookmarkDelete, ViewToggle::Follow, ViewToggle::ConfirmFolderDelete})
+      o.toggle(toggle);
+    EXPECT_FALSE(o.isChecked(ViewToggle::ConfirmBookmarkDelete) ||
+                 o.isChecked(ViewToggle::ConfirmFolderDelete));
+    EXPECT_TRUE(o.isChecked(ViewToggle::Follow));
+    o.scrollDelay = 70;
+    EXPECT_EQ(settings.writeCount(), 0);
+  }
+  EXPECT_EQ(settings.read(setting::kConfirmBookmarkDel), 0);
+  EXPECT_EQ(settings.read(setting::kConfirmFolderDel), 0);
+  EXPECT_EQ(settings.read(setting::kFollow), 1);
+  EXPECT_FALSE(settings.contains(setting::kScrollRate.name));  // written by its own command
+  EXPECT_EQ(settings.writeCount(), 3);
+  settings.write(setting::kConfirmFolderDel, 7);  // any value but 0 is on
+  EXPECT_TRUE(ViewOptions::read(settings).confirmFolderDelete);
+}
+
+}  // namespace
+}  // namespace linkfold::test
