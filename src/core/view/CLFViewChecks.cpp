@@ -81,7 +81,7 @@ void CLFView::OnDoubleClick(const HitTest& hit) {
 }
 
 std::vector<MenuEntry> CLFView::OnRightClick(const HitTest& hit) {
-  if (hit.item == kNoItem) return {};
+  if (!tree_.exists(hit.item)) return {};
   tree_.select(hit.item);
   const MenuEntry separator{kCmdSeparator, {}};
   const MenuEntry newFolder{kCmdNewFolder, "&New folder"};

@@ -56,27 +56,6 @@ TEST_F(FillTree, AfterARebuildOnlyTheRootIsExpandedAndCurrent) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(FillTree, ADeepLibraryFillsAndIsWalkedCompletely) {
-  constexpr int kDepth = 5000;
-  std::string path;
-  for (int i = 0; i < kDepth; ++i) path += "d\\";
-  const auto deepest = folder(path);
-  bookmark(0, "first", "http://first/");
-  bookmark(deepest, "bottom", "http://bottom/");
-  view.OnUpdate();
-  EXPECT_EQ(view.tree().itemCount(), static_cast<std::size_t>(kDepth) + 3);
-  TreeItem i = item("");
-  for (int depth = 0; depth <= kDepth; ++depth) i = view.tree().firstChild(i);
-  EXPECT_EQ(view.tree().label(i), "bottom");
-  // Check boxes walk the whole depth too.
-  select("");
-  EXPECT_EQ(view.OnSpaceKey(), 1);
-  EXPECT_EQ(doc.folder(deepest).selection, kNotSelected);
-  // Selecting the deepest folder selects every ancestor: each one's only sub-folder is selected.
-  view.OnClick({view.tree().parent(i), kHitOnStateIcon});
-  for (const FolderEntry& f : doc.folders()) ASSERT_EQ(f.selection, kSelected) << f.path;
-}
-
 // How far each renumbering walk reaches; the Delete tests cover removals from the library.
 TEST_F(FillTree, RenumberingReachesOnlyWhatLiesBelowOrAfterTheStartItem) {
   buildLibrary();

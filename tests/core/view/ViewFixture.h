@@ -117,6 +117,13 @@ struct ViewTest : ::testing::Test, LibraryFixture {
     view.OnDrop({item(onto), kHitOnLabel});
   }
 
+  // A command changed the library without a word, and the tree is in step with it.
+  void expectQuietChange() {
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(ui.messages.empty());
+    expectTreeMatchesLibrary();
+  }
+
   // Every item's data names the library entry its label shows, in the folder its parent item
   // names; every folder item's check box shows its folder's state; the tree holds every entry.
   void expectTreeMatchesLibrary() {
