@@ -137,7 +137,7 @@ class CSortedTreeCtrl {
   std::vector<std::uint32_t> generations_ = std::vector<std::uint32_t>(1);
   std::vector<TreeItem> topLevel_;
   std::size_t topMisplaced_ = 0;
-  std::vector<TreeItem> freeSlots_;
+  std::vector<std::uint32_t> freeSlots_;
   std::size_t liveCount_ = 0;
   std::size_t itemLimit_ = std::numeric_limits<std::uint32_t>::max() - 1;
   TreeItem selected_ = kNoItem;
