@@ -1,13 +1,12 @@
 #include "tools/FindDialog.h"
 
+#include "platform/FieldChecks.h"
 #include "platform/Settings.h"
-#include "platform/Text.h"
 
 namespace linkfold {
 
 namespace {
 
-constexpr const char* kTextTooLong = "Please enter no more than 64 characters.";
 constexpr const char* kTextEmpty = "Search string must not be empty!";
 
 }  // namespace
@@ -20,10 +19,7 @@ FindDialog::FindDialog(const FindSettings& current, SettingsStore& settings)
 bool FindDialog::acceptOk(UiPort& ui) {
   // The length check belongs to reading the edit, so it comes before the empty check, and it
   // carries the exclamation icon of every validation message of the dialog framework.
-  if (utf8CharCount(fields.text) > kMaxTextChars) {
-    ui.showMessage({kTextTooLong, MessageIcon::Exclamation});
-    return false;
-  }
+  if (!checkMaxChars(ui, fields.text, kMaxTextChars)) return false;
   // Not trimmed: a text of spaces is something to search for.
   if (fields.text.empty()) {
     ui.inform(kTextEmpty);

@@ -2,25 +2,19 @@
 
 #include <string_view>
 
+#include "platform/FieldChecks.h"
 #include "platform/Text.h"
 
 namespace linkfold {
 
 namespace {
 
-// The framework's maximum-length message; %1 stands for the limit.
-constexpr std::string_view kNameTooLong = "Please enter no more than %1 characters.";
 constexpr const char* kUrlBlank = "URL cannot be blank!";
 
 }  // namespace
 
-// The framework's validation messages carry the exclamation icon.
 bool CRenameDlg::acceptOk(UiPort& ui) {
-  if (utf8CharCount(name) <= kMaxChars) return true;
-  std::string text(kNameTooLong);
-  text.replace(text.find("%1"), 2, std::to_string(kMaxChars));
-  ui.showMessage({text, MessageIcon::Exclamation});
-  return false;
+  return checkMaxChars(ui, name, kMaxChars);
 }
 
 bool CPropertiesDlg::acceptOk(UiPort& ui) {
