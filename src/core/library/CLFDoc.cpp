@@ -113,13 +113,32 @@ bool CLFDoc::addBookmark(std::uint32_t folder, std::string_view name, std::strin
       if (index) *index = *found;
       return true;
     }
-    bookmarks_.push_back(BookmarkRecord{folder, std::string(name), std::string(url),
-                                        std::string(description), addDate, modifiedDate,
-                                        visitDate});
+    return appendBookmark(
+        BookmarkRecord{folder, std::string(name), std::string(url), std::string(description),
+                       addDate, modifiedDate, visitDate},
+        index);
   } catch (const std::bad_alloc&) {
     bookmarkIndex_.invalidate();
     return false;
   }
+}
+
+bool CLFDoc::addBookmark(BookmarkRecord record, std::uint32_t* index) {
+  try {
+    if (const auto found =
+            bookmarkIndex_.findMatch(bookmarks_, record.folder, record.name, record.url)) {
+      if (index) *index = *found;
+      return true;
+    }
+    return appendBookmark(std::move(record), index);
+  } catch (const std::bad_alloc&) {
+    bookmarkIndex_.invalidate();
+    return false;
+  }
+}
+
+bool CLFDoc::appendBookmark(BookmarkRecord&& record, std::uint32_t* index) {
+  bookmarks_.push_back(std::move(record));
   const auto n = static_cast<std::uint32_t>(bookmarks_.size() - 1);
   if (n == bookmarkCapacity_) bookmarkCapacity_ += kCapacityStep;
   try {

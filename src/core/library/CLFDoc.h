@@ -76,6 +76,8 @@ class CLFDoc {
   // Finds the folder (ignoring ASCII case) or creates it with every missing ancestor; ancestors
   // are appended after the folder. Fails, with the tables as they were, only for lack of memory.
   bool addFolder(std::string_view path, bool locked, std::uint32_t* index = nullptr);
+  // The same for a record whose texts are already owned (a loader hands them over).
+  bool addBookmark(BookmarkRecord record, std::uint32_t* index = nullptr);
   // How many bytes of path text addFolder(path) would add: the path and every missing ancestor.
   // Counting stops once the sum passes `budget`; the result is then some value above it.
   std::size_t pathBytesToAdd(std::string_view path, std::size_t budget) const;
@@ -186,6 +188,7 @@ class CLFDoc {
  private:
   bool appendFolder(std::string_view path, bool locked, std::uint32_t* index);
   void shrinkBookmarkCapacity();
+  bool appendBookmark(BookmarkRecord&& record, std::uint32_t* index);
   void deriveSelection(std::uint32_t folder);
 
   UiPort& ui_;

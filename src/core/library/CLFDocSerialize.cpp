@@ -104,16 +104,16 @@ class LibraryReader {
     // A record takes at least 19 bytes: three one-byte lengths and four numbers.
     doc_.reserveBookmarks(std::min<std::size_t>(count, in_.remaining() / 19));
     for (std::uint32_t i = 0; i < count; ++i) {
-      const auto name = readArchiveString(in_);
-      const auto url = name ? readArchiveString(in_) : std::nullopt;
-      const auto description = url ? readArchiveString(in_) : std::nullopt;
+      auto name = readArchiveString(in_);
+      auto url = name ? readArchiveString(in_) : std::nullopt;
+      auto description = url ? readArchiveString(in_) : std::nullopt;
       std::uint32_t folder = 0, added = 0, modified = 0, visited = 0;
       if (!description || !in_.readU32(folder) || !in_.readU32(added) || !in_.readU32(modified) ||
           !in_.readU32(visited))
         return LoadStop::Damaged;
       if (folder >= folderMap_.size()) return LoadStop::Damaged;
-      if (!doc_.addBookmark(folderMap_[folder], *name, *url, *description, added, modified,
-                            visited))
+      if (!doc_.addBookmark({folderMap_[folder], std::move(*name), std::move(*url),
+                             std::move(*description), added, modified, visited}))
         return LoadStop::AddFailed;
       dataRead_ = true;
     }
