@@ -78,6 +78,7 @@ class CLFDoc {
   bool addFolder(std::string_view path, bool locked, std::uint32_t* index = nullptr);
   // The same for a record whose texts are already owned (a loader hands them over).
   bool addBookmark(BookmarkRecord record, std::uint32_t* index = nullptr);
+  void prefetchBookmark(const BookmarkRecord& record) const { bookmarkIndex_.prefetch(record); }
   // How many bytes of path text addFolder(path) would add: the path and every missing ancestor.
   // Counting stops once the sum passes `budget`; the result is then some value above it.
   std::size_t pathBytesToAdd(std::string_view path, std::size_t budget) const;

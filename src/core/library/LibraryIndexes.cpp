@@ -112,6 +112,11 @@ void BookmarkIndex::added(const std::vector<BookmarkRecord>& table, std::uint32_
   if (valid_) insert(table[index], index);
 }
 
+void BookmarkIndex::prefetch(const BookmarkRecord& record) const {
+  if (!valid_ || slots_.empty()) return;
+  __builtin_prefetch(&slots_[keyOf(record.folder, record.name, record.url) & (slots_.size() - 1)]);
+}
+
 std::optional<std::uint32_t> BookmarkIndex::findMatch(const std::vector<BookmarkRecord>& table,
                                                       std::uint32_t folder, std::string_view name,
                                                       std::string_view url) {

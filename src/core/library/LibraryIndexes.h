@@ -68,6 +68,8 @@ class BookmarkIndex {
                                          std::uint32_t folder, std::string_view name,
                                          std::string_view url);
   void reserve(std::size_t records) { grow(records); }
+  // Asks the processor to fetch the slot a lookup of this record will read first.
+  void prefetch(const BookmarkRecord& record) const;
   // Called after table[index] was appended.
   void added(const std::vector<BookmarkRecord>& table, std::uint32_t index);
 
