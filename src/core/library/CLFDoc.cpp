@@ -109,40 +109,31 @@ bool CLFDoc::addBookmark(std::uint32_t folder, std::string_view name, std::strin
                          std::uint32_t modifiedDate, std::uint32_t visitDate,
                          std::uint32_t* index) {
   try {
-    if (const auto found = bookmarkIndex_.findMatch(bookmarks_, folder, name, url)) {
-      if (index) *index = *found;
-      return true;
-    }
-    return appendBookmark(
-        BookmarkRecord{folder, std::string(name), std::string(url), std::string(description),
-                       addDate, modifiedDate, visitDate},
-        index);
+    return addBookmark(BookmarkRecord{folder, std::string(name), std::string(url),
+                                      std::string(description), addDate, modifiedDate, visitDate},
+                       index);
   } catch (const std::bad_alloc&) {
-    bookmarkIndex_.invalidate();
     return false;
   }
 }
 
 bool CLFDoc::addBookmark(BookmarkRecord record, std::uint32_t* index) {
+  BookmarkIndex::Lookup lookup;
   try {
-    if (const auto found =
-            bookmarkIndex_.findMatch(bookmarks_, record.folder, record.name, record.url)) {
-      if (index) *index = *found;
+    lookup = bookmarkIndex_.find(bookmarks_, record.folder, record.name, record.url);
+    if (lookup.match) {
+      if (index) *index = *lookup.match;
       return true;
     }
-    return appendBookmark(std::move(record), index);
+    bookmarks_.push_back(std::move(record));
   } catch (const std::bad_alloc&) {
     bookmarkIndex_.invalidate();
     return false;
   }
-}
-
-bool CLFDoc::appendBookmark(BookmarkRecord&& record, std::uint32_t* index) {
-  bookmarks_.push_back(std::move(record));
   const auto n = static_cast<std::uint32_t>(bookmarks_.size() - 1);
   if (n == bookmarkCapacity_) bookmarkCapacity_ += kCapacityStep;
   try {
-    bookmarkIndex_.added(bookmarks_, n);
+    bookmarkIndex_.added(n, lookup.key);
   } catch (const std::bad_alloc&) {
     bookmarkIndex_.invalidate();
   }

@@ -189,7 +189,6 @@ class CLFDoc {
  private:
   bool appendFolder(std::string_view path, bool locked, std::uint32_t* index);
   void shrinkBookmarkCapacity();
-  bool appendBookmark(BookmarkRecord&& record, std::uint32_t* index);
   void deriveSelection(std::uint32_t folder);
 
   UiPort& ui_;

@@ -91,12 +91,11 @@ void BookmarkIndex::grow(std::size_t wanted) {
   }
 }
 
-void BookmarkIndex::insert(const BookmarkRecord& record, std::uint32_t index) {
+void BookmarkIndex::insert(std::uint32_t key, std::uint32_t index) {
   grow(used_ + 1);
-  const std::uint32_t tag = keyOf(record.folder, record.name, record.url);
-  std::size_t i = tag & (slots_.size() - 1);
+  std::size_t i = key & (slots_.size() - 1);
   while (slots_[i].index != kEmpty) i = (i + 1) & (slots_.size() - 1);
-  slots_[i] = {tag, index};
+  slots_[i] = {key, index};
   ++used_;
 }
 
@@ -104,12 +103,13 @@ void BookmarkIndex::rebuild(const std::vector<BookmarkRecord>& table) {
   std::fill(slots_.begin(), slots_.end(), Slot{});
   used_ = 0;
   grow(table.size());
-  for (std::uint32_t i = 0; i < table.size(); ++i) insert(table[i], i);
+  for (std::uint32_t i = 0; i < table.size(); ++i)
+    insert(keyOf(table[i].folder, table[i].name, table[i].url), i);
   valid_ = true;
 }
 
-void BookmarkIndex::added(const std::vector<BookmarkRecord>& table, std::uint32_t index) {
-  if (valid_) insert(table[index], index);
+void BookmarkIndex::added(std::uint32_t index, std::uint32_t key) {
+  if (valid_) insert(key, index);
 }
 
 void BookmarkIndex::prefetch(const BookmarkRecord& record) const {
@@ -117,14 +117,14 @@ void BookmarkIndex::prefetch(const BookmarkRecord& record) const {
   __builtin_prefetch(&slots_[keyOf(record.folder, record.name, record.url) & (slots_.size() - 1)]);
 }
 
-std::optional<std::uint32_t> BookmarkIndex::findMatch(const std::vector<BookmarkRecord>& table,
-                                                      std::uint32_t folder, std::string_view name,
-                                                      std::string_view url) {
+BookmarkIndex::Lookup BookmarkIndex::find(const std::vector<BookmarkRecord>& table,
+                                          std::uint32_t folder, std::string_view name,
+                                          std::string_view url) {
   if (!valid_) rebuild(table);
-  std::optional<std::uint32_t> best;
-  if (slots_.empty()) return best;
   // URLs that the merge rule matches differ by at most one trailing "/", so they share the key.
   const std::uint32_t tag = keyOf(folder, name, url);
+  std::optional<std::uint32_t> best;
+  if (slots_.empty()) return {best, tag};
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = tag & mask; slots_[i].index != kEmpty; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
@@ -133,7 +133,7 @@ std::optional<std::uint32_t> BookmarkIndex::findMatch(const std::vector<Bookmark
     if (r.folder == folder && equalsNoCase(r.name, name) && urlsMatch(r.url, url))
       best = slot.index;
   }
-  return best;
+  return {best, tag};
 }
 
 }  // namespace linkfold

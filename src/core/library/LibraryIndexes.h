@@ -64,14 +64,17 @@ class BookmarkIndex {
   void invalidate() { valid_ = false; }
   // The first record that add-bookmark's merge rule matches: same folder, same name ignoring
   // ASCII case, and the same URL or the same URL with one trailing "/" more or less.
-  std::optional<std::uint32_t> findMatch(const std::vector<BookmarkRecord>& table,
-                                         std::uint32_t folder, std::string_view name,
-                                         std::string_view url);
+  struct Lookup {
+    std::optional<std::uint32_t> match;
+    std::uint32_t key;  // hand it to added() when the record is appended
+  };
+  Lookup find(const std::vector<BookmarkRecord>& table, std::uint32_t folder, std::string_view name,
+              std::string_view url);
   void reserve(std::size_t records) { grow(records); }
   // Asks the processor to fetch the slot a lookup of this record will read first.
   void prefetch(const BookmarkRecord& record) const;
   // Called after table[index] was appended.
-  void added(const std::vector<BookmarkRecord>& table, std::uint32_t index);
+  void added(std::uint32_t index, std::uint32_t key);
 
  private:
   struct Slot {
@@ -81,7 +84,7 @@ class BookmarkIndex {
   static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
 
   void rebuild(const std::vector<BookmarkRecord>& table);
-  void insert(const BookmarkRecord& record, std::uint32_t index);
+  void insert(std::uint32_t key, std::uint32_t index);
   void grow(std::size_t wanted);
 
   bool valid_ = true;
