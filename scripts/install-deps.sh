@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and testing Linkfold need, when they are missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev python3)
 
 missing=()
 for p in "${packages[@]}"; do
