@@ -4,11 +4,6 @@ set -u
 cli="$1"
 source "$(dirname "$0")/library-bytes.bash"
 
-fail() {
-  echo "FAIL $1"
-  failures=$((failures + 1))
-}
-
 # name, file, expected status, expected stdout file, expected stderr file
 run() {
   "$cli" dump "$2" > "$dir/out" 2> "$dir/err"

@@ -12,6 +12,11 @@ str() { byte ${#1}; printf '%s' "$1"; }  # a text under 255 bytes with its one-b
 record() { str "$1"; str "$2"; str "$3"; u32 "$4"; u32 "$5"; u32 "$6"; u32 "$7"; }
 bookmark() { record "$1" "$2" "" "$3" 0 0 0; }  # name, url, folder
 
+fail() {  # what went wrong
+  echo "FAIL $1"
+  failures=$((failures + 1))
+}
+
 check() {  # name, expected status, expected output, actual status, actual output
   if [ "$4" != "$2" ] || [ "$5" != "$3" ]; then
     echo "FAIL $1: status $4 (wanted $2), output:"

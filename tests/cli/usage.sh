@@ -4,11 +4,6 @@ set -u
 cli="$1"
 source "$(dirname "$0")/library-bytes.bash"
 
-fail() {
-  echo "FAIL $1"
-  failures=$((failures + 1))
-}
-
 for help in --help -h help; do
   "$cli" $help > "$dir/help" 2> "$dir/err"
   status=$?
