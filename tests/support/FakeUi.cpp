@@ -6,16 +6,26 @@ namespace {
 
 class FakeStatusWindow : public StatusWindow {
  public:
-  explicit FakeStatusWindow(std::vector<std::string>& events) : events_(events) {
+  FakeStatusWindow(std::vector<std::string>& events, FakeUi::Progress& progress)
+      : events_(events), progress_(progress) {
     events_.push_back("create");
   }
   ~FakeStatusWindow() override { events_.push_back("destroy"); }
   void setText(const std::string& text) override { events_.push_back("text:" + text); }
+  // Progress is recorded as counts, not events: a reader reports it for every line.
+  void setProgress(std::uint64_t done, std::uint64_t total) override {
+    if (total != 0 && (done > total || (progress_.total == total && done < progress_.done)))
+      ++progress_.backwards;
+    progress_.done = done;
+    progress_.total = total;
+    ++progress_.reports;
+  }
   void center() override { events_.push_back("center"); }
   void hide() override { events_.push_back("hide"); }
 
  private:
   std::vector<std::string>& events_;
+  FakeUi::Progress& progress_;
 };
 
 }  // namespace
@@ -75,7 +85,7 @@ std::optional<std::string> FakeUi::chooseFile(const FileDialogRequest& request,
 
 std::unique_ptr<StatusWindow> FakeUi::createStatusWindow() {
   if (!statusWindowAvailable) return nullptr;
-  return std::make_unique<FakeStatusWindow>(statusEvents);
+  return std::make_unique<FakeStatusWindow>(statusEvents, progress);
 }
 
 void FakeUi::setWaitCursor(bool on) {

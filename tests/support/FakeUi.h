@@ -41,6 +41,11 @@ class FakeUi : public UiPort {
   // ---- What happened ----
   std::vector<Message> messages;
   std::vector<std::string> statusEvents;  // "create", "text:...", "center", "hide", "destroy"
+  struct Progress {
+    std::uint64_t done = 0, total = 0;  // the last report
+    int reports = 0;
+    int backwards = 0;  // reports past the total, or going back within the same total
+  } progress;
   std::vector<std::string> openedWithDesktop;
   std::vector<std::uint32_t> helpTopics;
   std::vector<FileDialogRequest> fileRequests;

@@ -157,6 +157,12 @@ class CLFDoc {
   bool canViewImportLog() const;
   void OnViewImportLog();
 
+  // ---- Netscape title ----------------------------------------------------------------------
+  // The heading of the Netscape file read last, written back as the title of Netscape exports.
+  static constexpr const char* kDefaultNetscapeTitle = "Bookmarks Exported by Linkfold";
+  const std::string& netscapeTitle() const { return netscapeTitle_; }
+  void setNetscapeTitle(std::string title) { netscapeTitle_ = std::move(title); }
+
   // ---- Import flags -----------------------------------------------------------------------
   bool contentAdded() const { return contentAdded_; }
   bool contentChanged() const { return contentChanged_; }
@@ -204,6 +210,7 @@ class CLFDoc {
   BookmarkIndex bookmarkIndex_;
 
   char replacementChar_ = '$';
+  std::string netscapeTitle_ = kDefaultNetscapeTitle;
   std::function<std::time_t()> clock_;
   std::unique_ptr<ImportLog> log_;
   std::unique_ptr<CStatDlg> status_;

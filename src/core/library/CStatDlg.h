@@ -2,6 +2,7 @@
 // CStatDlg: the "Linkfold Status" window shown while an import, an export or a weed works.
 // Created hidden; setText replaces its message and shows it; destroyed with the object.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,9 @@ class CStatDlg {
 
   void setText(const std::string& text) {
     if (window_) window_->setText(text);
+  }
+  void setProgress(std::uint64_t done, std::uint64_t total) {
+    if (window_) window_->setProgress(done, total);
   }
   void center() {
     if (window_) window_->center();

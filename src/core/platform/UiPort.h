@@ -44,6 +44,9 @@ class StatusWindow {
  public:
   virtual ~StatusWindow() = default;
   virtual void setText(const std::string& text) = 0;
+  // How far the work has come, for work of a known size (bytes of a file, entries of a
+  // folder). A total of 0 means the size is not known: no progress bar.
+  virtual void setProgress(std::uint64_t done, std::uint64_t total) = 0;
   virtual void center() = 0;
   virtual void hide() = 0;
 };
