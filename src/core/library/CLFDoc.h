@@ -147,6 +147,8 @@ class CLFDoc {
   void logFatal(std::string_view message);
   void closeLog();
   bool hasOpenLog() const { return log_ != nullptr; }
+  // Set by closeLog when a write to the log or its close failed; cleared by createLog.
+  bool logWriteFailed() const { return logWriteFailed_; }
   bool adjustmentFlag() const { return adjustment_; }
   void setAdjustmentFlag() { adjustment_ = true; }
   // The status window of the running import, or null.
@@ -216,6 +218,7 @@ class CLFDoc {
   std::unique_ptr<CStatDlg> status_;
 
   bool adjustment_ = false;
+  bool logWriteFailed_ = false;
   bool contentAdded_ = false;
   bool contentChanged_ = false;
   bool loadFailed_ = false;

@@ -18,6 +18,7 @@ bool CLFDoc::createLog() {
   log_ = ImportLog::create(logPath_);
   if (!log_) return false;
   adjustment_ = false;
+  logWriteFailed_ = false;
   log_->write(header);
   return true;
 }
@@ -44,6 +45,7 @@ void CLFDoc::logFatal(std::string_view message) {
 }
 
 void CLFDoc::closeLog() {
+  if (log_ && !log_->close()) logWriteFailed_ = true;
   log_.reset();
 }
 

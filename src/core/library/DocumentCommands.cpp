@@ -60,7 +60,9 @@ bool DocumentCommands::openDocumentFile(const std::string& path) {
     // What the failed open left behind was changed further (by the import): start afresh.
     doc_.OnNewDocument();
   } else {
-    // The contents stay as they are under the previous name.
+    // The contents stay, but they are what was read from the damaged file, not the previous
+    // library: forget its path, so that Save asks for a name instead of overwriting it.
+    doc_.setDefaultTitle();
     doc_.setModifiedFlag(wasModified);
   }
   documentChanged();

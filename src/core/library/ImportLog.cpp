@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/Text.h"
@@ -12,7 +13,10 @@ std::unique_ptr<ImportLog> ImportLog::create(const std::string& path) {
   // Lock before truncating, so that a log another writer holds open is left as it is.
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ftruncate(fd, 0) != 0) {
+  // Only a regular file is emptied; a device named as the log (/dev/stderr) is written as it is.
+  struct stat status {};
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &status) != 0 ||
+      (S_ISREG(status.st_mode) && ::ftruncate(fd, 0) != 0)) {
     ::close(fd);
     return nullptr;
   }
@@ -25,12 +29,23 @@ std::unique_ptr<ImportLog> ImportLog::create(const std::string& path) {
 }
 
 ImportLog::~ImportLog() {
-  std::fclose(file_);
+  close();
 }
 
 void ImportLog::write(std::string_view text) {
-  forEachCrLfPiece(
-      text, [this](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), file_); });
+  if (!file_ || failed_) return;  // after a failure the rest would be lost too
+  forEachCrLfPiece(text, [this](std::string_view piece) {
+    if (!failed_ && std::fwrite(piece.data(), 1, piece.size(), file_) != piece.size())
+      failed_ = true;
+  });
+}
+
+bool ImportLog::close() {
+  if (file_) {
+    if (std::fclose(file_) != 0) failed_ = true;
+    file_ = nullptr;
+  }
+  return !failed_;
 }
 
 }  // namespace linkfold

@@ -69,7 +69,7 @@ TEST_F(DocumentCommandsTest, OpenAsksForALibraryFileAndReplacesTheLibrary) {
   EXPECT_EQ(refills, 1);
 }
 
-TEST_F(DocumentCommandsTest, AFailedOpenKeepsWhatWasReadUnlessTheImportChangedIt) {
+TEST_F(DocumentCommandsTest, AFailedOpenKeepsWhatWasReadUntitledUnlessTheImportChangedIt) {
   const std::string whole =
       libraryFile({"\\", "B\\"}, {record("x", "y", "", 1), record("z", "w", "", 1)});
   temp.write("bad.bml", whole.substr(0, whole.size() - 1));
@@ -79,8 +79,15 @@ TEST_F(DocumentCommandsTest, AFailedOpenKeepsWhatWasReadUnlessTheImportChangedIt
   EXPECT_FALSE(commands.openDocumentFile(temp.file("bad.bml")));
   EXPECT_EQ(ui.messages.size(), 3u);  // the save prompt, the error, what was kept
   EXPECT_EQ(tables(), "\\:0 B\\:0 | x@1");
-  EXPECT_EQ(doc.pathName(), "/data/old.bml");  // under the previous name
-  EXPECT_TRUE(doc.isModified());               // as it was before the open
+  // What was read is not the previous library: its path is forgotten, and Save asks for a
+  // name instead of overwriting it.
+  EXPECT_TRUE(doc.pathName().empty());
+  EXPECT_EQ(doc.title(), "Untitled");
+  EXPECT_TRUE(doc.isModified());  // as it was before the open
+  ui.nextSaveFile(std::nullopt);
+  EXPECT_FALSE(commands.fileSave());
+  EXPECT_EQ(fileRequest(0), "Save As|Bookmark Libraries (*.bml)=*.bml|.bml|Untitled.bml");
+  EXPECT_FALSE(std::filesystem::exists("/data/old.bml"));
   // An import that changed what the failed open left starts a new library.
   ImportSpy import(ui, true);
   doc.setImportHook(&import);

@@ -64,6 +64,18 @@ TEST_F(ImportLogFile, ALogThatCannotBeCreatedOrIsHeldElsewhereIsLeftAlone) {
   EXPECT_FALSE(onDirectory.canViewImportLog());
 }
 
+TEST_F(ImportLogFile, AWriteThatFailsIsRememberedUntilTheNextLog) {
+  // /dev/full takes the file's creation and refuses every write that reaches it.
+  CLFDoc full(ui, settings, "/dev/full");
+  ASSERT_TRUE(full.createLog());
+  full.logLine("a line\n");
+  full.closeLog();
+  EXPECT_TRUE(full.logWriteFailed());
+  ASSERT_TRUE(doc.createLog());
+  doc.closeLog();
+  EXPECT_FALSE(doc.logWriteFailed());
+}
+
 TEST_F(ImportLogFile, ViewImportLogOpensTheLogOrSaysWhereItIs) {
   doc.OnViewImportLog();
   EXPECT_EQ(ui.openedWithDesktop, std::vector<std::string>{doc.logPath()});

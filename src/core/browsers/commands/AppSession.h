@@ -1,0 +1,56 @@
+#pragma once
+// AppSession: what one run of the program holds, shared by the window and linkfold-cli. It
+// detects the browsers once (which may show the profile dialog), builds the library document
+// with what it found, joins the import run to New and Open, and runs the document commands.
+// The front end makes the view over document() and tells the session how to refill it.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace linkfold {
+
+class CLFDoc;
+class DocumentCommands;
+class ImportRun;
+class SettingsStore;
+class UiPort;
+struct DetectionEnvironment;
+
+class AppSession {
+ public:
+  // `registryFile` is the --registry option (else LINKFOLD_REGISTRY, else no registry);
+  // `importLogPath` is where every import writes its log. The document's replacement character
+  // is read from `settings`.
+  AppSession(UiPort& ui, SettingsStore& settings, const std::optional<std::string>& registryFile,
+             std::string importLogPath);
+  // The same with the environment detection looks at (variables, system drive, shortcut test).
+  AppSession(UiPort& ui, SettingsStore& settings, const std::optional<std::string>& registryFile,
+             std::string importLogPath, const DetectionEnvironment& environment);
+  ~AppSession();
+  AppSession(const AppSession&) = delete;
+  AppSession& operator=(const AppSession&) = delete;
+
+  CLFDoc& document() { return *doc_; }
+  // New, Open, Open Exclusive, Save, Save As and the prompt to save.
+  DocumentCommands& documentCommands() { return *commands_; }
+  // The import run behind New and Open, and "&Import HTML...".
+  ImportRun& importRun() { return *importRun_; }
+
+  // Called whenever New, Open or Import HTML replaced or refilled the library: the view
+  // rebuilds its tree from the tables.
+  void setDocumentChanged(std::function<void()> refill) { refill_ = std::move(refill); }
+
+ private:
+  void documentChanged() {
+    if (refill_) refill_();
+  }
+
+  std::function<void()> refill_;
+  std::unique_ptr<CLFDoc> doc_;
+  std::unique_ptr<ImportRun> importRun_;
+  std::unique_ptr<DocumentCommands> commands_;
+};
+
+}  // namespace linkfold
