@@ -23,6 +23,7 @@ struct Message {
   MessageButtons buttons = MessageButtons::Ok;
   std::string caption = kAppTitle;
   bool helpButton = false;  // an additional Help button
+  std::uint32_t helpTopic = 0;  // what the Help button asks for
 };
 
 class UiPort;
