@@ -1,0 +1,271 @@
+// The Netscape reader. Folders nest by an explicit stack of list levels, so a file of deeply
+// nested folders cannot exhaust the call stack.
+
+#include "browsers/netscape/NetscapeReader.h"
+
+#include <algorithm>
+#include <new>
+#include <string_view>
+#include <vector>
+
+#include "browsers/netscape/NetscapeLineReader.h"
+#include "browsers/netscape/NetscapeMarkup.h"
+#include "library/CLFDoc.h"
+#include "library/CStatDlg.h"
+#include "platform/Text.h"
+
+namespace linkfold {
+
+namespace {
+
+constexpr std::size_t kMaxBookmarkNameChars = 50;
+constexpr const char* kRelocatedFolder = "Relocated\\";
+
+// Default names of nameless folders are numbered over the whole life of the program.
+std::uint32_t namelessFolders = 0;
+
+// The copy of a line that messages quote: without one carriage return at its very end.
+std::string_view messageLine(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+// One open list: the root's or a folder's, with the bookmark that waits for its description.
+struct ListLevel {
+  std::string path;  // empty for the root
+  std::size_t pathChars = 0;
+  std::uint32_t folder = 0;
+  bool pending = false;
+  bool inDescription = false;
+  BookmarkRecord bookmark;
+};
+
+class NetscapeParser {
+ public:
+  NetscapeParser(CLFDoc& doc, NetscapeLineReader& input) : doc_(doc), input_(input) {}
+
+  // Finds the heading, takes its title and reads the top-level list.
+  int Parse_NS_File();
+  int Parse_NS_Folder();
+  // After the top-level list: notes folder and bookmark lines that were left unread.
+  void reportLinesAfterList();
+
+ private:
+  bool nextLine(std::string_view& line);
+  int openList(const ListLevel* parent, std::string_view name);
+  bool relocate(std::string_view name, ListLevel& level);
+  int folderLine(std::string_view line);
+  int bookmarkLine(std::string_view line, ListLevel& level);
+  bool storePending(ListLevel& level);
+  int fatal(std::string_view message);
+
+  CLFDoc& doc_;
+  NetscapeLineReader& input_;
+  std::vector<ListLevel> levels_;
+  std::uint64_t reported_ = 0;
+};
+
+int NetscapeParser::fatal(std::string_view message) {
+  doc_.logFatal(message);
+  return kNetscapeReadFatal;
+}
+
+bool NetscapeParser::nextLine(std::string_view& line) {
+  const bool got = input_.next(line);
+  // The status window follows block by block, not line by line.
+  if (input_.bytesRead() != reported_) {
+    reported_ = input_.bytesRead();
+    if (CStatDlg* status = doc_.statusWindow())
+      status->setProgress(std::min(reported_, input_.fileSize()), input_.fileSize());
+  }
+  return got;
+}
+
+bool NetscapeParser::relocate(std::string_view name, ListLevel& level) {
+  if (!doc_.addFolder(kRelocatedFolder, false)) {
+    fatal("CLFDoc::Parse_NS_Folder:\nCould not create \"Relocated\" folder");
+    return false;
+  }
+  level.path.assign(kRelocatedFolder).append(name);
+  if (!doc_.addFolder(level.path, false)) {
+    fatal("CLFDoc::Parse_NS_Folder:\nCould not create " + level.path + " folder");
+    return false;
+  }
+  doc_.logLine("Folder \"");
+  doc_.logLine(name);
+  doc_.logLine(
+      "\"\ncould not be created because the path is too long\nFolder was moved to a root folder "
+      "named \"Relocated\"");
+  doc_.setAdjustmentFlag();
+  return true;
+}
+
+// Starts the list of the root (no parent) or of the folder `name` (with its backslash) inside
+// `parent`: finds its path, waits for the list to open and pushes its level.
+int NetscapeParser::openList(const ListLevel* parent, std::string_view name) {
+  ListLevel level;
+  if (parent) {
+    const std::size_t nameChars = utf8CharCount(name);
+    const std::size_t total =
+        parent->pathChars + nameChars + doc_.browsers().favoritesPathLength();
+    if (total > CLFDoc::kMaxFullPath) {
+      if (!relocate(name, level)) return kNetscapeReadFatal;
+    } else {
+      level.path.reserve(parent->path.size() + name.size());
+      level.path.assign(parent->path).append(name);
+    }
+    level.pathChars = utf8CharCount(level.path);
+  }
+  std::string_view line;
+  do {
+    if (!nextLine(line)) return fatal("CLFDoc::Parse_NS_Folder:\nUnexpected end of file");
+  } while (!opensList(line));
+  if (parent && !doc_.addFolder(level.path, false, &level.folder))
+    return fatal("CLFDoc::Parse_NS_Folder:\nFailed to create internal folder item");
+  levels_.push_back(std::move(level));
+  return kNetscapeReadOk;
+}
+
+bool NetscapeParser::storePending(ListLevel& level) {
+  if (!level.pending) return true;
+  level.pending = level.inDescription = false;
+  level.bookmark.folder = level.folder;
+  if (doc_.addBookmark(std::move(level.bookmark))) return true;
+  fatal("CLFDoc::Parse_NS_Folder:\nFailed to add item to document");
+  return false;
+}
+
+int NetscapeParser::folderLine(std::string_view line) {
+  if (!storePending(levels_.back())) return kNetscapeReadFatal;
+  std::string_view written;
+  switch (folderName(line, written)) {
+    case FolderNameResult::MissingMarker:
+      return fatal("CLFDoc::Parse_NS_Folder:\nHTML error in line:\n" +
+                   std::string(messageLine(line)) + "\nMissing '>' marker");
+    case FolderNameResult::MissingEndTag:
+      return fatal("CLFDoc::Parse_NS_Folder:\nHTML error in line:\n" +
+                   std::string(messageLine(line)) + "\nMissing </H3> tag");
+    case FolderNameResult::Ok: break;
+  }
+  // Cleaned before the test for a name, so that a name of blanks gets a default name too and no
+  // folder path has an empty component.
+  std::string name = doc_.cleanItemName(written);
+  if (name.empty()) {
+    name = "Folder (" + std::to_string(++namelessFolders) + ")";
+    const std::string& path = levels_.back().path;
+    doc_.logLine(path.empty() ? std::string(kRootDisplayName)
+                              : "Folder " + path.substr(0, path.size() - 1));
+    doc_.logLine(" contains a folder with no name\nDefault name " + name + " provided\n");
+  }
+  name += '\\';
+  return openList(&levels_.back(), name);
+}
+
+int NetscapeParser::bookmarkLine(std::string_view line, ListLevel& level) {
+  if (!storePending(level)) return kNetscapeReadFatal;
+  BookmarkRecord& mark = level.bookmark;
+  mark.name.clear();
+  mark.url.clear();
+  mark.description.clear();
+  BookmarkFields fields;
+  if (const char* reason = bookmarkFields(line, fields)) {
+    doc_.logNonFatal(messageLine(line), reason);
+    return kNetscapeReadOk;
+  }
+  mark.url.assign(fields.url);
+  mark.addDate = fields.addDate;
+  mark.modifiedDate = fields.modifiedDate;
+  mark.visitDate = fields.visitDate;
+  const std::string_view name = utf8Prefix(fields.name, kMaxBookmarkNameChars);
+  if (name.empty()) {
+    mark.name = doc_.cleanItemName(utf8Prefix(fields.url, kMaxBookmarkNameChars));
+    doc_.logLine("Bookmark for URL \"" + mark.url + "\" has no name\nDefault name \"" +
+                 mark.name + "\" provided\n");
+    doc_.setAdjustmentFlag();
+  } else {
+    mark.name = doc_.cleanItemName(name);
+  }
+  level.pending = true;
+  return kNetscapeReadOk;
+}
+
+int NetscapeParser::Parse_NS_Folder() {
+  if (const int result = openList(nullptr, {}); result != kNetscapeReadOk) return result;
+  std::string_view line;
+  while (!levels_.empty()) {
+    ListLevel& level = levels_.back();
+    if (!nextLine(line)) {
+      // What was read stays: the bookmark still waiting is stored before the file is given up.
+      if (!storePending(level)) return kNetscapeReadFatal;
+      return fatal("CLFDoc::Parse_NS_Folder:\nUnexpected end of file");
+    }
+    switch (classifyListLine(line)) {
+      case ListLine::Folder:
+        if (const int result = folderLine(line); result != kNetscapeReadOk) return result;
+        break;
+      case ListLine::Bookmark:
+        if (const int result = bookmarkLine(line, level); result != kNetscapeReadOk) return result;
+        break;
+      case ListLine::Description: {
+        level.inDescription = true;
+        const std::size_t at = line.find("<DD>");
+        level.bookmark.description.assign(line.substr(at + 4));
+        break;
+      }
+      case ListLine::EndOfList:
+        if (!storePending(level)) return kNetscapeReadFatal;
+        levels_.pop_back();
+        break;
+      case ListLine::Other:
+        if (level.inDescription) level.bookmark.description.append(1, '\n').append(line);
+        break;
+    }
+  }
+  return kNetscapeReadOk;
+}
+
+int NetscapeParser::Parse_NS_File() {
+  std::string_view line;
+  do {
+    if (!nextLine(line)) return fatal("CLFDoc::Parse_NS_File:\nUnexpected end of file");
+  } while (!isHeadingLine(line));
+  std::string_view title;
+  if (!headingTitle(line, title))
+    return fatal("CLFDoc::Parse_NS_File:\nHTML error in:\n" + std::string(messageLine(line)) +
+                 "\nMissing </H1> tag. Processing aborted");
+  doc_.setNetscapeTitle(std::string(title));
+  const int result = Parse_NS_Folder();
+  if (result == kNetscapeReadOk) reportLinesAfterList();
+  return result;
+}
+
+void NetscapeParser::reportLinesAfterList() {
+  std::uint32_t unread = 0;
+  std::string_view line;
+  while (nextLine(line))
+    if (holdsItem(line)) ++unread;
+  if (unread == 0) return;
+  doc_.logLine("Lines after the end of the bookmark list were not read (" +
+               std::to_string(unread) + " folder or bookmark lines)\n");
+  doc_.setAdjustmentFlag();
+}
+
+}  // namespace
+
+int Parse_NS_File(CLFDoc& doc, const std::string& path) {
+  doc.logLine("Opening " + path + "\n");
+  NetscapeLineReader input;
+  try {
+    if (!input.open(path)) {
+      doc.logFatal("CLFDoc::Parse_NS_File:\nCould not access " + path);
+      return kNetscapeReadFatal;
+    }
+    NetscapeParser parser(doc, input);
+    return parser.Parse_NS_File();
+  } catch (const std::bad_alloc&) {
+    doc.logFatal("CLFDoc::Parse_NS_File:\nNot enough memory to read " + path);
+    return kNetscapeReadFatal;
+  }
+}
+
+}  // namespace linkfold
