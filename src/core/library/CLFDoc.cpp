@@ -4,10 +4,10 @@
 #include <new>
 
 #include "library/CStatDlg.h"
-#include "library/ImportLog.h"
 #include "platform/Dates.h"
 #include "platform/Settings.h"
 #include "platform/Text.h"
+#include "platform/TextFile.h"
 #include "platform/UiPort.h"
 
 namespace linkfold {

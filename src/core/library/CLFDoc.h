@@ -20,7 +20,7 @@ namespace linkfold {
 
 class UiPort;
 class SettingsStore;
-class ImportLog;
+class TextFile;
 class CStatDlg;
 class CLFDoc;
 
@@ -214,7 +214,7 @@ class CLFDoc {
   char replacementChar_ = '$';
   std::string netscapeTitle_ = kDefaultNetscapeTitle;
   std::function<std::time_t()> clock_;
-  std::unique_ptr<ImportLog> log_;
+  std::unique_ptr<TextFile> log_;
   std::unique_ptr<CStatDlg> status_;
 
   bool adjustment_ = false;

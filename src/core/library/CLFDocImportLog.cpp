@@ -4,9 +4,9 @@
 
 #include "library/CLFDoc.h"
 #include "library/CStatDlg.h"
-#include "library/ImportLog.h"
 #include "platform/Dates.h"
 #include "platform/Files.h"
+#include "platform/TextFile.h"
 #include "platform/UiPort.h"
 
 namespace linkfold {
@@ -15,7 +15,7 @@ bool CLFDoc::createLog() {
   const std::string header =
       "Linkfold import log created " + formatShortDateTime(clock_()) + "\n\n";
   log_.reset();  // an earlier log still open would hold the file's lock
-  log_ = ImportLog::create(logPath_);
+  log_ = TextFile::create(logPath_);
   if (!log_) return false;
   adjustment_ = false;
   logWriteFailed_ = false;

@@ -1,4 +1,4 @@
-#include "library/ImportLog.h"
+#include "platform/TextFile.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -9,11 +9,10 @@
 
 namespace linkfold {
 
-std::unique_ptr<ImportLog> ImportLog::create(const std::string& path) {
-  // Lock before truncating, so that a log another writer holds open is left as it is.
+std::unique_ptr<TextFile> TextFile::create(const std::string& path) {
+  // Lock before emptying, so that a file another writer holds open is left as it is.
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
-  // Only a regular file is emptied; a device named as the log (/dev/stderr) is written as it is.
   struct stat status {};
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &status) != 0 ||
       (S_ISREG(status.st_mode) && ::ftruncate(fd, 0) != 0)) {
@@ -25,14 +24,14 @@ std::unique_ptr<ImportLog> ImportLog::create(const std::string& path) {
     ::close(fd);
     return nullptr;
   }
-  return std::unique_ptr<ImportLog>(new ImportLog(file));
+  return std::unique_ptr<TextFile>(new TextFile(file));
 }
 
-ImportLog::~ImportLog() {
+TextFile::~TextFile() {
   close();
 }
 
-void ImportLog::write(std::string_view text) {
+void TextFile::write(std::string_view text) {
   if (!file_ || failed_) return;  // after a failure the rest would be lost too
   forEachCrLfPiece(text, [this](std::string_view piece) {
     if (!failed_ && std::fwrite(piece.data(), 1, piece.size(), file_) != piece.size())
@@ -40,7 +39,7 @@ void ImportLog::write(std::string_view text) {
   });
 }
 
-bool ImportLog::close() {
+bool TextFile::close() {
   if (file_) {
     if (std::fclose(file_) != 0) failed_ = true;
     file_ = nullptr;

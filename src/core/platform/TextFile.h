@@ -1,7 +1,7 @@
 #pragma once
-// The import log file: created anew by every import, written in text mode (every "\n" is
-// stored as CR LF), closed at the end of the import. A write that fails does not stop the
-// import; the log remembers it and close() reports it.
+// A text file being written: created anew (replacing any file of that name) without sharing it
+// with any other program, written in text mode (every "\n" is stored as CR LF). A write that
+// fails does not stop the caller; the file remembers it and close() reports it.
 
 #include <cstdio>
 #include <memory>
@@ -10,20 +10,21 @@
 
 namespace linkfold {
 
-class ImportLog {
+class TextFile {
  public:
-  // Creates (or replaces) the file; nullptr when it cannot be created.
-  static std::unique_ptr<ImportLog> create(const std::string& path);
-  ~ImportLog();
-  ImportLog(const ImportLog&) = delete;
-  ImportLog& operator=(const ImportLog&) = delete;
+  // Null when the file cannot be created or another program holds it. A device named as the
+  // file (/dev/stderr) is written as it is.
+  static std::unique_ptr<TextFile> create(const std::string& path);
+  ~TextFile();
+  TextFile(const TextFile&) = delete;
+  TextFile& operator=(const TextFile&) = delete;
 
   void write(std::string_view text);
   // Flushes and closes the file; false when any write or the close failed.
   bool close();
 
  private:
-  explicit ImportLog(std::FILE* file) : file_(file) {}
+  explicit TextFile(std::FILE* file) : file_(file) {}
   std::FILE* file_;
   bool failed_ = false;
 };

@@ -1,0 +1,32 @@
+#include "browsers/commands/AppSession.h"
+
+#include "browsers/commands/ImportRun.h"
+#include "browsers/detection/BrowserDetector.h"
+#include "browsers/detection/RegistryFile.h"
+#include "library/CLFDoc.h"
+#include "library/DocumentCommands.h"
+
+namespace linkfold {
+
+AppSession::AppSession(UiPort& ui, SettingsStore& settings,
+                       const std::optional<std::string>& registryFile, std::string importLogPath)
+    : AppSession(ui, settings, registryFile, std::move(importLogPath),
+                 DetectionEnvironment::fromProcess()) {}
+
+AppSession::AppSession(UiPort& ui, SettingsStore& settings,
+                       const std::optional<std::string>& registryFile, std::string importLogPath,
+                       const DetectionEnvironment& environment) {
+  // The registry is needed only while the browsers are detected.
+  const std::unique_ptr<Registry> registry = openRegistry(registryFile, ui);
+  doc_ = std::make_unique<CLFDoc>(ui, settings, std::move(importLogPath),
+                                  Detect_Browsers(*registry, ui, environment));
+  importRun_ = std::make_unique<ImportRun>(*doc_, [this] { documentChanged(); });
+  doc_->setImportHook(importRun_.get());
+  commands_ = std::make_unique<DocumentCommands>(*doc_, [this] { documentChanged(); });
+}
+
+AppSession::~AppSession() {
+  if (doc_) doc_->setImportHook(nullptr);
+}
+
+}  // namespace linkfold

@@ -1,0 +1,130 @@
+#include "browsers/commands/ImportRun.h"
+
+#include "browsers/favorites/FavoritesReader.h"
+#include "browsers/netscape/NetscapeReader.h"
+#include "library/CStatDlg.h"
+#include "platform/UiPort.h"
+
+namespace linkfold {
+
+namespace {
+
+constexpr const char* kLogNotCreated = "Could not create ERRLOG.TXT.";
+
+void setStatus(CLFDoc& doc, const std::string& text) {
+  if (CStatDlg* status = doc.statusWindow()) status->setText(text);
+}
+
+}  // namespace
+
+ImportRun::ImportRun(CLFDoc& doc, std::function<void()> updateAllViews)
+    : doc_(doc), updateAllViews_(std::move(updateAllViews)) {}
+
+void ImportRun::onNewDocument(CLFDoc& doc) {
+  (void)doc;  // the document this run was made for
+  if (doc_.browsers().anyBrowser()) {
+    run();
+    return;
+  }
+  if (doc_.detectionNotice()) {
+    doc_.ui().showMessage({"Could not detect either MSIE or Netscape!", MessageIcon::Error});
+    doc_.clearDetectionNotice();
+  }
+  doc_.addFolder(kRootPath, true);
+  lastImportClean_ = true;
+}
+
+void ImportRun::onOpenDocument(CLFDoc& doc) {
+  (void)doc;
+  run();
+}
+
+std::string ImportRun::summaryText(bool criticalError) {
+  return std::string(criticalError
+                         ? "One or more critical errors occurred during import."
+                         : "Linkfold had to make some adjustments\nwhile importing your bookmarks.") +
+         "\n\nTo see the Import Log, use the\n\"Import Log\" command from the View Menu.";
+}
+
+bool ImportRun::createLogOrSay() {
+  if (doc_.createLog()) return true;
+  doc_.ui().showMessage({kLogNotCreated, MessageIcon::Exclamation});
+  lastImportClean_ = false;
+  return false;
+}
+
+void ImportRun::run() {
+  doc_.clearContentFlags();
+  if (!createLogOrSay()) {
+    // The tree and the exports expect a root, so it is there even when nothing is imported.
+    doc_.addFolder(kRootPath, true);
+    return;
+  }
+  doc_.addFolder(kRootPath, true);
+  doc_.openStatusWindow();
+
+  const BrowserDetection& browsers = doc_.browsers();
+  bool critical = false;
+  if (browsers.netscape3Present &&
+      !readNetscapeFile("Importing Netscape 3.x bookmarks", "Beginning Netscape 3.x import\n",
+                        browsers.netscape3File, "Netscape 3.x import complete ... no errors.\n\n"))
+    critical = true;
+  if (browsers.netscape4Present &&
+      !readNetscapeFile("Importing Netscape 4.x bookmarks", "Beginning Netscape 4.x import\n",
+                        browsers.netscape4File, "Netscape 4.x import complete ... no errors.\n\n"))
+    critical = true;
+  if (browsers.msiePresent) {
+    setStatus(doc_, "Importing MSIE bookmarks");
+    doc_.logLine("\nBeginning MSIE import\n\n");
+    if (!Scan_Folder(doc_)) {
+      critical = true;
+    } else if (!doc_.adjustmentFlag()) {
+      doc_.logLine("MSIE import complete ... no errors.\n\n");
+    }
+  }
+  doc_.sortAndResolve();
+  doc_.closeStatusWindow();
+  doc_.closeLog();
+  finish(critical);
+  doc_.setModifiedFlag(doc_.contentAdded() || doc_.contentChanged());
+}
+
+bool ImportRun::readNetscapeFile(const std::string& statusText, const std::string& beginLine,
+                                 const std::string& path, const std::string& completeLine) {
+  setStatus(doc_, statusText);
+  doc_.logLine(beginLine);
+  const bool read = Parse_NS_File(doc_, path) != kNetscapeReadFatal;
+  if (!doc_.adjustmentFlag()) doc_.logLine(completeLine);
+  return read;
+}
+
+bool ImportRun::OnImportHtml() {
+  const auto path = doc_.ui().chooseFileToOpen(
+      {"Open", {{"HTML files (*.htm; *.html)", "*.htm; *.html"}}, ".htm", "BOOKMARK.HTM"});
+  if (!path) return false;
+  importHtml(*path);
+  return true;
+}
+
+void ImportRun::importHtml(const std::string& path) {
+  if (!createLogOrSay()) return;
+  doc_.openStatusWindow();
+  const bool read = readNetscapeFile("Importing Netscape bookmarks", "Beginning Netscape import\n\n",
+                                     path, "Netscape import complete ... no errors.\n\n");
+  doc_.sortAndResolve();
+  doc_.setModifiedFlag();
+  doc_.closeLog();
+  doc_.closeStatusWindow();
+  finish(!read);
+  if (updateAllViews_) updateAllViews_();
+}
+
+void ImportRun::finish(bool criticalError) {
+  if (doc_.adjustmentFlag()) doc_.ui().inform(summaryText(criticalError));
+  if (doc_.logWriteFailed())
+    doc_.ui().showMessage(
+        {"Could not write the Import Log:\n" + doc_.logPath(), MessageIcon::Exclamation});
+  lastImportClean_ = !criticalError && !doc_.logWriteFailed();
+}
+
+}  // namespace linkfold

@@ -1,0 +1,62 @@
+#include "browsers/commands/TextExport.h"
+
+#include <memory>
+#include <vector>
+
+#include "library/CLFDoc.h"
+#include "platform/TextFile.h"
+#include "platform/UiPort.h"
+
+namespace linkfold {
+
+namespace {
+
+// The records of each folder, in table order: one pass over the bookmark table.
+std::vector<std::vector<std::uint32_t>> bookmarksByFolder(const CLFDoc& doc) {
+  std::vector<std::vector<std::uint32_t>> byFolder(doc.folderCount());
+  for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i) {
+    const std::uint32_t folder = doc.bookmark(i).folder;
+    if (folder < byFolder.size()) byFolder[folder].push_back(i);
+  }
+  return byFolder;
+}
+
+void writeFolders(const CLFDoc& doc, TextFile& out) {
+  const auto byFolder = bookmarksByFolder(doc);
+  for (std::uint32_t f = 0; f < doc.folderCount(); ++f) {
+    if (doc.folder(f).selection == kNotSelected) continue;
+    if (f == 0) {
+      out.write("Folder: Root\n");
+    } else {
+      out.write("Folder: ");
+      out.write(doc.folder(f).path);
+      out.write("\n");
+    }
+    for (const std::uint32_t b : byFolder[f]) {
+      out.write("  Title: ");
+      out.write(doc.bookmark(b).name);
+      out.write("\n    URL: ");
+      out.write(doc.bookmark(b).url);
+      out.write("\n");
+    }
+    if (byFolder[f].empty()) out.write("  Folder contains no bookmarks.\n");
+  }
+}
+
+}  // namespace
+
+bool writeTextExport(const CLFDoc& doc, const std::string& path) {
+  const std::unique_ptr<TextFile> out = TextFile::create(path);
+  if (!out) {
+    doc.ui().showMessage({"Could not create or replace\n" + path, MessageIcon::None});
+    return false;
+  }
+  writeFolders(doc, *out);
+  if (!out->close()) {
+    doc.ui().showMessage({"Could not write " + path, MessageIcon::Exclamation});
+    return false;
+  }
+  return true;
+}
+
+}  // namespace linkfold
