@@ -98,9 +98,12 @@ void CLFView::OnUpdate() {
   // A drag cannot outlive the items it refers to.
   dragging_ = false;
   dragged_ = dropTarget_ = kNoItem;
-  tree_.deleteAllItems();
-  doc_.clearListedMarks();
-  FillTree(0, kNoItem);
+  {
+    const CSortedTreeCtrl::Rebuild rebuild(tree_);
+    tree_.deleteAllItems();
+    doc_.clearListedMarks();
+    FillTree(0, kNoItem);
+  }
   const TreeItem root = tree_.root();
   if (root == kNoItem) return;
   tree_.select(root);

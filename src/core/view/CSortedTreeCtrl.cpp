@@ -99,7 +99,7 @@ TreeItem CSortedTreeCtrl::InsertSorted(TreeItem parent, InsertPosition position,
                                 : sortedPlace(parent, fields);
   const TreeItem item = allocate();
   if (item == kNoItem) return kNoItem;
-  notify([&](TreeObserver& o) { o.aboutToInsert(parent, place); });
+  notifyItems([&](TreeObserver& o) { o.aboutToInsert(parent, place); });
   Node& n = node(item);
   n = Node{};
   n.fields = std::move(fields);
@@ -110,7 +110,7 @@ TreeItem CSortedTreeCtrl::InsertSorted(TreeItem parent, InsertPosition position,
   renumber(parent, place);
   ++liveCount_;
   setMisplaced(item, !isInOrder(item));
-  notify([&](TreeObserver& o) { o.inserted(item); });
+  notifyItems([&](TreeObserver& o) { o.inserted(item); });
   return item;
 }
 
@@ -190,18 +190,26 @@ void CSortedTreeCtrl::deleteItem(TreeItem item) {
     if (successor == kNoItem) successor = prevSibling(item);
     if (successor == kNoItem) successor = parent;
   }
-  notify([&](TreeObserver& o) { o.aboutToRemove(parent, place); });
+  notifyItems([&](TreeObserver& o) { o.aboutToRemove(parent, place); });
   setMisplaced(item, false);
   auto& siblings = childrenOf(parent);
   siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(place));
   renumber(parent, place);
   release(item);
-  notify([&](TreeObserver& o) { o.removed(parent, place); });
+  notifyItems([&](TreeObserver& o) { o.removed(parent, place); });
   if (selectionInside) select(successor);
 }
 
+CSortedTreeCtrl::Rebuild::Rebuild(CSortedTreeCtrl& tree) : tree_(tree) {
+  if (tree_.rebuilds_++ == 0) tree_.notify([](TreeObserver& o) { o.aboutToReset(); });
+}
+
+CSortedTreeCtrl::Rebuild::~Rebuild() {
+  if (--tree_.rebuilds_ == 0) tree_.notify([](TreeObserver& o) { o.reset(); });
+}
+
 void CSortedTreeCtrl::deleteAllItems() {
-  notify([](TreeObserver& o) { o.aboutToReset(); });
+  notifyItems([](TreeObserver& o) { o.aboutToReset(); });
   // Free slots moved on when their items went; the live ones move on now.
   for (std::size_t slot = 1; slot < nodes_.size(); ++slot)
     if (nodes_[slot].alive) ++generations_[slot];
@@ -212,7 +220,7 @@ void CSortedTreeCtrl::deleteAllItems() {
   liveCount_ = 0;
   const bool hadSelection = selected_ != kNoItem;
   selected_ = dropHighlight_ = kNoItem;
-  notify([](TreeObserver& o) { o.reset(); });
+  notifyItems([](TreeObserver& o) { o.reset(); });
   if (hadSelection) notify([](TreeObserver& o) { o.selectionChanged(kNoItem); });
 }
 
@@ -220,19 +228,19 @@ void CSortedTreeCtrl::setLabel(TreeItem item, std::string label) {
   if (!exists(item)) return;
   node(item).fields.label = std::move(label);
   setMisplaced(item, !isInOrder(item));
-  notify([&](TreeObserver& o) { o.changed(item); });
+  notifyItems([&](TreeObserver& o) { o.changed(item); });
 }
 
 void CSortedTreeCtrl::setState(TreeItem item, std::uint32_t state) {
   if (!exists(item)) return;
   node(item).fields.state = state;
-  notify([&](TreeObserver& o) { o.changed(item); });
+  notifyItems([&](TreeObserver& o) { o.changed(item); });
 }
 
 void CSortedTreeCtrl::setData(TreeItem item, std::uint32_t data) {
   if (!exists(item)) return;
   node(item).fields.data = data;
-  notify([&](TreeObserver& o) { o.changed(item); });
+  notifyItems([&](TreeObserver& o) { o.changed(item); });
 }
 
 TreeItem CSortedTreeCtrl::root() const {

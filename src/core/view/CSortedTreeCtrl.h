@@ -54,6 +54,19 @@ class CSortedTreeCtrl {
   // else the previous sibling, else the parent.
   void deleteItem(TreeItem item);
   void deleteAllItems();
+  // Announces everything the tree does while it lives as one reset: observers hear aboutToReset
+  // when it begins and reset when it ends, and nothing of the items inserted, removed or changed
+  // in between (a rebuild of a million items is then one change for the display, not a million).
+  class Rebuild {
+   public:
+    explicit Rebuild(CSortedTreeCtrl& tree);
+    ~Rebuild();
+    Rebuild(const Rebuild&) = delete;
+    Rebuild& operator=(const Rebuild&) = delete;
+
+   private:
+    CSortedTreeCtrl& tree_;
+  };
   // The most items the tree will hold; insertions beyond it are refused.
   void setItemLimit(std::size_t limit) { itemLimit_ = limit; }
   std::size_t itemCount() const { return liveCount_; }
@@ -131,6 +144,11 @@ class CSortedTreeCtrl {
   void notify(F&& call) {
     for (TreeObserver* o : observers_) call(*o);
   }
+  // Item notifications, which a rebuild in progress holds back.
+  template <class F>
+  void notifyItems(F&& call) {
+    if (rebuilds_ == 0) notify(call);
+  }
 
   std::vector<Node> nodes_ = std::vector<Node>(1);  // slot 0 is "no item"
   // Every slot's generation; kept when the tree is emptied, so that no old handle comes back.
@@ -143,6 +161,7 @@ class CSortedTreeCtrl {
   TreeItem selected_ = kNoItem;
   TreeItem dropHighlight_ = kNoItem;
   std::vector<TreeObserver*> observers_;
+  int rebuilds_ = 0;  // nested Rebuild scopes alive
 };
 
 // The part of a label that takes part in comparisons.

@@ -147,6 +147,8 @@ struct Recorder : TreeObserver {
   void aboutToRemove(TreeItem p, std::size_t row) override { add("-", p, row); }
   void changed(TreeItem item) override { add("~", item); }
   void selectionChanged(TreeItem item) override { add("select ", item); }
+  void aboutToReset() override { events += "reset< "; }
+  void reset() override { events += ">reset "; }
   void add(const char* what, TreeItem item, std::size_t row = 0) {
     events += what + tree.label(item) + "@" + std::to_string(row) + " ";
   }
@@ -165,6 +167,25 @@ TEST_F(SortedTree, ObserversHearRowsBeforeTheChange) {
   tree.removeObserver(&recorder);
   EXPECT_EQ(recorder.events,
             "+Root Folder@0 +Root Folder@0 ~b@0 select b@0 -Root Folder@1 select a@0 ");
+}
+
+TEST_F(SortedTree, ARebuildIsAnnouncedAsOneResetWithNoItemsInside) {
+  Recorder recorder(tree);
+  tree.addObserver(&recorder);
+  {
+    const CSortedTreeCtrl::Rebuild outer(tree);
+    {
+      const CSortedTreeCtrl::Rebuild inner(tree);
+      tree.deleteAllItems();
+      const TreeItem r = tree.InsertSorted(kNoItem, folder("R"));
+      tree.setState(r, 1);
+      tree.deleteItem(tree.InsertSorted(r, bookmark("b")));
+    }
+    recorder.events += "| ";
+  }
+  tree.InsertSorted(tree.root(), bookmark("c"));
+  tree.removeObserver(&recorder);
+  EXPECT_EQ(recorder.events, "reset< | >reset +R@0 ");
 }
 
 }  // namespace
