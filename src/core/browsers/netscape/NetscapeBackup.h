@@ -1,0 +1,41 @@
+#pragma once
+// The backup copy that protects the file a Netscape export replaces: the target is renamed to
+// its backup name before it is written, and put back when the new file cannot be written.
+
+#include <functional>
+#include <string>
+
+namespace linkfold {
+
+class UiPort;
+
+// The file operations the backup needs; the real one works on the file system, tests script
+// their failures.
+class BackupFiles {
+ public:
+  virtual ~BackupFiles() = default;
+  virtual bool exists(const std::string& path) = 0;  // also a dangling symbolic link
+  virtual bool rename(const std::string& from, const std::string& to) = 0;
+  virtual bool remove(const std::string& path) = 0;
+};
+
+class RealBackupFiles : public BackupFiles {
+ public:
+  bool exists(const std::string& path) override;
+  bool rename(const std::string& from, const std::string& to) override;
+  bool remove(const std::string& path) override;
+};
+
+// The target with the extension of its file name replaced by ".bak"; a file name without a
+// '.' gets ".bak" appended, so the copy always stays beside the target.
+std::string backupPath(const std::string& target);
+
+enum class WriteOutcome { Written, NotCreated, WriteFailed };
+
+// Makes the backup copy when `backup` is set and the target exists, runs `write`, and on a
+// failure reports it, removes a partly written file and puts the backup back. True when the
+// file was written.
+bool writeWithBackup(UiPort& ui, BackupFiles& files, const std::string& target, bool backup,
+                     const std::function<WriteOutcome()>& write);
+
+}  // namespace linkfold
