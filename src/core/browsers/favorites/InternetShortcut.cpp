@@ -98,8 +98,10 @@ bool InternetShortcut::Save(const std::string& path) {
   if (file.get() < 0) return false;
   const std::string text = "[InternetShortcut]\r\nURL=" + *url_ + "\r\n";
   const bool written = writeAll(file.get(), text);
+  struct stat info {};
+  const bool regular = ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode);
   if (!file.close() || !written) {
-    std::remove(path.c_str());  // a half-written shortcut is worth nothing
+    if (regular) std::remove(path.c_str());  // a half-written shortcut is worth nothing
     saveFailure_ = SaveFailure::Write;
     return false;
   }

@@ -1,0 +1,87 @@
+#pragma once
+// A library document whose Favorites folder is a fresh temporary directory, with helpers that
+// build trees of shortcut files on disk.
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+
+#include "library/CLFDoc.h"
+#include "platform/Settings.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+namespace linkfold::test {
+
+inline BrowserDetection favoritesIn(const TempDir& temp) {
+  BrowserDetection browsers;
+  browsers.msiePresent = true;
+  browsers.favoritesPath = temp.file("Favorites/");
+  return browsers;
+}
+
+struct FavoritesFixture {
+  FavoritesFixture() : doc(ui, settings, temp.file("IMPLOG.TXT"), favoritesIn(temp)) {
+    std::filesystem::create_directories(favorites());
+  }
+
+  std::string favorites() const { return doc.browsers().favoritesPath; }
+  // Writes a file below the Favorites folder, making the directories on its way.
+  void put(const std::string& relative, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(favorites() + relative).parent_path());
+    temp.write("Favorites/" + relative, bytes);
+  }
+  void shortcut(const std::string& relative, const std::string& url) {
+    put(relative, "[InternetShortcut]\r\nURL=" + url + "\r\n");
+  }
+  bool exists(const std::string& relative) const {
+    return std::filesystem::exists(std::filesystem::symlink_status(favorites() + relative));
+  }
+  std::uint32_t folder(const std::string& path) {
+    std::uint32_t index = 0;
+    EXPECT_TRUE(doc.addFolder(path, false, &index));
+    return index;
+  }
+  void bookmark(const std::string& folderPath, const std::string& name, const std::string& url) {
+    EXPECT_TRUE(doc.addBookmark(folder(folderPath), name, url, "", 0, 0, 0));
+  }
+  // Every bookmark as "folder path|name|url", in table order.
+  static std::vector<std::string> bookmarks(const CLFDoc& library) {
+    std::vector<std::string> out;
+    for (const auto& b : library.bookmarks())
+      out.push_back(library.folder(b.folder).path + "|" + b.name + "|" + b.url);
+    return out;
+  }
+  std::string log() {
+    doc.closeLog();
+    return temp.read("IMPLOG.TXT");
+  }
+
+  TempDir temp;
+  FakeUi ui;
+  InMemorySettings settings;
+  CLFDoc doc;
+};
+
+// While alive, no file of this process may grow past `bytes`: writes fail as on a full disk.
+class ScopedFileSizeLimit {
+ public:
+  explicit ScopedFileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~ScopedFileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+  ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+  ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+};
+
+}  // namespace linkfold::test
