@@ -60,8 +60,9 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
   if (doc_.folderCount() == 0 || folder >= doc_.folderCount()) return false;
   if (parent != kNoItem && !tree_.exists(parent)) return false;
   const FolderContents contents(doc_);
-  // Depth first with an explicit stack: a deep library cannot exhaust the call stack. Sorted
-  // insertion decides every place, so the order of the walk does not change the tree.
+  // Depth first with an explicit stack: a deep library cannot exhaust the call stack. Sibling
+  // folders are taken from index 1 upward, as the filling rule finds them, because a sorted
+  // insertion places an item after those whose labels compare equal to its own.
   std::vector<std::pair<std::uint32_t, TreeItem>> pending{{folder, parent}};
   while (!pending.empty()) {
     const auto [f, under] = pending.back();
@@ -69,8 +70,9 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
     doc_.setFolderListed(f, true);
     const TreeItem item = tree_.InsertSorted(under, folderFields(doc_, f));
     if (item == kNoItem) return false;
-    for (std::uint32_t sub : contents.subFolders[f])
-      if (!doc_.folder(sub).listed) pending.emplace_back(sub, item);
+    const auto& subFolders = contents.subFolders[f];
+    for (auto sub = subFolders.rbegin(); sub != subFolders.rend(); ++sub)
+      if (!doc_.folder(*sub).listed) pending.emplace_back(*sub, item);
 
     // Bookmarks with equal labels keep table order; inserting them already sorted makes every
     // insertion an append.

@@ -11,15 +11,22 @@ namespace {
 
 using FillTree = ViewTest;
 
-TEST_F(FillTree, NamesEqualIgnoringCaseKeepTheirTableOrderThroughRebuilds) {
+// Labels that compare equal (ignoring case, or alike in their first 259 characters) keep the
+// order in which filling finds them: table order, for folders as for bookmarks.
+TEST_F(FillTree, EqualLabelsKeepTheirTableOrderThroughRebuilds) {
+  const std::string shared(259, 'x');
   const auto f = folder("F\\");
+  for (const char* tail : {"b", "a", "c"}) folder("F\\" + shared + tail + "\\");
   for (const char* name : {"same", "SAME", "Same"})
     bookmark(f, name, "http://" + std::string(name));
   for (int rebuild = 0; rebuild < 2; ++rebuild) {
     view.OnUpdate();
-    const auto& marks = view.tree().children(item("F"));
-    ASSERT_EQ(marks.size(), 3u);
-    for (std::uint32_t i = 0; i < 3; ++i) EXPECT_EQ(view.tree().data(marks[i]), i) << rebuild;
+    const auto& items = view.tree().children(item("F"));
+    ASSERT_EQ(items.size(), 6u);
+    for (std::uint32_t i = 0; i < 3; ++i) {
+      EXPECT_EQ(view.tree().data(items[i]), f + 1 + i) << rebuild;
+      EXPECT_EQ(view.tree().data(items[3 + i]), i) << rebuild;
+    }
   }
 }
 
