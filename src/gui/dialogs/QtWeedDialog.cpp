@@ -1,0 +1,90 @@
+#include "QtWeedDialog.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "CCheckListCtrl.h"
+#include "DialogUnits.h"
+#include "WeedListModel.h"
+
+namespace linkfold::gui {
+
+namespace {
+
+Rect toRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+QRect toQRect(const Rect& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+}  // namespace
+
+QtWeedDialog::QtWeedDialog(WeedDialog& model, UiPort& ui, QWidget* parent)
+    : ModelDialog(model, ui, parent), model_(model), rows_(new WeedListModel(model, this)) {
+  setWindowTitle(tr("Weed Duplicates"));
+  setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+  setSizeGripEnabled(true);
+  list_ = new CCheckListCtrl(*rows_, this);
+  auto* prompt = new QLabel(
+      tr("Check the box next to each bookmark that you wish to keep.\nClick OK to remove all "
+         "bookmarks that are not checked."),
+      this);
+  prompt->setTextFormat(Qt::PlainText);
+  prompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  auto* ok = new QPushButton(tr("OK"), this);
+  ok->setObjectName(QStringLiteral("ok"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
+  cancel->setObjectName(QStringLiteral("cancel"));
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ok);
+  buttons->addStretch();
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(prompt);
+  layout->addWidget(list_, 1);
+  layout->addLayout(buttons);
+  setTabOrder(list_, ok);
+  setTabOrder(ok, cancel);
+  setMinimumSize(dialogUnits(*this, 250, 150));
+  resize(dialogUnits(*this, 300, 199));
+  list_->setFocus();
+  restorePlacement();
+}
+
+void QtWeedDialog::reject() {
+  model_.reject();
+  savePlacement();
+  QDialog::reject();
+}
+
+void QtWeedDialog::showRefused() { list_->setFocus(); }
+
+void QtWeedDialog::restorePlacement() {
+  const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  const QSize minimum = minimumSize();
+  const auto placement = model_.openingPlacement(toRect(screen->availableGeometry()),
+                                                 {minimum.width(), minimum.height()});
+  if (!placement) return;  // the first time: centred on the main window
+  const QRect rect = toQRect(placement->rect);
+  move(rect.topLeft());  // where the window's frame goes
+  resize(rect.size());
+  if (placement->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// The restored rectangle: where the frame's corner lies and how large the inside is, the same
+// two things that restoring sets.
+void QtWeedDialog::savePlacement() {
+  const bool maximized = isMaximized();
+  const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+  QRect restored = maximized ? normalGeometry() : geometry();
+  restored.moveTopLeft(restored.topLeft() - frameOffset);
+  model_.savePlacement(maximized, toRect(restored));
+}
+
+}  // namespace linkfold::gui
