@@ -1,0 +1,117 @@
+#include "browsers/favorites/FavoritesReader.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/browsers/favorites/FavoritesFixture.h"
+
+namespace linkfold::test {
+namespace {
+
+class FavoritesReader : public ::testing::Test, public FavoritesFixture {
+ protected:
+  void SetUp() override {
+    doc.addFolder("\\", true);
+    ASSERT_TRUE(doc.createLog());
+    doc.openStatusWindow();
+  }
+  bool locked(const std::string& path) { return doc.folder(*doc.findFolder(path)).locked; }
+  std::vector<std::string> sortedBookmarks() {
+    auto all = bookmarks(doc);
+    std::sort(all.begin(), all.end());
+    return all;
+  }
+};
+
+TEST_F(FavoritesReader, ReadsTheTreeAndLocksFoldersHoldingOtherFiles) {
+  shortcut("Top.URL", "http://top/");
+  shortcut("News/lower.url", "http://lower/");
+  shortcut("News/  spaced   .Url", "http://spaced/");
+  shortcut("News/" + std::string(60, 'n') + ".url", "http://long/");
+  shortcut("Dir.URL/inside.url", "http://inside/");
+  std::filesystem::create_directories(favorites() + "Empty");
+  shortcut("Tools/Deep/kept.url", "http://kept/");
+  put("Tools/Deep/desktop.ini", "[.ShellClassInfo]\r\n");
+  shortcut("ReadOnly/ro.url", "http://ro/");
+  ::chmod((favorites() + "ReadOnly/ro.url").c_str(), 0444);
+
+  ASSERT_TRUE(Scan_Folder(doc));
+  EXPECT_EQ(sortedBookmarks(), (std::vector<std::string>{
+                                   "Dir.URL\\|inside|http://inside/",
+                                   "News\\|  spaced|http://spaced/",
+                                   "News\\|lower|http://lower/",
+                                   "News\\|" + std::string(50, 'n') + "|http://long/",
+                                   "ReadOnly\\|ro|http://ro/",
+                                   "Tools\\Deep\\|kept|http://kept/",
+                                   "\\|Top|http://top/",
+                               }));
+  EXPECT_TRUE(doc.findFolder("Empty\\"));
+  const std::pair<const char*, bool> lockedFolders[] = {
+      {"Tools\\Deep\\", true}, {"Tools\\", true}, {"ReadOnly\\", true},
+      {"News\\", false},       {"Empty\\", false}, {"Dir.URL\\", false}};
+  for (const auto& [path, expected] : lockedFolders) EXPECT_EQ(locked(path), expected) << path;
+  EXPECT_FALSE(doc.adjustmentFlag());
+}
+
+TEST_F(FavoritesReader, LogsShortcutsWithoutUrlAndGoesOn) {
+  put("Bad/empty.url", "");
+  put("Bad/huge.url", std::string((1 << 20) + 1, 'x'));
+  shortcut("Bad/good.url", "http://good/");
+  ASSERT_TRUE(Scan_Folder(doc));
+  EXPECT_EQ(bookmarks(doc), (std::vector<std::string>{"Bad\\|good|http://good/"}));
+  EXPECT_TRUE(doc.adjustmentFlag());
+  const std::string text = log();
+  EXPECT_NE(text.find("Could not extract URL from " + favorites() + "Bad/empty.url\r\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("Failed to access file " + favorites() + "Bad/huge.url\r\n"), std::string::npos);
+}
+
+TEST_F(FavoritesReader, BackslashesInNamesBecomeTheReplacementCharacter) {
+  shortcut("a\\b/x\\y.url", "http://xy/");
+  ASSERT_TRUE(Scan_Folder(doc));
+  EXPECT_EQ(bookmarks(doc), (std::vector<std::string>{"a$b\\|x$y|http://xy/"}));
+  EXPECT_FALSE(doc.findFolder("a\\"));
+}
+
+TEST_F(FavoritesReader, SymbolicLinksAreForeignAndNeverFollowed) {
+  temp.write("outside.url", "[InternetShortcut]\r\nURL=http://outside/\r\n");
+  std::filesystem::create_directories(temp.file("OutsideDir"));
+  temp.write("OutsideDir/o.url", "[InternetShortcut]\r\nURL=http://o/\r\n");
+  shortcut("Links/real.url", "http://real/");
+  std::filesystem::create_symlink(temp.file("outside.url"), favorites() + "Links/file.url");
+  std::filesystem::create_directory_symlink(temp.file("OutsideDir"), favorites() + "Links/dir");
+  std::filesystem::create_directory_symlink(favorites(), favorites() + "Links/loop");
+  ASSERT_TRUE(Scan_Folder(doc));
+  EXPECT_EQ(bookmarks(doc), (std::vector<std::string>{"Links\\|real|http://real/"}));
+  EXPECT_TRUE(locked("Links\\"));
+  EXPECT_FALSE(doc.findFolder("Links\\dir\\"));
+}
+
+TEST_F(FavoritesReader, ReadsOneSubFolderAndShowsItsProgress) {
+  shortcut("News/a.url", "http://a/");
+  shortcut("News/Daily/b.url", "http://b/");
+  shortcut("Other/c.url", "http://c/");
+  ASSERT_TRUE(Scan_Folder(doc, std::string("News")));
+  EXPECT_EQ(sortedBookmarks(),
+            (std::vector<std::string>{"News\\Daily\\|b|http://b/", "News\\|a|http://a/"}));
+  const auto texts = ui.statusTexts();
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "Reading " + favorites() + "News/Daily"), texts.end());
+  EXPECT_EQ(texts.back(), "Reading " + favorites() + "News");
+  EXPECT_EQ(ui.progress.done, 2u);
+  EXPECT_EQ(ui.progress.total, 2u);
+  EXPECT_EQ(ui.progress.backwards, 0);
+}
+
+TEST_F(FavoritesReader, AFolderThatCannotBeListedIsFatal) {
+  std::filesystem::remove(favorites());
+  EXPECT_FALSE(Scan_Folder(doc));
+  EXPECT_NE(log().find("Critical error:\r\nCLFDoc::Scan_Folder:\r\nFindFirstFile API failed.\r\n"
+                       "Processing aborted\r\n"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace linkfold::test

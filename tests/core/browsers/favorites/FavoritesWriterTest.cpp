@@ -1,0 +1,190 @@
+#include "browsers/favorites/FavoritesWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "browsers/favorites/FavoritesReader.h"
+#include "core/browsers/favorites/FavoritesFixture.h"
+
+namespace linkfold::test {
+namespace {
+
+class FavoritesWriter : public ::testing::Test, public FavoritesFixture {
+ protected:
+  void SetUp() override { doc.addFolder("\\", true); }
+  bool exportAll() {
+    return Do_MSIE_Export(doc, [this] { ++viewUpdates; });
+  }
+  void select(const std::string& path, std::uint32_t state) {
+    doc.setFolderSelection(*doc.findFolder(path), state);
+  }
+  bool locked(const std::string& path) { return doc.folder(*doc.findFolder(path)).locked; }
+  int viewUpdates = 0;
+};
+
+TEST_F(FavoritesWriter, ExportThenScanGivesTheSameBookmarks) {
+  bookmark("\\", "Top", "http://top.example/");
+  bookmark("News\\", "Daily", "https://daily.example/?a=1&b=2");
+  bookmark("News\\World\\", "caf\xC3\xA9", "http://caf\xC3\xA9.example/");
+  bookmark("News\\World\\", "  lead", "mailto:x@example.com");
+  folder("Empty\\");
+  ASSERT_TRUE(exportAll());
+  EXPECT_EQ(viewUpdates, 1);
+  EXPECT_TRUE(ui.messages.empty());
+  FavoritesFixture again;
+  again.doc.addFolder("\\", true);
+  std::filesystem::remove_all(again.favorites());
+  std::filesystem::copy(favorites(), again.favorites(), std::filesystem::copy_options::recursive);
+  ASSERT_TRUE(Scan_Folder(again.doc));
+  auto expected = bookmarks(doc), read = bookmarks(again.doc);
+  std::sort(expected.begin(), expected.end());
+  std::sort(read.begin(), read.end());
+  EXPECT_EQ(read, expected);
+  EXPECT_TRUE(again.doc.findFolder("Empty\\"));
+}
+
+TEST_F(FavoritesWriter, ReplacesShortcutsAndKeepsOtherFilesWithTheirFolderLocked) {
+  shortcut("Old/x.URL", "http://x/");
+  shortcut("Old/Sub/y.Url", "http://y/");
+  shortcut("Keep/z.url", "http://z/");
+  put("Keep/desktop.ini", "settings");
+  shortcut("Gone/w.url", "http://w/");
+  bookmark("Keep\\", "New", "www.example.com");
+  bookmark("Fresh\\", "F", "ftp.example.com");
+  bookmark("Off\\", "Skipped", "http://skipped/");
+  bookmark("Off\\Below\\", "AlsoSkipped", "http://skipped/");
+  select("Off\\", kNotSelected);
+  select("Off\\Below\\", kNotSelected);
+  doc.setFolderLocked(*doc.findFolder("Fresh\\"), true);
+  ASSERT_TRUE(exportAll());
+  EXPECT_TRUE(ui.messages.empty());
+  for (const char* gone : {"Old", "Gone", "Keep/z.url", "Off", "Off/Below"})
+    EXPECT_FALSE(exists(gone)) << gone;
+  EXPECT_EQ(temp.read("Favorites/Keep/desktop.ini"), "settings");
+  EXPECT_EQ(temp.read("Favorites/Keep/New.url"), "[InternetShortcut]\r\nURL=http://www.example.com\r\n");
+  EXPECT_EQ(temp.read("Favorites/Fresh/F.url"), "[InternetShortcut]\r\nURL=ftp://ftp.example.com\r\n");
+  EXPECT_TRUE(locked("Keep\\"));
+  EXPECT_FALSE(locked("Fresh\\"));
+  EXPECT_TRUE(locked("\\"));  // the Favorites folder exists already
+  const std::vector<std::string> status = ui.statusTexts();
+  const std::string root(favorites(), 0, favorites().size() - 1);
+  EXPECT_EQ(std::vector<std::string>(status.begin(), status.begin() + 3),
+            (std::vector<std::string>{"Creating folder " + root, "Creating folder " + root + "/Keep",
+                                      "PROCESSING: " + root + "/Keep"}));
+  EXPECT_EQ(status.back(), "PROCESSING: " + root);
+}
+
+TEST_F(FavoritesWriter, WithNothingSelectedEveryShortcutIsDeleted) {
+  shortcut("a.url", "http://a/");
+  shortcut("Dir/b.url", "http://b/");
+  put("Dir/notes.txt", "mine");
+  bookmark("Dir\\", "c", "http://c/");
+  select("\\", kNotSelected);
+  select("Dir\\", kNotSelected);
+  doc.setFolderLocked(0, false);
+  ASSERT_TRUE(exportAll());
+  EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(favorites()), {}), 2);
+  EXPECT_EQ(temp.read("Favorites/Dir/notes.txt"), "mine");
+  EXPECT_TRUE(locked("\\"));
+}
+
+// "{F}" in a message stands for the Favorites path.
+TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
+  const std::string tooLong(300, 'L');
+  struct Case {
+    std::string folder, name, url;
+    std::vector<std::string> messages;
+    MessageIcon lastIcon;
+  };
+  const Case cases[] = {
+      {"\\", "Bad", "http://a/\r\nIconFile=x",
+       {"Invalid URL syntax.\n\nPage: Bad\nURL:http://a/\r\nIconFile=x"}, MessageIcon::Information},
+      {"\\", "Empty", "", {"Invalid URL syntax.\n\nPage: Empty\nURL:"}, MessageIcon::Information},
+      {"\\", tooLong, "http://a/", {"File creation failed.\n\nFilename: {F}" + tooLong + ".url"},
+       MessageIcon::Information},
+      {tooLong + "\\", "x", "http://a/",
+       {"Could not create folder:\n\"{F}" + tooLong + "\"\nError code = 00000024", "MSIE Export failed."},
+       MessageIcon::Exclamation},
+  };
+  for (const Case& c : cases) {
+    FavoritesFixture f;
+    f.doc.addFolder("\\", true);
+    f.bookmark(c.folder, c.name, c.url);
+    f.bookmark("\\", "Fine", "http://fine/");
+    std::vector<std::string> expected;
+    for (std::string m : c.messages) {
+      if (const auto at = m.find("{F}"); at != std::string::npos) m.replace(at, 3, f.favorites());
+      expected.push_back(m);
+    }
+    const bool stops = c.lastIcon == MessageIcon::Exclamation;
+    EXPECT_EQ(Do_MSIE_Export(f.doc, {}), !stops) << c.name;
+    EXPECT_EQ(f.ui.messageTexts(), expected) << c.name;
+    ASSERT_FALSE(f.ui.messages.empty());
+    EXPECT_EQ(f.ui.messages.back().icon, c.lastIcon) << c.name;
+    EXPECT_EQ(f.exists("Fine.url"), !stops) << c.name;
+  }
+}
+
+TEST_F(FavoritesWriter, AShortcutThatCannotBeWrittenIsReportedAndRemoved) {
+  bookmark("\\", "Full", "http://full/");
+  {
+    ScopedFileSizeLimit full(10);
+    EXPECT_TRUE(exportAll());
+  }
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Could not write " + favorites() + "Full.url"});
+  EXPECT_FALSE(exists("Full.url"));
+}
+
+TEST_F(FavoritesWriter, NamesNeverBecomePathsOutsideTheirFolder) {
+  bookmark("\\", "a/b", "http://1/");
+  bookmark("\\", "..", "http://2/");
+  bookmark("\\", std::string("n\0l", 3), "http://3/");
+  bookmark("..\\", "x\\y", "http://4/");
+  bookmark(".\\", "in dot", "http://5/");
+  ASSERT_TRUE(exportAll());
+  EXPECT_TRUE(ui.messages.empty());
+  for (const char* made : {"a$b.url", "$$.url", "n$l.url", "$$/x$y.url", "$/in dot.url"})
+    EXPECT_TRUE(exists(made)) << made;
+  EXPECT_FALSE(std::filesystem::exists(temp.file("x$y.url")));
+}
+
+TEST_F(FavoritesWriter, SymbolicLinksAreNeitherFollowedNorDeleted) {
+  std::filesystem::create_directories(temp.file("Outside"));
+  temp.write("Outside/o.url", "[InternetShortcut]\r\nURL=http://o/\r\n");
+  std::filesystem::create_directory_symlink(temp.file("Outside"), favorites() + "Link");
+  std::filesystem::create_symlink(temp.file("Outside/o.url"), favorites() + "s.url");
+  bookmark("\\", "s", "http://s/");
+  ASSERT_TRUE(exportAll());
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"File creation failed.\n\nFilename: " +
+                                                        favorites() + "s.url"});
+  EXPECT_EQ(temp.read("Outside/o.url"), "[InternetShortcut]\r\nURL=http://o/\r\n");
+  EXPECT_TRUE(exists("Link"));
+  EXPECT_TRUE(exists("s.url"));
+
+  ui.messages.clear();
+  bookmark("Link\\", "in", "http://in/");
+  bookmark("Link\\Deeper\\", "deep", "http://deep/");
+  EXPECT_FALSE(exportAll());
+  EXPECT_EQ(ui.messageTexts(),
+            (std::vector<std::string>{"Could not create folder:\n\"" + favorites() +
+                                          "Link\"\nError code = 00000014",
+                                      "MSIE Export failed."}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.file("Outside")), {}), 1);
+}
+
+TEST_F(FavoritesWriter, NoStatusWindowMeansNothingChanges) {
+  shortcut("a.url", "http://a/");
+  ui.statusWindowAvailable = false;
+  EXPECT_FALSE(exportAll());
+  EXPECT_EQ(ui.messageTexts(),
+            std::vector<std::string>{"Internal Error:\nCStatDlg creation failed in "
+                                     "CLFDoc::Do_MSIE_Export()\nOperation cancelled -- existing MSIE "
+                                     "folders and\nbookmarks remain unchanged."});
+  EXPECT_TRUE(exists("a.url"));
+  EXPECT_EQ(viewUpdates, 0);
+}
+
+}  // namespace
+}  // namespace linkfold::test
