@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "DetectionFixture.h"
+#include "browsers/detection/EnvironmentExpansion.h"
+
+namespace linkfold::test {
+namespace {
+
+constexpr RegistryHive kUser = RegistryHive::CurrentUser;
+
+TEST(EnvironmentExpansionTest, ExpandsKnownNamesWithinTheBound) {
+  const VariableLookup variable = [](const std::string& name) -> std::optional<std::string> {
+    if (name == "A") return "x";
+    if (name == "LONG") return std::string(258, 'l');
+    return std::nullopt;
+  };
+  const struct {
+    std::string text;
+    std::optional<std::string> expected;
+  } cases[] = {
+      {"%A%\\b%A%", "x\\bx"},
+      {"%UNKNOWN%%A%", "%UNKNOWN%x"},
+      {"100%% %A", "100%% %A"},
+      {"%LONG%a", std::string(258, 'l') + "a"},  // 259 characters and the null fit
+      {"%LONG%ab", std::nullopt},
+      {std::string(300, 'z'), std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(expandEnvironmentStrings(c.text, variable), c.expected);
+  }
+  std::string accented;
+  for (int i = 0; i < 259; ++i) accented += "\xC3\xA9";  // counts characters, not bytes
+  EXPECT_EQ(expandEnvironmentStrings(accented, variable), accented);
+  EXPECT_FALSE(expandEnvironmentStrings(accented + "e", variable));
+}
+
+TEST_F(DetectionTest, FavoritesFolder) {
+  const std::string favorites = makeDirectory("Favorites");
+  temp.write("file", "");
+  variables["HOMEDIR"] = temp.path();
+  variables["LONGDIR"] = temp.path() + "/" + std::string(240, 'x');
+  // 259 bytes and the null fill the value buffer exactly; one more does not fit.
+  const std::string longest = makeDirectory(std::string(258 - temp.path().size(), 'x'));
+  const std::string tooLong = longest + "y";
+  const struct {
+    const char* label;
+    std::optional<RegistryValue> userShellFolders, shellFolders;
+    bool shortcutObject;
+    std::string expectedPath;  // empty: MSIE not present
+  } cases[] = {
+      {"only under Shell Folders", std::nullopt, RegistryValue{kRegSz, favorites}, true,
+       favorites + "/"},
+      {"User Shell Folders names no directory; Shell Folders is not asked",
+       RegistryValue{kRegSz, temp.file("missing")}, RegistryValue{kRegSz, favorites}, true, ""},
+      {"expandable value", RegistryValue{kRegExpandSz, "%HOMEDIR%/Favorites"}, std::nullopt, true,
+       favorites + "/"},
+      {"trailing separator kept", RegistryValue{kRegSz, favorites + "/"}, std::nullopt, true,
+       favorites + "/"},
+      {"a file", RegistryValue{kRegSz, temp.file("file")}, std::nullopt, true, ""},
+      {"no shortcut object", RegistryValue{kRegSz, favorites}, std::nullopt, false, ""},
+      {"a value of 260 bytes with its null", RegistryValue{kRegSz, longest}, std::nullopt, true,
+       longest + "/"},
+      {"a value over 260 bytes cannot be read",
+       RegistryValue{kRegSz, tooLong}, RegistryValue{kRegSz, favorites}, true, favorites + "/"},
+      {"an expansion over 260 characters names nothing",
+       RegistryValue{kRegExpandSz, "%LONGDIR%"},
+       RegistryValue{kRegSz, favorites}, true, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    registry = InMemoryRegistry();
+    if (c.userShellFolders)
+      registry.setValue(kUser, kUserShellFoldersKey, "Favorites", *c.userShellFolders);
+    if (c.shellFolders) registry.setValue(kUser, kShellFoldersKey, "Favorites", *c.shellFolders);
+    shortcutObject = c.shortcutObject;
+    const BrowserDetection found = detect();
+    EXPECT_EQ(found.msiePresent, !c.expectedPath.empty());
+    EXPECT_EQ(found.favoritesPath, c.expectedPath);
+    EXPECT_EQ(found.favoritesPathLength(), c.expectedPath.size());
+  }
+}
+
+TEST_F(DetectionTest, Netscape3FileIsNotTested) {
+  variables["NS"] = "/nowhere";
+  registry.setExpandString(kUser, kNetscape3BookmarkListKey, "File Location", "%NS%/bm.htm");
+  const BrowserDetection found = detect();
+  EXPECT_TRUE(found.netscape3Present);
+  EXPECT_EQ(found.netscape3File, "/nowhere/bm.htm");
+  EXPECT_FALSE(found.msiePresent || found.netscape4Present);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(DetectionTest, NothingRegisteredFindsNothing) {
+  const BrowserDetection found = detect();
+  EXPECT_FALSE(found.anyBrowser());
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace linkfold::test

@@ -1,0 +1,52 @@
+#pragma once
+// A registry, a temporary directory and an environment for detection tests.
+
+#include <filesystem>
+#include <map>
+
+#include "browsers/detection/BrowserDetector.h"
+#include "browsers/detection/RegistryReads.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+namespace linkfold::test {
+
+class DetectionTest : public ::testing::Test {
+ protected:
+  BrowserDetection detect() {
+    DetectionEnvironment environment{
+        [this](const std::string& name) -> std::optional<std::string> {
+          const auto it = variables.find(name);
+          if (it == variables.end()) return std::nullopt;
+          return it->second;
+        },
+        systemDrive, [this] { return shortcutObject; }};
+    return Detect_Browsers(registry, ui, environment);
+  }
+
+  // A directory under the temporary directory, made with its parents.
+  std::string makeDirectory(const std::string& relative) {
+    const std::string path = temp.file(relative);
+    std::filesystem::create_directories(path);
+    return path;
+  }
+  // A profile directory holding a usable BOOKMARK.HTM.
+  std::string makeProfile(const std::string& relative) {
+    const std::string directory = makeDirectory(relative);
+    temp.write(relative + "/BOOKMARK.HTM", "<TITLE>Bookmarks</TITLE>\n");
+    return directory;
+  }
+  void registerProfile(const std::string& name, RegistryValue dirRoot) {
+    registry.setValue(RegistryHive::LocalMachine, std::string(kNetscape4UsersKey) + "\\" + name,
+                      "DirRoot", std::move(dirRoot));
+  }
+
+  TempDir temp;
+  InMemoryRegistry registry;
+  FakeUi ui;
+  std::map<std::string, std::string> variables;
+  std::string systemDrive;
+  bool shortcutObject = true;
+};
+
+}  // namespace linkfold::test
