@@ -1,14 +1,18 @@
 #include "CommandLine.h"
 
+#include <algorithm>
+
 #include "platform/Text.h"
 #include "tools/FindDialog.h"
+#include "tools/OptionDialogs.h"
 
 namespace linkfold::cli {
 
 const char* const kUsage =
     "Usage: linkfold-cli COMMAND LIB.bml [OPTIONS]\n"
+    "       linkfold-cli [GLOBAL OPTIONS] COMMAND ARGUMENTS [GLOBAL OPTIONS]\n"
     "\n"
-    "Commands:\n"
+    "Commands that read a library:\n"
     "  dump LIB.bml\n"
     "      Loads the library file alone (as Open Exclusive does) and prints it as one JSON\n"
     "      object: {\"folders\":[{\"path\":...,\"parent\":N,\"locked\":true|false}...],\n"
@@ -29,14 +33,58 @@ const char* const kUsage =
     "  --help\n"
     "      Prints this text.\n"
     "\n"
+    "Commands that import, save and export, as the window's commands do:\n"
+    "  new -o OUT.bml\n"
+    "      File New: detects the browsers and imports their bookmarks (the import run),\n"
+    "      then saves the library as OUT.bml.\n"
+    "  open LIB.bml [--exclusive] -o OUT.bml\n"
+    "      File Open: reads LIB.bml and adds the detected browsers' bookmarks (with\n"
+    "      --exclusive, as Open Exclusive: the file alone), then saves it as OUT.bml.\n"
+    "  import-html LIB.bml|--empty FILE.html -o OUT.bml\n"
+    "      Import HTML: adds the bookmarks of the Netscape-format FILE.html to LIB.bml (read\n"
+    "      alone) or, with --empty, to a new library holding only the root folder, then\n"
+    "      saves it as OUT.bml.\n"
+    "  export-html LIB.bml OUT.html\n"
+    "      Export, Other BOOKMARK.HTM: writes LIB.bml as a Netscape bookmark file titled\n"
+    "      \"Bookmarks exported by Linkfold\", without a backup copy.\n"
+    "  export-text LIB.bml OUT.txt\n"
+    "      Export, Text only: writes the folders and bookmarks of LIB.bml as text.\n"
+    "  export-favorites LIB.bml DIR\n"
+    "      Export, MSIE Bookmarks, with the existing folder DIR as the Favorites folder: its\n"
+    "      shortcut files are replaced by the library's folders and bookmarks.\n"
+    "  detect\n"
+    "      Prints what browser detection finds as one JSON object:\n"
+    "      {\"msie\":{\"present\":B,\"favorites\":...,\"favoritesLength\":N},\n"
+    "      \"netscape3\":{\"present\":B,\"file\":...},\n"
+    "      \"netscape4\":{\"present\":B,\"profile\":...,\"file\":...}}.\n"
+    "  import-html and the exports read LIB.bml alone, as Open Exclusive does, with every\n"
+    "  folder selected. A library without bookmarks cannot be saved (Save is disabled),\n"
+    "  so new, open and import-html then write nothing and fail.\n"
+    "\n"
+    "Global options:\n"
+    "  --registry FILE   the registry export text that detection reads (else the file\n"
+    "                    named by LINKFOLD_REGISTRY; else nothing is detected)\n"
+    "  --log FILE        where the import log is written (default: IMPLOG.TXT in the\n"
+    "                    current directory)\n"
+    "  --replace-char C  the replacement character for names: $, -, _, ~ or a space\n"
+    "                    (default $)\n"
+    "  --yes             answers Yes to every question (default: No)\n"
+    "  --profile NAME    the Netscape 4.x profile to select when detection lets you choose\n"
+    "                    (default: the first listed; Netscape 4.x is never switched off)\n"
+    "\n"
     "Options may stand anywhere after the command. \"--\" ends them: every argument after it\n"
     "is taken as it is, so that \"find LIB.bml -- --text\" searches for \"--text\".\n"
+    "Global options may also stand before the command.\n"
     "\n"
     "Every message the program would show in a box is printed to standard error as\n"
     "\"[information] text\", \"[question] text\", \"[exclamation] text\" or \"[error] text\".\n"
+    "A question is followed by \"[answer] Yes\" or \"[answer] No\", the profile choice by\n"
+    "\"[dialog] Select Netscape Communicator User Profile\" and \"[answer] NAME\".\n"
     "\n"
     "Exit status: 0 when the library loaded cleanly, 2 when loading it failed (what was read\n"
-    "is still used), 1 for a usage error.\n";
+    "is still used), 1 for a usage error.\n"
+    "For new, open, import-html and the exports: 0 when the operation succeeded without a\n"
+    "critical error (the import log written in full), 2 otherwise; detect always gives 0.\n";
 
 namespace {
 
@@ -44,59 +92,172 @@ ParseResult failure(std::string message) {
   return {std::nullopt, std::move(message)};
 }
 
+struct CommandForm {
+  std::string_view name;
+  std::size_t positional;  // how many arguments besides the options
+  bool output;             // needs -o OUT.bml
+  std::string_view wrongCount;
+};
+
+constexpr CommandForm kForms[] = {
+    {"dump", 1, false, "dump needs exactly one library file"},
+    {"tree", 1, false, "tree needs exactly one library file"},
+    {"weed", 1, false, "weed needs exactly one library file"},
+    {"find", 2, false, "find needs a library file and a search text"},
+    {"new", 0, true, "new takes no library file"},
+    {"open", 1, true, "open needs exactly one library file"},
+    {"import-html", 2, true, "import-html needs a library file (or --empty) and an HTML file"},
+    {"export-html", 2, false, "export-html needs a library file and an output file"},
+    {"export-text", 2, false, "export-text needs a library file and an output file"},
+    {"export-favorites", 2, false, "export-favorites needs a library file and a folder"},
+    {"detect", 0, false, "detect takes no arguments"},
+};
+
+const CommandForm* findForm(std::string_view name) {
+  const auto* form = std::find_if(std::begin(kForms), std::end(kForms),
+                                  [name](const CommandForm& f) { return f.name == name; });
+  return form == std::end(kForms) ? nullptr : form;
+}
+
+// The value after an option that needs one; empty with `error` set when it is missing.
+std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i,
+                                       const std::string& missing, std::string& error) {
+  if (i + 1 == args.size()) {
+    error = missing;
+    return std::nullopt;
+  }
+  return args[++i];
+}
+
+bool isReplacementChar(const std::string& value) {
+  return value.size() == 1 &&
+         std::any_of(ReplaceCharDialog::kEntries.begin(), ReplaceCharDialog::kEntries.end(),
+                     [&value](std::string_view entry) { return entry.front() == value[0]; });
+}
+
+// Takes the global option at args[i] (and its value); false when args[i] is none. `error` is
+// set when it is one but is malformed.
+bool takeGlobalOption(const std::vector<std::string>& args, std::size_t& i, GlobalOptions& global,
+                      std::string& error) {
+  const std::string& arg = args[i];
+  if (arg == "--yes") {
+    global.yes = true;
+  } else if (arg == "--registry") {
+    global.registryFile = optionValue(args, i, "--registry needs a file", error);
+  } else if (arg == "--log") {
+    global.logFile = optionValue(args, i, "--log needs a file", error);
+  } else if (arg == "--profile") {
+    global.profile = optionValue(args, i, "--profile needs a name", error);
+  } else if (arg == "--replace-char") {
+    const auto value = optionValue(
+        args, i, "--replace-char needs a character: $, -, _, ~ or a space", error);
+    if (value && !isReplacementChar(*value))
+      error = "--replace-char takes $, -, _, ~ or a space, not \"" + *value + "\"";
+    else if (value)
+      global.replaceChar = (*value)[0];
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The options only `find` takes; false when args[i] is none of them.
+bool takeFindOption(const std::vector<std::string>& args, std::size_t& i, CommandLine& line,
+                    std::string& error) {
+  if (args[i] == "--ignore-case") {
+    line.ignoreCase = true;
+    return true;
+  }
+  if (args[i] != "--look-in") return false;
+  const auto value = optionValue(args, i, "--look-in needs a value: both, name or url", error);
+  if (!value) return true;
+  if (*value == "both")
+    line.lookIn = LookIn::Both;
+  else if (*value == "name")
+    line.lookIn = LookIn::Name;
+  else if (*value == "url")
+    line.lookIn = LookIn::Url;
+  else
+    error = "--look-in takes both, name or url, not \"" + *value + "\"";
+  return true;
+}
+
+ParseResult finishFind(CommandLine line) {
+  // The Find dialog refuses the same texts.
+  if (line.searchText.empty()) return failure("the search text must not be empty");
+  if (utf8CharCount(line.searchText) > FindDialog::kMaxTextChars)
+    return failure("the search text must not be longer than " +
+                   std::to_string(FindDialog::kMaxTextChars) + " characters");
+  return {line, {}};
+}
+
 }  // namespace
 
 ParseResult parseCommandLine(const std::vector<std::string>& args) {
-  if (args.empty()) return failure("no command given");
   CommandLine line;
-  line.command = args[0];
+  std::string error;
+  std::size_t i = 0;
+  while (i < args.size() && takeGlobalOption(args, i, line.global, error)) {
+    if (!error.empty()) return failure(error);
+    ++i;
+  }
+  if (i == args.size()) return failure("no command given");
+  line.command = args[i];
   if (line.command == "--help" || line.command == "-h" || line.command == "help") {
     if (args.size() != 1) return failure("--help takes no arguments");
     line.command = "help";
     return {line, {}};
   }
   // The command first, so that the options are judged by the command they belong to.
+  const CommandForm* form = findForm(line.command);
+  if (!form) return failure("unknown command \"" + line.command + "\"");
   const bool find = line.command == "find";
-  if (!find && line.command != "dump" && line.command != "tree" && line.command != "weed")
-    return failure("unknown command \"" + line.command + "\"");
+  const bool importHtml = line.command == "import-html";
+  bool empty = false;
   std::vector<std::string> positional;
   bool optionsEnded = false;
-  for (std::size_t i = 1; i < args.size(); ++i) {
+  for (++i; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (optionsEnded) {
       positional.push_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
-    } else if (find && arg == "--ignore-case") {
-      line.ignoreCase = true;
-    } else if (find && arg == "--look-in") {
-      if (i + 1 == args.size()) return failure("--look-in needs a value: both, name or url");
-      const std::string& value = args[++i];
-      if (value == "both")
-        line.lookIn = LookIn::Both;
-      else if (value == "name")
-        line.lookIn = LookIn::Name;
-      else if (value == "url")
-        line.lookIn = LookIn::Url;
-      else
-        return failure("--look-in takes both, name or url, not \"" + value + "\"");
+    } else if (takeGlobalOption(args, i, line.global, error) ||
+               (find && takeFindOption(args, i, line, error))) {
+      if (!error.empty()) return failure(error);
+    } else if (line.command == "open" && arg == "--exclusive") {
+      line.exclusive = true;
+    } else if (importHtml && arg == "--empty") {
+      empty = true;
+    } else if (form->output && arg == "-o") {
+      const auto value = optionValue(args, i, "-o needs a file", error);
+      if (!value) return failure(error);
+      line.output = *value;
     } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
       return failure("unknown option " + arg);
     } else {
       positional.push_back(arg);
     }
   }
-  if (positional.size() != (find ? 2u : 1u))
-    return failure(find ? "find needs a library file and a search text"
-                        : line.command + " needs exactly one library file");
-  line.library = positional[0];
-  if (!find) return {line, {}};
-  // The Find dialog refuses the same texts.
-  line.searchText = positional[1];
-  if (line.searchText.empty()) return failure("the search text must not be empty");
-  if (utf8CharCount(line.searchText) > FindDialog::kMaxTextChars)
-    return failure("the search text must not be longer than " +
-                   std::to_string(FindDialog::kMaxTextChars) + " characters");
+  line.emptyLibrary = empty;
+  if (positional.size() + (empty ? 1 : 0) != form->positional)
+    return failure(std::string(form->wrongCount));
+  if (form->output && line.output.empty())
+    return failure(line.command + " needs -o OUT.bml");
+  if (empty) {
+    line.input = positional[0];
+    return {line, {}};
+  }
+  if (!positional.empty()) line.library = positional[0];
+  if (find) {
+    line.searchText = positional[1];
+    return finishFind(std::move(line));
+  }
+  if (importHtml) {
+    line.input = positional[1];
+  } else if (positional.size() == 2) {
+    line.output = positional[1];
+  }
   return {line, {}};
 }
 

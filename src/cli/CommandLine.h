@@ -9,12 +9,28 @@ namespace linkfold::cli {
 
 enum class LookIn { Both, Name, Url };
 
+// The options every command takes, before or after the command.
+struct GlobalOptions {
+  std::optional<std::string> registryFile;  // --registry; else LINKFOLD_REGISTRY
+  std::optional<std::string> logFile;       // --log; else IMPLOG.TXT in the current directory
+  std::optional<char> replaceChar;          // --replace-char
+  bool yes = false;                         // --yes: every question is answered Yes
+  std::optional<std::string> profile;       // --profile: the Netscape 4.x profile to select
+};
+
 struct CommandLine {
-  std::string command;  // "dump", "tree", "find", "weed", or "help"
+  // "dump", "tree", "find", "weed", "new", "open", "import-html", "export-html",
+  // "export-text", "export-favorites", "detect", or "help"
+  std::string command;
   std::string library;  // LIB.bml
+  bool emptyLibrary = false;  // import-html --empty: a new library holding only the root
   std::string searchText;
   LookIn lookIn = LookIn::Both;
   bool ignoreCase = false;
+  bool exclusive = false;  // open --exclusive
+  std::string input;       // import-html: FILE.html
+  std::string output;      // -o OUT.bml, or the export's OUT.html, OUT.txt or DIR
+  GlobalOptions global;
 };
 
 struct ParseResult {

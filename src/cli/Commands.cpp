@@ -16,6 +16,9 @@ int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
     out << kUsage;
     return kExitOk;
   }
+  if (line.command != "dump" && line.command != "tree" && line.command != "find" &&
+      line.command != "weed")
+    return runBrowserCommand(line, out, err);
   ConsoleUi ui(err);
   InMemorySettings settings;
   CLFDoc doc(ui, settings, std::string());
@@ -27,7 +30,7 @@ int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
   if (line.command == "tree") runTree(doc, out);
   if (line.command == "find") runFind(doc, line, out);
   if (line.command == "weed") runWeed(doc, out);
-  return loaded ? kExitOk : kExitLoadFailed;
+  return loaded ? kExitOk : kExitFailed;
 }
 
 }  // namespace linkfold::cli

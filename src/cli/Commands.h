@@ -9,8 +9,11 @@ namespace linkfold::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;
-inline constexpr int kExitLoadFailed = 2;
+// The library could not be loaded, or the operation failed or met a critical error.
+inline constexpr int kExitFailed = 2;
 
 int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err);
+// new, open, import-html, export-html, export-text, export-favorites and detect.
+int runBrowserCommand(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 }  // namespace linkfold::cli

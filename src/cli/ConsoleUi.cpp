@@ -1,5 +1,9 @@
 #include "ConsoleUi.h"
 
+#include <algorithm>
+
+#include "browsers/detection/CProfileDlg.h"
+
 namespace linkfold::cli {
 
 namespace {
@@ -19,7 +23,27 @@ const char* iconTag(MessageIcon icon) {
 
 Answer ConsoleUi::showMessage(const Message& message) {
   err_ << iconTag(message.icon) << message.text << '\n';
-  return safeAnswer(message);
+  if (message.buttons == MessageButtons::Ok) return Answer::Ok;
+  const Answer answer = yes_ ? Answer::Yes : Answer::No;
+  err_ << (yes_ ? "[answer] Yes\n" : "[answer] No\n");
+  return answer;
+}
+
+bool ConsoleUi::runDialog(DialogModel& dialog) {
+  auto* profiles = dynamic_cast<CProfileDlg*>(&dialog);
+  if (!profiles) return HeadlessUi::runDialog(dialog);
+  err_ << "[dialog] " << CProfileDlg::kTitle << '\n';
+  if (profile_) {
+    const auto& list = profiles->profiles;
+    const auto found = std::find(list.begin(), list.end(), *profile_);
+    profileMissing_ = found == list.end();
+    if (!profileMissing_) profiles->selected = static_cast<int>(found - list.begin());
+  }
+  if (profiles->selected < 0 && !profiles->profiles.empty()) profiles->selected = 0;
+  profiles->disableNetscape4 = false;
+  if (profiles->selected >= 0)
+    err_ << "[answer] " << profiles->profiles[static_cast<std::size_t>(profiles->selected)] << '\n';
+  return profiles->acceptOk(*this);
 }
 
 }  // namespace linkfold::cli

@@ -20,6 +20,16 @@ AppSession::AppSession(UiPort& ui, SettingsStore& settings,
   const std::unique_ptr<Registry> registry = openRegistry(registryFile, ui);
   doc_ = std::make_unique<CLFDoc>(ui, settings, std::move(importLogPath),
                                   Detect_Browsers(*registry, ui, environment));
+  join();
+}
+
+AppSession::AppSession(UiPort& ui, SettingsStore& settings, BrowserDetection browsers,
+                       std::string importLogPath)
+    : doc_(std::make_unique<CLFDoc>(ui, settings, std::move(importLogPath), std::move(browsers))) {
+  join();
+}
+
+void AppSession::join() {
   importRun_ = std::make_unique<ImportRun>(*doc_, [this] { documentChanged(); });
   doc_->setImportHook(importRun_.get());
   commands_ = std::make_unique<DocumentCommands>(*doc_, [this] { documentChanged(); });

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "library/BrowserDetection.h"
+
 namespace linkfold {
 
 class CLFDoc;
@@ -28,6 +30,10 @@ class AppSession {
   // The same with the environment detection looks at (variables, system drive, shortcut test).
   AppSession(UiPort& ui, SettingsStore& settings, const std::optional<std::string>& registryFile,
              std::string importLogPath, const DetectionEnvironment& environment);
+  // With detection results given instead of detected (tests; the command line's exports,
+  // where a folder named by the user plays the Favorites folder).
+  AppSession(UiPort& ui, SettingsStore& settings, BrowserDetection browsers,
+             std::string importLogPath);
   ~AppSession();
   AppSession(const AppSession&) = delete;
   AppSession& operator=(const AppSession&) = delete;
@@ -43,6 +49,7 @@ class AppSession {
   void setDocumentChanged(std::function<void()> refill) { refill_ = std::move(refill); }
 
  private:
+  void join();
   void documentChanged() {
     if (refill_) refill_();
   }
