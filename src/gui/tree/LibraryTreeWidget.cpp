@@ -1,0 +1,238 @@
+#include "tree/LibraryTreeWidget.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "tree/TreeItemDelegate.h"
+
+namespace linkfold::gui {
+namespace {
+
+// Beyond this many expansions in one turn of the event loop (Expand All) the view lays itself
+// out once afterwards instead of once per folder.
+constexpr int kExpansionsLaidOutOneByOne = 16;
+
+// Sets a flag for the lifetime of the object.
+class Following {
+ public:
+  explicit Following(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+  ~Following() { flag_ = was_; }
+  Following(const Following&) = delete;
+  Following& operator=(const Following&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+
+}  // namespace
+
+LibraryTreeWidget::LibraryTreeWidget(CLFView& view, QWidget* parent)
+    : QTreeView(parent),
+      view_(view),
+      model_(view.tree()),
+      delegate_(new TreeItemDelegate(view.tree(), this)) {
+  setModel(&model_);
+  setItemDelegate(delegate_);
+  setHeaderHidden(true);
+  setUniformRowHeights(true);  // a million rows are laid out without asking each one's size
+  setRootIsDecorated(true);
+  setEditTriggers(NoEditTriggers);
+  setSelectionMode(SingleSelection);
+  setDragEnabled(false);  // the drag is this widget's own, see LibraryTreeDrag.cpp
+  setAllColumnsShowFocus(false);
+  setExpandsOnDoubleClick(true);
+  // The column is as wide as the labels on screen, so that long labels scroll sideways.
+  header()->setStretchLastSection(false);
+  header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header()->setResizeContentsPrecision(0);
+  view_.tree().addObserver(this);
+
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (!following_ && current.isValid()) view_.tree().select(LibraryTreeModel::itemOf(current));
+          });
+  connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) {
+    if (!following_) view_.tree().expand(LibraryTreeModel::itemOf(index), CSortedTreeCtrl::Expand::Expand);
+  });
+  connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
+    if (!following_)
+      view_.tree().expand(LibraryTreeModel::itemOf(index), CSortedTreeCtrl::Expand::Collapse);
+  });
+  connect(&model_, &QAbstractItemModel::modelReset, this, &LibraryTreeWidget::followReset);
+  connect(&scrollTimer_, &QTimer::timeout, this, &LibraryTreeWidget::scrollOneStep);
+  followReset();
+}
+
+LibraryTreeWidget::~LibraryTreeWidget() {
+  view_.tree().removeObserver(this);
+}
+
+// ---- Following the core ----
+
+void LibraryTreeWidget::selectionChanged(TreeItem item) {
+  if (!model_.isResetting()) showSelection(item);
+}
+
+void LibraryTreeWidget::showSelection(TreeItem item) {
+  const Following following(following_);
+  const QModelIndex index = model_.indexOf(item);
+  if (index.isValid())
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  else
+    selectionModel()->clear();
+}
+
+void LibraryTreeWidget::dropHighlightChanged(TreeItem) {
+  viewport()->update();
+}
+
+void LibraryTreeWidget::expansionChanged(TreeItem item, bool expanded) {
+  if (model_.isResetting()) return;
+  const QModelIndex index = model_.indexOf(item);
+  if (!index.isValid()) return;
+  if (expansionsThisTurn_++ == 0) QTimer::singleShot(0, this, [this] { expansionsThisTurn_ = 0; });
+  if (expansionsThisTurn_ == kExpansionsLaidOutOneByOne) scheduleDelayedItemsLayout();
+  const Following following(following_);
+  setExpanded(index, expanded);
+}
+
+void LibraryTreeWidget::scrollIntoView(TreeItem item) {
+  const QModelIndex index = model_.indexOf(item);
+  if (index.isValid()) scrollTo(index);
+}
+
+void LibraryTreeWidget::followReset() {
+  scheduleDelayedItemsLayout();
+  for (TreeItem top : view_.tree().children(kNoItem)) expandLikeCore(top);
+  showSelection(view_.tree().selected());
+}
+
+void LibraryTreeWidget::expandLikeCore(TreeItem item) {
+  // Only expanded folders are walked: the items inside collapsed ones keep no state of the view.
+  const CSortedTreeCtrl& tree = view_.tree();
+  if (!tree.isExpanded(item)) return;
+  {
+    const Following following(following_);
+    setExpanded(model_.indexOf(item), true);
+  }
+  for (TreeItem child : tree.children(item)) expandLikeCore(child);
+}
+
+// ---- Hit test ----
+
+QRect LibraryTreeWidget::itemRect(TreeItem item) const {
+  const QModelIndex index = model_.indexOf(item);
+  return index.isValid() ? visualRect(index) : QRect();
+}
+
+QRect LibraryTreeWidget::stateIconRect(TreeItem item) const {
+  return ItemLayout::of(itemRect(item), 0).stateIcon;
+}
+
+QRect LibraryTreeWidget::labelRect(TreeItem item) const {
+  const QModelIndex index = model_.indexOf(item);
+  if (!index.isValid()) return {};
+  const int width = TreeItemDelegate::labelWidth(fontMetrics(), index.data().toString());
+  return ItemLayout::of(visualRect(index), width).label;
+}
+
+HitTest LibraryTreeWidget::hitTest(const QPoint& pos) const {
+  const QRect area = viewport()->rect();
+  unsigned outside = kHitNowhere;
+  if (pos.y() < area.top()) outside |= kHitAbove;
+  if (pos.y() > area.bottom()) outside |= kHitBelow;
+  if (pos.x() < area.left()) outside |= kHitToLeft;
+  if (pos.x() > area.right()) outside |= kHitToRight;
+  if (outside != kHitNowhere) return {kNoItem, outside};
+
+  const QModelIndex index = indexAt(pos);
+  if (!index.isValid()) {
+    // indexAt answers only within the column; a row reaches across the whole viewport.
+    const QModelIndex onRow = indexAt(QPoint(columnViewportPosition(0), pos.y()));
+    if (onRow.isValid()) return {LibraryTreeModel::itemOf(onRow), kHitOnRight};
+    return {};
+  }
+  const TreeItem item = LibraryTreeModel::itemOf(index);
+  const QRect rect = visualRect(index);
+  if (pos.x() < rect.left()) {
+    const bool onButton = pos.x() >= rect.left() - indentation() && model_.hasChildren(index);
+    return {item, onButton ? kHitOnButton : kHitOnIndent};
+  }
+  const ItemLayout layout =
+      ItemLayout::of(rect, TreeItemDelegate::labelWidth(fontMetrics(), index.data().toString()));
+  if (pos.x() <= layout.stateIcon.right()) return {item, kHitOnStateIcon};
+  if (pos.x() <= layout.icon.right()) return {item, kHitOnIcon};
+  if (pos.x() <= layout.label.right()) return {item, kHitOnLabel};
+  return {item, kHitOnRight};
+}
+
+// ---- Keys, clicks and the context menu ----
+
+void LibraryTreeWidget::keyPressEvent(QKeyEvent* event) {
+  if (view_.isDragging()) {
+    if (event->key() == Qt::Key_Escape) {
+      endDrag();
+      view_.OnCancelDrag();
+    }
+    return;
+  }
+  switch (event->key()) {
+    case Qt::Key_Space:
+      if (event->modifiers() == Qt::NoModifier && view_.OnSpaceKey() == 1) return;
+      break;
+    case Qt::Key_F2:
+      emit commandRequested(kCmdRename);
+      return;
+    case Qt::Key_Delete:
+      emit commandRequested(kCmdDelete);
+      return;
+    default:
+      break;
+  }
+  QTreeView::keyPressEvent(event);
+}
+
+void LibraryTreeWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (view_.isDragging()) {
+    if (event->button() == Qt::LeftButton) {
+      endDrag();
+      view_.OnDrop(hitTest(pos));
+    }
+    return;
+  }
+  const bool leftClick = event->button() == Qt::LeftButton;
+  pressedItem_ = kNoItem;
+  QTreeView::mouseReleaseEvent(event);
+  if (leftClick) view_.OnClick(hitTest(pos));
+}
+
+void LibraryTreeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) view_.OnDoubleClick(hitTest(event->position().toPoint()));
+  QTreeView::mouseDoubleClickEvent(event);
+}
+
+void LibraryTreeWidget::contextMenuEvent(QContextMenuEvent* event) {
+  QPoint pos = event->pos();
+  if (event->reason() == QContextMenuEvent::Keyboard) pos = labelRect(view_.tree().selected()).center();
+  const std::vector<MenuEntry> entries = view_.OnRightClick(hitTest(pos));
+  if (entries.empty()) return;
+  QMenu menu(this);
+  for (const MenuEntry& entry : entries) {
+    if (entry.id == kCmdSeparator) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(QString::fromStdString(entry.text));
+    action->setData(entry.id);
+  }
+  const QAction* chosen = menu.exec(viewport()->mapToGlobal(pos));
+  if (chosen) emit commandRequested(chosen->data().value<std::uint32_t>());
+}
+
+}  // namespace linkfold::gui
