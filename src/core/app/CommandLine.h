@@ -1,0 +1,25 @@
+#pragma once
+// The program's command line: an optional library file to open, "--registry FILE" naming the
+// registry file that detection reads, and the "/uninstall" switch.
+
+#include <optional>
+#include <span>
+#include <string>
+
+namespace linkfold {
+
+struct StartupRequest {
+  // "/uninstall" appears somewhere in the command line, in any case, even inside a longer word.
+  bool uninstall = false;
+  std::optional<std::string> file;
+  std::optional<std::string> registryFile;
+  // Why the command line cannot be processed; empty when it can.
+  std::string error;
+};
+
+// `arguments` leaves out the program's own name. An argument that is exactly the switch (in
+// any case) is not taken as a file name, so answering No to the uninstall question starts the
+// program as if the switch were not there.
+StartupRequest parseCommandLine(std::span<const std::string> arguments);
+
+}  // namespace linkfold

@@ -1,0 +1,173 @@
+// The main window's command routing: each id reaches its handler, a disabled command does
+// nothing, and the recent-file list and the title follow opens and saves.
+#include <gtest/gtest.h>
+
+#include "app/MainCommands.h"
+#include "app/MainMenu.h"
+#include "browsers/commands/AppSession.h"
+#include "browsers/commands/ExportCommands.h"
+#include "browsers/detection/BrowserDetector.h"
+#include "library/CLFDoc.h"
+#include "library/DocumentCommands.h"
+#include "platform/Settings.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+#include "tools/Finder.h"
+#include "view/CLFView.h"
+
+namespace linkfold::test {
+namespace {
+
+class RecordingFrame : public FrameControls {
+ public:
+  bool isBarVisible(FrameBar bar) const override { return visible[static_cast<int>(bar)]; }
+  void setBarVisible(FrameBar bar, bool on) override { visible[static_cast<int>(bar)] = on; }
+  void showAbout() override { calls += "about "; }
+  void closeWindow() override { calls += "close "; }
+  void showHelpContents() override { calls += "contents "; }
+  void showContextHelp() override { calls += "context "; }
+  void enterContextHelpMode() override { calls += "what's-this "; }
+
+  bool visible[2] = {true, true};
+  std::string calls;
+};
+
+class MainCommandsTest : public ::testing::Test {
+ protected:
+  MainCommandsTest() {
+    DetectionEnvironment environment;
+    environment.variable = [](const std::string&) { return std::nullopt; };
+    environment.shortcutObjectAvailable = [] { return true; };
+    temp.write("none.reg", "Windows Registry Editor Version 5.00\n\n");
+    session = std::make_unique<AppSession>(ui, settings, temp.file("none.reg"),
+                                           temp.file("IMPLOG.TXT"), environment);
+    view = std::make_unique<CLFView>(session->document(), ui, settings);
+    session->setDocumentChanged([this] { view->OnUpdate(); });
+    finder = std::make_unique<Finder>(*view);
+    exports = std::make_unique<ExportCommands>(*view);
+    commands = std::make_unique<MainCommands>(*session, *view, *finder, *exports, recent, frame);
+    session->documentCommands().fileNew();
+    ui.messages.clear();
+  }
+
+  void addBookmarks() {
+    CLFDoc& doc = session->document();
+    doc.addBookmark(0, "Debian", "https://www.debian.org/", "", 0, 0, 0);
+    doc.addBookmark(0, "Debian home", "https://www.debian.org/", "", 0, 0, 0);
+    doc.setModifiedFlag();
+    view->OnUpdate();
+  }
+
+  FakeUi ui;
+  InMemorySettings settings;
+  TempDir temp;
+  RecentFileList recent;
+  RecordingFrame frame;
+  std::unique_ptr<AppSession> session;
+  std::unique_ptr<CLFView> view;
+  std::unique_ptr<Finder> finder;
+  std::unique_ptr<ExportCommands> exports;
+  std::unique_ptr<MainCommands> commands;
+};
+
+TEST_F(MainCommandsTest, UpdateHandlersFollowTheLibrary) {
+  const struct {
+    std::uint32_t command;
+    bool emptyLibrary, twoBookmarks;
+  } cases[] = {
+      {kCmdFileNew, true, true},          {kCmdFileSave, false, true},
+      {kCmdFileSaveAs, false, true},      {kCmdFind, false, true},
+      {kCmdWeedDuplicates, false, true},  {kCmdExportText, false, true},
+      {kCmdExportOther, false, true},     {kCmdExportMsie, false, false},
+      {kCmdExportAll, false, false},      {kCmdNewFolder, true, true},
+      {kCmdRecentFile1, false, false},    {kCmdAppAbout, true, true},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(commands->update(c.command).enabled, c.emptyLibrary) << c.command;
+  addBookmarks();
+  for (const auto& c : cases)
+    EXPECT_EQ(commands->update(c.command).enabled, c.twoBookmarks) << c.command;
+  EXPECT_EQ(commands->update(kCmdExportNetscape4).text, exports->stateOf(kCmdExportNetscape4).text);
+}
+
+TEST_F(MainCommandsTest, EachCommandReachesItsHandler) {
+  const struct {
+    std::uint32_t command;
+    std::string frameCalls;
+  } frameCases[] = {
+      {kCmdAppAbout, "about "},          {kCmdAppExit, "close "},
+      {kCmdHelpFinder, "contents "},     {kCmdDefaultHelp, "contents "},
+      {kCmdHelp, "context "},            {kCmdContextHelp, "what's-this "},
+  };
+  for (const auto& c : frameCases) {
+    frame.calls.clear();
+    EXPECT_TRUE(commands->run(c.command));
+    EXPECT_EQ(frame.calls, c.frameCalls) << c.command;
+  }
+  EXPECT_TRUE(commands->run(kCmdIntroduction));
+  EXPECT_EQ(ui.helpTopics, (std::vector<std::uint32_t>{0x5800}));
+
+  // Toggles flip what their update handler checks.
+  for (const std::uint32_t toggle : std::initializer_list<std::uint32_t>{kCmdConfirmBookmarkDelete, kCmdConfirmFolderDelete,
+                                     kCmdFollow, kCmdViewToolbar, kCmdViewStatusBar}) {
+    const bool before = commands->update(toggle).checked;
+    EXPECT_TRUE(commands->run(toggle));
+    EXPECT_NE(commands->update(toggle).checked, before) << toggle;
+  }
+  EXPECT_FALSE(frame.visible[0]);
+  EXPECT_FALSE(frame.visible[1]);
+
+  // Commands that ask: the dialog or question each one shows.
+  addBookmarks();
+  ui.onDialog<FindDialog>([](FindDialog&) { return false; });
+  EXPECT_TRUE(commands->run(kCmdFind));
+  ui.nextSaveFile(std::nullopt);
+  EXPECT_TRUE(commands->run(kCmdExportText));
+  ASSERT_EQ(ui.fileRequests.size(), 1u);
+  EXPECT_EQ(ui.fileRequests[0].title, "Export Text File");
+  ui.nextOpenFile(std::nullopt);
+  EXPECT_TRUE(commands->run(kCmdImportHtml));
+  EXPECT_EQ(ui.fileRequests.at(1).proposedName, "BOOKMARK.HTM");
+  ui.answer(Answer::Cancel);  // "Save changes to Untitled?"
+  EXPECT_TRUE(commands->run(kCmdFileNew));
+  EXPECT_EQ(session->document().bookmarkCount(), 2u);
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Save changes to Untitled?"});
+}
+
+TEST_F(MainCommandsTest, ADisabledCommandDoesNothing) {
+  for (const std::uint32_t command : std::initializer_list<std::uint32_t>{kCmdFileSave, kCmdFileSaveAs, kCmdExportText, kCmdFind,
+                                      kCmdWeedDuplicates, kCmdRecentFile1}) {
+    EXPECT_FALSE(commands->run(command)) << command;
+  }
+  EXPECT_EQ(ui.dialogsShown, 0);
+  EXPECT_TRUE(ui.fileRequests.empty());
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MainCommandsTest, OpensAndSavesKeepTheRecentFilesAndTheTitle) {
+  EXPECT_EQ(commands->windowTitle(), "Untitled - Linkfold");
+  addBookmarks();
+  ui.nextSaveFile(temp.file("Work.bml"));
+  EXPECT_TRUE(commands->run(kCmdFileSaveAs));
+  EXPECT_EQ(commands->windowTitle(), "Work.bml - Linkfold");
+  EXPECT_EQ(recent.entries(), std::vector<std::string>{temp.file("Work.bml")});
+
+  // A vanished file leaves the list when its entry is chosen.
+  recent.add(temp.file("Gone.bml"));
+  EXPECT_TRUE(commands->run(kCmdRecentFile1));
+  EXPECT_EQ(recent.entries(), std::vector<std::string>{temp.file("Work.bml")});
+
+  // A failed save keeps the list as it was.
+  ui.nextSaveFile(temp.file("no-such-folder/Other.bml"));
+  EXPECT_TRUE(commands->run(kCmdFileSaveAs));
+  EXPECT_EQ(recent.entries(), std::vector<std::string>{temp.file("Work.bml")});
+
+  ui.messages.clear();
+  EXPECT_TRUE(commands->openFile(temp.file("Work.bml")));
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(commands->windowTitle(), "Work.bml - Linkfold");
+  EXPECT_TRUE(commands->canClose());
+}
+
+}  // namespace
+}  // namespace linkfold::test

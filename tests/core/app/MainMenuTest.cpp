@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/HelpTopics.h"
+#include "app/MainMenu.h"
+#include "app/RecentFileList.h"
+
+namespace linkfold {
+namespace {
+
+TEST(MainMenu, EveryItemHasAPromptAndEveryKeyAnItem) {
+  std::set<std::uint32_t> items;
+  for (const auto& menu : mainMenus())
+    for (const auto& item : menu.items)
+      if (item.id != kCmdSeparator) {
+        EXPECT_TRUE(items.insert(item.id).second) << "twice: " << item.text;
+        EXPECT_FALSE(statusPrompt(item.id).empty()) << item.text;
+      }
+  for (const auto& key : accelerators())
+    EXPECT_TRUE(items.count(key.command) || key.command == kCmdHelp ||
+                key.command == kCmdContextHelp)
+        << key.command;
+}
+
+TEST(MainMenu, ToolbarTooltipsAndPrompts) {
+  const struct {
+    std::uint32_t command;
+    const char* tip;
+  } expected[] = {{kCmdFileNew, "New"},
+                  {kCmdFileOpen, "Open"},
+                  {kCmdOpenExclusive, "Open Exclusive"},
+                  {kCmdFileSave, "Save"},
+                  {kCmdFileSaveAs, "Save As"},
+                  {kCmdSeparator, ""},
+                  {kCmdConfirmFolderDelete, "Confirm folder delete"},
+                  {kCmdConfirmBookmarkDelete, "Confirm bookmark delete"},
+                  {kCmdSeparator, ""},
+                  {kCmdAppAbout, "About"},
+                  {kCmdContextHelp, "Help"}};
+  const auto buttons = toolbarButtons();
+  ASSERT_EQ(buttons.size(), std::size(expected));
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    EXPECT_EQ(buttons[i].command, expected[i].command) << i;
+    EXPECT_EQ(toolTip(buttons[i].command), expected[i].tip) << i;
+  }
+  EXPECT_EQ(statusPrompt(kCmdConfirmBookmarkDelete),
+            "Enable or disable confirmation prompt before deleting a bookmark");
+  EXPECT_EQ(statusPrompt(kCmdFileOpen),
+            "Opens an existing Library and combines it with your current bookmarks");
+  EXPECT_EQ(statusPrompt(kCmdRecentFile1 + 3), "Open this document");
+  EXPECT_EQ(toolTip(kCmdRename), "");
+}
+
+TEST(HelpTopics, EachTopicLeadsToItsPage) {
+  const struct {
+    std::uint32_t topic;
+    const char* page;
+  } cases[] = {{0x5800, "introduction.html"},
+               {kHelpTopicContents, "contents.html"},
+               {0x20000 + 141, "profile.html"},
+               {0x20000 + 140, "scroll-rate.html"},
+               {0x20000 + 128, "main-window.html"},
+               {0x10000 + kCmdWeedDuplicates, "main-window.html#edit-menu"},
+               {0x10000 + kCmdExportNetscape4, "main-window.html#export-menu"},
+               {0x30000 + 148, "damaged-library.html"},
+               {0x20000 + 999, "contents.html"},
+               {0x10000 + 12345, "contents.html"}};
+  for (const auto& c : cases) EXPECT_EQ(helpPageFor(c.topic), c.page) << c.topic;
+}
+
+}  // namespace
+}  // namespace linkfold

@@ -1,0 +1,118 @@
+// The command line, "/uninstall", and the desktop entry and MIME type written at start.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/CommandLine.h"
+#include "app/ShellRegistration.h"
+#include "app/Uninstall.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+namespace linkfold::test {
+namespace {
+
+TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
+  const struct {
+    std::vector<std::string> arguments;
+    bool uninstall;
+    std::optional<std::string> file, registry;
+    std::string error;
+  } cases[] = {
+      {{}, false, {}, {}, ""},
+      {{"/home/a/Lib.bml"}, false, "/home/a/Lib.bml", {}, ""},
+      {{"/UnInstall"}, true, {}, {}, ""},
+      {{"x.bml", "/UNINSTALL"}, true, "x.bml", {}, ""},
+      // Inside a longer word the switch still asks; the word stays a file name.
+      {{"/tmp/uninstaller.bml"}, true, "/tmp/uninstaller.bml", {}, ""},
+      {{"--registry", "demo.reg", "a.bml"}, false, "a.bml", "demo.reg", ""},
+      {{"--registry=demo.reg"}, false, {}, "demo.reg", ""},
+      {{"--", "--registry"}, false, "--registry", {}, ""},
+      {{"--registry"}, false, {}, {}, "--registry needs a file name"},
+      {{"--verbose"}, false, {}, {}, "unknown option --verbose"},
+      {{"a.bml", "b.bml"}, false, "a.bml", {}, "only one library file can be opened: b.bml"},
+  };
+  for (const auto& c : cases) {
+    const StartupRequest request = parseCommandLine(c.arguments);
+    SCOPED_TRACE(c.arguments.empty() ? "(none)" : c.arguments.front());
+    EXPECT_EQ(request.uninstall, c.uninstall);
+    EXPECT_EQ(request.file, c.file);
+    EXPECT_EQ(request.registryFile, c.registry);
+    EXPECT_EQ(request.error, c.error);
+  }
+}
+
+TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
+  for (const Answer answer : {Answer::Yes, Answer::No}) {
+    FakeUi ui;
+    std::vector<std::string> removed;
+    ui.answer(answer);
+    const bool ended = runUninstall(ui, {[&] { removed.push_back("settings"); },
+                                         [&] { removed.push_back("desktop entry"); },
+                                         [&] { removed.push_back("MIME type"); }});
+    EXPECT_EQ(ended, answer == Answer::Yes);
+    EXPECT_MESSAGE(ui, 0, "Are you sure you want to uninstall Linkfold?", Question);
+    EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(ui.messages[0].caption, "Linkfold");
+    if (answer == Answer::Yes) {
+      EXPECT_EQ(removed, (std::vector<std::string>{"settings", "desktop entry", "MIME type"}));
+      EXPECT_MESSAGE(ui, 1,
+                     "Linkfold data has been removed from the Registry\n\nYou may now delete the "
+                     "program from disk.",
+                     Information);
+    } else {
+      EXPECT_TRUE(removed.empty());
+      EXPECT_EQ(ui.messages.size(), 1u);
+    }
+  }
+}
+
+TEST(ShellRegistration, ExecQuotesTheProgramPathSoOnlyItRuns) {
+  const struct {
+    std::string path, exec;
+  } cases[] = {
+      {"/usr/bin/linkfold", R"(Exec="/usr/bin/linkfold" %f)"},
+      {"/opt/my apps/linkfold", R"(Exec="/opt/my apps/linkfold" %f)"},
+      {R"(/a"b/$HOME/`x`/100%/c\d)", R"(Exec="/a\\"b/\\$HOME/\\`x\\`/100%%/c\\\\d" %f)"},
+      {"/a\nExec=evil", R"(Exec="/aExec=evil" %f)"},
+  };
+  for (const auto& c : cases) {
+    const std::string entry = desktopEntryText(c.path);
+    EXPECT_NE(entry.find("\n" + c.exec + "\n"), std::string::npos) << entry;
+    EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos);
+  }
+}
+
+TEST(ShellRegistration, WritesTheThreeFilesAndUninstallRemovesThem) {
+  TempDir data;
+  namespace fs = std::filesystem;
+  ASSERT_TRUE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>"));
+  EXPECT_EQ(data.read(std::string(shell::kIconFile)), "<svg/>");
+  const std::string mime = data.read(std::string(shell::kMimePackageFile));
+  for (const char* part : {"type=\"application/x-linkfold-library\"",
+                           "<comment>Bookmark Library</comment>", "<glob pattern=\"*.bml\"/>"})
+    EXPECT_NE(mime.find(part), std::string::npos) << part;
+  const std::string entry = data.read(std::string(shell::kDesktopEntryFile));
+  EXPECT_NE(entry.find("MimeType=application/x-linkfold-library;\n"), std::string::npos);
+  // A start with another program path rewrites the entry.
+  ASSERT_TRUE(writeShellRegistration(data.path(), "/opt/linkfold", "<svg/>"));
+  EXPECT_NE(data.read(std::string(shell::kDesktopEntryFile)).find("\"/opt/linkfold\""),
+            std::string::npos);
+
+  removeDesktopEntry(data.path());
+  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kDesktopEntryFile))));
+  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kIconFile))));
+  EXPECT_TRUE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
+  removeMimeType(data.path());
+  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
+  removeMimeType(data.path());  // already gone: no error
+}
+
+TEST(ShellRegistration, FailsWhereTheDataDirectoryCannotBeWritten) {
+  TempDir data;
+  data.write("applications", "a file where the folder should be");
+  EXPECT_FALSE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>"));
+}
+
+}  // namespace
+}  // namespace linkfold::test
