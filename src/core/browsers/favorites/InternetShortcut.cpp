@@ -80,6 +80,7 @@ bool InternetShortcut::Load(const std::string& path) {
 std::optional<std::string> InternetShortcut::GetURL() const { return url_; }
 
 bool InternetShortcut::SetURL(std::string_view url) {
+  url = trimWhite(url);  // the reader trims the value too, so that the URL reads back the same
   if (url.empty()) return false;
   for (const char c : url) {
     const auto byte = static_cast<unsigned char>(c);

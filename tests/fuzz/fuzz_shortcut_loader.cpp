@@ -1,0 +1,44 @@
+// libFuzzer target for the shortcut loader: any bytes must give either no URL or one without line
+// breaks, and any URL the shortcut accepts must read back unchanged from the text it writes.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "browsers/favorites/ShortcutText.h"
+
+namespace {
+
+void require(bool condition, const char* problem) {
+  if (condition) return;
+  std::fprintf(stderr, "%s\n", problem);
+  std::abort();
+}
+
+bool hasControlCharacter(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const std::optional<std::string> url = linkfold::shortcutUrl(bytes);
+  if (url) {
+    require(!url->empty(), "an empty URL was read");
+    require(url->find_first_of("\r\n") == std::string::npos, "a URL holds a line break");
+  }
+  // The text taken as a URL to store: what is stored must come back whole.
+  if (!bytes.empty() && !hasControlCharacter(bytes) && bytes.front() != ' ' && bytes.back() != ' ') {
+    const std::string stored = linkfold::withGuessedProtocol(bytes);
+    const std::optional<std::string> readBack =
+        linkfold::shortcutUrl("[InternetShortcut]\r\nURL=" + stored + "\r\n");
+    require(readBack == stored, "a stored URL reads back changed");
+  }
+  return 0;
+}
