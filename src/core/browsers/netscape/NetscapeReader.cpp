@@ -72,9 +72,11 @@ int NetscapeParser::fatal(std::string_view message) {
 
 bool NetscapeParser::nextLine(std::string_view& line) {
   const bool got = input_.next(line);
-  // The status window follows block by block, not line by line.
-  if (input_.bytesRead() != reported_) {
-    reported_ = input_.bytesRead();
+  // The status window follows block by block, not line by line; an end of file that comes
+  // early (a 0x1A byte) is the end of the way.
+  const std::uint64_t done = got ? input_.bytesRead() : input_.fileSize();
+  if (done != reported_) {
+    reported_ = done;
     if (CStatDlg* status = doc_.statusWindow())
       status->setProgress(std::min(reported_, input_.fileSize()), input_.fileSize());
   }

@@ -1,0 +1,75 @@
+#pragma once
+// A library with its root and an open import log, ready for the Netscape reader, with the
+// library and the log summed up as texts that tables of cases can state.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "browsers/netscape/NetscapeReader.h"
+#include "core/library/LibraryFixture.h"
+
+namespace linkfold::test {
+
+// A file of the written form around the given list lines: heading "T", then the top-level list.
+inline std::string netscapeFile(const std::string& listLines) {
+  return "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n" +
+         listLines + "</DL><p>\n";
+}
+
+struct NetscapeRun : LibraryFixture {
+  explicit NetscapeRun(std::string favoritesPath = "") : LibraryFixture(detection(favoritesPath)) {
+    fixClock();
+    EXPECT_TRUE(doc.addFolder("\\", true));
+    EXPECT_TRUE(doc.createLog());
+  }
+
+  static BrowserDetection detection(const std::string& favoritesPath) {
+    BrowserDetection found;
+    found.msiePresent = !favoritesPath.empty();
+    found.favoritesPath = favoritesPath;
+    return found;
+  }
+
+  int read(const std::string& bytes, const std::string& name = "in.htm") {
+    temp.write(name, bytes);
+    return Parse_NS_File(doc, temp.file(name));
+  }
+
+  // The log after its header, line ends as written by the program, the temporary directory as $.
+  std::string log() {
+    doc.closeLog();
+    std::string text = temp.read("IMPLOG.TXT");
+    EXPECT_EQ(text.rfind(kLogHeader, 0), 0u);
+    text.erase(0, kLogHeader.size());
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text.compare(i, 2, "\r\n") == 0) continue;  // the '\n' follows
+      if (text.compare(i, temp.path().size(), temp.path()) == 0) {
+        out += '$';
+        i += temp.path().size() - 1;
+        continue;
+      }
+      out += text[i];
+    }
+    return out;
+  }
+
+  // Folders after the root, then each bookmark as folder|name|url, with |description and
+  // |add,modified,visit where they are not empty.
+  std::string library() const {
+    std::string out;
+    for (std::uint32_t i = 1; i < doc.folderCount(); ++i) out += doc.folder(i).path + " ";
+    out += "=";
+    for (const BookmarkRecord& b : doc.bookmarks()) {
+      out += " " + doc.folder(b.folder).path + "|" + b.name + "|" + b.url;
+      if (!b.description.empty()) out += "|" + b.description;
+      if (b.addDate || b.modifiedDate || b.visitDate)
+        out += "|" + std::to_string(b.addDate) + "," + std::to_string(b.modifiedDate) + "," +
+               std::to_string(b.visitDate);
+    }
+    return out;
+  }
+};
+
+}  // namespace linkfold::test
