@@ -81,11 +81,7 @@ std::optional<std::string> InternetShortcut::GetURL() const { return url_; }
 
 bool InternetShortcut::SetURL(std::string_view url) {
   url = trimWhite(url);  // the reader trims the value too, so that the URL reads back the same
-  if (url.empty()) return false;
-  for (const char c : url) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) return false;
-  }
+  if (url.empty() || hasControlCharacter(url)) return false;
   url_ = withGuessedProtocol(url);
   return true;
 }

@@ -58,7 +58,7 @@ std::optional<std::string> shortcutUrl(std::string_view text) {
   std::optional<std::string_view> unicode;
   Section section = Section::Other;
   while (!text.empty()) {
-    const std::size_t end = text.find('\n');
+    const std::size_t end = text.find_first_of("\r\n");  // a lone CR ends a line too
     std::string_view line = trimWhite(text.substr(0, end));
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (startsWith(line, "[")) {
@@ -71,12 +71,19 @@ std::optional<std::string> shortcutUrl(std::string_view text) {
     slot = urlValue(line);
   }
   if (unicode && !unicode->empty()) {
-    if (std::optional<std::string> decoded = decodeUtf7(*unicode); decoded && !decoded->empty()) {
-      return decoded;
-    }
+    std::optional<std::string> decoded = decodeUtf7(*unicode);
+    if (decoded && !decoded->empty() && !hasControlCharacter(*decoded)) return decoded;
   }
-  if (plain && !plain->empty()) return std::string(*plain);
+  if (plain && !plain->empty() && !hasControlCharacter(*plain)) return std::string(*plain);
   return std::nullopt;
+}
+
+bool hasControlCharacter(std::string_view text) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) return true;
+  }
+  return false;
 }
 
 std::string withGuessedProtocol(std::string_view url) {

@@ -40,6 +40,10 @@ TEST(InternetShortcut, ReadsTheFormsWindowsWrites) {
        "http://fallback/"},
       {"[InternetShortcut.W]\nURL=+AOl\n[InternetShortcut]\nURL=http://fallback/\n",
        "http://fallback/"},                                                  // bits left over
+      {"[InternetShortcut]\r\nURL=http://cr/\r\xFF\r\n", "http://cr/"},  // a lone CR ends the line
+      {"[InternetShortcut.W]\nURL=http://a/+AA0-x\n[InternetShortcut]\nURL=http://b/\n",
+       "http://b/"},                                                        // a CR in UTF-7
+      {"[InternetShortcut]\nURL=http://tab/\tx\n", std::nullopt},
       {"[InternetShortcut]\r\nURL=\r\n", std::nullopt},
       {"[Other]\r\nURL=http://other/\r\n", std::nullopt},
       {"URL=http://no.section/\r\n", std::nullopt},
