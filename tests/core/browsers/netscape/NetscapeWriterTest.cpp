@@ -1,0 +1,209 @@
+// The Netscape writer: the bytes each tree gives, and the backup copy on every path.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <set>
+
+#include "browsers/netscape/NetscapeBackup.h"
+#include "browsers/netscape/NetscapeWriter.h"
+#include "core/view/ViewFixture.h"
+
+namespace linkfold::test {
+namespace {
+
+const std::string kHead =
+    "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\r\n<!-- This is an automatically generated file.\r\r\n"
+    "It will be read and overwritten.\r\r\nDo Not Edit! -->\r\r\n<TITLE>T</TITLE>\r\r\n"
+    "<H1>T</H1>\r\r\n";
+
+std::string folderLine(const std::string& indent, const std::string& name) {
+  return indent + "<DT><H3 FOLDED ADD_DATE=\"0\">" + name + "</H3>\r\r\n" + indent + "<DL><p>\r\r\n";
+}
+std::string markLine(const std::string& indent, const std::string& url, const std::string& name,
+                     const std::string& dates = "0\" LAST_MODIFIED=\"0\" LAST_VISIT=\"0") {
+  return indent + "<DT><A HREF=\"" + url + "\" ADD_DATE=\"" + dates + "\">" + name + "</A>\r\r\n";
+}
+std::string endList(const std::string& indent) { return indent + "</DL><p>\r\r\n"; }
+
+struct NetscapeWriter : ViewTest {
+  std::string exported() {
+    view.OnUpdate();
+    EXPECT_TRUE(Do_NS_Export(view, temp.file("out.htm"), false, "T"));
+    return temp.read("out.htm");
+  }
+};
+
+TEST_F(NetscapeWriter, WritesTheSelectedTreeByteForByte) {
+  const std::string x259(259, 'x');
+  const struct {
+    const char* what;
+    std::function<void(NetscapeWriter&)> build;
+    std::string bytes;
+  } cases[] = {
+      {"folders before bookmarks, descriptions, quotes in URLs, names unchanged",
+       [](NetscapeWriter& t) {
+         const auto news = t.folder("News\\");
+         ASSERT_TRUE(t.doc.addBookmark(news, "a", "http://a/", "one\ntwo", 1, 2, 3));
+         t.bookmark(0, "<b>&amp;", "http://q/\"x\"");
+       },
+       kHead + "<DL><p>\r\r\n" + folderLine("    ", "News") +
+           markLine("        ", "http://a/", "a", "1\" LAST_MODIFIED=\"2\" LAST_VISIT=\"3") +
+           "<DD>one\r\ntwo\r\n" + endList("    ") + markLine("    ", "http://q/%22x%22", "<b>&amp;") +
+           endList("")},
+      {"nothing selected", [](NetscapeWriter& t) { t.doc.setFolderSelection(0, kNotSelected); },
+       kHead + "<DL><p>\r\r\n" + endList("")},
+      {"unselected folders are left out with everything in them",
+       [](NetscapeWriter& t) {
+         t.doc.setFolderSelection(0, kPartlySelected);
+         t.doc.setFolderSelection(t.folder("Off\\"), kNotSelected);
+         t.bookmark(*t.doc.findFolder("Off\\"), "hidden", "http://h/");
+         t.doc.setFolderSelection(t.folder("On\\"), kPartlySelected);
+         t.doc.setFolderSelection(t.folder("On\\Sub\\"), kNotSelected);
+         t.bookmark(*t.doc.findFolder("On\\"), "seen", "http://s/");
+       },
+       kHead + "<DL><p>\r\r\n" + folderLine("    ", "On") + markLine("        ", "http://s/", "seen") +
+           endList("    ") + endList("")},
+      {"names cut to 259 characters; equal labels in folder-table order",
+       [x259](NetscapeWriter& t) {
+         t.bookmark(t.folder(x259 + "b\\"), "first", "http://1/");
+         t.bookmark(t.folder(x259 + "a\\"), "second", "http://2/");
+         t.bookmark(0, x259 + "long", "http://l/");
+       },
+       kHead + "<DL><p>\r\r\n" + folderLine("    ", x259) + markLine("        ", "http://1/", "first") +
+           endList("    ") + folderLine("    ", x259) + markLine("        ", "http://2/", "second") +
+           endList("    ") + markLine("    ", "http://l/", x259) + endList("")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    doc.DeleteContents();
+    ASSERT_TRUE(doc.addFolder("\\", true));
+    c.build(*this);
+    EXPECT_EQ(exported(), c.bytes);
+  }
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(doc.isModified());
+}
+
+TEST(NetscapeBackupPath, StaysBesideTheTarget) {
+  for (const auto& [target, backup] : std::vector<std::pair<std::string, std::string>>{
+           {"/n/BOOKMARK.HTM", "/n/BOOKMARK.bak"},
+           {"/n/ns.4/bookmark", "/n/ns.4/bookmark.bak"},
+           {"bookmark", "bookmark.bak"},
+           {"a.b/c.d.htm", "a.b/c.d.bak"}})
+    EXPECT_EQ(backupPath(target), backup);
+}
+
+// File operations that succeed unless a path is listed as failing, with a record of each.
+struct ScriptedFiles : BackupFiles {
+  std::set<std::string> present, failing;
+  std::string done;
+  bool exists(const std::string& path) override { return present.count(path) != 0; }
+  bool rename(const std::string& from, const std::string& to) override {
+    done += "rename " + from + ">" + to + " ";
+    return failing.count(from) == 0;
+  }
+  bool remove(const std::string& path) override {
+    done += "remove " + path + " ";
+    return failing.count(path) == 0;
+  }
+};
+
+TEST(NetscapeBackup, ReportsEveryFailureAndPutsTheCopyBack) {
+  using O = WriteOutcome;
+  const std::string created = "Could not create backup copy.\nOperation aborted.";
+  const std::string ask = "Backup copy already exists.\n\nReplace it?";
+  const std::string restored = "File restored from backup copy.";
+  const struct {
+    const char* what;
+    std::set<std::string> present, failing;
+    std::optional<Answer> answer;
+    std::optional<O> outcome;  // none: nothing may be written
+    std::vector<std::pair<std::string, MessageIcon>> messages;
+    std::string done;
+    bool backup = true;
+  } cases[] = {
+      {"backup made", {"t.htm"}, {}, {}, O::Written, {}, "rename t.htm>t.bak "},
+      {"target missing: written without a backup", {}, {}, {}, O::Written, {}, ""},
+      {"no backup wanted", {"t.htm", "t.bak"}, {}, {}, O::Written, {}, "", false},
+      {"rename refused", {"t.htm"}, {"t.htm"}, {}, {}, {{created, MessageIcon::Exclamation}},
+       "rename t.htm>t.bak "},
+      {"older copy kept", {"t.htm", "t.bak"}, {}, Answer::No, O::Written,
+       {{ask, MessageIcon::Question}}, ""},
+      {"older copy cannot be deleted", {"t.htm", "t.bak"}, {"t.bak"}, Answer::Yes, {},
+       {{ask, MessageIcon::Question},
+        {"Could not delete existing backup.\nOperation aborted.", MessageIcon::Exclamation}},
+       "remove t.bak "},
+      {"older copy deleted, rename refused", {"t.htm", "t.bak"}, {"t.htm"}, Answer::Yes, {},
+       {{ask, MessageIcon::Question}, {created, MessageIcon::Exclamation}},
+       "remove t.bak rename t.htm>t.bak "},
+      {"target not created, copy put back", {"t.htm"}, {}, {}, O::NotCreated,
+       {{"Could not create or replace t.htm", MessageIcon::Information},
+        {restored, MessageIcon::Information}},
+       "rename t.htm>t.bak rename t.bak>t.htm "},
+      {"target not created, copy stays", {"t.htm"}, {"t.bak"}, {}, O::NotCreated,
+       {{"Could not create or replace t.htm", MessageIcon::Information},
+        {"Could not restore from backup.", MessageIcon::Exclamation}},
+       "rename t.htm>t.bak rename t.bak>t.htm "},
+      {"write failed: partial file removed, copy put back", {"t.htm"}, {}, {}, O::WriteFailed,
+       {{"Could not write t.htm", MessageIcon::Information}, {restored, MessageIcon::Information}},
+       "rename t.htm>t.bak remove t.htm rename t.bak>t.htm "},
+      {"write failed without a backup", {}, {}, {}, O::WriteFailed,
+       {{"Could not write t.htm", MessageIcon::Information}}, "remove t.htm "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeUi ui;
+    if (c.answer) ui.answer(*c.answer);
+    ScriptedFiles files;
+    files.present = c.present;
+    files.failing = c.failing;
+    bool wrote = false;
+    const bool result = writeWithBackup(ui, files, "t.htm", c.backup, [&] {
+      wrote = true;
+      return c.outcome.value_or(O::Written);
+    });
+    EXPECT_EQ(result, c.outcome == O::Written);
+    EXPECT_EQ(wrote, c.outcome.has_value());
+    EXPECT_EQ(files.done, c.done);
+    ASSERT_EQ(ui.messages.size(), c.messages.size());
+    for (std::size_t i = 0; i < c.messages.size(); ++i) {
+      EXPECT_EQ(ui.messages[i].text, c.messages[i].first);
+      EXPECT_EQ(ui.messages[i].icon, c.messages[i].second);
+    }
+  }
+}
+
+TEST_F(NetscapeWriter, BacksUpRealFilesAndRestoresThemWhenTheDiskIsFull) {
+  bookmark(0, "kept", "http://k/");
+  view.OnUpdate();
+  const std::string target = temp.file("BOOKMARK.HTM"), backup = temp.file("BOOKMARK.bak");
+  // A target that does not exist yet is written without a backup.
+  EXPECT_TRUE(Do_NS_Export(view, target, true, "T"));
+  EXPECT_FALSE(std::filesystem::exists(backup));
+  const std::string first = temp.read("BOOKMARK.HTM");
+  EXPECT_TRUE(Do_NS_Export(view, target, true, "T"));
+  EXPECT_EQ(temp.read("BOOKMARK.bak"), first);
+  // A full disk: the partial file goes, the previous file comes back.
+  temp.write("BOOKMARK.HTM", "old");
+  std::filesystem::remove(backup);
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = Do_NS_Export(view, target, true, "T");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(temp.read("BOOKMARK.HTM"), "old");
+  EXPECT_FALSE(std::filesystem::exists(backup));
+  EXPECT_EQ(ui.messageTexts(),
+            (std::vector<std::string>{"Could not write " + target, "File restored from backup copy."}));
+}
+
+}  // namespace
+}  // namespace linkfold::test
