@@ -10,12 +10,13 @@
 namespace linkfold {
 
 std::unique_ptr<TextFile> TextFile::create(const std::string& path) {
-  // Lock before emptying, so that a file another writer holds open is left as it is.
+  // Lock before emptying, so that a file another writer holds open is left as it is. A
+  // device is neither locked nor emptied: others may share it (a terminal, /dev/null).
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
   struct stat status {};
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &status) != 0 ||
-      (S_ISREG(status.st_mode) && ::ftruncate(fd, 0) != 0)) {
+  const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  if (regular && (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ftruncate(fd, 0) != 0)) {
     ::close(fd);
     return nullptr;
   }

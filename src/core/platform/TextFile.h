@@ -13,7 +13,7 @@ namespace linkfold {
 class TextFile {
  public:
   // Null when the file cannot be created or another program holds it. A device named as the
-  // file (/dev/stderr) is written as it is.
+  // file (/dev/stderr) is written as it is, unlocked.
   static std::unique_ptr<TextFile> create(const std::string& path);
   ~TextFile();
   TextFile(const TextFile&) = delete;
