@@ -1,0 +1,171 @@
+// The library tree window's speed, offscreen: opening a library until the window is ready for
+// input (the file loaded, the tree filled, the widget shown and painted once), Expand All, and
+// a rename, a delete and a drop with every folder of the library expanded, each until painted.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "LibraryGenerator.h"
+#include "QuietUi.h"
+#include "tree/LibraryTreeWidget.h"
+#include "view/CLFView.h"
+#include "view/EditDialogs.h"
+
+namespace linkfold::bench {
+namespace {
+
+// Accepts every question and gives each rename a new name.
+class AgreeingUi : public QuietUi {
+ public:
+  Answer showMessage(const Message& message) override {
+    ++messages;
+    return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
+  }
+  bool runDialog(DialogModel& dialog) override {
+    auto* rename = dynamic_cast<CRenameDlg*>(&dialog);
+    if (!rename) return false;
+    rename->name.back() = rename->name.back() == '~' ? 'x' : '~';
+    return rename->acceptOk(*this);
+  }
+};
+
+// A generated library saved once per size, in the temporary directory.
+std::filesystem::path libraryFile(std::uint32_t bookmarks) {
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("linkfold-window-bench-" + std::to_string(bookmarks) + ".bml");
+  if (std::filesystem::exists(path)) return path;
+  BenchLibrary library;
+  LibraryShape shape;
+  shape.bookmarks = bookmarks;
+  shape.folders = std::max<std::uint32_t>(bookmarks / 100, 2);
+  shape.maxNameLength = 40;  // room for the renames within the name limit
+  if (!generateLibrary(library.doc, shape)) return {};
+  library.doc.sortAndResolve();
+  std::ofstream out(path, std::ios::binary);
+  library.doc.Serialize(out);
+  return path;
+}
+
+// The library window: a document, its view and the tree widget on screen.
+struct Window {
+  AgreeingUi ui;
+  InMemorySettings settings;
+  CLFDoc doc{ui, settings, std::string()};
+  CLFView view{doc, ui, settings};
+  gui::LibraryTreeWidget widget{view};
+
+  bool open(const std::filesystem::path& file) {
+    doc.setExclusiveOpen(true);  // the library alone, no browsers
+    if (!doc.OnOpenDocument(file.string())) return false;
+    view.OnUpdate();
+    widget.resize(600, 800);
+    widget.show();
+    paint();
+    return true;
+  }
+  // Until the change is on screen and nothing is left waiting.
+  void paint() {
+    QApplication::processEvents();
+    widget.viewport()->repaint();
+  }
+};
+
+double seconds(const QElapsedTimer& timer) {
+  return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
+
+void BM_OpenLibrary(benchmark::State& state) {
+  const auto file = libraryFile(static_cast<std::uint32_t>(state.range(0)));
+  for (auto _ : state) {
+    QElapsedTimer timer;
+    timer.start();
+    auto window = std::make_unique<Window>();
+    if (!window->open(file)) state.SkipWithError("the library did not open");
+    state.SetIterationTime(seconds(timer));
+    window.reset();  // outside the measured time
+  }
+}
+BENCHMARK(BM_OpenLibrary)->Arg(100'000)->Arg(1'000'000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ExpandAll(benchmark::State& state) {
+  Window window;
+  if (!window.open(libraryFile(static_cast<std::uint32_t>(state.range(0))))) {
+    state.SkipWithError("the library did not open");
+    return;
+  }
+  for (auto _ : state) {
+    QElapsedTimer timer;
+    timer.start();
+    window.view.OnExpandAll();
+    window.paint();
+    state.SetIterationTime(seconds(timer));
+    window.view.OnCollapseAll();
+    window.paint();
+  }
+}
+BENCHMARK(BM_ExpandAll)->Arg(100'000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+enum class Edit { Rename, Delete, Drop };
+
+// One edit per iteration on the bookmark shown in the middle of the fully expanded tree.
+void BM_Edit(benchmark::State& state) {
+  Window window;
+  if (!window.open(libraryFile(100'000))) {
+    state.SkipWithError("the library did not open");
+    return;
+  }
+  window.view.OnExpandAll();
+  window.paint();
+  CSortedTreeCtrl& tree = window.view.tree();
+  const auto edit = static_cast<Edit>(state.range(0));
+  // Two folders that hold bookmarks, for the drops to go back and forth between.
+  std::vector<TreeItem> folders;
+  for (TreeItem top : tree.children(tree.root()))
+    if (window.view.IsBookmarkItem(tree.children(top).empty() ? kNoItem : tree.children(top).back()))
+      folders.push_back(top);
+  if (folders.size() < 2) {
+    state.SkipWithError("the library has no two folders of bookmarks");
+    return;
+  }
+  for (auto _ : state) {
+    TreeItem target = folders[state.iterations() % 2];
+    TreeItem bookmark = tree.children(folders[(state.iterations() + 1) % 2]).back();
+    tree.select(bookmark);
+    QElapsedTimer timer;
+    timer.start();
+    switch (edit) {
+      case Edit::Rename: window.view.OnRename(); break;
+      case Edit::Delete: window.view.OnDelete(); break;
+      case Edit::Drop:
+        window.view.OnBeginDrag(bookmark);
+        window.view.OnDrop({target, kHitOnLabel});
+        break;
+    }
+    window.paint();
+    state.SetIterationTime(seconds(timer));
+  }
+  if (window.ui.messages != 0) state.SkipWithError("the edit showed a message");
+}
+BENCHMARK(BM_Edit)
+    ->ArgName("rename0_delete1_drop2")
+    ->DenseRange(0, 2)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+
+}  // namespace
+}  // namespace linkfold::bench
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
