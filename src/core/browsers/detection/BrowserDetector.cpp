@@ -23,8 +23,8 @@ std::optional<std::string> processVariable(const std::string& name) {
 // readable value; it must name a directory, and the shortcut object must be available.
 void detectFavorites(const Registry& registry, const DetectionEnvironment& environment,
                      BrowserDetection& results) {
-  auto path = readPathValue(registry, RegistryHive::CurrentUser, kUserShellFoldersKey,
-                            "Favorites", environment.variable);
+  auto path = readPathValue(registry, RegistryHive::CurrentUser, kUserShellFoldersKey, "Favorites",
+                            environment.variable);
   if (!path)
     path = readPathValue(registry, RegistryHive::CurrentUser, kShellFoldersKey, "Favorites",
                          environment.variable);

@@ -16,7 +16,7 @@ struct DetectionEnvironment {
   std::function<std::optional<std::string>(const std::string&)> variable;  // the environment
   std::string systemDrive;  // stands in for the drive of the Windows directory; empty: none
   std::function<bool()> shortcutObjectAvailable;  // the MSIE test
-  static DetectionEnvironment fromProcess();  // getenv, LINKFOLD_SYSTEM_DRIVE, always available
+  static DetectionEnvironment fromProcess();      // getenv, LINKFOLD_SYSTEM_DRIVE, always available
 };
 
 BrowserDetection Detect_Browsers(const Registry& registry, UiPort& ui,

@@ -59,13 +59,15 @@ void chooseNetscape4Profile(const Registry& registry, UiPort& ui,
       return std::optional<std::string>(base + name);
     };
   } else {
-    dialog.profileDirectory = [&registry, variable = environment.variable](const std::string& name) {
+    dialog.profileDirectory = [&registry,
+                               variable = environment.variable](const std::string& name) {
       return readProfileDirectory(registry, name, variable);
     };
   }
   dialog.profiles = std::move(list.usable);
-  std::stable_sort(dialog.profiles.begin(), dialog.profiles.end(),
-                   [](const std::string& a, const std::string& b) { return compareNoCase(a, b) < 0; });
+  std::stable_sort(
+      dialog.profiles.begin(), dialog.profiles.end(),
+      [](const std::string& a, const std::string& b) { return compareNoCase(a, b) < 0; });
   if (dialog.profiles.empty()) {
     ui.inform(kNoUsableProfile);
     return;

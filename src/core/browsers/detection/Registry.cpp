@@ -143,8 +143,7 @@ bool InMemoryRegistry::hasKey(RegistryHive hive, std::string_view path) const {
   return find(hive, path) != nullptr;
 }
 
-std::optional<RegistryValue> InMemoryRegistry::queryValue(RegistryHive hive,
-                                                          std::string_view path,
+std::optional<RegistryValue> InMemoryRegistry::queryValue(RegistryHive hive, std::string_view path,
                                                           std::string_view name) const {
   const Key* key = find(hive, path);
   if (!key) return std::nullopt;
@@ -153,8 +152,8 @@ std::optional<RegistryValue> InMemoryRegistry::queryValue(RegistryHive hive,
   return named->value;
 }
 
-std::optional<std::vector<std::string>> InMemoryRegistry::subKeyNames(
-    RegistryHive hive, std::string_view path) const {
+std::optional<std::vector<std::string>> InMemoryRegistry::subKeyNames(RegistryHive hive,
+                                                                      std::string_view path) const {
   const Key* key = find(hive, path);
   if (!key) return std::nullopt;
   std::vector<std::string> names;

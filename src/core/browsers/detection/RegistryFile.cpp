@@ -19,8 +19,8 @@ void reportUnusable(UiPort& ui, const std::string& text) {
 std::unique_ptr<Registry> loadRegistryFile(const std::string& path, UiPort& ui) {
   auto registry = std::make_unique<InMemoryRegistry>();
   std::error_code error;
-  const auto bytes = std::filesystem::is_regular_file(path, error) ? readWholeFile(path)
-                                                                   : std::nullopt;
+  const auto bytes =
+      std::filesystem::is_regular_file(path, error) ? readWholeFile(path) : std::nullopt;
   if (!bytes) {
     reportUnusable(ui, "Could not read the registry file\n" + path);
     return std::make_unique<InMemoryRegistry>();
@@ -33,8 +33,7 @@ std::unique_ptr<Registry> loadRegistryFile(const std::string& path, UiPort& ui) 
   return registry;
 }
 
-std::unique_ptr<Registry> openRegistry(const std::optional<std::string>& registryFile,
-                                       UiPort& ui) {
+std::unique_ptr<Registry> openRegistry(const std::optional<std::string>& registryFile, UiPort& ui) {
   if (registryFile) return loadRegistryFile(*registryFile, ui);
   const char* fromEnvironment = std::getenv(kRegistryVariable);
   if (fromEnvironment && *fromEnvironment) return loadRegistryFile(fromEnvironment, ui);

@@ -15,7 +15,9 @@ namespace {
 constexpr std::string_view kVersion5Header = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kVersion4Header = "REGEDIT4";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view trimBlanks(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -94,7 +96,8 @@ std::optional<std::string> readQuoted(std::string_view& rest) {
 std::optional<std::uint32_t> readHexNumber(std::string_view digits) {
   if (digits.empty() || digits.size() > 8) return std::nullopt;
   std::uint32_t number = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number, 16);
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), number, 16);
   if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
   return number;
 }
@@ -228,7 +231,8 @@ class Parser {
       const auto number = readHexNumber(rest);
       if (!number) return std::nullopt;
       std::string bytes;
-      for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(*number >> shift));
+      for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<char>(*number >> shift));
       return RegistryValue{kRegDword, std::move(bytes)};
     }
     std::uint32_t type = kRegBinary;

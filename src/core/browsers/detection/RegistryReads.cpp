@@ -5,7 +5,9 @@
 namespace linkfold {
 namespace {
 
-std::string textUpToNull(const std::string& data) { return data.substr(0, data.find('\0')); }
+std::string textUpToNull(const std::string& data) {
+  return data.substr(0, data.find('\0'));
+}
 
 }  // namespace
 
@@ -40,8 +42,7 @@ std::optional<std::string> readProfileDirectory(const Registry& registry,
 }
 
 std::optional<std::vector<std::string>> enumerateSubKeys(const Registry& registry,
-                                                         RegistryHive hive,
-                                                         std::string_view path) {
+                                                         RegistryHive hive, std::string_view path) {
   auto names = registry.subKeyNames(hive, path);
   if (!names) return std::nullopt;
   for (std::size_t i = 0; i < names->size(); ++i)

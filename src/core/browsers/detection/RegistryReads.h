@@ -46,7 +46,6 @@ std::optional<std::string> readProfileDirectory(const Registry& registry,
 // The sub-key names of a key in enumeration order, up to the first name
 // that does not fit the name buffer; nothing when the key cannot be opened.
 std::optional<std::vector<std::string>> enumerateSubKeys(const Registry& registry,
-                                                         RegistryHive hive,
-                                                         std::string_view path);
+                                                         RegistryHive hive, std::string_view path);
 
 }  // namespace linkfold

@@ -13,8 +13,8 @@ bool opensExclusively(const std::string& path, int access) {
   const int fd = ::open(path.c_str(), access | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) return false;
   struct stat status {};
-  const bool usable = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-                      ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+  const bool usable =
+      ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
   ::close(fd);  // releases the lock
   return usable;
 }

@@ -61,10 +61,9 @@ TEST_F(DetectionTest, FavoritesFolder) {
       {"no shortcut object", RegistryValue{kRegSz, favorites}, std::nullopt, false, ""},
       {"a value of 260 bytes with its null", RegistryValue{kRegSz, longest}, std::nullopt, true,
        longest + "/"},
-      {"a value over 260 bytes cannot be read",
-       RegistryValue{kRegSz, tooLong}, RegistryValue{kRegSz, favorites}, true, favorites + "/"},
-      {"an expansion over 260 characters names nothing",
-       RegistryValue{kRegExpandSz, "%LONGDIR%"},
+      {"a value over 260 bytes cannot be read", RegistryValue{kRegSz, tooLong},
+       RegistryValue{kRegSz, favorites}, true, favorites + "/"},
+      {"an expansion over 260 characters names nothing", RegistryValue{kRegExpandSz, "%LONGDIR%"},
        RegistryValue{kRegSz, favorites}, true, ""},
   };
   for (const auto& c : cases) {

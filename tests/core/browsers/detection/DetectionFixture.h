@@ -14,13 +14,12 @@ namespace linkfold::test {
 class DetectionTest : public ::testing::Test {
  protected:
   BrowserDetection detect() {
-    DetectionEnvironment environment{
-        [this](const std::string& name) -> std::optional<std::string> {
-          const auto it = variables.find(name);
-          if (it == variables.end()) return std::nullopt;
-          return it->second;
-        },
-        systemDrive, [this] { return shortcutObject; }};
+    DetectionEnvironment environment{[this](const std::string& name) -> std::optional<std::string> {
+                                       const auto it = variables.find(name);
+                                       if (it == variables.end()) return std::nullopt;
+                                       return it->second;
+                                     },
+                                     systemDrive, [this] { return shortcutObject; }};
     return Detect_Browsers(registry, ui, environment);
   }
 

@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -14,7 +13,12 @@ namespace {
 
 constexpr RegistryHive kUser = RegistryHive::CurrentUser;
 
-RegistryValue text(const std::string& value) { return {kRegSz, value}; }
+RegistryValue text(const std::string& value) {
+  return {kRegSz, value};
+}
+RegistryValue expand(const std::string& value) {
+  return {kRegExpandSz, value};
+}
 
 TEST_F(DetectionTest, UsableFileIsOneNobodyElseHolds) {
   temp.write("free.htm", "x");
@@ -64,31 +68,36 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
   variables["P"] = temp.path();
   const std::string fallback = temp.file("c/Program Files/Netscape/Users/");
   const std::string longName(260, 'n');
+  const RegistryValue noDword{kRegDword, std::string(4, '\0')};
+  // clang-format off
   const ChoiceCase cases[] = {
       {"one registered usable profile is taken without a dialog",
        {{"amy", text("$T/amy")}}, false, {}, std::nullopt, "amy", "$T/amy/"},
       {"three registered, one usable: message, then the dialog",
-       {{"amy", text("$T/empty")}, {"bob", text("$T/bob/")}, {"zed", text("$T/missing")}}, {},
+       {{"amy", text("$T/empty")}, {"bob", text("$T/bob/")}, {"zed", text("$T/missing")}}, false,
        {kOnlyOneUsableProfile}, DialogStep{{"bob"}}, "bob", "$T/bob/"},
       {"two registered, none usable: message, no dialog",
-       {{"amy", text("$T/empty")}, {"bob", text("$T/missing")}}, {}, {kNoUsableProfile},
-       std::nullopt, "", ""},
+       {{"amy", text("$T/empty")}, {"bob", text("$T/missing")}}, false,
+       {kNoUsableProfile}, std::nullopt, "", ""},
       {"the list is sorted and the chosen entry taken",
-       {{"zed", text("$T/zed")}, {"Amy", text("$T/amy")}, {"bob", RegistryValue{kRegExpandSz, "%P%/bob"}}},
-       {}, {}, DialogStep{{"Amy", "bob", "zed"}, 1}, "bob", "$T/bob/"},
-      {"the switch-off box", {{"amy", text("$T/amy")}, {"bob", text("$T/bob")}}, {}, {},
-       DialogStep{{"amy", "bob"}, 0, true}, "", ""},
+       {{"zed", text("$T/zed")}, {"Amy", text("$T/amy")}, {"bob", expand("%P%/bob")}},
+       false, {}, DialogStep{{"Amy", "bob", "zed"}, 1}, "bob", "$T/bob/"},
+      {"the switch-off box",
+       {{"amy", text("$T/amy")}, {"bob", text("$T/bob")}}, false,
+       {}, DialogStep{{"amy", "bob"}, 0, true}, "", ""},
       {"no readable DirRoot: the fallback scan",
-       {{"amy", std::nullopt}, {"bob", RegistryValue{kRegDword, "\1\0\0\0"}},
-        {"zed", RegistryValue{kRegExpandSz, "%UNSET_EMPTY%"}}},
-       true, {}, DialogStep{{"Jo", "kim"}, 1}, "kim", fallback + "kim/"},
+       {{"amy", std::nullopt}, {"bob", noDword}, {"zed", expand("%UNSET_EMPTY%")}}, true,
+       {}, DialogStep{{"Jo", "kim"}, 1}, "kim", fallback + "kim/"},
+      {"no readable DirRoot and no system drive: nothing",
+       {{"amy", std::nullopt}}, false, {kNoUsableProfile}, std::nullopt, "", ""},
       {"a DirRoot over 260 bytes does not count",
-       {{"amy", text("$T/amy/" + std::string(260, '/'))}, {"bob", text("$T/bob")}}, {}, {},
-       std::nullopt, "bob", "$T/bob/"},
+       {{"amy", text("$T/amy/" + std::string(260, '/'))}, {"bob", text("$T/bob")}}, false,
+       {}, std::nullopt, "bob", "$T/bob/"},
       {"a sub-key name over 259 characters ends the enumeration",
-       {{"amy", text("$T/amy")}, {longName, text("$T/bob")}, {"zed", text("$T/zed")}}, {}, {},
-       std::nullopt, "amy", "$T/amy/"},
+       {{"amy", text("$T/amy")}, {longName, text("$T/bob")}, {"zed", text("$T/zed")}}, false,
+       {}, std::nullopt, "amy", "$T/amy/"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
     registry = InMemoryRegistry();
@@ -112,12 +121,13 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
     const BrowserDetection found = detect();
     EXPECT_EQ(ui.dialogsShown - dialogsBefore, c.dialog ? 1 : 0);
     ASSERT_EQ(ui.messages.size(), c.messages.size());
-    for (std::size_t i = 0; i < c.messages.size(); ++i) EXPECT_MESSAGE(ui, i, c.messages[i], Information);
+    for (std::size_t i = 0; i < c.messages.size(); ++i)
+      EXPECT_MESSAGE(ui, i, c.messages[i], Information);
     EXPECT_EQ(found.netscape4Present, !c.expectedName.empty());
     EXPECT_EQ(found.netscape4ProfileName, c.expectedName);
-    EXPECT_EQ(found.netscape4File, c.expectedName.empty()
-                                       ? ""
-                                       : withTemp(c.expectedDirectory, temp.path()) + "BOOKMARK.HTM");
+    EXPECT_EQ(
+        found.netscape4File,
+        c.expectedName.empty() ? "" : withTemp(c.expectedDirectory, temp.path()) + "BOOKMARK.HTM");
   }
 }
 
@@ -132,7 +142,8 @@ TEST_F(DetectionTest, SharedFileTurnsNetscape3Off) {
   const std::string profile = makeProfile("Amy");
   registerProfile("amy", text(profile));
   registerProfile("bob", text(makeProfile("bob")));
-  registry.setString(kUser, kNetscape3BookmarkListKey, "File Location", temp.file("AMY/bookmark.htm"));
+  registry.setString(kUser, kNetscape3BookmarkListKey, "File Location",
+                     temp.file("AMY/bookmark.htm"));
   const struct {
     bool switchOff;
     bool netscape3;

@@ -26,7 +26,9 @@ struct ValueCase {
   std::optional<RegistryValue> expected;
 };
 
-RegistryValue text(const char* value) { return {kRegSz, value}; }
+RegistryValue text(const char* value) {
+  return {kRegSz, value};
+}
 
 TEST(RegistryFileTest, ReadsEverySyntax) {
   const std::string key = "[HKEY_CURRENT_USER\\Software\\A]\r\n";
@@ -34,8 +36,8 @@ TEST(RegistryFileTest, ReadsEverySyntax) {
       {"text with escapes", kVersion5 + key + R"("P"="C:\\dir\\ \"q\" \n")", kUser, "Software\\A",
        "P", text(R"(C:\dir\ "q" \n)")},
       {"default value", kVersion5 + key + "@=\"d\"", kUser, "Software\\A", "", text("d")},
-      {"key and value names ignore case", kVersion5 + key + "\"Path\"=\"x\"", kUser,
-       "SOFTWARE\\a", "PATH", text("x")},
+      {"key and value names ignore case", kVersion5 + key + "\"Path\"=\"x\"", kUser, "SOFTWARE\\a",
+       "PATH", text("x")},
       {"UTF-8 text", kVersion5 + key + "\"u\"=\"\xC3\xA9\"", kUser, "Software\\A", "u",
        text("\xC3\xA9")},
       {"expandable text, UTF-16LE in version 5",
@@ -92,7 +94,8 @@ TEST(RegistryFileTest, ReadsUtf16LeWithByteOrderMark) {
 
 TEST(RegistryFileTest, EnumeratesSubKeysInFileOrderAfterDeletions) {
   std::string file = kVersion5;
-  for (const char* name : {"c", "a", "b", "d"}) file += "[HKEY_LOCAL_MACHINE\\U\\" + std::string(name) + "]\n";
+  for (const char* name : {"c", "a", "b", "d"})
+    file += "[HKEY_LOCAL_MACHINE\\U\\" + std::string(name) + "]\n";
   file += "[-HKEY_LOCAL_MACHINE\\U\\a]\n[-HKEY_LOCAL_MACHINE\\U\\b]\n[HKEY_LOCAL_MACHINE\\U\\A]\n";
   InMemoryRegistry registry;
   ASSERT_FALSE(parseRegistryFile(file, registry));
@@ -108,8 +111,9 @@ TEST(RegistryFileTest, DamagedFileIsOneMessageNamingFileAndLineAndGivesNoRegistr
     const char* damage;
   } cases[] = {
       {"", "line 1: the file is empty"},
-      {"Windows Registry Editor Version 4.00\n", "line 1: it does not begin with \"Windows "
-                                                 "Registry Editor Version 5.00\" or \"REGEDIT4\""},
+      {"Windows Registry Editor Version 4.00\n",
+       "line 1: it does not begin with \"Windows "
+       "Registry Editor Version 5.00\" or \"REGEDIT4\""},
       {kVersion4 + std::string("\"v\"=\"1\""), "line 3: a value comes before the first key"},
       {kVersion4 + key + "[HKEY_CURRENT_USER\\K", "line 5: the key name does not end in \"]\""},
       {kVersion4 + key + "[HKEY_NOWHERE\\K]", "line 5: \"HKEY_NOWHERE\" is not a root key"},
@@ -120,8 +124,9 @@ TEST(RegistryFileTest, DamagedFileIsOneMessageNamingFileAndLineAndGivesNoRegistr
       {kVersion4 + key + "\"v\"=hex:1g", "line 5: the value's data cannot be read"},
       {kVersion4 + key + "\"v\"=hex(2:00", "line 5: the value's data cannot be read"},
       {kVersion4 + key + "\"v\"=text", "line 5: the value's data cannot be read"},
-      {kVersion4 + key + "\"b\"=hex:01,\\\n 02,\\\n 03\nstray", "line 8: the line is neither a "
-                                                              "key, a value nor a comment"},
+      {kVersion4 + key + "\"b\"=hex:01,\\\n 02,\\\n 03\nstray",
+       "line 8: the line is neither a "
+       "key, a value nor a comment"},
   };
   TempDir temp;
   for (const auto& c : cases) {
