@@ -1,0 +1,112 @@
+// libFuzzer target for the Netscape reader: any file must read without a crash, leave tables
+// that keep the library's rules, and, where every name can be written whole, export to a file
+// that reads back to the same library.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "browsers/netscape/NetscapeReader.h"
+#include "browsers/netscape/NetscapeWriter.h"
+#include "library/CLFDoc.h"
+#include "platform/HeadlessUi.h"
+#include "platform/Settings.h"
+#include "platform/Text.h"
+#include "view/CLFView.h"
+
+namespace {
+
+using namespace linkfold;
+
+void require(bool holds, const char* problem) {
+  if (holds) return;
+  std::fprintf(stderr, "%s\n", problem);
+  std::abort();
+}
+
+// A file that is removed again when the input is done.
+struct ScratchFile {
+  ScratchFile() {
+    char pattern[] = "/tmp/fuzz-netscape-XXXXXX";
+    const int fd = mkstemp(pattern);
+    require(fd >= 0, "no scratch file");
+    close(fd);
+    path = pattern;
+  }
+  ~ScratchFile() { std::remove(path.c_str()); }
+  std::string path;
+};
+
+// Components not empty, not "." or "..", without '/'; parents and folders in range.
+void requireWellFormed(const CLFDoc& doc) {
+  require(doc.folderCount() > 0 && doc.folder(0).path == kRootPath, "root missing");
+  for (std::uint32_t i = 1; i < doc.folderCount(); ++i) {
+    const std::string& path = doc.folder(i).path;
+    require(!path.empty() && path.back() == '\\', "path without its last backslash");
+    require(doc.folder(i).parent < doc.folderCount(), "parent out of range");
+    for (std::size_t start = 0; start < path.size();) {
+      const std::size_t end = path.find('\\', start);
+      const std::string component = path.substr(start, end - start);
+      require(!component.empty() && component != "." && component != ".." &&
+                  component.find('/') == std::string::npos,
+              "malformed path component");
+      start = end + 1;
+    }
+  }
+  for (const BookmarkRecord& b : doc.bookmarks())
+    require(b.folder < doc.folderCount(), "bookmark folder out of range");
+}
+
+// Names the writer would cut, a nameless bookmark (which would read back with a default name)
+// and a title holding markup change on the way through a file by the file's own rules.
+bool writesWhole(const CLFDoc& doc) {
+  if (doc.netscapeTitle().find('<') != std::string::npos) return false;
+  for (const FolderEntry& f : doc.folders())
+    if (utf8CharCount(CLFDoc::folderDisplayName(f.path)) > 259) return false;
+  return std::none_of(doc.bookmarks().begin(), doc.bookmarks().end(),
+                      [](const BookmarkRecord& b) { return b.name.empty(); });
+}
+
+std::vector<std::string> contents(const CLFDoc& doc) {
+  std::vector<std::string> lines;
+  for (const FolderEntry& f : doc.folders()) lines.push_back(f.path);
+  for (const BookmarkRecord& b : doc.bookmarks())
+    lines.push_back(doc.folder(b.folder).path + '|' + b.name + '|' + b.url + '|' + b.description +
+                    '|' + std::to_string(b.addDate) + ',' + std::to_string(b.modifiedDate) + ',' +
+                    std::to_string(b.visitDate));
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  HeadlessUi ui;
+  InMemorySettings settings;
+  ScratchFile input, output;
+  std::FILE* file = std::fopen(input.path.c_str(), "wb");
+  require(file && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0,
+          "cannot write the input");
+
+  CLFDoc read(ui, settings, {});
+  require(read.addFolder(kRootPath, true), "no root");
+  const int result = Parse_NS_File(read, input.path);
+  require(result == kNetscapeReadOk || result == kNetscapeReadFatal, "unknown result");
+  requireWellFormed(read);
+  if (!writesWhole(read)) return 0;
+
+  CLFView view(read, ui, settings);
+  view.OnUpdate();
+  require(Do_NS_Export(view, output.path, false, read.netscapeTitle()), "export failed");
+  CLFDoc again(ui, settings, {});
+  require(again.addFolder(kRootPath, true), "no root");
+  require(Parse_NS_File(again, output.path) == kNetscapeReadOk, "the export does not read back");
+  require(contents(again) == contents(read), "the export reads back to another library");
+  require(again.netscapeTitle() == read.netscapeTitle(), "the title changed");
+  return 0;
+}
