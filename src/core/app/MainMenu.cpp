@@ -168,6 +168,19 @@ std::string toolTip(std::uint32_t command) {
   return newline == std::string_view::npos ? std::string() : std::string(text.substr(newline + 1));
 }
 
+bool isToggle(std::uint32_t command) {
+  switch (command) {
+    case kCmdConfirmBookmarkDelete:
+    case kCmdConfirmFolderDelete:
+    case kCmdFollow:
+    case kCmdViewToolbar:
+    case kCmdViewStatusBar:
+      return true;
+    default:
+      return false;
+  }
+}
+
 std::string menuOf(std::uint32_t command) {
   for (const auto& menu : mainMenus())
     for (const auto& item : menu.items)

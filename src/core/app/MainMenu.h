@@ -56,6 +56,11 @@ std::string statusPrompt(std::uint32_t command);
 std::string toolTip(std::uint32_t command);
 
 inline constexpr std::string_view kIdlePrompt = "For Help, press F1";
+// What's This for the library tree.
+inline constexpr std::string_view kTreeWhatsThis =
+    "Your bookmark library. Tick a folder's box to include it in exports, double-click a "
+    "bookmark to see its properties, drag folders and bookmarks to move them, and right-click an "
+    "item for its commands.";
 
 // The status bar's panes after the message pane: each shows its text while its lock key is on.
 enum class LockKey { Caps, Num, Scroll };
@@ -64,6 +69,10 @@ struct StatusIndicator {
   std::string_view text;
 };
 std::span<const StatusIndicator> statusIndicators();
+
+// The option toggles and the two bars: their items show a check mark, their buttons stay
+// pressed while on.
+bool isToggle(std::uint32_t command);
 
 // The menu that holds a command (its title without the mnemonic, "File"), or empty.
 std::string menuOf(std::uint32_t command);

@@ -1,0 +1,126 @@
+#include "frame/Program.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "app/ShellRegistration.h"
+#include "app/Uninstall.h"
+#include "browsers/commands/AppSession.h"
+#include "browsers/commands/ExportCommands.h"
+#include "dialogs/QtUi.h"
+#include "frame/CMainFrame.h"
+#include "frame/QtSettingsStore.h"
+#include "library/DocumentCommands.h"
+#include "tools/Finder.h"
+#include "view/CLFView.h"
+
+// Q_INIT_RESOURCE may not stand inside a namespace.
+static void initFrameResources() {
+  Q_INIT_RESOURCE(frame);
+}
+
+namespace linkfold::gui {
+
+namespace {
+
+constexpr const char* kUsage = "usage: linkfold [--registry FILE] [LIBRARY.bml] [/uninstall]";
+
+// The user's data directory (XDG_DATA_HOME), where desktop entries and MIME types live.
+std::string desktopDataDirectory() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+}
+
+}  // namespace
+
+Program::Program(std::vector<std::string> arguments)
+    : arguments_(std::move(arguments)),
+      ui_(std::make_unique<QtUi>()),
+      settings_(std::make_unique<QtSettingsStore>()) {
+  initFrameResources();
+}
+
+Program::~Program() {
+  // The window and the view go first: the view writes its options as it ends.
+  frame_.reset();
+  exports_.reset();
+  finder_.reset();
+  view_.reset();
+  if (session_) settings_->writeRecentFiles(recentFiles_.entries());
+}
+
+void Program::setApplicationIdentity() {
+  QCoreApplication::setOrganizationName("Quillmere");
+  QCoreApplication::setApplicationName("Linkfold");
+  QCoreApplication::setApplicationVersion("1.5");
+}
+
+std::string Program::importLogPath() {
+  const QString directory = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  QDir().mkpath(directory);
+  return (directory + "/IMPLOG.TXT").toStdString();
+}
+
+bool Program::start() {
+  const StartupRequest request = parseCommandLine(arguments_);
+  if (request.uninstall && uninstall()) return false;
+  if (!request.error.empty()) {
+    std::cerr << "linkfold: " << request.error << '\n' << kUsage << '\n';
+    exitCode_ = 2;
+    return false;
+  }
+  registerWithDesktop();
+  recentFiles_.load(settings_->readRecentFiles());
+
+  // Detection runs here, once, and may ask which Netscape 4.x profile to use.
+  session_ = std::make_unique<AppSession>(*ui_, *settings_, request.registryFile, importLogPath());
+  view_ = std::make_unique<CLFView>(session_->document(), *ui_, *settings_);
+  finder_ = std::make_unique<Finder>(*view_);
+  exports_ = std::make_unique<ExportCommands>(*view_);
+  frame_ = std::make_unique<CMainFrame>(*session_, *view_, *finder_, *exports_, recentFiles_,
+                                        *settings_);
+  ui_->setParentWidget(frame_.get());
+  ui_->setHelpHandler([frame = frame_.get()](std::uint32_t topic) { frame->showHelp(topic); });
+  session_->setDocumentChanged([this] {
+    view_->OnUpdate();
+    frame_->documentChanged();
+  });
+
+  const bool processed = request.file ? frame_->commands().openFile(*request.file)
+                                      : session_->documentCommands().fileNew();
+  if (!processed) {
+    exitCode_ = 1;
+    return false;
+  }
+  frame_->documentChanged();
+  frame_->showAsSaved();
+  return true;
+}
+
+bool Program::uninstall() {
+  const std::string dataDirectory = desktopDataDirectory();
+  const bool removed = runUninstall(
+      *ui_, {[this] { settings_->removeAll(); },
+             [&dataDirectory] { removeDesktopEntry(dataDirectory); },
+             [&dataDirectory] { removeMimeType(dataDirectory); }});
+  return removed;
+}
+
+void Program::registerWithDesktop() const {
+  QFile icon(":/icons/linkfold.svg");
+  const QByteArray svg = icon.open(QIODevice::ReadOnly) ? icon.readAll() : QByteArray();
+  const std::string dataDirectory = desktopDataDirectory();
+  if (dataDirectory.empty()) return;
+  writeShellRegistration(dataDirectory, QCoreApplication::applicationFilePath().toStdString(),
+                         std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
+  // The desktop reads MIME types from a cache; refresh it where the tool is installed.
+  const QString updater = QStandardPaths::findExecutable("update-mime-database");
+  if (!updater.isEmpty())
+    QProcess::startDetached(updater, {QString::fromStdString(dataDirectory) + "/mime"});
+}
+
+}  // namespace linkfold::gui

@@ -1,0 +1,66 @@
+#include "frame/StatusPanes.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "app/MainMenu.h"
+
+namespace linkfold::gui {
+
+namespace {
+
+// The X11 modifier bits that carry the lock states: Lock is Caps Lock, Mod2 is Num Lock on
+// nearly every keyboard map. Scroll Lock has no modifier bit; its key press toggles it.
+constexpr quint32 kX11LockMask = 1u << 1;
+constexpr quint32 kX11Mod2Mask = 1u << 4;
+
+}  // namespace
+
+StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar), message_(new QLabel) {
+  message_->setObjectName("messagePane");
+  message_->setText(QString::fromUtf8(kIdlePrompt.data(), static_cast<qsizetype>(kIdlePrompt.size())));
+  bar.addWidget(message_, 1);
+  for (const auto& indicator : statusIndicators()) {
+    auto* pane = new QLabel;
+    pane->setFrameShape(QFrame::Panel);
+    pane->setFrameShadow(QFrame::Sunken);
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(" SCRL "));
+    pane->setProperty("indicator", QString::fromUtf8(indicator.text.data(),
+                                                     static_cast<qsizetype>(indicator.text.size())));
+    bar.addPermanentWidget(pane);
+    indicators_.push_back(pane);
+  }
+  qApp->installEventFilter(this);
+}
+
+QStringList StatusPanes::indicatorTexts() const {
+  QStringList texts;
+  for (const QLabel* pane : indicators_) texts << pane->text();
+  return texts;
+}
+
+bool StatusPanes::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && QGuiApplication::platformName() == "xcb" &&
+      watched->isWidgetType()) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // A key event that travels up through its parents is seen once.
+    if (key->timestamp() == lastKeyTime_) return false;
+    lastKeyTime_ = key->timestamp();
+    // The state sent is the one before this key; the lock keys themselves toggle it.
+    bool on[3] = {(key->nativeModifiers() & kX11LockMask) != 0,
+                  (key->nativeModifiers() & kX11Mod2Mask) != 0,
+                  !indicators_[2]->text().isEmpty()};
+    if (key->key() == Qt::Key_CapsLock) on[0] = !on[0];
+    if (key->key() == Qt::Key_NumLock) on[1] = !on[1];
+    if (key->key() == Qt::Key_ScrollLock) on[2] = !on[2];
+    for (std::size_t i = 0; i < indicators_.size(); ++i)
+      indicators_[i]->setText(on[i] ? indicators_[i]->property("indicator").toString() : QString());
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace linkfold::gui

@@ -1,0 +1,33 @@
+#pragma once
+// The status bar's panes: the message pane ("For Help, press F1" when idle, a command's prompt
+// while the pointer is over it) and the Caps Lock, Num Lock and Scroll Lock indicators. The
+// lock states are read from the modifier state the window system sends with each key.
+
+#include <QObject>
+#include <vector>
+
+class QLabel;
+class QStatusBar;
+
+namespace linkfold::gui {
+
+class StatusPanes : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit StatusPanes(QStatusBar& bar);
+
+  QLabel* messagePane() const { return message_; }
+  // The indicator texts as shown ("" while the lock is off), in the order of the panes.
+  QStringList indicatorTexts() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QLabel* message_;
+  std::vector<QLabel*> indicators_;
+  quint64 lastKeyTime_ = 0;
+};
+
+}  // namespace linkfold::gui
