@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "DetectionFixture.h"
@@ -27,6 +28,8 @@ TEST_F(DetectionTest, UsableFileIsOneNobodyElseHolds) {
   EXPECT_TRUE(profileFileIsUsable(temp.file("free.htm")));
   EXPECT_FALSE(profileFileIsUsable(temp.file("missing.htm")));
   EXPECT_FALSE(profileFileIsUsable(temp.file("dir.htm")));
+  ASSERT_EQ(::mkfifo(temp.file("fifo.htm").c_str(), 0600), 0);
+  EXPECT_FALSE(profileFileIsUsable(temp.file("fifo.htm")));  // and does not wait for a writer
   const int holder = ::open(temp.file("held.htm").c_str(), O_RDONLY);
   ASSERT_GE(holder, 0);
   ASSERT_EQ(::flock(holder, LOCK_SH), 0);
