@@ -228,11 +228,11 @@ void LibraryTreeWidget::contextMenuEvent(QContextMenuEvent* event) {
       menu.addSeparator();
       continue;
     }
-    QAction* action = menu.addAction(QString::fromStdString(entry.text));
-    action->setData(entry.id);
+    const std::uint32_t id = entry.id;
+    connect(menu.addAction(QString::fromStdString(entry.text)), &QAction::triggered, this,
+            [this, id] { emit commandRequested(id); });
   }
-  const QAction* chosen = menu.exec(viewport()->mapToGlobal(pos));
-  if (chosen) emit commandRequested(chosen->data().value<std::uint32_t>());
+  menu.exec(viewport()->mapToGlobal(pos));
 }
 
 }  // namespace linkfold::gui

@@ -1,0 +1,172 @@
+// What only the tree widget can get wrong: the check boxes it draws, the clicks and keys it
+// forwards, its context menu, and the drags it makes from mouse events.
+
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "TreeTestSupport.h"
+#include "tree/ItemImages.h"
+#include "tree/LibraryTreeWidget.h"
+
+namespace linkfold::test {
+
+using gui::LibraryTreeWidget;
+
+class LibraryTreeWidgetTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<TreeLibrary> library;
+  std::unique_ptr<LibraryTreeWidget> widget;
+
+  QWidget* viewport() const { return widget->viewport(); }
+  TreeItem item(const std::string& path) const { return library->item(path); }
+  QPoint labelCenter(const std::string& path) const {
+    return widget->labelRect(item(path)).center();
+  }
+  void click(QPoint pos) {
+    sendMouse(viewport(), QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+  }
+  // Presses on the first item, moves past the drag distance, then to `to`.
+  void dragTo(const std::string& from, QPoint to) {
+    const QPoint start = labelCenter(from);
+    sendMouse(viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(viewport(), QEvent::MouseMove, start + QPoint(0, 12), Qt::NoButton, Qt::LeftButton);
+    sendMouse(viewport(), QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+  }
+  void key(int k) { QTest::keyClick(widget.get(), static_cast<Qt::Key>(k)); }
+
+ private slots:
+  void init() {
+    library = std::make_unique<TreeLibrary>();
+    widget = std::make_unique<LibraryTreeWidget>(library->view);
+    widget->resize(300, 400);
+    widget->show();
+    library->view.OnExpandAll();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+  }
+  void cleanup() {
+    widget.reset();
+    library.reset();
+  }
+
+  void drawsEachFoldersCheckBoxFromItsState() {
+    CSortedTreeCtrl& tree = library->view.tree();
+    const std::pair<const char*, std::uint32_t> states[] = {{"A", 1}, {"A/Sub", 2}, {"B", 3}, {"top", 0}};
+    for (const auto& [path, state] : states) tree.setState(item(path), state);
+    const QImage shot = viewport()->grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    for (const auto& [path, state] : states) {
+      const QRect box = widget->stateIconRect(item(path));
+      QImage expected(box.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+      expected.setDevicePixelRatio(ratio);
+      expected.fill(viewport()->palette().color(QPalette::Base));
+      QPainter(&expected).drawPixmap(0, 0, gui::ItemImages::statePixmap(static_cast<int>(state), ratio));
+      const QRect pixels(box.topLeft() * ratio, box.size() * ratio);
+      QCOMPARE(shot.copy(pixels).convertToFormat(expected.format()), expected);
+    }
+  }
+
+  void clickOnTheBoxAndSpaceToggleAFolder() {
+    const TreeItem a = item("A");
+    click(widget->stateIconRect(a).center());
+    QCOMPARE(library->view.tree().state(a), 1u);
+    QCOMPARE(library->doc.folder(1).selection, 1u);
+    click(labelCenter("A"));  // the label selects but does not toggle
+    QCOMPARE(library->view.tree().selected(), a);
+    QCOMPARE(library->view.tree().state(a), 1u);
+    key(Qt::Key_Space);
+    QCOMPARE(library->view.tree().state(a), 2u);
+    click(labelCenter("A/alpha"));
+    key(Qt::Key_Space);  // a bookmark has no box
+    QCOMPARE(library->view.tree().state(a), 2u);
+  }
+
+  void keysMoveTheCoreSelectionAndAskForCommands() {
+    CSortedTreeCtrl& tree = library->view.tree();
+    QSignalSpy commands(widget.get(), &LibraryTreeWidget::commandRequested);
+    widget->setFocus();
+    key(Qt::Key_Home);
+    QCOMPARE(tree.selected(), tree.root());
+    key(Qt::Key_Down);
+    QCOMPARE(tree.selected(), item("A"));
+    key(Qt::Key_Minus);
+    QVERIFY(!tree.isExpanded(item("A")));
+    key(Qt::Key_Plus);
+    QVERIFY(tree.isExpanded(item("A")));
+    key(Qt::Key_End);
+    QCOMPARE(tree.selected(), item("top"));
+    key(Qt::Key_F2);
+    key(Qt::Key_Delete);
+    QCOMPARE(commands.count(), 2);
+    QCOMPARE(commands[0][0].value<std::uint32_t>(), std::uint32_t{kCmdRename});
+    QCOMPARE(commands[1][0].value<std::uint32_t>(), std::uint32_t{kCmdDelete});
+    tree.select(item("B/gamma"));  // and the other way round
+    QCOMPARE(gui::LibraryTreeModel::itemOf(widget->currentIndex()), item("B/gamma"));
+  }
+
+  void rightClickShowsTheItemsMenuAndSendsTheChosenCommand() {
+    QSignalSpy commands(widget.get(), &LibraryTreeWidget::commandRequested);
+    QStringList texts;
+    QTimer::singleShot(0, this, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* action : menu->actions()) texts << (action->isSeparator() ? "-" : action->text());
+      menu->actions().at(1)->trigger();
+      menu->close();
+    });
+    const QPoint pos = labelCenter("B/gamma");
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(viewport(), &event);
+    QCOMPARE(texts, QStringList({"&Rename Bookmark", "&Delete Bookmark", "-", "&New folder", "-",
+                                 "&Properties"}));
+    QCOMPARE(library->view.tree().selected(), item("B/gamma"));
+    QCOMPARE(commands.count(), 1);
+    QCOMPARE(commands[0][0].value<std::uint32_t>(), std::uint32_t{kCmdDelete});
+  }
+
+  void aBookmarkDraggedOntoAnotherFolderMovesThere() {
+    dragTo("A/alpha", labelCenter("B"));
+    QVERIFY(widget->isDragging());
+    QCOMPARE(library->view.tree().dropHighlight(), item("B"));
+    sendMouse(viewport(), QEvent::MouseButtonRelease, labelCenter("B"), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(!widget->isDragging());
+    QCOMPARE(library->doc.bookmark(0).folder, 3u);  // alpha is in B now
+    QVERIFY(item("B/alpha") != kNoItem && item("A/alpha") == kNoItem);
+    QVERIFY(widget->labelRect(item("B/alpha")).isValid());
+    QVERIFY(library->ui.messages.empty());
+  }
+
+  void theRootCannotBeDraggedAndTheRightButtonCancels() {
+    dragTo("", labelCenter("B"));
+    QVERIFY(!widget->isDragging());
+    QCOMPARE(library->ui.messages, std::vector<std::string>{"Locked folders cannot be moved."});
+    dragTo("A/alpha", labelCenter("B"));
+    sendMouse(viewport(), QEvent::MouseButtonPress, labelCenter("B"), Qt::RightButton,
+              Qt::LeftButton | Qt::RightButton);
+    QVERIFY(!widget->isDragging());
+    sendMouse(viewport(), QEvent::MouseButtonRelease, labelCenter("B"), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(item("A/alpha") != kNoItem);
+    QCOMPARE(library->view.tree().dropHighlight(), kNoItem);
+  }
+
+  void theTreeScrollsWhileThePointerRestsBelowIt() {
+    widget->resize(300, 60);
+    QScrollBar* bar = widget->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+    dragTo("A/alpha", QPoint(20, viewport()->height() + 10));
+    QTRY_VERIFY(bar->value() >= 2);  // more than the step the movement itself made
+    sendMouse(viewport(), QEvent::MouseMove, labelCenter("A"), Qt::NoButton, Qt::LeftButton);
+    const int still = bar->value();
+    QTest::qWait(30);
+    QCOMPARE(bar->value(), still);
+  }
+};
+
+}  // namespace linkfold::test
+
+QTEST_MAIN(linkfold::test::LibraryTreeWidgetTest)
+#include "LibraryTreeWidgetTest.moc"
