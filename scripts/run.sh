@@ -1,9 +1,45 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Linkfold and runs it. Arguments go to linkfold-cli;
-# without any it prints the help.
+# Installs what is missing, builds Linkfold and starts its window.
+#   scripts/run.sh                 opens on the demo set of examples/demo (its own settings,
+#                                  import log and a copy of the demo browsers' files)
+#   scripts/run.sh LIB.bml ...     passes the arguments on to linkfold
+# LINKFOLD_BUILD_DIR chooses the build tree (default build/release).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${LINKFOLD_BUILD_DIR:-$root/build/release}"
+
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" "$root/build/release"
-if [ $# -eq 0 ]; then set -- --help; fi
-exec "$root/build/release/src/cli/linkfold-cli" "$@"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$build" -j2 --target linkfold linkfold-cli
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  cat >&2 <<MSG
+Linkfold is built, but there is no display to show its window on (DISPLAY and
+WAYLAND_DISPLAY are empty). Run it from a desktop session, or on a virtual X display:
+
+  xvfb-run -a $0 $*
+
+(xvfb-run comes with the package xvfb; take a screenshot there with "import -window root").
+The command-line front end needs no display: $build/src/cli/linkfold-cli --help
+MSG
+  exit 1
+fi
+
+if [ $# -gt 0 ]; then
+  exec "$build/src/gui/linkfold" "$@"
+fi
+
+# The demo: a copy of examples/demo, so that exports write into the copy and not into the
+# repository, with settings and an import log of its own.
+demo="$build/demo"
+if [ ! -d "$demo/browsers" ]; then
+  mkdir -p "$demo"
+  cp -R "$root/examples/demo" "$demo/browsers"
+fi
+export LINKFOLD_DEMO="$demo/browsers"
+export LINKFOLD_REGISTRY="$demo/browsers/demo.reg"
+export XDG_CONFIG_HOME="$demo/config"
+export XDG_DATA_HOME="$demo/data"
+exec "$build/src/gui/linkfold"
