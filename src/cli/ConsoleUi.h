@@ -2,8 +2,8 @@
 // The command-line tool's UI port: messages go to standard error with their icon; questions
 // are answered No (Yes with --yes) and the answer is printed after them; the profile dialog
 // selects the profile named on the command line, or its first entry; a file dialog is
-// answered with the file named on the command line; other dialogs are cancelled, and nothing
-// is opened on the desktop.
+// answered with the file named on the command line; other dialogs are cancelled, the status
+// window shows nothing, and nothing is opened on the desktop.
 
 #include <optional>
 #include <ostream>
@@ -32,6 +32,8 @@ class ConsoleUi : public HeadlessUi {
   std::optional<std::string> chooseFileToSave(const FileDialogRequest&) override {
     return chosenFile_;
   }
+  // A status window that shows nothing: the work that needs one goes on as in the window.
+  std::unique_ptr<StatusWindow> createStatusWindow() override;
 
  private:
   std::ostream& err_;

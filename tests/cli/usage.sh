@@ -52,6 +52,26 @@ refused 'find needs a library file and a search text' find x.bml -- a b
 refused 'the search text must not be empty' find x.bml ''
 refused 'the search text must not be longer than 64 characters' find x.bml "${e64}x"
 refused 'the search text must not be longer than 64 characters' find x.bml $'\xff'"$e64"
+refused 'new needs -o OUT.bml' new
+refused 'new takes no library file' new a.bml -o o.bml
+refused '-o needs a file' new -o
+refused 'open needs exactly one library file' open -o o.bml
+refused 'open needs -o OUT.bml' open a.bml --exclusive
+refused 'unknown option --empty' open a.bml --empty -o o.bml
+refused 'unknown option --exclusive' dump a.bml --exclusive
+refused 'import-html needs a library file (or --empty) and an HTML file' import-html --empty a.bml b.htm -o o.bml
+refused 'import-html needs a library file (or --empty) and an HTML file' import-html b.htm -o o.bml
+refused 'export-html needs a library file and an output file' export-html a.bml
+refused 'export-text needs a library file and an output file' export-text a.bml b c
+refused 'export-favorites needs a library file and a folder' export-favorites a.bml -- -o x
+refused 'detect takes no arguments' detect x
+refused '--registry needs a file' detect --registry
+refused '--log needs a file' --log
+refused '--profile needs a name' new -o o.bml --profile
+refused '--replace-char needs a character: $, -, _, ~ or a space' detect --replace-char
+refused '--replace-char takes $, -, _, ~ or a space, not "ab"' --replace-char ab detect
+refused '--replace-char takes $, -, _, ~ or a space, not "/"' detect --replace-char /
+refused 'no command given' --yes --registry r.reg
 for command in dump tree weed; do
   refused "$command needs exactly one library file" $command
   refused "$command needs exactly one library file" $command a.bml b.bml

@@ -1,0 +1,147 @@
+#!/bin/bash
+# linkfold-cli new, open, import-html, the three exports and detect: statuses, messages and
+# files, with browsers made of a registry file and files in a scratch folder.
+set -u
+cli=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/library-bytes.bash"
+cd "$dir" || exit 1
+
+# name, expected status, command...: runs it, output in out, messages in err
+expect() {
+  local name="$1" wanted="$2"
+  shift 2
+  "$cli" "$@" > out 2> err
+  local status=$?
+  [ "$status" = "$wanted" ] || { fail "$name: status $status, wanted $wanted"; cat err; }
+}
+same() {  # name, file, expected text
+  [ "$(cat "$2")" = "$3" ] || { fail "$1"; printf '%s\n---wanted---\n%s\n' "$(cat "$2")" "$3"; }
+}
+html() {  # the lines of the top-level list
+  printf '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n%s\n</DL><p>\n' "$1"
+}
+mark() { printf '<DT><A HREF="%s">%s</A>\n' "$2" "$1"; }
+
+mkdir Fav alice bob
+printf '[InternetShortcut]\r\nURL=http://fav/\r\n' > Fav/Fav.url
+html "$(mark Three http://three/)" > ns3.htm
+html "$(mark Alice http://alice/)" > alice/BOOKMARK.HTM
+html "$(mark Bob http://bob/)" > bob/BOOKMARK.HTM
+cat > browsers.reg <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders]
+"Favorites"="$dir/Fav"
+
+[HKEY_CURRENT_USER\\Software\\Netscape\\Netscape Navigator\\Bookmark List]
+"File Location"="$dir/ns3.htm"
+
+[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape Navigator\\Users\\bob]
+"DirRoot"="$dir/bob"
+
+[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape Navigator\\Users\\alice]
+"DirRoot"="$dir/alice"
+REG
+
+# detect: the registry from the option (before or after the command) or the environment; the
+# profile dialog lists both profiles and takes the first, or the one named.
+detected() {  # profile
+  printf '{"msie":{"present":true,"favorites":"%s/Fav/","favoritesLength":%d},"netscape3":{"present":true,"file":"%s/ns3.htm"},"netscape4":{"present":true,"profile":"%s","file":"%s/%s/BOOKMARK.HTM"}}' \
+    "$dir" $((${#dir} + 5)) "$dir" "$1" "$dir" "$1"
+}
+expect "detect --registry" 0 detect --registry browsers.reg
+same "detect: JSON" out "$(detected alice)"
+same "detect: the dialog" err "$(printf '[dialog] Select Netscape Communicator User Profile\n[answer] alice')"
+expect "detect --profile" 0 --profile bob detect --registry browsers.reg
+same "detect --profile: JSON" out "$(detected bob)"
+LINKFOLD_REGISTRY=browsers.reg expect "detect LINKFOLD_REGISTRY" 0 detect --profile bob
+same "detect LINKFOLD_REGISTRY: JSON" out "$(detected bob)"
+expect "detect of no profile" 1 detect --registry browsers.reg --profile carol
+same "detect of no profile: message" err "$(printf '[dialog] Select Netscape Communicator User Profile\n[answer] alice\nlinkfold-cli: no Netscape 4.x profile "carol" was listed')"
+expect "detect without a registry" 0 detect
+same "detect without a registry: JSON" out '{"msie":{"present":false,"favorites":"","favoritesLength":0},"netscape3":{"present":false,"file":""},"netscape4":{"present":false,"profile":"","file":""}}'
+
+# new: every browser in its order, the log in the current folder or where --log says.
+expect "new" 0 new --registry browsers.reg -o new.bml --profile bob
+"$cli" tree new.bml > tree 2> /dev/null
+same "new: library" tree "$(printf 'L Root Folder\n  B Bob\n  B Fav\n  B Three')"
+grep -q '^Beginning Netscape 4.x import' IMPLOG.TXT || fail "new: IMPLOG.TXT in the current folder"
+expect "new --log" 0 new --registry browsers.reg -o new.bml --log other.log
+grep -q 'Alice' new.bml && grep -q '^Beginning MSIE import' other.log || fail "new --log: the log"
+expect "new without browsers" 2 new -o none.bml
+same "new without browsers: messages" err "$(printf '[error] Could not detect either MSIE or Netscape!\nlinkfold-cli: the library holds no bookmarks, so it cannot be saved')"
+[ -e none.bml ] && fail "new without browsers: wrote a file"
+
+# open: exclusive reads the file alone and saves it byte for byte; plain Open merges.
+{ u32 2; str '\'; str 'A\'; u32 1; bookmark Old http://old/ 1; } > lib.bml
+expect "open --exclusive" 0 open --registry browsers.reg lib.bml --exclusive -o copy.bml
+cmp -s lib.bml copy.bml || fail "open --exclusive: not the same bytes"
+expect "open" 0 open --registry browsers.reg lib.bml -o merged.bml
+"$cli" tree merged.bml > tree 2> /dev/null
+same "open: library" tree "$(printf 'L Root Folder\n  F A\n    B Old\n  B Alice\n  B Fav\n  B Three')"
+head -c 20 lib.bml > cut.bml
+expect "open of a damaged file" 2 open cut.bml --exclusive -o cut-out.bml
+
+# import-html: into a library or an empty one; adjustments are no failure, a missing file is.
+html "$(mark 'a/b' http://ab/; mark empty '')" > page.htm
+expect "import-html --empty" 0 --replace-char _ import-html --empty page.htm -o page.bml
+"$cli" tree page.bml > tree 2> /dev/null
+same "import-html: library" tree "$(printf 'L Root Folder\n  B a_b')"
+grep -q '^\[information\] Linkfold had to make some adjustments' err ||
+  fail "import-html: the summary"
+expect "import-html into a library" 0 import-html lib.bml page.htm -o both.bml
+"$cli" tree both.bml > tree 2> /dev/null
+same "import-html into a library: library" tree "$(printf 'L Root Folder\n  F A\n    B Old\n  B a$b')"
+expect "import-html of a missing file" 2 import-html --empty missing.htm -o missing.bml
+grep -q '^\[information\] One or more critical errors' err || fail "import-html missing: summary"
+
+# The exports, with every folder selected.
+expect "export-text" 0 export-text merged.bml out.txt
+same "export-text: file" out.txt "$(printf 'Folder: Root\r\n  Title: Alice\r\n    URL: http://alice/\r\n  Title: Fav\r\n    URL: http://fav/\r\n  Title: Three\r\n    URL: http://three/\r\nFolder: A\\\r\n  Title: Old\r\n    URL: http://old/\r')"
+expect "export-text to no folder" 2 export-text merged.bml gone/out.txt
+same "export-text to no folder: message" err "Could not create or replace
+gone/out.txt"
+expect "export-html" 0 export-html merged.bml out.html
+grep -q '<H1>Bookmarks exported by Linkfold</H1>' out.html || fail "export-html: title"
+mkdir favorites
+expect "export-favorites" 0 export-favorites merged.bml favorites
+[ -f favorites/A/Old.url ] && [ -f favorites/Three.url ] || fail "export-favorites: shortcuts"
+expect "export of an empty library" 2 export-text none.bml x.txt
+
+# Real files: each reads, writes and reads back as the same library (the same folders and the
+# same bookmarks with all their fields; the export writes folders in the tree's order).
+same_library() {  # first.bml second.bml
+  python3 - "$cli" "$1" "$2" <<'PY'
+import json, subprocess, sys
+def library(path):
+    out = subprocess.run([sys.argv[1], "dump", path], capture_output=True).stdout
+    d = json.loads(out.decode("utf-8", "surrogateescape"))
+    paths = [f["path"] for f in d["folders"]]
+    marks = sorted((paths[b["folder"]], b["name"], b["url"], b["description"] or "",
+                    b["add"], b["modified"], b["visit"]) for b in d["bookmarks"])
+    return sorted(paths), marks
+sys.exit(0 if library(sys.argv[2]) == library(sys.argv[3]) else 1)
+PY
+}
+corpus=$(realpath -m "$here/../../../shared/corpus/html")
+if [ -d "$corpus" ]; then
+  for file in "$corpus"/*.htm*; do
+    name=$(basename "$file")
+    rm -f first.bml second.bml again.html
+    "$cli" import-html --empty "$file" -o first.bml > /dev/null 2> err
+    status=$?
+    if [ ! -e first.bml ]; then  # a file of another form: refused with a critical error
+      [ "$status" = 2 ] && grep -q 'critical errors' err || fail "$name: nothing imported, status $status"
+      continue
+    fi
+    expect "$name: export-html" 0 export-html first.bml again.html
+    expect "$name: import again" 0 import-html --empty again.html -o second.bml
+    same_library first.bml second.bml || fail "$name: not the same library after the round trip"
+  done
+else
+  echo "skipped: no corpus of real bookmark files at $corpus"
+fi
+
+[ "$failures" = 0 ] && echo "browsers: all passed"
+exit $((failures > 0))
