@@ -90,11 +90,5 @@ TEST_F(DetectionTest, Netscape3FileIsNotTested) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(DetectionTest, NothingRegisteredFindsNothing) {
-  const BrowserDetection found = detect();
-  EXPECT_FALSE(found.anyBrowser());
-  EXPECT_TRUE(ui.messages.empty());
-}
-
 }  // namespace
 }  // namespace linkfold::test

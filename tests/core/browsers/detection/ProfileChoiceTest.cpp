@@ -134,10 +134,10 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
   }
 }
 
-TEST_F(DetectionTest, NoUsersKeyMeansNoNetscape4AndNoMessage) {
+TEST_F(DetectionTest, WithoutTheUsersKeyNothingIsScannedOrSaid) {
   systemDrive = temp.file("c");
   makeProfile("c/Program Files/Netscape/Users/kim");
-  EXPECT_FALSE(detect().netscape4Present);
+  EXPECT_FALSE(detect().anyBrowser());
   EXPECT_TRUE(ui.messages.empty());
 }
 
