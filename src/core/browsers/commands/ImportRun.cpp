@@ -20,8 +20,8 @@ void setStatus(CLFDoc& doc, const std::string& text) {
 ImportRun::ImportRun(CLFDoc& doc, std::function<void()> updateAllViews)
     : doc_(doc), updateAllViews_(std::move(updateAllViews)) {}
 
-void ImportRun::onNewDocument(CLFDoc& doc) {
-  (void)doc;  // the document this run was made for
+// The hook is given the document this run was made for.
+void ImportRun::onNewDocument(CLFDoc&) {
   if (doc_.browsers().anyBrowser()) {
     run();
     return;
@@ -34,8 +34,7 @@ void ImportRun::onNewDocument(CLFDoc& doc) {
   lastImportClean_ = true;
 }
 
-void ImportRun::onOpenDocument(CLFDoc& doc) {
-  (void)doc;
+void ImportRun::onOpenDocument(CLFDoc&) {
   run();
 }
 
