@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QStyledItemDelegate>
 
@@ -25,6 +26,7 @@ class CheckListDelegate : public QStyledItemDelegate {
 CCheckListCtrl::CCheckListCtrl(WeedListModel& model, QWidget* parent)
     : QTreeView(parent), model_(model) {
   setObjectName(QStringLiteral("weedList"));
+  const std::optional<std::size_t> firstSelected = model_.weed().selectedRow;
   setItemDelegate(new CheckListDelegate(this));
   setModel(&model_);
   setRootIsDecorated(false);
@@ -39,8 +41,10 @@ CCheckListCtrl::CCheckListCtrl(WeedListModel& model, QWidget* parent)
   header()->setSectionsClickable(false);
   header()->setSectionsMovable(false);
   header()->setStretchLastSection(false);
-  if (const auto row = model_.weed().selectedRow)
-    setCurrentIndex(model_.index(static_cast<int>(*row), 0));
+  // Setting the model announced "no current row"; the dialog's own selection comes back here.
+  if (firstSelected)
+    selectionModel()->setCurrentIndex(model_.index(static_cast<int>(*firstSelected), 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QRect CCheckListCtrl::checkBoxRect(int row) const {

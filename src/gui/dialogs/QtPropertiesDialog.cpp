@@ -72,6 +72,11 @@ void QtPropertiesDialog::showUrl() {
   url_->setFocus();
 }
 
+void QtPropertiesDialog::setVisible(bool visible) {
+  ModelDialog::setVisible(visible);
+  if (visible) url_->end(false);
+}
+
 void QtPropertiesDialog::readControls() {
   model_.url = fromDisplay(url_->text(), originalUrl_);
   model_.urlUndo.reset();

@@ -14,6 +14,9 @@ class QtPropertiesDialog : public ModelDialog {
  public:
   QtPropertiesDialog(CPropertiesDlg& model, UiPort& ui, QWidget* parent);
 
+  // Showing a dialog selects the text of its first field; here the caret stays after the URL.
+  void setVisible(bool visible) override;
+
  protected:
   void readControls() override;
   void showRefused() override;

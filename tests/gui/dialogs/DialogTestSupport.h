@@ -1,0 +1,47 @@
+#pragma once
+// Helpers for the dialog tests: a QtUi whose messages are recorded and answered from a queue
+// instead of shown, and a way to act on the modal dialog that a call is about to run.
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "dialogs/QtUi.h"
+
+namespace linkfold::gui::test {
+
+struct RecordingUi : QtUi {
+  RecordingUi() {
+    setMessageDisplay([this](const Message& message) {
+      messages.push_back(message);
+      if (answers.empty()) return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
+      const Answer next = answers.front();
+      answers.pop_front();
+      return next;
+    });
+  }
+  std::vector<Message> messages;
+  std::deque<Answer> answers;
+};
+
+// Runs `act` on the modal dialog once its event loop runs; a dialog that `act` leaves open is
+// cancelled, so that a failing test cannot hang.
+inline void onNextModal(std::function<void(QDialog&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    act(*dialog);
+    if (dialog->isVisible()) dialog->QDialog::reject();
+  });
+}
+
+inline void click(QWidget& dialog, const char* button) {
+  auto* b = dialog.findChild<QPushButton*>(QString::fromLatin1(button));
+  if (b != nullptr) b->click();
+}
+
+}  // namespace linkfold::gui::test
