@@ -62,14 +62,17 @@ void requireWellFormed(const CLFDoc& doc) {
     require(b.folder < doc.folderCount(), "bookmark folder out of range");
 }
 
-// Names the writer would cut, a nameless bookmark (which would read back with a default name)
-// and a title holding markup change on the way through a file by the file's own rules.
+// Names the writer would cut, a nameless bookmark (which would read back with a default name),
+// a title holding markup and a URL ending in a date attribute's name (found first when the line
+// is read back) change on the way through a file by the file's own rules.
 bool writesWhole(const CLFDoc& doc) {
   if (doc.netscapeTitle().find('<') != std::string::npos) return false;
   for (const FolderEntry& f : doc.folders())
     if (utf8CharCount(CLFDoc::folderDisplayName(f.path)) > 259) return false;
-  return std::none_of(doc.bookmarks().begin(), doc.bookmarks().end(),
-                      [](const BookmarkRecord& b) { return b.name.empty(); });
+  return std::none_of(doc.bookmarks().begin(), doc.bookmarks().end(), [](const BookmarkRecord& b) {
+    return b.name.empty() || b.url.ends_with("ADD_DATE=") || b.url.ends_with("LAST_MODIFIED=") ||
+           b.url.ends_with("LAST_VISIT=");
+  });
 }
 
 std::vector<std::string> contents(const CLFDoc& doc) {
