@@ -3,6 +3,8 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "library/CLFDoc.h"
 #include "platform/Settings.h"
@@ -77,6 +79,15 @@ struct ImportSpy : DocumentImportHook {
   int newCalls = 0, openCalls = 0;
   std::size_t messagesBeforeOpen = 0;
 };
+
+// Every message shown so far as its icon and text, so that the messages of a path are checked as
+// one table.
+using ShownMessages = std::vector<std::pair<MessageIcon, std::string>>;
+inline ShownMessages shownMessages(const FakeUi& ui) {
+  ShownMessages out;
+  for (const auto& m : ui.messages) out.emplace_back(m.icon, m.text);
+  return out;
+}
 
 // The header of an import log created at 12/06/26 16:32:47 UTC.
 inline const std::string kLogHeader = "Linkfold import log created 12/06/26 16:32:47\r\n\r\n";

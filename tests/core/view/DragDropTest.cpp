@@ -6,7 +6,7 @@
 namespace linkfold::test {
 namespace {
 
-constexpr const char* kOwnSubfolder = "Folder cannot be moved to its own subfolder.";
+using enum MessageIcon;
 
 class DragDrop : public ViewTest {
  protected:
@@ -22,9 +22,7 @@ TEST_F(DragDrop, LockedFoldersCannotBeDraggedAndItemsGoneNotAtAll) {
   }
   view.OnBeginDrag(deadItem());
   EXPECT_FALSE(view.isDragging());
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_MESSAGE(ui, 0, "Locked folders cannot be moved.", Information);
-  EXPECT_MESSAGE(ui, 1, "Locked folders cannot be moved.", Information);
+  EXPECT_EQ(shownMessages(ui), ShownMessages(2, {Information, "Locked folders cannot be moved."}));
 }
 
 TEST_F(DragDrop, MovementHighlightsItemsAndScrollsOutsideTheTree) {
@@ -63,13 +61,14 @@ TEST_F(DragDrop, ABookmarkMovesIntoTheFolderDroppedOnUnlessItHoldsTheSameName) {
   EXPECT_EQ(view.tree().selected(), item("A/Beta"));  // without Follow: a neighbour
 
   drag("A/Beta", "B");
-  EXPECT_MESSAGE(ui, 0, "Destination folder already contains a\nbookmark with the same name.",
-                 Information);
+  const ShownMessages clash{
+      {Information, "Destination folder already contains a\nbookmark with the same name."}};
+  EXPECT_EQ(shownMessages(ui), clash);
   EXPECT_TRUE(treeLog.scrolledTo(item("B/BETA")));
   EXPECT_EQ(view.tree().selected(), item("A/Beta"));
   EXPECT_EQ(outline(), moved);
   drag("A/Beta", "C");
-  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(shownMessages(ui), clash);
   EXPECT_EQ(doc.bookmark(1).folder, 4u);
   EXPECT_EQ(labels("C"), "beta|Beta|");
 }
@@ -133,13 +132,12 @@ TEST_F(DragDrop, FolderDropsThatAreRefusedOrMoveNothing) {
   drag("A", "A/alpha");      // its own bookmark: silently nothing
   drag("A/Sub", "A/gamma");  // its own parent: nothing
   EXPECT_EQ(view.tree().selected(), item("A/Sub"));
-  ASSERT_EQ(ui.messages.size(), 3u);
-  EXPECT_MESSAGE(ui, 0, kOwnSubfolder, Information);
-  EXPECT_MESSAGE(ui, 1, kOwnSubfolder, Information);
-  EXPECT_MESSAGE(ui, 2,
-                 "Folder cannot be moved here.\n\nEither the resulting path would be too long\nor "
-                 "a folder with the same name already exists.",
-                 Information);
+  EXPECT_EQ(shownMessages(ui),
+            (ShownMessages{{Information, "Folder cannot be moved to its own subfolder."},
+                           {Information, "Folder cannot be moved to its own subfolder."},
+                           {Information,
+                            "Folder cannot be moved here.\n\nEither the resulting path would be "
+                            "too long\nor a folder with the same name already exists."}}));
   EXPECT_EQ(outline(), before);
   EXPECT_FALSE(doc.isModified());
 }

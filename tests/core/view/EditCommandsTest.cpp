@@ -8,6 +8,8 @@
 namespace linkfold::test {
 namespace {
 
+using enum MessageIcon;
+
 constexpr const char* kNotUnique = "Item names within a folder must be unique.";
 constexpr const char* kTooLong = "Please enter no more than 50 characters.";
 
@@ -51,12 +53,12 @@ TEST_F(Edit, EachRenameRefusalReopensTheDialogAndChangesNothing) {
   const std::string before = outline();
   rename("A/Beta", {"  \t ", "  .abc", "GAMMA"}, true);
   rename("C", {"  my:C.URL ", "b"}, true);
-  ASSERT_EQ(ui.messages.size(), 5u);
-  EXPECT_MESSAGE(ui, 0, "Name cannot be blank!", Information);
-  EXPECT_MESSAGE(ui, 1, "Names cannot begin with a period!", Information);
-  EXPECT_MESSAGE(ui, 2, kNotUnique, Information);
-  EXPECT_MESSAGE(ui, 3, "Folders cannot be named with the .URL extension!", Information);
-  EXPECT_MESSAGE(ui, 4, kNotUnique, Information);
+  EXPECT_EQ(shownMessages(ui),
+            (ShownMessages{{Information, "Name cannot be blank!"},
+                           {Information, "Names cannot begin with a period!"},
+                           {Information, kNotUnique},
+                           {Information, "Folders cannot be named with the .URL extension!"},
+                           {Information, kNotUnique}}));
   // A blank name brings the old one back, the extension refusal shows the cleaned name, the
   // others leave it as typed.
   EXPECT_EQ(renameShown,
@@ -94,9 +96,9 @@ TEST_F(Edit, AFolderNameThatMakesAPathTooLongIsRefused) {
   folder("Deep\\" + std::string(190, 'x') + "\\");  // 196 characters below Deep\ .
   view.OnUpdate();
   rename("Deep", {"Deeper123", "Deeper12"});  // 201 characters, then 200
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_MESSAGE(ui, 0, "Path too long.\nYou must use a shorter name for this folder.",
-                 Information);
+  EXPECT_EQ(shownMessages(ui),
+            (ShownMessages{
+                {Information, "Path too long.\nYou must use a shorter name for this folder."}}));
   EXPECT_EQ(renameShown.back(), "Deeper123");
   EXPECT_EQ(doc.folder(doc.folderCount() - 1).path, "Deeper12\\");
 }
@@ -105,14 +107,13 @@ TEST_F(Edit, TheRenameDialogRefusesMoreThanFiftyCharacters) {
   CRenameDlg dialog("Folder", std::string(51, 'n'));
   EXPECT_EQ(dialog.title(), "Rename Folder");
   EXPECT_FALSE(dialog.acceptOk(ui));
-  EXPECT_MESSAGE(ui, 0, kTooLong, Exclamation);
   dialog.name.clear();
   for (int i = 0; i < 50; ++i) dialog.name += "\xC3\xA9";  // 50 characters in 100 bytes
   EXPECT_TRUE(dialog.acceptOk(ui));
   dialog.name += "e";
   EXPECT_FALSE(dialog.acceptOk(ui));
   rename("top", {std::string(51, 'h')}, true);  // before any naming rule runs
-  EXPECT_MESSAGE(ui, 2, kTooLong, Exclamation);
+  EXPECT_EQ(shownMessages(ui), ShownMessages(3, {Exclamation, kTooLong}));
   EXPECT_EQ(labels(""), "A|B|C|L|top|");
   EXPECT_FALSE(doc.isModified());
 }
@@ -132,17 +133,38 @@ TEST_F(Edit, FollowDecidesWhatIsSelectedAfterTheBookmarkMoves) {
   EXPECT_EQ(labels("A"), "Sub|aaa|gamma|zz|");
 }
 
-TEST_F(Edit, RenameIsOfferedForOrdinaryFoldersAndBookmarksOnly) {
-  for (const auto& [path, expected] :
-       std::vector<std::pair<std::string, std::string>>{{"A", "1&Rename folder\tCtrl+R"},
-                                                        {"top", "1&Rename bookmark\tCtrl+R"},
-                                                        {"L", "0&Rename folder\tCtrl+R"},
-                                                        {"", "0&Rename folder\tCtrl+R"}})
-    EXPECT_EQ((select(path), offered(view.OnUpdateRename())), expected) << path;
-  view.OnRename();  // on the root: disabled, so no dialog
+// Each command is offered only where it applies; disabled, it shows nothing at all.
+TEST_F(Edit, RenameDeleteAndPropertiesAreOfferedOnlyWhereTheyApply) {
+  const std::string renameFolder = "&Rename folder\tCtrl+R", deleteFolder = "&Delete folder\tDel";
+  const std::pair<const char*, std::string> cases[] = {
+      {"A", "1" + renameFolder + " 0" + deleteFolder + " 0-"},  // not empty
+      {"C", "1" + renameFolder + " 1" + deleteFolder + " 0-"},
+      {"top", "1&Rename bookmark\tCtrl+R 1&Delete bookmark\tDel 1-"},
+      {"L", "0" + renameFolder + " 0" + deleteFolder + " 0-"},  // locked
+      {"", "0" + renameFolder + " 0" + deleteFolder + " 0-"}};
+  for (const auto& [path, expected] : cases) {
+    select(path);
+    EXPECT_EQ(offered(view.OnUpdateRename()) + " " + offered(view.OnUpdateDelete()) + " " +
+                  offered(view.OnUpdateProperties()),
+              expected)
+        << path;
+  }
+  view.OnRename();  // on the root
+  view.OnDelete();
+  view.OnProperties();
+  view.tree().setData(select("top"), 99);  // no such bookmark: no dialog
+  view.OnProperties();
   EXPECT_EQ(ui.dialogsShown, 0);
   view.tree().select(kNoItem);
-  EXPECT_EQ(offered(view.OnUpdateRename()), "0-");
+  EXPECT_EQ(offered(view.OnUpdateRename()) + offered(view.OnUpdateDelete()), "0-0-");
+  // Without bookmarks in the library not even an empty folder may be deleted.
+  while (doc.bookmarkCount() > 0) doc.removeBookmark(0);
+  view.OnUpdate();
+  select("C");
+  EXPECT_EQ(offered(view.OnUpdateDelete()), "0-");
+  view.OnDelete();
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(doc.findFolder("C\\"));
 }
 
 // Root: Mixed (Keep selected, Drop not: partly selected), Trio (Keep selected, Drop and Third
@@ -174,11 +196,9 @@ TEST_F(Delete, ABookmarkGoesAfterYesAndTheOtherItemsAreRenumbered) {
   deleteItem("one", Answer::No);
   EXPECT_FALSE(doc.isModified());
   deleteItem("one", Answer::Yes);
-  ASSERT_EQ(ui.messages.size(), 2u);
-  for (int i = 0; i < 2; ++i) {
-    EXPECT_MESSAGE(ui, i, "Are you sure you want to delete this bookmark?", Question);
-    EXPECT_EQ(ui.messages[i].buttons, MessageButtons::YesNo);
-  }
+  EXPECT_EQ(shownMessages(ui),
+            ShownMessages(2, {Question, "Are you sure you want to delete this bookmark?"}));
+  for (const Message& m : ui.messages) EXPECT_EQ(m.buttons, MessageButtons::YesNo);
   EXPECT_EQ(doc.bookmarkCount(), 3u);
   EXPECT_TRUE(doc.isModified());
   expectTreeMatchesLibrary();
@@ -191,9 +211,8 @@ TEST_F(Delete, AFolderGoesAfterYesAndItsParentMayBecomeSelected) {
   for (const char* path : {"Mixed/Drop", "Trio/Drop", "Solo/Only"}) deleteItem(path, Answer::Yes);
   EXPECT_EQ(folderStates(),
             "Root Folder:3 Mixed:2 Keep:2 Solo:2 Tail:2 Leaf:2 Trio:3 Keep:2 Third:1");
-  ASSERT_EQ(ui.messages.size(), 3u);
-  for (int i = 0; i < 3; ++i)
-    EXPECT_MESSAGE(ui, i, "Are you sure you want to delete this folder?", Question);
+  EXPECT_EQ(shownMessages(ui),
+            ShownMessages(3, {Question, "Are you sure you want to delete this folder?"}));
   expectTreeMatchesLibrary();
 }
 
@@ -212,23 +231,6 @@ TEST_F(Delete, WithoutConfirmationAFolderGoesAtOnceUnlessTheLibraryCannotRemoveI
   EXPECT_EQ(outline(), before);
   EXPECT_EQ(doc.bookmarkCount(), 5u);
   EXPECT_FALSE(doc.isModified());
-}
-
-TEST_F(Delete, IsOfferedForBookmarksAndEmptyOrdinaryFoldersWhileTheLibraryHasBookmarks) {
-  for (const auto& [path, expected] :
-       std::vector<std::pair<std::string, std::string>>{{"one", "1&Delete bookmark\tDel"},
-                                                        {"Mixed/Keep", "1&Delete folder\tDel"},
-                                                        {"Mixed", "0&Delete folder\tDel"},
-                                                        {"", "0&Delete folder\tDel"}})
-    EXPECT_EQ((select(path), offered(view.OnUpdateDelete())), expected) << path;
-  view.OnDelete();  // on the root: disabled, so not even a question
-  while (doc.bookmarkCount() > 0) doc.removeBookmark(0);
-  view.OnUpdate();
-  select("Mixed/Keep");
-  EXPECT_EQ(offered(view.OnUpdateDelete()), "0-");
-  view.OnDelete();
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_TRUE(doc.findFolder("Mixed\\Keep\\"));
 }
 
 TEST_F(Edit, NewFolderGoesIntoTheSelectedFolderWithANameNotTakenInAnyLetterCase) {
@@ -256,8 +258,9 @@ TEST_F(Edit, ARefusedTreeInsertionTakesTheNewFolderBack) {
     const std::string before = outline();
     view.tree().setItemLimit(view.tree().itemCount());
     newFolderIn("B");
-    EXPECT_MESSAGE(ui, 0, "Internal error -- could not insert item into the tree control.",
-                   Information);
+    EXPECT_EQ(shownMessages(ui),
+              (ShownMessages{{Information,
+                              "Internal error -- could not insert item into the tree control."}}));
     EXPECT_EQ(doc.isModified(), modifiedBefore);
     EXPECT_EQ(outline(), before);
     expectTreeMatchesLibrary();
@@ -275,7 +278,8 @@ TEST_F(Edit, AFolderTableThatCannotGrowIsReported) {
     newFolderIn("B");
   }
   EXPECT_GT(ScopedAllocationLimit::refusals(), refusedBefore);
-  EXPECT_MESSAGE(ui, 0, "Internal error -- could not create path item.", Information);
+  EXPECT_EQ(shownMessages(ui),
+            (ShownMessages{{Information, "Internal error -- could not create path item."}}));
   EXPECT_EQ(doc.folderCount(), 64u);
   EXPECT_EQ(labels("B"), "beta2|zulu|");
   EXPECT_FALSE(doc.isModified());
@@ -300,9 +304,10 @@ TEST_F(NewFolderBelowFavorites, AParentPathOverOneHundredAndEightyIsRefused) {
     select(path);
     view.OnNewFolder();
   }
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_MESSAGE(ui, 0, "Path to this folder is too long.\nCannot create a new folder here.",
-                 Information);
+  EXPECT_EQ(
+      shownMessages(ui),
+      (ShownMessages{
+          {Information, "Path to this folder is too long.\nCannot create a new folder here."}}));
   EXPECT_EQ(labels("abcdefghij") + labels("abcdefghi"), "New Folder|");
 }
 
@@ -349,25 +354,13 @@ TEST_F(Properties, TheDialogShowsTheRecordWithUnknownDatesAsQuestionMarks) {
 TEST_F(Properties, OnlyAChangedUrlIsStoredExactlyAsTypedAndABlankOneIsRefused) {
   typeUrl(" \t ", "http://site/page", "http://site/page");  // the undo brings it back
   typeUrl("", std::nullopt, "");                            // a field that cannot undo
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_MESSAGE(ui, 0, "URL cannot be blank!", Information);
-  EXPECT_MESSAGE(ui, 1, "URL cannot be blank!", Information);
+  EXPECT_EQ(shownMessages(ui), ShownMessages(2, {Information, "URL cannot be blank!"}));
   typeUrl("http://site/page");
   EXPECT_FALSE(doc.isModified());
   typeUrl("  http://site/Page\t");
   EXPECT_EQ(doc.bookmark(0).url, "  http://site/Page\t");
   EXPECT_EQ(doc.bookmark(0).name, "Page");
   EXPECT_TRUE(doc.isModified());
-}
-
-TEST_F(Properties, IsOfferedForBookmarksTheLibraryHoldsOnly) {
-  EXPECT_EQ(offered(view.OnUpdateProperties()), "1-");
-  view.tree().setData(item("Site/Page"), 1);  // no such bookmark: no dialog
-  view.OnProperties();
-  select("Site");
-  EXPECT_EQ(offered(view.OnUpdateProperties()), "0-");
-  view.OnProperties();
-  EXPECT_EQ(ui.dialogsShown, 0);
 }
 
 }  // namespace
