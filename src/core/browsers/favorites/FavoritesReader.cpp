@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <new>
 
 #include "browsers/favorites/FavoritesFiles.h"
 #include "browsers/favorites/InternetShortcut.h"
@@ -132,9 +133,14 @@ std::string directoryOf(const std::string& favorites, std::string_view relativeP
 
 bool Scan_Folder(CLFDoc& doc, const std::optional<std::string>& relativePath) {
   FavoritesReader reader(doc);
-  if (!relativePath) return reader.scanRoot();
-  return reader.scanSubFolder(*relativePath, directoryOf(doc.browsers().favoritesPath, *relativePath),
-                              true);
+  try {
+    if (!relativePath) return reader.scanRoot();
+    return reader.scanSubFolder(*relativePath,
+                                directoryOf(doc.browsers().favoritesPath, *relativePath), true);
+  } catch (const std::bad_alloc&) {
+    doc.logFatal("CLFDoc::Scan_Folder:\nNot enough memory to read the Favorites folder");
+    return false;
+  }
 }
 
 }  // namespace linkfold

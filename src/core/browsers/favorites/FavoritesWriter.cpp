@@ -214,10 +214,12 @@ bool Do_MSIE_Export(CLFDoc& doc, const std::function<void()>& updateAllViews) {
   }
   status->center();
   bool exported = true;
-  {
+  try {
     FavoritesWriter writer(doc, *status);
     writer.Delete_Shortcuts(doc.browsers().favoritesPath);
     if (doc.folderCount() > 0) exported = writer.Export_Folder(0);
+  } catch (const std::bad_alloc&) {
+    exported = false;  // stopped where it was, like any other failure of the export
   }
   status.reset();
   if (updateAllViews) updateAllViews();

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/browsers/favorites/FavoritesFixture.h"
+#include "support/AllocationLimit.h"
 
 namespace linkfold::test {
 namespace {
@@ -107,6 +108,28 @@ TEST_F(FavoritesReader, AFolderThatCannotBeListedIsFatal) {
   EXPECT_NE(log().find("Critical error:\r\nCLFDoc::Scan_Folder:\r\nFindFirstFile API failed.\r\n"
                        "Processing aborted\r\n"),
             std::string::npos);
+}
+
+// The tables hold 32 entries, so the next folder or bookmark makes them grow, which fails.
+TEST_F(FavoritesReader, AFolderOrBookmarkThatCannotBeAddedIsFatal) {
+  for (int i = 1; i < 32; ++i) folder("F" + std::to_string(i) + "\\");
+  for (int i = 0; i < 32; ++i) bookmark("\\", "b" + std::to_string(i), "http://b/");
+  const std::pair<const char*, const char*> cases[] = {
+      {"Z/", "CLFDoc::Scan_Folder:\r\nFailed to create internal path object"},
+      {"z.url", "CLFDoc::ScanFolder:\r\nCould not create internal bookmark item."},
+  };
+  for (const auto& [entry, fatal] : cases) {
+    std::filesystem::remove_all(favorites());
+    shortcut(std::string(entry) + (entry[1] == '/' ? "in.url" : ""), "http://new/");
+    {
+      ScopedAllocationLimit tight(2048);
+      EXPECT_FALSE(Scan_Folder(doc)) << entry;
+    }
+    EXPECT_EQ(doc.folderCount(), 32u);
+    EXPECT_EQ(doc.bookmarkCount(), 32u);
+  }
+  const std::string text = log();
+  for (const auto& [entry, fatal] : cases) EXPECT_NE(text.find(fatal), std::string::npos) << fatal;
 }
 
 }  // namespace
