@@ -126,8 +126,7 @@ int runBrowserCommand(const CommandLine& line, std::ostream& out, std::ostream& 
   if (line.global.replaceChar) settings.write(setting::kReplaceChar, *line.global.replaceChar);
   const std::unique_ptr<AppSession> session = makeSession(line, ui, settings);
   if (ui.profileMissing()) {
-    err << "linkfold-cli: no Netscape 4.x profile \"" << *line.global.profile
-        << "\" was listed\n";
+    err << "linkfold-cli: no Netscape 4.x profile \"" << *line.global.profile << "\" was listed\n";
     return kExitUsage;
   }
   return runOperation(line, *session, ui, out, err) ? kExitOk : kExitFailed;

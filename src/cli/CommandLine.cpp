@@ -149,8 +149,8 @@ bool takeGlobalOption(const std::vector<std::string>& args, std::size_t& i, Glob
   } else if (arg == "--profile") {
     global.profile = optionValue(args, i, "--profile needs a name", error);
   } else if (arg == "--replace-char") {
-    const auto value = optionValue(
-        args, i, "--replace-char needs a character: $, -, _, ~ or a space", error);
+    const auto value =
+        optionValue(args, i, "--replace-char needs a character: $, -, _, ~ or a space", error);
     if (value && !isReplacementChar(*value))
       error = "--replace-char takes $, -, _, ~ or a space, not \"" + *value + "\"";
     else if (value)
@@ -242,8 +242,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
   line.emptyLibrary = empty;
   if (positional.size() + (empty ? 1 : 0) != form->positional)
     return failure(std::string(form->wrongCount));
-  if (form->output && line.output.empty())
-    return failure(line.command + " needs -o OUT.bml");
+  if (form->output && line.output.empty()) return failure(line.command + " needs -o OUT.bml");
   if (empty) {
     line.input = positional[0];
     return {line, {}};

@@ -22,7 +22,7 @@ struct CommandLine {
   // "dump", "tree", "find", "weed", "new", "open", "import-html", "export-html",
   // "export-text", "export-favorites", "detect", or "help"
   std::string command;
-  std::string library;  // LIB.bml
+  std::string library;        // LIB.bml
   bool emptyLibrary = false;  // import-html --empty: a new library holding only the root
   std::string searchText;
   LookIn lookIn = LookIn::Both;

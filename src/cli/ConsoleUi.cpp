@@ -10,11 +10,16 @@ namespace {
 
 const char* iconTag(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: return "[information] ";
-    case MessageIcon::Question: return "[question] ";
-    case MessageIcon::Exclamation: return "[exclamation] ";
-    case MessageIcon::Error: return "[error] ";
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+      return "[information] ";
+    case MessageIcon::Question:
+      return "[question] ";
+    case MessageIcon::Exclamation:
+      return "[exclamation] ";
+    case MessageIcon::Error:
+      return "[error] ";
+    case MessageIcon::None:
+      break;
   }
   return "";
 }

@@ -100,33 +100,47 @@ bool ExportCommands::OnExportOther() {
 
 bool ExportCommands::OnExportText() {
   if (!doc_.confirmSelection()) return false;
-  const auto path =
-      doc_.ui().chooseFileToSave({"Export Text File", {{"Text Files (*.txt)", "*.txt"}}, ".txt", ""});
+  const auto path = doc_.ui().chooseFileToSave(
+      {"Export Text File", {{"Text Files (*.txt)", "*.txt"}}, ".txt", ""});
   return path && writeTextExport(doc_, *path);
 }
 
 CommandState ExportCommands::stateOf(CommandId id) const {
   switch (id) {
-    case kCmdExportMsie: return OnUpdateExportMsie();
-    case kCmdExportNetscape3: return OnUpdateExportNetscape3();
-    case kCmdExportNetscape4: return OnUpdateExportNetscape4();
-    case kCmdExportAll: return OnUpdateExportAll();
-    case kCmdExportOther: return OnUpdateExportOther();
-    case kCmdExportText: return OnUpdateExportText();
-    default: return {};
+    case kCmdExportMsie:
+      return OnUpdateExportMsie();
+    case kCmdExportNetscape3:
+      return OnUpdateExportNetscape3();
+    case kCmdExportNetscape4:
+      return OnUpdateExportNetscape4();
+    case kCmdExportAll:
+      return OnUpdateExportAll();
+    case kCmdExportOther:
+      return OnUpdateExportOther();
+    case kCmdExportText:
+      return OnUpdateExportText();
+    default:
+      return {};
   }
 }
 
 bool ExportCommands::run(CommandId id) {
   if (!stateOf(id).enabled) return false;
   switch (id) {
-    case kCmdExportMsie: return OnExportMsie();
-    case kCmdExportNetscape3: return OnExportNetscape3();
-    case kCmdExportNetscape4: return OnExportNetscape4();
-    case kCmdExportAll: return OnExportAll();
-    case kCmdExportOther: return OnExportOther();
-    case kCmdExportText: return OnExportText();
-    default: return false;
+    case kCmdExportMsie:
+      return OnExportMsie();
+    case kCmdExportNetscape3:
+      return OnExportNetscape3();
+    case kCmdExportNetscape4:
+      return OnExportNetscape4();
+    case kCmdExportAll:
+      return OnExportAll();
+    case kCmdExportOther:
+      return OnExportOther();
+    case kCmdExportText:
+      return OnExportText();
+    default:
+      return false;
   }
 }
 

@@ -15,6 +15,15 @@ void setStatus(CLFDoc& doc, const std::string& text) {
   if (CStatDlg* status = doc.statusWindow()) status->setText(text);
 }
 
+// The closing message of an import that adjusted something.
+std::string summaryText(bool criticalError) {
+  return std::string(
+             criticalError
+                 ? "One or more critical errors occurred during import."
+                 : "Linkfold had to make some adjustments\nwhile importing your bookmarks.") +
+         "\n\nTo see the Import Log, use the\n\"Import Log\" command from the View Menu.";
+}
+
 }  // namespace
 
 ImportRun::ImportRun(CLFDoc& doc, std::function<void()> updateAllViews)
@@ -36,13 +45,6 @@ void ImportRun::onNewDocument(CLFDoc&) {
 
 void ImportRun::onOpenDocument(CLFDoc&) {
   run();
-}
-
-std::string ImportRun::summaryText(bool criticalError) {
-  return std::string(criticalError
-                         ? "One or more critical errors occurred during import."
-                         : "Linkfold had to make some adjustments\nwhile importing your bookmarks.") +
-         "\n\nTo see the Import Log, use the\n\"Import Log\" command from the View Menu.";
 }
 
 bool ImportRun::createLogOrSay() {
@@ -108,8 +110,9 @@ bool ImportRun::OnImportHtml() {
 void ImportRun::importHtml(const std::string& path) {
   if (!createLogOrSay()) return;
   doc_.openStatusWindow();
-  const bool read = readNetscapeFile("Importing Netscape bookmarks", "Beginning Netscape import\n\n",
-                                     path, "Netscape import complete ... no errors.\n\n");
+  const bool read =
+      readNetscapeFile("Importing Netscape bookmarks", "Beginning Netscape import\n\n", path,
+                       "Netscape import complete ... no errors.\n\n");
   doc_.sortAndResolve();
   doc_.setModifiedFlag();
   doc_.closeLog();

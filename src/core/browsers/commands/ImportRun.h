@@ -33,8 +33,6 @@ class ImportRun : public DocumentImportHook {
   // its import log written in full.
   bool lastImportClean() const { return lastImportClean_; }
 
-  static std::string summaryText(bool criticalError);
-
  private:
   // Reads one Netscape file under the status text; true when it was read without a fatal error.
   bool readNetscapeFile(const std::string& statusText, const std::string& beginLine,

@@ -11,9 +11,9 @@
 namespace linkfold::test {
 namespace {
 
-constexpr std::array<CommandId, 6> kExportIds{kCmdExportMsie,  kCmdExportNetscape3,
+constexpr std::array<CommandId, 6> kExportIds{kCmdExportMsie,      kCmdExportNetscape3,
                                               kCmdExportNetscape4, kCmdExportAll,
-                                              kCmdExportOther, kCmdExportText};
+                                              kCmdExportOther,     kCmdExportText};
 
 struct ExportFixture : SessionFixture {
   void open(BrowserDetection found, bool withBookmarks = true) {
@@ -63,20 +63,48 @@ TEST_P(ExportEnabling, StatesAndTheProfileText) {
   EXPECT_TRUE(ui.fileRequests.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    , ExportEnabling,
-    ::testing::Values(
-        EnableCase{"NoBookmarksDisablesAllSix", false, true, true, true, "joe",
-                   {false, false, false, false, false, false}, "Netscape &4.x (joe)"},
-        EnableCase{"OneBrowserIsNoAllBrowsers", true, false, false, true, "",
-                   {true, false, false, false, true, true}, std::nullopt},
-        EnableCase{"MsieAndNetscape3", true, true, false, true, "",
-                   {true, true, false, true, true, true}, std::nullopt},
-        EnableCase{"SharedProfile", true, false, true, false, "joe [shared]",
-                   {false, false, true, false, true, true}, "Netscape &4.x (joe [shared])"},
-        EnableCase{"AllThree", true, true, true, true, "joe", {true, true, true, true, true, true},
-                   "Netscape &4.x (joe)"}),
-    [](const auto& param) { return param.param.name; });
+INSTANTIATE_TEST_SUITE_P(, ExportEnabling,
+                         ::testing::Values(EnableCase{"NoBookmarksDisablesAllSix",
+                                                      false,
+                                                      true,
+                                                      true,
+                                                      true,
+                                                      "joe",
+                                                      {false, false, false, false, false, false},
+                                                      "Netscape &4.x (joe)"},
+                                           EnableCase{"OneBrowserIsNoAllBrowsers",
+                                                      true,
+                                                      false,
+                                                      false,
+                                                      true,
+                                                      "",
+                                                      {true, false, false, false, true, true},
+                                                      std::nullopt},
+                                           EnableCase{"MsieAndNetscape3",
+                                                      true,
+                                                      true,
+                                                      false,
+                                                      true,
+                                                      "",
+                                                      {true, true, false, true, true, true},
+                                                      std::nullopt},
+                                           EnableCase{"SharedProfile",
+                                                      true,
+                                                      false,
+                                                      true,
+                                                      false,
+                                                      "joe [shared]",
+                                                      {false, false, true, false, true, true},
+                                                      "Netscape &4.x (joe [shared])"},
+                                           EnableCase{"AllThree",
+                                                      true,
+                                                      true,
+                                                      true,
+                                                      true,
+                                                      "joe",
+                                                      {true, true, true, true, true, true},
+                                                      "Netscape &4.x (joe)"}),
+                         [](const auto& param) { return param.param.name; });
 
 TEST(ExportWarning, EveryCommandAsksWhenNoFolderIsSelectedAndNoEndsIt) {
   ExportFixture f;
@@ -117,12 +145,8 @@ TEST(TextExport, SelectedFoldersInTableOrderByteForByte) {
             "Folder: Root\r\n  Title: A\r\n    URL: http://a/\r\n  Title: B\r\n    URL: "
             "http://b/\r\n  Title: D\r\n    URL: http://d/\r\nFolder: Sub\\Deep\\\r\n  Title: C\r\n"
             "    URL: http://c/\r\nFolder: Sub\\\r\n  Folder contains no bookmarks.\r\n");
-  const FileDialogRequest& request = f.ui.fileRequests.at(0);
-  EXPECT_EQ(request.title, "Export Text File");
-  EXPECT_EQ(request.defaultExtension, ".txt");
-  EXPECT_EQ(request.proposedName, "");
-  EXPECT_EQ(request.filters.at(0).description, "Text Files (*.txt)");
-  EXPECT_EQ(request.filters.at(0).patterns, "*.txt");
+  EXPECT_EQ(requestText(f.ui.fileRequests.at(0)),
+            "Export Text File|Text Files (*.txt)=*.txt|.txt|");
   f.ui.nextSaveFile(std::nullopt);
   EXPECT_FALSE(f.exports->OnExportText());
   EXPECT_TRUE(f.ui.messages.empty());
@@ -188,12 +212,8 @@ TEST(ExportOther, TheChosenFileGetsItsOwnTitleAndTheBrowsersKeepTheDocuments) {
   EXPECT_NE(netscape3.find("<H1>Mine</H1>"), std::string::npos) << netscape3;
   EXPECT_FALSE(std::filesystem::exists(f.temp.file("chosen.bak")));
   EXPECT_EQ(f.temp.read("ns3.bak"), "old");
-  const FileDialogRequest& request = f.ui.fileRequests.at(0);
-  EXPECT_EQ(request.title, "Export HTML File");
-  EXPECT_EQ(request.defaultExtension, ".htm");
-  EXPECT_EQ(request.proposedName, "Bookmark.htm");
-  EXPECT_EQ(request.filters.at(0).description, "HTML Files (*.htm; *.html)");
-  EXPECT_EQ(request.filters.at(0).patterns, "*.htm; *.html");
+  EXPECT_EQ(requestText(f.ui.fileRequests.at(0)),
+            "Export HTML File|HTML Files (*.htm; *.html)=*.htm; *.html|.htm|Bookmark.htm");
 }
 
 }  // namespace

@@ -28,6 +28,13 @@ inline std::string netscapeBookmark(const std::string& name, const std::string& 
   return "<DT><A HREF=\"" + url + "\">" + name + "</A>\n";
 }
 
+// A file dialog request as title|description=patterns|default extension|proposed name.
+inline std::string requestText(const FileDialogRequest& r) {
+  std::string out = r.title + "|";
+  for (const auto& f : r.filters) out += f.description + "=" + f.patterns + "|";
+  return out + r.defaultExtension + "|" + r.proposedName;
+}
+
 struct SessionFixture {
   // The three sources, in the temporary directory: ns3.htm, ns4.htm and Favorites/.
   BrowserDetection browsers(bool netscape3, bool netscape4, bool msie) const {
@@ -42,8 +49,8 @@ struct SessionFixture {
     return found;
   }
   void start(BrowserDetection found, std::string logPath = {}) {
-    session = std::make_unique<AppSession>(
-        ui, settings, std::move(found), logPath.empty() ? temp.file("IMPLOG.TXT") : logPath);
+    session = std::make_unique<AppSession>(ui, settings, std::move(found),
+                                           logPath.empty() ? temp.file("IMPLOG.TXT") : logPath);
     session->setDocumentChanged([this] { ++refills; });
   }
   void shortcut(const std::string& relative, const std::string& url) {
