@@ -12,6 +12,8 @@
 namespace linkfold::test {
 namespace {
 
+using enum MessageIcon;
+
 class CLFDocTables : public ::testing::Test, public LibraryFixture {
  protected:
   explicit CLFDocTables(std::size_t favoritesLength = 0)
@@ -193,10 +195,10 @@ TEST_F(CLFDocTables, ConfirmSelectionAsksOnlyWhenNothingIsSelected) {
   EXPECT_FALSE(doc.confirmSelection());
   ui.answer(Answer::Yes);
   EXPECT_TRUE(doc.confirmSelection());
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_MESSAGE(ui, 0,
-                 "WARNING: You have no folders selected!\n\nAre you sure you want to proceed?",
-                 Question);
+  EXPECT_EQ(shownMessages(ui),
+            ShownMessages(2, {Question,
+                              "WARNING: You have no folders selected!\n\nAre you sure "
+                              "you want to proceed?"}));
   EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
 }
 

@@ -14,6 +14,8 @@
 namespace linkfold::test {
 namespace {
 
+using enum MessageIcon;
+
 using namespace std::string_literals;
 
 std::optional<std::string> readOne(std::string_view bytes) {
@@ -159,9 +161,7 @@ TEST_F(LibraryFile, AFileThatCannotBeOpenedLeavesTheDocumentAlone) {
   doc.setImportHook(&import);
   EXPECT_FALSE(doc.OnOpenDocument(temp.file("missing.bml")));
   EXPECT_FALSE(doc.OnOpenDocument(temp.path()));  // a directory
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_MESSAGE(ui, 0, "Failed to open document.", Exclamation);
-  EXPECT_MESSAGE(ui, 1, "Failed to open document.", Exclamation);
+  EXPECT_EQ(shownMessages(ui), ShownMessages(2, {Exclamation, "Failed to open document."}));
   EXPECT_EQ(tables(), "\\:0 | keep@0");
   EXPECT_TRUE(doc.isModified());
   EXPECT_EQ(import.openCalls, 0);

@@ -6,8 +6,9 @@
 namespace linkfold::test {
 namespace {
 
+using enum MessageIcon;
+
 constexpr const char* kNoneFound = "No bookmarks found matching the specified criteria.";
-constexpr const char* kTextEmpty = "Search string must not be empty!";
 constexpr const char* kTextTooLong = "Please enter no more than 64 characters.";
 
 using Labels = std::vector<std::string>;
@@ -95,8 +96,7 @@ TEST_F(FindBookmark, AMatchIsShownAndFindNextStopsAfterTheLast) {
   EXPECT_TRUE(ui.messages.empty());
   finder.OnFindNext();
   EXPECT_EQ(selected(), "kernel");  // no wrap-around
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_MESSAGE(ui, 0, kNoneFound, Information);
+  EXPECT_EQ(shownMessages(ui), (ShownMessages{{Information, kNoneFound}}));
 }
 
 TEST_F(FindBookmark, StartAtChoosesTheRootOrTheSelectedItem) {
@@ -109,7 +109,7 @@ TEST_F(FindBookmark, StartAtChoosesTheRootOrTheSelectedItem) {
   EXPECT_TRUE(ui.messages.empty());
   view.tree().select(kNoItem);
   EXPECT_EQ(find(search("Tux", kName, false, kFromCurrent)), "");
-  EXPECT_MESSAGE(ui, 0, kNoneFound, Information);
+  EXPECT_EQ(shownMessages(ui), (ShownMessages{{Information, kNoneFound}}));
 }
 
 TEST_F(FindBookmark, TheDialogShowsTheLastSearchAndTheStoredIgnoreCase) {
@@ -154,11 +154,10 @@ TEST_F(FindCommands, NeedABookmarkAndARememberedTextAndOkRefusesEmptyOrOverlongT
   EXPECT_TRUE(finder.OnUpdateFindNext().enabled);
   EXPECT_EQ(find(search(" ")), "a b");  // not trimmed: spaces are something to search for
   EXPECT_EQ(ui.dialogsShown, 2);
-  ASSERT_EQ(ui.messages.size(), 4u);
-  EXPECT_MESSAGE(ui, 0, kTextEmpty, Information);
-  EXPECT_MESSAGE(ui, 1, kTextTooLong, Exclamation);
-  EXPECT_MESSAGE(ui, 2, kTextTooLong, Exclamation);
-  EXPECT_MESSAGE(ui, 3, kNoneFound, Information);
+  EXPECT_EQ(shownMessages(ui), (ShownMessages{{Information, "Search string must not be empty!"},
+                                              {Exclamation, kTextTooLong},
+                                              {Exclamation, kTextTooLong},
+                                              {Information, kNoneFound}}));
   doc.removeBookmark(0);
   EXPECT_FALSE(finder.OnUpdateFind().enabled);
   EXPECT_FALSE(finder.OnUpdateFindNext().enabled);

@@ -11,10 +11,8 @@
 namespace linkfold::test {
 namespace {
 
-constexpr const char* kNoMemory = "Insufficient free memory to perform this operation.";
-constexpr const char* kNoDuplicates = "No duplicate URLs found.";
-constexpr const char* kAllKept = "All duplicate items were selected,\nso none will be removed.";
-constexpr const char* kCancelled = "Operation cancelled!";
+using enum MessageIcon;
+
 constexpr const char* kKeepNone =
     "You have not selected any bookmarks to keep.\nAre you sure you want to delete all of them?";
 constexpr const char* kUrlWithoutKeeper =
@@ -59,8 +57,7 @@ TEST_F(WeedCommand, NeedsTwoBookmarksAndSaysWhenNoUrlIsShared) {
   bookmark(0, "b", "http://Example.com/");
   EXPECT_TRUE(OnUpdateWeedDuplicates(view).enabled);
   EXPECT_FALSE(WeedDuplicates(view));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_MESSAGE(ui, 0, kNoDuplicates, Information);
+  EXPECT_EQ(shownMessages(ui), (ShownMessages{{Information, "No duplicate URLs found."}}));
   EXPECT_EQ(ui.statusEvents, (Strings{"create", "center", "text:Building working URL list...",
                                       "text:Sorting...", "text:Searching...", "hide", "destroy"}));
   EXPECT_EQ(ui.dialogsShown, 0);
@@ -165,10 +162,10 @@ TEST_F(Weed, KeepingNoneAsksTwiceThenRemovesAndRebuildsTheTree) {
   for (Answer a : {Answer::No, Answer::Yes, Answer::Yes}) ui.answer(a);
   OnWeedDuplicates(view);
   EXPECT_EQ(ui.dialogsShown, 1);
-  EXPECT_EQ(ui.messages.size(), 3u);
-  EXPECT_MESSAGE(ui, 0, kKeepNone, Question);
-  EXPECT_MESSAGE(ui, 1, kKeepNone, Question);
-  EXPECT_MESSAGE(ui, 2, "5 bookmarks will be removed.\n\nProceed?", Question);
+  EXPECT_EQ(shownMessages(ui),
+            (ShownMessages{{Question, kKeepNone},
+                           {Question, kKeepNone},
+                           {Question, "5 bookmarks will be removed.\n\nProceed?"}}));
   EXPECT_EQ(ui.messages[2].buttons, MessageButtons::YesNo);
   EXPECT_EQ(ui.statusTexts().back(), "Removing marked items...");
   EXPECT_EQ(ui.statusEvents.back(), "destroy");
@@ -187,12 +184,13 @@ TEST_F(Weed, OnlyYesToTheLastQuestionRemovesTheUncheckedOnes) {
   EXPECT_FALSE(WeedDuplicates(view));
   ui.onDialog<WeedDialog>([](WeedDialog&) { return false; });  // Cancel ends quietly
   EXPECT_FALSE(WeedDuplicates(view));
-  EXPECT_EQ(ui.messages.size(), 4u);
-  EXPECT_MESSAGE(ui, 0, kAllKept, Information);
-  EXPECT_MESSAGE(ui, 1, kUrlWithoutKeeper, Question);
+  EXPECT_EQ(
+      shownMessages(ui),
+      (ShownMessages{{Information, "All duplicate items were selected,\nso none will be removed."},
+                     {Question, kUrlWithoutKeeper},
+                     {Question, "3 bookmarks will be removed.\n\nProceed?"},
+                     {Information, "Operation cancelled!"}}));
   EXPECT_EQ(ui.messages[1].buttons, MessageButtons::YesNo);
-  EXPECT_MESSAGE(ui, 2, "3 bookmarks will be removed.\n\nProceed?", Question);
-  EXPECT_MESSAGE(ui, 3, kCancelled, Information);
   EXPECT_EQ(ui.statusEvents.back(), "destroy");
   EXPECT_FALSE(doc.isModified());
   // In list order the unchecked ones are the table's rows 4, 0 and 3.
@@ -214,14 +212,14 @@ TEST_F(Weed, RunningOutOfMemoryChangesNothing) {
     ScopedAllocationLimit limit(1 << 20);
     EXPECT_FALSE(WeedDuplicates(view));
   }
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_MESSAGE(ui, 0, kNoMemory, Exclamation);
+  const ShownMessages noMemory{
+      {Exclamation, "Insufficient free memory to perform this operation."}};
+  EXPECT_EQ(shownMessages(ui), noMemory);
   EXPECT_EQ(ui.statusEvents, (Strings{"create", "destroy"}));
   NoMemoryForStatusUi other;
   CLFView otherView(doc, other, settings);
   EXPECT_FALSE(WeedDuplicates(otherView));
-  ASSERT_EQ(other.messages.size(), 1u);
-  EXPECT_MESSAGE(other, 0, kNoMemory, Exclamation);
+  EXPECT_EQ(shownMessages(other), noMemory);
   EXPECT_EQ(ui.dialogsShown, 0);
   EXPECT_EQ(doc.bookmarkCount(), 50006u);
 }
