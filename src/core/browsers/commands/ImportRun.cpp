@@ -109,6 +109,9 @@ bool ImportRun::OnImportHtml() {
 
 void ImportRun::importHtml(const std::string& path) {
   if (!createLogOrSay()) return;
+  // A library read alone from an empty file has no root; bookmarks read into it would belong
+  // to no folder and the library could not be read back once saved.
+  doc_.addFolder(kRootPath, true);
   doc_.openStatusWindow();
   const bool read =
       readNetscapeFile("Importing Netscape bookmarks", "Beginning Netscape import\n\n", path,

@@ -199,8 +199,7 @@ TEST(ImportRunOpen, OpenMergesTheBrowsersExclusiveReadsTheFileAloneAndNothingNew
 TEST(ImportRunHtml, MarksModifiedEvenWhenNothingIsNewAndRefillsTheViews) {
   SessionFixture f;
   f.temp.write("page.htm", kGood);
-  f.start(f.browsers(false, false, false));
-  ASSERT_TRUE(f.doc().addFolder("\\", true));
+  f.start(f.browsers(false, false, false));  // a library without even a root (an empty file)
   f.ui.nextOpenFile(std::nullopt);
   EXPECT_FALSE(f.session->importRun().OnImportHtml());
   EXPECT_FALSE(std::filesystem::exists(f.temp.file("IMPLOG.TXT")));
@@ -215,6 +214,8 @@ TEST(ImportRunHtml, MarksModifiedEvenWhenNothingIsNewAndRefillsTheViews) {
   ASSERT_TRUE(f.session->importRun().OnImportHtml());
   EXPECT_TRUE(f.doc().isModified());
   EXPECT_EQ(f.bookmarks(), "Four ");
+  ASSERT_EQ(f.doc().folderCount(), 1u);  // the bookmark has a folder: the root
+  EXPECT_EQ(f.doc().folder(0).path, "\\");
   EXPECT_EQ(f.refills, 2);
   // The status window is created, centred and shown, and goes before the summary could show.
   EXPECT_EQ(std::vector<std::string>(f.ui.statusEvents.begin(), f.ui.statusEvents.begin() + 3),
