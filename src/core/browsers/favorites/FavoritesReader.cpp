@@ -39,20 +39,24 @@ class FavoritesReader {
  public:
   explicit FavoritesReader(CLFDoc& doc) : doc_(doc), favorites_(doc.browsers().favoritesPath) {}
 
-  bool scanRoot() { return scan(0, favorites_, true); }
+  bool scanRoot() { return scan(0, std::string(), favorites_, true); }
 
   // The sub-folder of the Favorites folder with this relative path (no final backslash).
   bool scanSubFolder(const std::string& relativePath, const std::string& directory, bool top) {
+    const std::string folderPath = relativePath + '\\';
     std::uint32_t folder = 0;
-    if (!doc_.addFolder(relativePath + '\\', false, &folder)) {
+    if (!doc_.addFolder(folderPath, false, &folder)) {
       doc_.logFatal("CLFDoc::Scan_Folder:\nFailed to create internal path object");
       return false;
     }
-    return scan(folder, directory, top);
+    return scan(folder, folderPath, directory, top);
   }
 
  private:
-  bool scan(std::uint32_t folder, const std::string& directory, bool top) {
+  // `relativePath` is the folder's path below the Favorites folder as read from disk, empty for
+  // the root; `directory` is where it lies.
+  bool scan(std::uint32_t folder, const std::string& relativePath, const std::string& directory,
+            bool top) {
     CStatDlg* status = doc_.statusWindow();
     if (status) status->setText("Reading " + std::string(withoutTrailingSeparator(directory)));
     const std::optional<std::vector<DirectoryEntry>> entries = listDirectory(directory);
@@ -60,8 +64,6 @@ class FavoritesReader {
       doc_.logFatal("CLFDoc::Scan_Folder:\nFindFirstFile API failed.");
       return false;
     }
-    // A copy: adding sub-folders may move the folder table.
-    const std::string relativePath = folder == 0 ? std::string() : doc_.folder(folder).path;
     bool foreign = false;
     for (std::size_t i = 0; i < entries->size(); ++i) {
       const DirectoryEntry& entry = (*entries)[i];
