@@ -55,6 +55,10 @@ CommandState ExportCommands::OnUpdateExportText() const {
   return enabledWhen(doc_.canSave());
 }
 
+bool ExportCommands::proceed(const CommandState& state) const {
+  return state.enabled && doc_.confirmSelection();
+}
+
 bool ExportCommands::exportMsie() {
   return Do_MSIE_Export(doc_, [this] { view_.OnUpdate(); });
 }
@@ -68,19 +72,19 @@ bool ExportCommands::exportNetscape4() {
 }
 
 bool ExportCommands::OnExportMsie() {
-  return doc_.confirmSelection() && exportMsie();
+  return proceed(OnUpdateExportMsie()) && exportMsie();
 }
 
 bool ExportCommands::OnExportNetscape3() {
-  return doc_.confirmSelection() && exportNetscape3();
+  return proceed(OnUpdateExportNetscape3()) && exportNetscape3();
 }
 
 bool ExportCommands::OnExportNetscape4() {
-  return doc_.confirmSelection() && exportNetscape4();
+  return proceed(OnUpdateExportNetscape4()) && exportNetscape4();
 }
 
 bool ExportCommands::OnExportAll() {
-  if (!doc_.confirmSelection()) return false;
+  if (!proceed(OnUpdateExportAll())) return false;
   const BrowserDetection& browsers = doc_.browsers();
   bool all = true;
   if (browsers.netscape3Present) all = exportNetscape3() && all;
@@ -90,7 +94,7 @@ bool ExportCommands::OnExportAll() {
 }
 
 bool ExportCommands::OnExportOther() {
-  if (!doc_.confirmSelection()) return false;
+  if (!proceed(OnUpdateExportOther())) return false;
   const auto path = doc_.ui().chooseFileToSave({"Export HTML File",
                                                 {{"HTML Files (*.htm; *.html)", "*.htm; *.html"}},
                                                 ".htm",
@@ -99,7 +103,7 @@ bool ExportCommands::OnExportOther() {
 }
 
 bool ExportCommands::OnExportText() {
-  if (!doc_.confirmSelection()) return false;
+  if (!proceed(OnUpdateExportText())) return false;
   const auto path = doc_.ui().chooseFileToSave(
       {"Export Text File", {{"Text Files (*.txt)", "*.txt"}}, ".txt", ""});
   return path && writeTextExport(doc_, *path);
@@ -125,7 +129,6 @@ CommandState ExportCommands::stateOf(CommandId id) const {
 }
 
 bool ExportCommands::run(CommandId id) {
-  if (!stateOf(id).enabled) return false;
   switch (id) {
     case kCmdExportMsie:
       return OnExportMsie();

@@ -2,7 +2,8 @@
 // The Export menu: the six commands that send the library to the detected browsers, to a
 // Netscape-format file of the user's choice or to a plain text file, the rules that enable
 // them, and the warning when no folder is selected. Each command returns whether it wrote
-// everything it set out to write (false also when the user declined or cancelled).
+// everything it set out to write (false also when the user declined or cancelled); a disabled
+// command does nothing, whichever way it is called.
 
 #include "view/CommandIds.h"
 
@@ -37,11 +38,13 @@ class ExportCommands {
 
   // The state of a command by its id (the six above); enabled for any other id.
   CommandState stateOf(CommandId id) const;
-  // Runs one of the six when it is enabled; false when disabled or when it failed.
+  // Runs one of the six; false for any other id.
   bool run(CommandId id);
 
  private:
   bool hasBookmarks() const;
+  // Enabled, and the warning (when no folder is selected) answered Yes.
+  bool proceed(const CommandState& state) const;
   bool exportMsie();
   bool exportNetscape3();
   bool exportNetscape4();
