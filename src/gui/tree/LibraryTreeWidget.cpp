@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProxyStyle>
 
 #include "tree/TreeItemDelegate.h"
 
@@ -15,6 +16,16 @@ namespace {
 // Beyond this many expansions in one turn of the event loop (Expand All) the view lays itself
 // out once afterwards instead of once per folder.
 constexpr int kExpansionsLaidOutOneByOne = 16;
+
+// Highlights only the label of the selected item, as the tree control did, not its indentation.
+class LabelSelectionStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_ItemView_ShowDecorationSelected) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
 
 // Sets a flag for the lifetime of the object.
 class Following {
@@ -38,6 +49,9 @@ LibraryTreeWidget::LibraryTreeWidget(CLFView& view, QWidget* parent)
       delegate_(new TreeItemDelegate(view.tree(), this)) {
   setModel(&model_);
   setItemDelegate(delegate_);
+  auto* style = new LabelSelectionStyle;
+  style->setParent(this);
+  setStyle(style);
   setHeaderHidden(true);
   setUniformRowHeights(true);  // a million rows are laid out without asking each one's size
   setRootIsDecorated(true);
