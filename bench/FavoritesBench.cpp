@@ -27,7 +27,8 @@ constexpr int kShortcutsPerFolder = 100;
 class ScratchDirectory {
  public:
   ScratchDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "favorites-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "favorites-bench-XXXXXX").string();
     if (mkdtemp(pattern.data())) path_ = pattern + "/";
   }
   ~ScratchDirectory() {
@@ -44,8 +45,8 @@ const std::string& shortcutTree() {
   static ScratchDirectory scratch;
   static const bool written = [] {
     for (int f = 0; f < kFolders; ++f) {
-      const std::string folder = scratch.path() + "Group " + std::to_string(f % 10) + "/Folder " +
-                                 std::to_string(f) + "/";
+      const std::string folder =
+          scratch.path() + "Group " + std::to_string(f % 10) + "/Folder " + std::to_string(f) + "/";
       std::filesystem::create_directories(folder);
       for (int s = 0; s < kShortcutsPerFolder; ++s) {
         std::ofstream(folder + "Bookmark number " + std::to_string(s) + ".url", std::ios::binary)
@@ -112,7 +113,8 @@ void BM_ListAndReadTree(benchmark::State& state) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(tree)) {
       if (!entry.is_regular_file()) continue;
       std::ifstream in(entry.path(), std::ios::binary);
-      const std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      const std::string contents((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
       bytes += contents.size();
       ++files;
     }

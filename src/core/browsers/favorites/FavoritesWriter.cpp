@@ -45,7 +45,8 @@ class FavoritesWriter {
       if (parent < doc.folderCount() && parent != f) children_[parent].push_back(f);
     }
     for (std::uint32_t b = 0; b < doc.bookmarkCount(); ++b) {
-      if (doc.bookmark(b).folder < doc.folderCount()) bookmarksOf_[doc.bookmark(b).folder].push_back(b);
+      if (doc.bookmark(b).folder < doc.folderCount())
+        bookmarksOf_[doc.bookmark(b).folder].push_back(b);
     }
     if (!inside_.empty()) inside_[0] = 1;  // the Favorites folder itself
   }
@@ -128,8 +129,9 @@ class FavoritesWriter {
   }
 
   bool reportCreateFailure(const std::string& shown, int error) {
-    doc_.ui().showMessage({"Could not create folder:\n\"" + shown + "\"\nError code = " + errorCode(error),
-                           MessageIcon::Exclamation});
+    doc_.ui().showMessage(
+        {"Could not create folder:\n\"" + shown + "\"\nError code = " + errorCode(error),
+         MessageIcon::Exclamation});
     return false;
   }
 
@@ -154,7 +156,8 @@ class FavoritesWriter {
   // Writes one shortcut; a bookmark that cannot be written is reported and skipped.
   void Write_Shortcut(const std::string& directory, std::uint32_t bookmark) {
     const BookmarkRecord& record = doc_.bookmark(bookmark);
-    const std::string path = directory + fileSystemName(record.name, doc_.replacementChar()) + ".url";
+    const std::string path =
+        directory + fileSystemName(record.name, doc_.replacementChar()) + ".url";
     InternetShortcut shortcut;
     if (!shortcut.SetURL(record.url)) {
       doc_.ui().inform("Invalid URL syntax.\n\nPage: " + record.name + "\nURL:" + record.url);

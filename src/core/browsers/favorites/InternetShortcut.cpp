@@ -77,7 +77,9 @@ bool InternetShortcut::Load(const std::string& path) {
   return true;
 }
 
-std::optional<std::string> InternetShortcut::GetURL() const { return url_; }
+std::optional<std::string> InternetShortcut::GetURL() const {
+  return url_;
+}
 
 bool InternetShortcut::SetURL(std::string_view url) {
   url = trimWhite(url);  // the reader trims the value too, so that the URL reads back the same
@@ -106,6 +108,8 @@ bool InternetShortcut::Save(const std::string& path) {
   return true;
 }
 
-void InternetShortcut::SaveCompleted(const std::string& path) { (void)path; }
+void InternetShortcut::SaveCompleted(const std::string& path) {
+  (void)path;
+}
 
 }  // namespace linkfold

@@ -13,7 +13,8 @@ enum class Section { Other, Plain, Unicode };
 Section sectionOf(std::string_view line) {
   // "[name]"; the text after the closing bracket does not matter
   const std::size_t close = line.find(']');
-  const std::string_view name = trimWhite(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+  const std::string_view name = trimWhite(
+      line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
   if (equalsNoCase(name, "InternetShortcut")) return Section::Plain;
   if (equalsNoCase(name, "InternetShortcut.W")) return Section::Unicode;
   return Section::Other;

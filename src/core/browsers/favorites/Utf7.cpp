@@ -24,8 +24,9 @@ class Utf16Sink {
   explicit Utf16Sink(std::string& out) : out_(out) {}
   void put(std::uint16_t unit) {
     if (unit >= 0xDC00 && unit <= 0xDFFF) {
-      appendUtf8(out_, highSurrogate_ ? 0x10000 + ((*highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00)
-                                      : kReplacement);
+      appendUtf8(out_, highSurrogate_
+                           ? 0x10000 + ((*highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00)
+                           : kReplacement);
       highSurrogate_.reset();
       return;
     }
@@ -79,7 +80,7 @@ std::optional<std::string> decodeUtf7(std::string_view text) {
         bits &= (1u << bitCount) - 1;
       }
     }
-    if (bits != 0) return std::nullopt;  // left-over bits must be zero padding
+    if (bits != 0) return std::nullopt;                // left-over bits must be zero padding
     if (pos < text.size() && text[pos] == '-') ++pos;  // the run's optional terminator
   }
   sink.flush();

@@ -1,11 +1,10 @@
-#include "browsers/favorites/FavoritesReader.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
 
+#include "browsers/favorites/FavoritesReader.h"
 #include "core/browsers/favorites/FavoritesFixture.h"
 #include "support/AllocationLimit.h"
 
@@ -54,7 +53,7 @@ TEST_F(FavoritesReader, ReadsTheTreeAndLocksFoldersHoldingOtherFiles) {
   EXPECT_TRUE(doc.findFolder("Empty\\"));
   EXPECT_FALSE(doc.findFolder("a\\"));
   const std::pair<const char*, bool> lockedFolders[] = {
-      {"Tools\\Deep\\", true}, {"Tools\\", true}, {"ReadOnly\\", true},
+      {"Tools\\Deep\\", true}, {"Tools\\", true},  {"ReadOnly\\", true},
       {"News\\", false},       {"Empty\\", false}, {"Dir.URL\\", false}};
   for (const auto& [path, expected] : lockedFolders) EXPECT_EQ(locked(path), expected) << path;
   EXPECT_FALSE(doc.adjustmentFlag());
@@ -70,7 +69,8 @@ TEST_F(FavoritesReader, LogsShortcutsWithoutUrlAndGoesOn) {
   const std::string text = log();
   EXPECT_NE(text.find("Could not extract URL from " + favorites() + "Bad/empty.url\r\n"),
             std::string::npos);
-  EXPECT_NE(text.find("Failed to access file " + favorites() + "Bad/huge.url\r\n"), std::string::npos);
+  EXPECT_NE(text.find("Failed to access file " + favorites() + "Bad/huge.url\r\n"),
+            std::string::npos);
 }
 
 TEST_F(FavoritesReader, SymbolicLinksAreForeignAndNeverFollowed) {
@@ -95,7 +95,8 @@ TEST_F(FavoritesReader, ReadsOneSubFolderAndShowsItsProgress) {
   EXPECT_EQ(sortedBookmarks(),
             (std::vector<std::string>{"News\\Daily\\|b|http://b/", "News\\|a|http://a/"}));
   const auto texts = ui.statusTexts();
-  EXPECT_NE(std::find(texts.begin(), texts.end(), "Reading " + favorites() + "News/Daily"), texts.end());
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "Reading " + favorites() + "News/Daily"),
+            texts.end());
   EXPECT_EQ(texts.back(), "Reading " + favorites() + "News");
   EXPECT_EQ(ui.progress.done, 2u);
   EXPECT_EQ(ui.progress.total, 2u);

@@ -1,11 +1,10 @@
-#include "browsers/favorites/FavoritesWriter.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "browsers/favorites/FavoritesReader.h"
+#include "browsers/favorites/FavoritesWriter.h"
 #include "core/browsers/favorites/FavoritesFixture.h"
 
 namespace linkfold::test {
@@ -61,16 +60,19 @@ TEST_F(FavoritesWriter, ReplacesShortcutsAndKeepsOtherFilesWithTheirFolderLocked
   for (const char* gone : {"Old", "Gone", "Keep/z.url", "Off", "Off/Below"})
     EXPECT_FALSE(exists(gone)) << gone;
   EXPECT_EQ(temp.read("Favorites/Keep/desktop.ini"), "settings");
-  EXPECT_EQ(temp.read("Favorites/Keep/New.url"), "[InternetShortcut]\r\nURL=http://www.example.com\r\n");
-  EXPECT_EQ(temp.read("Favorites/Fresh/F.url"), "[InternetShortcut]\r\nURL=ftp://ftp.example.com\r\n");
+  EXPECT_EQ(temp.read("Favorites/Keep/New.url"),
+            "[InternetShortcut]\r\nURL=http://www.example.com\r\n");
+  EXPECT_EQ(temp.read("Favorites/Fresh/F.url"),
+            "[InternetShortcut]\r\nURL=ftp://ftp.example.com\r\n");
   EXPECT_TRUE(locked("Keep\\"));
   EXPECT_FALSE(locked("Fresh\\"));
   EXPECT_TRUE(locked("\\"));  // the Favorites folder exists already
   const std::vector<std::string> status = ui.statusTexts();
   const std::string root(favorites(), 0, favorites().size() - 1);
-  EXPECT_EQ(std::vector<std::string>(status.begin(), status.begin() + 3),
-            (std::vector<std::string>{"Creating folder " + root, "Creating folder " + root + "/Keep",
-                                      "PROCESSING: " + root + "/Keep"}));
+  EXPECT_EQ(
+      std::vector<std::string>(status.begin(), status.begin() + 3),
+      (std::vector<std::string>{"Creating folder " + root, "Creating folder " + root + "/Keep",
+                                "PROCESSING: " + root + "/Keep"}));
   EXPECT_EQ(status.back(), "PROCESSING: " + root);
 }
 
@@ -97,13 +99,22 @@ TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
     MessageIcon lastIcon;
   };
   const Case cases[] = {
-      {"\\", "Bad", "http://a/\r\nIconFile=x",
-       {"Invalid URL syntax.\n\nPage: Bad\nURL:http://a/\r\nIconFile=x"}, MessageIcon::Information},
-      {"\\", "Empty", "", {"Invalid URL syntax.\n\nPage: Empty\nURL:"}, MessageIcon::Information},
-      {"\\", tooLong, "http://a/", {"File creation failed.\n\nFilename: {F}" + tooLong + ".url"},
+      {"\\",
+       "Bad",
+       "http://a/\r\nIconFile=x",
+       {"Invalid URL syntax.\n\nPage: Bad\nURL:http://a/\r\nIconFile=x"},
        MessageIcon::Information},
-      {tooLong + "\\", "x", "http://a/",
-       {"Could not create folder:\n\"{F}" + tooLong + "\"\nError code = 00000024", "MSIE Export failed."},
+      {"\\", "Empty", "", {"Invalid URL syntax.\n\nPage: Empty\nURL:"}, MessageIcon::Information},
+      {"\\",
+       tooLong,
+       "http://a/",
+       {"File creation failed.\n\nFilename: {F}" + tooLong + ".url"},
+       MessageIcon::Information},
+      {tooLong + "\\",
+       "x",
+       "http://a/",
+       {"Could not create folder:\n\"{F}" + tooLong + "\"\nError code = 00000024",
+        "MSIE Export failed."},
        MessageIcon::Exclamation},
   };
   for (const Case& c : cases) {
@@ -131,7 +142,8 @@ TEST_F(FavoritesWriter, AShortcutThatCannotBeWrittenIsReportedAndRemoved) {
     ScopedFileSizeLimit full(10);
     EXPECT_TRUE(exportAll());
   }
-  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Could not write " + favorites() + "Full.url"});
+  EXPECT_EQ(ui.messageTexts(),
+            std::vector<std::string>{"Could not write " + favorites() + "Full.url"});
   EXPECT_FALSE(exists("Full.url"));
 }
 
@@ -155,8 +167,8 @@ TEST_F(FavoritesWriter, SymbolicLinksAreNeitherFollowedNorDeleted) {
   std::filesystem::create_symlink(temp.file("Outside/o.url"), favorites() + "s.url");
   bookmark("\\", "s", "http://s/");
   ASSERT_TRUE(exportAll());
-  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"File creation failed.\n\nFilename: " +
-                                                        favorites() + "s.url"});
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{
+                                   "File creation failed.\n\nFilename: " + favorites() + "s.url"});
   EXPECT_EQ(temp.read("Outside/o.url"), "[InternetShortcut]\r\nURL=http://o/\r\n");
   EXPECT_TRUE(exists("Link"));
   EXPECT_TRUE(exists("s.url"));
@@ -166,9 +178,9 @@ TEST_F(FavoritesWriter, SymbolicLinksAreNeitherFollowedNorDeleted) {
   bookmark("Link\\Deeper\\", "deep", "http://deep/");
   EXPECT_FALSE(exportAll());
   EXPECT_EQ(ui.messageTexts(),
-            (std::vector<std::string>{"Could not create folder:\n\"" + favorites() +
-                                          "Link\"\nError code = 00000014",
-                                      "MSIE Export failed."}));
+            (std::vector<std::string>{
+                "Could not create folder:\n\"" + favorites() + "Link\"\nError code = 00000014",
+                "MSIE Export failed."}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.file("Outside")), {}), 1);
 }
 
@@ -176,10 +188,10 @@ TEST_F(FavoritesWriter, NoStatusWindowMeansNothingChanges) {
   shortcut("a.url", "http://a/");
   ui.statusWindowAvailable = false;
   EXPECT_FALSE(exportAll());
-  EXPECT_EQ(ui.messageTexts(),
-            std::vector<std::string>{"Internal Error:\nCStatDlg creation failed in "
-                                     "CLFDoc::Do_MSIE_Export()\nOperation cancelled -- existing MSIE "
-                                     "folders and\nbookmarks remain unchanged."});
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{
+                                   "Internal Error:\nCStatDlg creation failed in "
+                                   "CLFDoc::Do_MSIE_Export()\nOperation cancelled -- existing MSIE "
+                                   "folders and\nbookmarks remain unchanged."});
   EXPECT_TRUE(exists("a.url"));
   EXPECT_EQ(viewUpdates, 0);
 }

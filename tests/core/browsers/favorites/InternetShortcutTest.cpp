@@ -1,11 +1,10 @@
-#include "browsers/favorites/InternetShortcut.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
 
+#include "browsers/favorites/InternetShortcut.h"
 #include "core/browsers/favorites/FavoritesFixture.h"
 
 namespace linkfold::test {
@@ -34,15 +33,15 @@ TEST(InternetShortcut, ReadsTheFormsWindowsWrites) {
        "URL=http://caf+AOk-.example/+-x\r\n",
        "http://caf\xC3\xA9.example/+x"},
       {"[InternetShortcut.W]\nURL=+2D3eAA-\n[InternetShortcut]\nURL=http://x/\n",
-       "\xF0\x9F\x98\x80"},                                                  // a surrogate pair
-      {"[InternetShortcut.W]\nURL=+2D0-\n", "\xEF\xBF\xBD"},                 // unpaired
+       "\xF0\x9F\x98\x80"},                                   // a surrogate pair
+      {"[InternetShortcut.W]\nURL=+2D0-\n", "\xEF\xBF\xBD"},  // unpaired
       {"[InternetShortcut.W]\nURL=bad\xFF\n[InternetShortcut]\nURL=http://fallback/\n",
        "http://fallback/"},
       {"[InternetShortcut.W]\nURL=+AOl\n[InternetShortcut]\nURL=http://fallback/\n",
-       "http://fallback/"},                                                  // bits left over
+       "http://fallback/"},                                              // bits left over
       {"[InternetShortcut]\r\nURL=http://cr/\r\xFF\r\n", "http://cr/"},  // a lone CR ends the line
       {"[InternetShortcut.W]\nURL=http://a/+AA0-x\n[InternetShortcut]\nURL=http://b/\n",
-       "http://b/"},                                                        // a CR in UTF-7
+       "http://b/"},  // a CR in UTF-7
       {"[InternetShortcut]\nURL=http://tab/\tx\n", std::nullopt},
       {"[InternetShortcut]\r\nURL=\r\n", std::nullopt},
       {"[Other]\r\nURL=http://other/\r\n", std::nullopt},
@@ -60,7 +59,8 @@ TEST(InternetShortcut, ReadsEveryRealShortcutOfTheCorpus) {
   if (!std::filesystem::is_directory(dir)) GTEST_SKIP() << "no shortcut corpus at " << dir;
   const std::map<std::string, std::string> known = {
       {"explorer-prop3-first-minimal-crlf.url", "https://github.com/carlbennett/BNRBot"},
-      {"ie-bing-envvar-iconfile-roamed-crlf.url", "http://go.microsoft.com/fwlink/p/?LinkId=255142"},
+      {"ie-bing-envvar-iconfile-roamed-crlf.url",
+       "http://go.microsoft.com/fwlink/p/?LinkId=255142"},
       {"ie-default-favorite-prop3-last-crlf.url", "http://go.microsoft.com/fwlink/?LinkId=50893"},
       {"ie-modified-hotkey-favicon-lf.url", "http://happysolver.sourceforge.net/"},
       {"ie-prop3-first-favicon-hotkey-crlf.url", "http://dev.uoquint.ru/projects"},
