@@ -33,15 +33,29 @@ QtStatusWindow::QtStatusWindow(QWidget* owner)
   layout->addWidget(progress_);
   window_->setMinimumWidth(dialogUnits(*window_, 230, 42).width());
   window_->adjustSize();
+  clock_.start();
 }
 
 QtStatusWindow::~QtStatusWindow() { delete window_; }
 
 void QtStatusWindow::setText(const std::string& text) {
-  text_->setText(toDisplay(text));
   const bool appearing = !window_->isVisible();
+  text_->setText(toDisplay(text));
   window_->show();
+  // The new text shows at once, however long the step that follows it runs, unless texts come
+  // so fast that painting them would slow the work; then the next refresh shows the latest.
+  if (!appearing && mayPaintText()) text_->repaint();
   refresh(appearing);
+}
+
+bool QtStatusWindow::mayPaintText() {
+  const qint64 now = clock_.elapsed();
+  textBudget_ = std::min(kTextBurst, textBudget_ + static_cast<double>(now - budgetTime_) /
+                                                       kTextInterval);
+  budgetTime_ = now;
+  if (textBudget_ < 1.0) return false;
+  textBudget_ -= 1.0;
+  return true;
 }
 
 void QtStatusWindow::setProgress(std::uint64_t done, std::uint64_t total) {
