@@ -53,7 +53,7 @@ void LibraryTreeWidget::mouseMoveEvent(QMouseEvent* event) {
 void LibraryTreeWidget::beginDrag(TreeItem item, const QPoint& pos) {
   view_.OnBeginDrag(item);  // refuses locked folders with its message
   if (!view_.isDragging()) return;
-  dragImage_ = TreeItemDelegate::dragImage(model_.indexOf(item), font(), devicePixelRatioF());
+  dragImage_ = TreeItemDelegate::dragImage(model_->indexOf(item), font(), devicePixelRatioF());
   dragPos_ = pos;
   viewport()->grabMouse();
   viewport()->update(dragImageRect());

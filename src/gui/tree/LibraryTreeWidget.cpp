@@ -45,9 +45,9 @@ class Following {
 LibraryTreeWidget::LibraryTreeWidget(CLFView& view, QWidget* parent)
     : QTreeView(parent),
       view_(view),
-      model_(view.tree()),
+      model_(new LibraryTreeModel(view.tree(), this)),
       delegate_(new TreeItemDelegate(view.tree(), this)) {
-  setModel(&model_);
+  setModel(model_);
   setItemDelegate(delegate_);
   auto* style = new LabelSelectionStyle;
   style->setParent(this);
@@ -77,7 +77,7 @@ LibraryTreeWidget::LibraryTreeWidget(CLFView& view, QWidget* parent)
     if (!following_)
       view_.tree().expand(LibraryTreeModel::itemOf(index), CSortedTreeCtrl::Expand::Collapse);
   });
-  connect(&model_, &QAbstractItemModel::modelReset, this, &LibraryTreeWidget::followReset);
+  connect(model_, &QAbstractItemModel::modelReset, this, &LibraryTreeWidget::followReset);
   connect(&scrollTimer_, &QTimer::timeout, this, &LibraryTreeWidget::scrollOneStep);
   followReset();
 }
@@ -89,12 +89,12 @@ LibraryTreeWidget::~LibraryTreeWidget() {
 // ---- Following the core ----
 
 void LibraryTreeWidget::selectionChanged(TreeItem item) {
-  if (!model_.isResetting()) showSelection(item);
+  if (!model_->isResetting()) showSelection(item);
 }
 
 void LibraryTreeWidget::showSelection(TreeItem item) {
   const Following following(following_);
-  const QModelIndex index = model_.indexOf(item);
+  const QModelIndex index = model_->indexOf(item);
   if (index.isValid())
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
   else
@@ -106,8 +106,8 @@ void LibraryTreeWidget::dropHighlightChanged(TreeItem) {
 }
 
 void LibraryTreeWidget::expansionChanged(TreeItem item, bool expanded) {
-  if (model_.isResetting()) return;
-  const QModelIndex index = model_.indexOf(item);
+  if (model_->isResetting()) return;
+  const QModelIndex index = model_->indexOf(item);
   if (!index.isValid()) return;
   if (expansionsThisTurn_++ == 0) QTimer::singleShot(0, this, [this] { expansionsThisTurn_ = 0; });
   if (expansionsThisTurn_ == kExpansionsLaidOutOneByOne) scheduleDelayedItemsLayout();
@@ -116,7 +116,7 @@ void LibraryTreeWidget::expansionChanged(TreeItem item, bool expanded) {
 }
 
 void LibraryTreeWidget::scrollIntoView(TreeItem item) {
-  const QModelIndex index = model_.indexOf(item);
+  const QModelIndex index = model_->indexOf(item);
   if (index.isValid()) scrollTo(index);
 }
 
@@ -132,7 +132,7 @@ void LibraryTreeWidget::expandLikeCore(TreeItem item) {
   if (!tree.isExpanded(item)) return;
   {
     const Following following(following_);
-    setExpanded(model_.indexOf(item), true);
+    setExpanded(model_->indexOf(item), true);
   }
   for (TreeItem child : tree.children(item)) expandLikeCore(child);
 }
@@ -140,7 +140,7 @@ void LibraryTreeWidget::expandLikeCore(TreeItem item) {
 // ---- Hit test ----
 
 QRect LibraryTreeWidget::itemRect(TreeItem item) const {
-  const QModelIndex index = model_.indexOf(item);
+  const QModelIndex index = model_->indexOf(item);
   return index.isValid() ? visualRect(index) : QRect();
 }
 
@@ -149,7 +149,7 @@ QRect LibraryTreeWidget::stateIconRect(TreeItem item) const {
 }
 
 QRect LibraryTreeWidget::labelRect(TreeItem item) const {
-  const QModelIndex index = model_.indexOf(item);
+  const QModelIndex index = model_->indexOf(item);
   if (!index.isValid()) return {};
   const int width = TreeItemDelegate::labelWidth(fontMetrics(), index.data().toString());
   return ItemLayout::of(visualRect(index), width).label;
@@ -174,7 +174,7 @@ HitTest LibraryTreeWidget::hitTest(const QPoint& pos) const {
   const TreeItem item = LibraryTreeModel::itemOf(index);
   const QRect rect = visualRect(index);
   if (pos.x() < rect.left()) {
-    const bool onButton = pos.x() >= rect.left() - indentation() && model_.hasChildren(index);
+    const bool onButton = pos.x() >= rect.left() - indentation() && model_->hasChildren(index);
     return {item, onButton ? kHitOnButton : kHitOnIndent};
   }
   const ItemLayout layout =

@@ -23,7 +23,7 @@ class LibraryTreeWidget : public QTreeView, private TreeObserver {
   explicit LibraryTreeWidget(CLFView& view, QWidget* parent = nullptr);
   ~LibraryTreeWidget() override;
 
-  LibraryTreeModel& libraryModel() { return model_; }
+  LibraryTreeModel& libraryModel() { return *model_; }
   // Where a point of the viewport falls, in the core's terms.
   HitTest hitTest(const QPoint& viewportPos) const;
   // The rectangle of an item's row part in viewport coordinates (empty when it is not shown).
@@ -64,7 +64,7 @@ class LibraryTreeWidget : public QTreeView, private TreeObserver {
   QRect dragImageRect() const;
 
   CLFView& view_;
-  LibraryTreeModel model_;
+  LibraryTreeModel* model_;  // a child, so that it outlives the view's own teardown
   TreeItemDelegate* delegate_;
   bool following_ = false;  // the view is being set from the core: do not echo it back
   int expansionsThisTurn_ = 0;

@@ -78,21 +78,23 @@ void TreeItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 }
 
 QPixmap TreeItemDelegate::dragImage(const QModelIndex& index, const QFont& font, qreal ratio) {
+  // The item's image and label, as the row shows them, without the check box.
   const QFontMetrics metrics(font);
   const QString label = labelOf(index);
   const int height = std::max(ItemImages::size().height(), metrics.height()) + kRowPadding;
-  const ItemLayout layout = ItemLayout::of(QRect(-ItemImages::size().width() - kGap, 0, 0, height),
-                                           labelWidth(metrics, label));
-  QPixmap pixmap(QSize(layout.label.right() + 1, height) * ratio);
+  const QRect row(0, 0, 0, height);
+  const ItemLayout layout = ItemLayout::of(row, labelWidth(metrics, label));
+  const QPoint shift(-layout.icon.left(), 0);
+  QPixmap pixmap(QSize(layout.label.right() + 1 + shift.x(), height) * ratio);
   pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   const auto* model = qobject_cast<const LibraryTreeModel*>(index.model());
   const int image = model ? model->tree().image(LibraryTreeModel::itemOf(index)) : kImageFolder;
-  painter.drawPixmap(layout.icon, ItemImages::normalPixmap(image, ratio));
+  painter.drawPixmap(layout.icon.translated(shift), ItemImages::normalPixmap(image, ratio));
   painter.setFont(font);
   painter.setPen(QApplication::palette().color(QPalette::Text));
-  painter.drawText(layout.label.adjusted(kLabelPadding, 0, 0, 0),
+  painter.drawText(layout.label.translated(shift).adjusted(kLabelPadding, 0, 0, 0),
                    Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, label);
   return pixmap;
 }

@@ -70,6 +70,34 @@ class LibraryTreeWidgetTest : public QObject {
     }
   }
 
+  void theHitTestNamesThePartOfTheRowOrTheSideOfTheTree() {
+    const TreeItem a = item("A"), sub = item("A/Sub");
+    const QRect box = widget->stateIconRect(a);
+    const QRect label = widget->labelRect(a);
+    const int y = box.center().y();
+    const QPoint indent(widget->stateIconRect(sub).left() - 3, widget->stateIconRect(sub).center().y());
+    const QSize size = viewport()->size();
+    const std::tuple<QPoint, TreeItem, unsigned> cases[] = {
+        {box.center(), a, kHitOnStateIcon},
+        {box.center() + QPoint(box.width() + 2, 0), a, kHitOnIcon},
+        {label.center(), a, kHitOnLabel},
+        {QPoint(label.right() + 3, y), a, kHitOnRight},
+        {QPoint(size.width() - 3, y), a, kHitOnRight},
+        {QPoint(box.left() - 3, y), a, kHitOnButton},  // A holds items
+        {indent, sub, kHitOnIndent},                   // Sub holds none
+        {QPoint(5, size.height() - 3), kNoItem, kHitNowhere},
+        {QPoint(5, -3), kNoItem, kHitAbove},
+        {QPoint(5, size.height() + 3), kNoItem, kHitBelow},
+        {QPoint(-3, 5), kNoItem, kHitToLeft},
+        {QPoint(size.width() + 3, 5), kNoItem, kHitToRight},
+    };
+    for (const auto& [pos, expectedItem, flags] : cases) {
+      const HitTest hit = widget->hitTest(pos);
+      QCOMPARE(hit.item, expectedItem);
+      QCOMPARE(hit.flags, flags);
+    }
+  }
+
   void clickOnTheBoxAndSpaceToggleAFolder() {
     const TreeItem a = item("A");
     click(widget->stateIconRect(a).center());
