@@ -59,7 +59,7 @@ CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder,
       commands_(std::make_unique<MainCommands>(session, view, finder, exports, recentFiles, *this)) {
   setObjectName("mainFrame");
   setWindowIcon(QIcon(":/icons/linkfold.svg"));
-  setMinimumSize(kMinimumSize.width, kMinimumSize.height);
+  setMinimumSize(kMainWindowMinimum.width, kMainWindowMinimum.height);
   setAcceptDrops(true);
 
   actions_ = new CommandActions(*this, [this](std::uint32_t id) { return commands_->update(id); });
@@ -164,11 +164,13 @@ void CMainFrame::showAsSaved() {
     const QPoint corner(saved->rect.left, saved->rect.top);
     QScreen* screen = QGuiApplication::screenAt(corner);
     if (!screen) screen = QGuiApplication::primaryScreen();
-    const Rect placed =
-        PlaceWindowInWorkArea(toRect(screen->availableGeometry()), saved->rect, kMinimumSize);
+    const Rect placed = PlaceWindowInWorkArea(toRect(screen->availableGeometry()), saved->rect,
+                                              kMainWindowMinimum);
     setGeometry(toQRect(placed));
     // The program has no start-up show command of its own: it starts normal.
     state = firstShowCommand(kShowNormal, saved->showState);
+  } else {
+    setGeometry(toQRect(firstStartRect(toRect(screen()->availableGeometry()))));
   }
   switch (state) {
     case kShowMaximized: showMaximized(); break;

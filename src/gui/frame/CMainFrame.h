@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/MainCommands.h"
-#include "tools/WindowPlacement.h"
+#include "app/MainWindowLayout.h"
 
 class QMenu;
 class QToolBar;
@@ -33,14 +33,12 @@ class CMainFrame : public QMainWindow, public FrameControls {
   Q_OBJECT
 
  public:
-  static constexpr Size kMinimumSize{300, 200};
-
   CMainFrame(AppSession& session, CLFView& view, Finder& finder, ExportCommands& exports,
              RecentFileList& recentFiles, SettingsStore& settings);
   ~CMainFrame() override;
 
   MainCommands& commands() { return *commands_; }
-  CommandActions& actions() { return *actions_; }
+  CommandActions& commandActions() { return *actions_; }
   LibraryTreeWidget& tree() { return *tree_; }
   QToolBar& toolbar() { return *toolbar_; }
   StatusPanes& statusPanes() { return *panes_; }
@@ -48,7 +46,7 @@ class CMainFrame : public QMainWindow, public FrameControls {
   HelpWindow* helpWindow() const { return help_; }
 
   // Places the window as "MainWindowPos" says (through the work-area rule) and shows it normal,
-  // maximised or minimised as it was left.
+  // maximised or minimised as it was left; with nothing saved, at its first-start place.
   void showAsSaved();
   // After New, Open or Import HTML refilled the library: the title and the update handlers.
   void documentChanged();

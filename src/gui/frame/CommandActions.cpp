@@ -71,7 +71,6 @@ QAction* CommandActions::makeAction(std::uint32_t command, const QString& text) 
   connect(created, &QAction::triggered, this, [this, command] {
     emit triggered(command);
   });
-  refresh(*created);
   return created;
 }
 

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "app/HelpTopics.h"
+#include "app/MainWindowLayout.h"
 #include "app/MainMenu.h"
 #include "app/RecentFileList.h"
 
@@ -67,6 +68,25 @@ TEST(HelpTopics, EachTopicLeadsToItsPage) {
                {0x20000 + 999, "contents.html"},
                {0x10000 + 12345, "contents.html"}};
   for (const auto& c : cases) EXPECT_EQ(helpPageFor(c.topic), c.page) << c.topic;
+}
+
+}  // namespace
+}  // namespace linkfold
+
+namespace linkfold {
+namespace {
+
+TEST(MainWindowLayout, FirstStartTakesTwoThirdsCentredNeverBelowTheMinimum) {
+  const struct {
+    Rect work, expected;
+  } cases[] = {
+      {{0, 0, 1920, 1080}, {320, 180, 1600, 900}},
+      {{0, 40, 1280, 1024}, {213, 204, 1066, 860}},
+      {{-1920, 0, 0, 1200}, {-1600, 200, -320, 1000}},
+      {{0, 0, 320, 240}, {10, 20, 310, 220}},
+      {{0, 0, 200, 100}, {0, 0, 300, 200}},  // a work area under the minimum
+  };
+  for (const auto& c : cases) EXPECT_EQ(firstStartRect(c.work), c.expected);
 }
 
 }  // namespace

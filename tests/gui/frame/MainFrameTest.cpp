@@ -1,0 +1,252 @@
+// The main window over the demo set: start-up, the menus against the core's update handlers,
+// the wiring of every command id, focus and keys.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QWhatsThis>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <fstream>
+
+#include "ProgramFixture.h"
+#include "app/MainMenu.h"
+#include "app/RecentFileList.h"
+#include "frame/CommandActions.h"
+#include "frame/HelpWindow.h"
+#include "frame/StatusPanes.h"
+#include "library/CLFDoc.h"
+#include "browsers/commands/AppSession.h"
+#include "tree/LibraryTreeWidget.h"
+
+namespace linkfold::gui::test {
+
+class MainFrameTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<ProgramFixture> run;
+
+  QAction& action(std::uint32_t command) { return *run->frame().commandActions().action(command); }
+  LibraryTreeWidget& tree() { return run->frame().tree(); }
+  // Every action of the window agrees with the core's update handler, once the refresh that
+  // follows every change has run.
+  void expectActionsMatchCore() {
+    QCoreApplication::processEvents();
+    for (QAction* a : run->frame().actions()) {
+      if (!a->data().isValid()) continue;
+      const std::uint32_t id = a->data().toUInt();
+      const CommandState state = run->frame().commands().update(id);
+      QVERIFY2(a->isEnabled() == state.enabled, qPrintable(a->text()));
+      if (a->isCheckable()) QVERIFY2(a->isChecked() == state.checked, qPrintable(a->text()));
+      if (state.text) QCOMPARE(a->text(), QString::fromStdString(*state.text));
+    }
+  }
+  void selectBookmark(const QString& folder, const QString& name) {
+    const auto& model = *tree().model();
+    const QModelIndex root = model.index(0, 0);
+    for (int f = 0; f < model.rowCount(root); ++f) {
+      const QModelIndex folderIndex = model.index(f, 0, root);
+      if (folderIndex.data().toString() != folder) continue;
+      for (int b = 0; b < model.rowCount(folderIndex); ++b)
+        if (model.index(b, 0, folderIndex).data().toString() == name) {
+          tree().setCurrentIndex(model.index(b, 0, folderIndex));
+          return;
+        }
+    }
+    QFAIL(qPrintable("no bookmark " + folder + "/" + name));
+  }
+
+ private slots:
+  void initTestCase() { Program::setApplicationIdentity(); }
+  void init() {
+    clearSettings();
+    run = std::make_unique<ProgramFixture>();
+  }
+  void cleanup() { run.reset(); }
+
+  void startsOnTheDemoLibraryWithTheProfileDialog() {
+    QVERIFY(run->start());
+    QCOMPARE(run->modals.titles, QStringList{"Select Netscape Communicator User Profile"});
+    QVERIFY(run->frame().isVisible());
+    QCOMPARE(run->frame().windowTitle(), QString("Untitled - Linkfold"));
+    const QStringList labels = ProgramFixture::labels(*tree().model());
+    for (const char* expected : {"Root Folder", "  News", "    BBC News", "    The Guardian",
+                                 "  Software", "    Tucows", "  Sports", "  Amazon.com"})
+      QVERIFY2(labels.contains(expected), expected);
+    QVERIFY(!labels.contains("  Programming"));  // the other profile's folder
+
+    // Menu titles, items and states come from the core.
+    const QList<QAction*> menus = run->frame().menuBar()->actions();
+    QCOMPARE(menus.size(), static_cast<qsizetype>(mainMenus().size()));
+    for (std::size_t i = 0; i < mainMenus().size(); ++i)
+      QCOMPARE(menus[static_cast<qsizetype>(i)]->text(), QString::fromUtf8(mainMenus()[i].title.data()));
+    QTRY_VERIFY(action(kCmdFileSave).isEnabled());
+    expectActionsMatchCore();
+    QCOMPARE(action(kCmdExportNetscape4).text(), QString("Netscape &4.x (jonas)"));
+    QVERIFY(action(kCmdExportAll).isEnabled());
+    QVERIFY(!action(kCmdFindNext).isEnabled());
+    QCOMPARE(action(kCmdFileOpen).shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(action(kCmdExpandAll).shortcut(),
+             QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus));
+    QCOMPARE(run->frame().statusPanes().messagePane()->text(), QString("For Help, press F1"));
+    QCOMPARE(run->frame().statusPanes().indicatorTexts().size(), 3);
+
+    // The toolbar: nine buttons in the core's order, the two option buttons pressed.
+    QList<std::uint32_t> buttons;
+    for (QAction* a : run->frame().toolbar().actions())
+      if (!a->isSeparator()) buttons << a->data().toUInt();
+    QCOMPARE(buttons, (QList<std::uint32_t>{kCmdFileNew, kCmdFileOpen, kCmdOpenExclusive,
+                                            kCmdFileSave, kCmdFileSaveAs, kCmdConfirmFolderDelete,
+                                            kCmdConfirmBookmarkDelete, kCmdAppAbout,
+                                            kCmdContextHelp}));
+    QVERIFY(action(kCmdConfirmFolderDelete).isChecked());
+    QCOMPARE(action(kCmdFileSaveAs).toolTip(), QString("Save As"));
+  }
+
+  void menusRefreshAsTheyOpen() {
+    QVERIFY(run->start());
+    QTRY_VERIFY(action(kCmdFileSave).isEnabled());
+    selectBookmark("News", "BBC News");
+    QMenu* edit = run->frame().findChild<QMenu*>("editMenu");
+    QVERIFY(edit);
+    emit edit->aboutToShow();
+    expectActionsMatchCore();
+    QVERIFY(action(kCmdRename).isEnabled());
+    tree().setCurrentIndex(tree().model()->index(0, 0));  // the locked root
+    emit edit->aboutToShow();
+    QVERIFY(!action(kCmdRename).isEnabled());
+    expectActionsMatchCore();
+  }
+
+  void eachCommandReachesTheCore_data() {
+    QTest::addColumn<std::uint32_t>("command");
+    QTest::addColumn<QString>("dialog");  // the modal window it opens, if any
+    QTest::addColumn<QString>("helpPage");
+    QTest::newRow("Open") << std::uint32_t{kCmdFileOpen} << "Open" << "";
+    QTest::newRow("Save As") << std::uint32_t{kCmdFileSaveAs} << "Save As" << "";
+    QTest::newRow("Import HTML") << std::uint32_t{kCmdImportHtml} << "Open" << "";
+    QTest::newRow("Rename") << std::uint32_t{kCmdRename} << "Rename Bookmark" << "";
+    QTest::newRow("Properties") << std::uint32_t{kCmdProperties} << "Bookmark Properties" << "";
+    QTest::newRow("Find") << std::uint32_t{kCmdFind} << "Find Bookmark" << "";
+    QTest::newRow("Weed") << std::uint32_t{kCmdWeedDuplicates} << "Weed Duplicates" << "";
+    QTest::newRow("Other HTML") << std::uint32_t{kCmdExportOther} << "Export HTML File" << "";
+    QTest::newRow("Text") << std::uint32_t{kCmdExportText} << "Export Text File" << "";
+    QTest::newRow("Scroll rate") << std::uint32_t{kCmdScrollingSpeed} << "Set Scroll Rate" << "";
+    QTest::newRow("Replacement") << std::uint32_t{kCmdReplacementCharacter}
+                                 << "Select Replacement Character" << "";
+    QTest::newRow("About") << std::uint32_t{kCmdAppAbout} << "About Linkfold" << "";
+    QTest::newRow("Help Topics") << std::uint32_t{kCmdHelpFinder} << "" << "contents.html";
+    QTest::newRow("Introduction") << std::uint32_t{kCmdIntroduction} << "" << "introduction.html";
+    QTest::newRow("F1") << std::uint32_t{kCmdHelp} << "" << "main-window.html";
+  }
+
+  void eachCommandReachesTheCore() {
+    QFETCH(std::uint32_t, command);
+    QFETCH(QString, dialog);
+    QFETCH(QString, helpPage);
+    QVERIFY(run->start());
+    selectBookmark("News", "BBC News");
+    QTRY_VERIFY(action(command).isEnabled());
+    run->modals.titles.clear();
+    action(command).trigger();
+    QTRY_COMPARE(run->modals.titles, dialog.isEmpty() ? QStringList{} : QStringList{dialog});
+    if (!helpPage.isEmpty()) {
+      QVERIFY(run->frame().helpWindow());
+      QCOMPARE(run->frame().helpWindow()->currentPage(), helpPage);
+    }
+  }
+
+  void togglesAndTreeCommandsChangeWhatTheyShow() {
+    QVERIFY(run->start());
+    const struct {
+      std::uint32_t command;
+      std::function<bool()> shown;
+    } cases[] = {
+        {kCmdViewToolbar, [this] { return !run->frame().toolbar().isHidden(); }},
+        {kCmdViewStatusBar, [this] { return !run->frame().statusBar()->isHidden(); }},
+        {kCmdConfirmBookmarkDelete, [this] { return action(kCmdConfirmBookmarkDelete).isChecked(); }},
+        {kCmdFollow, [this] { return action(kCmdFollow).isChecked(); }},
+    };
+    for (const auto& c : cases) {
+      const bool before = c.shown();
+      action(c.command).trigger();
+      QTRY_VERIFY2(c.shown() != before, qPrintable(action(c.command).text()));
+      expectActionsMatchCore();
+    }
+    const QModelIndex news = tree().model()->index(2, 0, tree().model()->index(0, 0));
+    action(kCmdExpandAll).trigger();
+    QVERIFY(tree().isExpanded(news));
+    action(kCmdCollapseAll).trigger();
+    QVERIFY(!tree().isExpanded(news));
+  }
+
+  void keysReachTheirCommands() {
+    QVERIFY(run->start());
+    QTRY_VERIFY(tree().hasFocus() || QApplication::focusWidget() == &tree());
+    const QModelIndex news = tree().model()->index(2, 0, tree().model()->index(0, 0));
+    QTest::keyClick(&tree(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    QVERIFY(tree().isExpanded(news));
+    QTest::keyClick(&tree(), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    QVERIFY(!tree().isExpanded(news));
+
+    selectBookmark("News", "BBC News");
+    run->answers.push_back(Answer::No);
+    QTest::keyClick(&tree(), Qt::Key_Delete);
+    QCOMPARE(run->messages.back().icon, MessageIcon::Question);
+    QCOMPARE(run->messages.back().buttons, MessageButtons::YesNo);
+
+    QTest::keyClick(&tree(), Qt::Key_F1);
+    QTRY_VERIFY(run->frame().helpWindow() && run->frame().helpWindow()->isVisible());
+    QCOMPARE(run->frame().helpWindow()->currentPage(), QString("main-window.html"));
+    run->frame().activateWindow();
+    QTest::keyClick(&tree(), Qt::Key_F1, Qt::ShiftModifier);
+    QVERIFY(QWhatsThis::inWhatsThisMode());
+    QWhatsThis::leaveWhatsThisMode();
+
+    // A disabled command does nothing from its key either.
+    run->modals.titles.clear();
+    QVERIFY(!action(kCmdFindNext).isEnabled());
+    QTest::keyClick(&tree(), Qt::Key_F3);
+    QTest::keyClick(&tree(), Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(run->modals.titles, QStringList{"Find Bookmark"});
+  }
+
+  void aDroppedLibraryOpensAndJoinsTheRecentFiles() {
+    QVERIFY(run->start());
+    const QString path = run->demoPath() + "/Mine.bml";
+    {
+      std::ofstream out(path.toStdString(), std::ios::binary);
+      run->program->session()->document().Serialize(out);
+    }
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(run->demoPath() + "/notes.txt"), QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&run->frame(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&run->frame(), &drop);
+    QTRY_COMPARE(run->frame().windowTitle(), QString("Mine.bml - Linkfold"));
+
+    QMenu* file = run->frame().findChild<QMenu*>("fileMenu");
+    emit file->aboutToShow();
+    QStringList texts;
+    for (QAction* a : file->actions()) texts << a->text();
+    QVERIFY2(texts.contains("&1 Mine.bml") || texts.contains("&1 /.../Mine.bml") ||
+                 texts.filter(QRegularExpression("^&1 .*Mine\\.bml$")).size() == 1,
+             qPrintable(texts.join('|')));
+    QVERIFY(!texts.contains("Recent File"));
+
+    // The list outlives the program.
+    run.reset();
+    QCOMPARE(QSettings("Quillmere", "Linkfold").value("Recent File List/File1").toString(), path);
+  }
+};
+
+}  // namespace linkfold::gui::test
+
+QTEST_MAIN(linkfold::gui::test::MainFrameTest)
+#include "MainFrameTest.moc"

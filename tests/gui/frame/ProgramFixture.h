@@ -1,0 +1,111 @@
+#pragma once
+// Starts the window program on a copy of the demo set (examples/demo): its registry file names
+// the copy's Favorites, Netscape 3.x file and two Netscape 4.x profiles. Messages are recorded
+// and answered from a queue; modal dialogs are recorded by title and closed by a watcher, so
+// that no test can hang on one.
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "dialogs/QtUi.h"
+#include "frame/CMainFrame.h"
+#include "frame/Program.h"
+
+namespace linkfold::gui::test {
+
+// Closes each modal dialog that opens (accepting it when `acceptNext` says so) and records
+// its title.
+class ModalWatcher : public QObject {
+ public:
+  ModalWatcher() {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible()) return;
+      titles << dialog->windowTitle();
+      if (!accept.empty() && accept.front()) dialog->accept();
+      else dialog->reject();
+      if (!accept.empty()) accept.pop_front();
+    });
+    timer_.start(20);
+  }
+  QStringList titles;
+  std::deque<bool> accept;  // per dialog; a dialog past the queue is cancelled
+
+ private:
+  QTimer timer_;
+};
+
+class ProgramFixture {
+ public:
+  ProgramFixture() {
+    copyTree(QStringLiteral(LINKFOLD_SOURCE_DIR "/examples/demo"), demo_.path());
+    qputenv("LINKFOLD_DEMO", demo_.path().toUtf8());
+    qunsetenv("LINKFOLD_REGISTRY");
+  }
+
+  // Starts with the demo registry and the extra arguments; the profile dialog is accepted
+  // with its first entry.
+  bool start(QStringList arguments = {}) {
+    std::vector<std::string> args{"--registry", (demo_.path() + "/demo.reg").toStdString()};
+    for (const QString& a : arguments) args.push_back(a.toStdString());
+    program = std::make_unique<Program>(args);
+    program->ui().setMessageDisplay([this](const Message& message) {
+      messages.push_back(message);
+      if (answers.empty()) return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
+      const Answer next = answers.front();
+      answers.pop_front();
+      return next;
+    });
+    modals.accept = {true};
+    const bool started = program->start();
+    modals.accept.clear();
+    return started;
+  }
+
+  CMainFrame& frame() { return *program->frame(); }
+  QString demoPath() const { return demo_.path(); }
+
+  // Every label the tree model shows, depth first, indented two spaces a level.
+  static QStringList labels(const QAbstractItemModel& model, const QModelIndex& parent = {},
+                            const QString& indent = {}) {
+    QStringList out;
+    for (int row = 0; row < model.rowCount(parent); ++row) {
+      const QModelIndex index = model.index(row, 0, parent);
+      out << indent + index.data().toString();
+      out << labels(model, index, indent + "  ");
+    }
+    return out;
+  }
+
+  std::unique_ptr<Program> program;
+  std::vector<Message> messages;
+  std::deque<Answer> answers;
+  ModalWatcher modals;
+
+ private:
+  static void copyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+      const QString target = to + "/" + entry.fileName();
+      if (entry.isDir()) copyTree(entry.filePath(), target);
+      else QFile::copy(entry.filePath(), target);
+    }
+  }
+
+  QTemporaryDir demo_;
+};
+
+// Every test starts from no settings at all.
+inline void clearSettings() {
+  QSettings("Quillmere", "Linkfold").clear();
+}
+
+}  // namespace linkfold::gui::test
