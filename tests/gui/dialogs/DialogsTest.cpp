@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -49,6 +50,7 @@ class DialogsTest : public QObject {
   void profileDialogIgnoresEscapeAndClose();
   void messageBoxShowsIconAndKeepsOpenForHelp();
   void statusWindowShowsTextAndProgress();
+  void saveDialogAsksWithTheRequestsTexts();
 };
 
 using Model = std::shared_ptr<DialogModel>;
@@ -246,6 +248,34 @@ void DialogsTest::statusWindowShowsTextAndProgress() {
 
   status.hide();
   QVERIFY(!window.isVisible());
+}
+
+// Title, filters (patterns as Qt lists them), default extension and proposed name; the
+// extension is added to a name typed without one, and replacing a file is confirmed.
+void DialogsTest::saveDialogAsksWithTheRequestsTexts() {
+  QtUi ui;
+  const FileDialogRequest request{
+      "Save As",
+      {{"Bookmark Libraries (*.bml)", "*.bml"}, {"HTML Files", "*.htm;*.html"}},
+      ".bml",
+      "Untitled"};
+  QTemporaryDir folder;
+  onNextModal([&](QDialog& d) {
+    auto* files = qobject_cast<QFileDialog*>(&d);
+    QVERIFY(files != nullptr);
+    QCOMPARE(files->windowTitle(), QStringLiteral("Save As"));
+    QCOMPARE(files->nameFilters(), QStringList({QStringLiteral("Bookmark Libraries (*.bml)"),
+                                                QStringLiteral("HTML Files (*.htm *.html)")}));
+    QCOMPARE(files->defaultSuffix(), QStringLiteral("bml"));
+    QCOMPARE(files->acceptMode(), QFileDialog::AcceptSave);
+    QVERIFY(!files->testOption(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(QFileInfo(files->selectedFiles().value(0)).fileName(), QStringLiteral("Untitled.bml"));
+    files->setDirectory(folder.path());
+    files->selectFile(QStringLiteral("Mine"));
+    d.accept();  // the file dialog's own accept, through QDialog
+  });
+  QCOMPARE(ui.chooseFileToSave(request),
+           std::optional<std::string>(folder.filePath(QStringLiteral("Mine.bml")).toStdString()));
 }
 
 }  // namespace linkfold::gui::test
