@@ -156,20 +156,8 @@ struct Recorder : TreeObserver {
   std::string events;
 };
 
-TEST_F(SortedTree, ObserversHearRowsBeforeTheChange) {
-  Recorder recorder(tree);
-  tree.addObserver(&recorder);
-  const TreeItem b = tree.InsertSorted(root, bookmark("b"));
-  tree.InsertSorted(root, bookmark("a"));
-  tree.setState(b, 3);
-  tree.select(b);
-  tree.deleteItem(b);
-  tree.removeObserver(&recorder);
-  EXPECT_EQ(recorder.events,
-            "+Root Folder@0 +Root Folder@0 ~b@0 select b@0 -Root Folder@1 select a@0 ");
-}
-
-TEST_F(SortedTree, ARebuildIsAnnouncedAsOneResetWithNoItemsInside) {
+// A rebuild is announced as one reset with no items inside; then every change is heard again.
+TEST_F(SortedTree, ObserversHearARebuildAsOneResetAndRowsBeforeTheChange) {
   Recorder recorder(tree);
   tree.addObserver(&recorder);
   {
@@ -183,9 +171,13 @@ TEST_F(SortedTree, ARebuildIsAnnouncedAsOneResetWithNoItemsInside) {
     }
     recorder.events += "| ";
   }
-  tree.InsertSorted(tree.root(), bookmark("c"));
+  const TreeItem b = tree.InsertSorted(tree.root(), bookmark("b"));
+  tree.InsertSorted(tree.root(), bookmark("a"));
+  tree.setState(b, 3);
+  tree.select(b);
+  tree.deleteItem(b);
   tree.removeObserver(&recorder);
-  EXPECT_EQ(recorder.events, "reset< | >reset +R@0 ");
+  EXPECT_EQ(recorder.events, "reset< | >reset +R@0 +R@0 ~b@0 select b@0 -R@1 select a@0 ");
 }
 
 }  // namespace
