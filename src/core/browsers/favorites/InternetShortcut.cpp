@@ -97,10 +97,10 @@ bool InternetShortcut::Save(const std::string& path) {
   if (file.get() < 0) return false;
   const std::string text = "[InternetShortcut]\r\nURL=" + *url_ + "\r\n";
   const bool written = writeAll(file.get(), text);
-  struct stat info {};
-  const bool regular = ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode);
   if (!file.close() || !written) {
-    if (regular) std::remove(path.c_str());  // a half-written shortcut is worth nothing
+    // A half-written shortcut is worth nothing; a device in its place is not ours to remove.
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) std::remove(path.c_str());
     saveFailure_ = SaveFailure::Write;
     return false;
   }
