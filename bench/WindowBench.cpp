@@ -90,7 +90,12 @@ void BM_OpenLibrary(benchmark::State& state) {
     window.reset();  // outside the measured time
   }
 }
-BENCHMARK(BM_OpenLibrary)->Arg(100'000)->Arg(1'000'000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenLibrary)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_ExpandAll(benchmark::State& state) {
   Window window;
@@ -108,7 +113,11 @@ void BM_ExpandAll(benchmark::State& state) {
     window.paint();
   }
 }
-BENCHMARK(BM_ExpandAll)->Arg(100'000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ExpandAll)
+    ->Arg(100'000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 enum class Edit { Rename, Delete, Drop };
 
@@ -121,12 +130,14 @@ void BM_Edit(benchmark::State& state) {
   }
   window.view.OnExpandAll();
   window.paint();
+  window.view.options().confirmBookmarkDelete = false;
   CSortedTreeCtrl& tree = window.view.tree();
   const auto edit = static_cast<Edit>(state.range(0));
   // Two folders that hold bookmarks, for the drops to go back and forth between.
   std::vector<TreeItem> folders;
   for (TreeItem top : tree.children(tree.root()))
-    if (window.view.IsBookmarkItem(tree.children(top).empty() ? kNoItem : tree.children(top).back()))
+    if (window.view.IsBookmarkItem(tree.children(top).empty() ? kNoItem
+                                                              : tree.children(top).back()))
       folders.push_back(top);
   if (folders.size() < 2) {
     state.SkipWithError("the library has no two folders of bookmarks");
@@ -139,8 +150,12 @@ void BM_Edit(benchmark::State& state) {
     QElapsedTimer timer;
     timer.start();
     switch (edit) {
-      case Edit::Rename: window.view.OnRename(); break;
-      case Edit::Delete: window.view.OnDelete(); break;
+      case Edit::Rename:
+        window.view.OnRename();
+        break;
+      case Edit::Delete:
+        window.view.OnDelete();
+        break;
       case Edit::Drop:
         window.view.OnBeginDrag(bookmark);
         window.view.OnDrop({target, kHitOnLabel});

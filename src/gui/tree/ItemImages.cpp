@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
-
 #include <cmath>
 
 // Q_INIT_RESOURCE may not stand inside a namespace.
@@ -18,21 +17,31 @@ namespace {
 // Indexes without a picture (the blank state image) draw nothing.
 QString normalFile(int index) {
   switch (index) {
-    case ItemImages::kFolder: return QStringLiteral(":/icons/folder.svg");
-    case ItemImages::kBookmark: return QStringLiteral(":/icons/bookmark.svg");
-    case ItemImages::kLockedFolder: return QStringLiteral(":/icons/locked-folder.svg");
-    case ItemImages::kBar: return QStringLiteral(":/icons/bar.svg");
-    default: return {};
+    case ItemImages::kFolder:
+      return QStringLiteral(":/icons/folder.svg");
+    case ItemImages::kBookmark:
+      return QStringLiteral(":/icons/bookmark.svg");
+    case ItemImages::kLockedFolder:
+      return QStringLiteral(":/icons/locked-folder.svg");
+    case ItemImages::kBar:
+      return QStringLiteral(":/icons/bar.svg");
+    default:
+      return {};
   }
 }
 
 QString stateFile(int index) {
   switch (index) {
-    case ItemImages::kUnchecked: return QStringLiteral(":/icons/check-empty.svg");
-    case ItemImages::kChecked: return QStringLiteral(":/icons/check-checked.svg");
-    case ItemImages::kPartlyChecked: return QStringLiteral(":/icons/check-partial.svg");
-    case ItemImages::kUrlLetters: return QStringLiteral(":/icons/url.svg");
-    default: return {};
+    case ItemImages::kUnchecked:
+      return QStringLiteral(":/icons/check-empty.svg");
+    case ItemImages::kChecked:
+      return QStringLiteral(":/icons/check-checked.svg");
+    case ItemImages::kPartlyChecked:
+      return QStringLiteral(":/icons/check-partial.svg");
+    case ItemImages::kUrlLetters:
+      return QStringLiteral(":/icons/url.svg");
+    default:
+      return {};
   }
 }
 

@@ -79,17 +79,23 @@ void LibraryTreeWidget::scrollOneStep() {
   QScrollBar* bar = nullptr;
   auto action = QAbstractSlider::SliderSingleStepSub;
   switch (scrollStep_) {
-    case ScrollStep::LineUp: bar = verticalScrollBar(); break;
+    case ScrollStep::LineUp:
+      bar = verticalScrollBar();
+      break;
     case ScrollStep::LineDown:
       bar = verticalScrollBar();
       action = QAbstractSlider::SliderSingleStepAdd;
       break;
-    case ScrollStep::LineLeft: bar = horizontalScrollBar(); break;
+    case ScrollStep::LineLeft:
+      bar = horizontalScrollBar();
+      break;
     case ScrollStep::LineRight:
       bar = horizontalScrollBar();
       action = QAbstractSlider::SliderSingleStepAdd;
       break;
-    case ScrollStep::None: scrollTimer_.stop(); return;
+    case ScrollStep::None:
+      scrollTimer_.stop();
+      return;
   }
   bar->triggerAction(action);
 }

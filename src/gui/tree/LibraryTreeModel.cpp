@@ -7,7 +7,8 @@
 namespace linkfold::gui {
 
 QString displayString(const std::string& bytes) {
-  if (isValidUtf8(bytes)) return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  if (isValidUtf8(bytes))
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
   return QString::fromStdString(windows1252ToUtf8(bytes));
 }
 
@@ -67,10 +68,14 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || !tree_.exists(item)) return {};
   switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole: return displayString(tree_.label(item));
-    case Qt::DecorationRole: return imageIcon(tree_.image(item));
-    case kStateImageRole: return static_cast<int>(tree_.state(item));
-    default: return {};
+    case Qt::ToolTipRole:
+      return displayString(tree_.label(item));
+    case Qt::DecorationRole:
+      return imageIcon(tree_.image(item));
+    case kStateImageRole:
+      return static_cast<int>(tree_.state(item));
+    default:
+      return {};
   }
 }
 

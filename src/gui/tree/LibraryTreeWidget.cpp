@@ -68,10 +68,12 @@ LibraryTreeWidget::LibraryTreeWidget(CLFView& view, QWidget* parent)
 
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
-            if (!following_ && current.isValid()) view_.tree().select(LibraryTreeModel::itemOf(current));
+            if (!following_ && current.isValid())
+              view_.tree().select(LibraryTreeModel::itemOf(current));
           });
   connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) {
-    if (!following_) view_.tree().expand(LibraryTreeModel::itemOf(index), CSortedTreeCtrl::Expand::Expand);
+    if (!following_)
+      view_.tree().expand(LibraryTreeModel::itemOf(index), CSortedTreeCtrl::Expand::Expand);
   });
   connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
     if (!following_)
@@ -122,19 +124,23 @@ void LibraryTreeWidget::scrollIntoView(TreeItem item) {
 
 void LibraryTreeWidget::followReset() {
   scheduleDelayedItemsLayout();
-  for (TreeItem top : view_.tree().children(kNoItem)) expandLikeCore(top);
+  expandLikeCore();
   showSelection(view_.tree().selected());
 }
 
-void LibraryTreeWidget::expandLikeCore(TreeItem item) {
-  // Only expanded folders are walked: the items inside collapsed ones keep no state of the view.
+void LibraryTreeWidget::expandLikeCore() {
+  // Only expanded folders are walked: the items inside collapsed ones keep no state of the
+  // view. An explicit stack, so that a deep library cannot exhaust the call stack.
   const CSortedTreeCtrl& tree = view_.tree();
-  if (!tree.isExpanded(item)) return;
-  {
-    const Following following(following_);
+  const Following following(following_);
+  std::vector<TreeItem> pending(tree.children(kNoItem).begin(), tree.children(kNoItem).end());
+  while (!pending.empty()) {
+    const TreeItem item = pending.back();
+    pending.pop_back();
+    if (!tree.isExpanded(item)) continue;
     setExpanded(model_->indexOf(item), true);
+    pending.insert(pending.end(), tree.children(item).begin(), tree.children(item).end());
   }
-  for (TreeItem child : tree.children(item)) expandLikeCore(child);
 }
 
 // ---- Hit test ----
@@ -145,7 +151,8 @@ QRect LibraryTreeWidget::itemRect(TreeItem item) const {
 }
 
 QRect LibraryTreeWidget::stateIconRect(TreeItem item) const {
-  return ItemLayout::of(itemRect(item), 0).stateIcon;
+  const QRect rect = itemRect(item);
+  return rect.isValid() ? ItemLayout::of(rect, 0).stateIcon : QRect();
 }
 
 QRect LibraryTreeWidget::labelRect(TreeItem item) const {
@@ -233,7 +240,8 @@ void LibraryTreeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void LibraryTreeWidget::contextMenuEvent(QContextMenuEvent* event) {
   QPoint pos = event->pos();
-  if (event->reason() == QContextMenuEvent::Keyboard) pos = labelRect(view_.tree().selected()).center();
+  if (event->reason() == QContextMenuEvent::Keyboard)
+    pos = labelRect(view_.tree().selected()).center();
   const std::vector<MenuEntry> entries = view_.OnRightClick(hitTest(pos));
   if (entries.empty()) return;
   QMenu menu(this);

@@ -53,7 +53,7 @@ class LibraryTreeWidget : public QTreeView, private TreeObserver {
   void scrollIntoView(TreeItem item) override;
   // After the core's rebuild: the view takes the core's expansion and selection again.
   void followReset();
-  void expandLikeCore(TreeItem item);
+  void expandLikeCore();
   void showSelection(TreeItem item);
 
   // Dragging (LibraryTreeDrag.cpp).

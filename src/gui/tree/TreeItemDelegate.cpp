@@ -29,7 +29,8 @@ ItemLayout ItemLayout::of(const QRect& itemRect, int labelWidth) {
   ItemLayout layout;
   layout.stateIcon = QRect(QPoint(itemRect.left(), top), image);
   layout.icon = QRect(QPoint(layout.stateIcon.right() + 1 + kGap, top), image);
-  layout.label = QRect(layout.icon.right() + 1 + kGap, itemRect.top(), labelWidth, itemRect.height());
+  layout.label =
+      QRect(layout.icon.right() + 1 + kGap, itemRect.top(), labelWidth, itemRect.height());
   return layout;
 }
 
@@ -42,7 +43,8 @@ TreeItemDelegate::TreeItemDelegate(const CSortedTreeCtrl& tree, QObject* parent)
 
 QSize TreeItemDelegate::sizeHint(const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
-  const int height = std::max(ItemImages::size().height(), option.fontMetrics.height()) + kRowPadding;
+  const int height =
+      std::max(ItemImages::size().height(), option.fontMetrics.height()) + kRowPadding;
   const ItemLayout layout =
       ItemLayout::of(QRect(0, 0, 0, height), labelWidth(option.fontMetrics, labelOf(index)));
   return {layout.label.right() + 1, height};
@@ -61,13 +63,14 @@ void TreeItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 
   // While something is dragged over the tree, the drop highlight stands in for the selection.
   const TreeItem dropHighlight = tree_.dropHighlight();
-  const bool highlighted = dropHighlight != kNoItem
-                               ? item == dropHighlight
-                               : (option.state & QStyle::State_Selected) != 0;
+  const bool highlighted = dropHighlight != kNoItem ? item == dropHighlight
+                                                    : (option.state & QStyle::State_Selected) != 0;
   const bool active = (option.state & QStyle::State_Active) != 0;
   const QPalette::ColorGroup group = active ? QPalette::Active : QPalette::Inactive;
-  if (highlighted) painter->fillRect(layout.label, option.palette.brush(group, QPalette::Highlight));
-  painter->setPen(option.palette.color(group, highlighted ? QPalette::HighlightedText : QPalette::Text));
+  if (highlighted)
+    painter->fillRect(layout.label, option.palette.brush(group, QPalette::Highlight));
+  painter->setPen(
+      option.palette.color(group, highlighted ? QPalette::HighlightedText : QPalette::Text));
   painter->setFont(option.font);
   painter->drawText(layout.label.adjusted(kLabelPadding, 0, -kLabelPadding, 0),
                     Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, label);

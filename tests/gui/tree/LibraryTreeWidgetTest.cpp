@@ -55,7 +55,8 @@ class LibraryTreeWidgetTest : public QObject {
 
   void drawsEachFoldersCheckBoxFromItsState() {
     CSortedTreeCtrl& tree = library->view.tree();
-    const std::pair<const char*, std::uint32_t> states[] = {{"A", 1}, {"A/Sub", 2}, {"B", 3}, {"top", 0}};
+    const std::pair<const char*, std::uint32_t> states[] = {
+        {"A", 1}, {"A/Sub", 2}, {"B", 3}, {"top", 0}};
     for (const auto& [path, state] : states) tree.setState(item(path), state);
     const QImage shot = viewport()->grab().toImage();
     const qreal ratio = shot.devicePixelRatio();
@@ -64,7 +65,8 @@ class LibraryTreeWidgetTest : public QObject {
       QImage expected(box.size() * ratio, QImage::Format_ARGB32_Premultiplied);
       expected.setDevicePixelRatio(ratio);
       expected.fill(viewport()->palette().color(QPalette::Base));
-      QPainter(&expected).drawPixmap(0, 0, gui::ItemImages::statePixmap(static_cast<int>(state), ratio));
+      QPainter(&expected).drawPixmap(0, 0,
+                                     gui::ItemImages::statePixmap(static_cast<int>(state), ratio));
       const QRect pixels(box.topLeft() * ratio, box.size() * ratio);
       QCOMPARE(shot.copy(pixels).convertToFormat(expected.format()), expected);
     }
@@ -75,7 +77,8 @@ class LibraryTreeWidgetTest : public QObject {
     const QRect box = widget->stateIconRect(a);
     const QRect label = widget->labelRect(a);
     const int y = box.center().y();
-    const QPoint indent(widget->stateIconRect(sub).left() - 3, widget->stateIconRect(sub).center().y());
+    const QPoint indent(widget->stateIconRect(sub).left() - 3,
+                        widget->stateIconRect(sub).center().y());
     const QSize size = viewport()->size();
     const std::tuple<QPoint, TreeItem, unsigned> cases[] = {
         {box.center(), a, kHitOnStateIcon},
@@ -142,7 +145,8 @@ class LibraryTreeWidgetTest : public QObject {
     QTimer::singleShot(0, this, [&] {
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
       if (!menu) return;
-      for (QAction* action : menu->actions()) texts << (action->isSeparator() ? "-" : action->text());
+      for (QAction* action : menu->actions())
+        texts << (action->isSeparator() ? "-" : action->text());
       menu->actions().at(1)->trigger();
       menu->close();
     });
@@ -160,7 +164,8 @@ class LibraryTreeWidgetTest : public QObject {
     dragTo("A/alpha", labelCenter("B"));
     QVERIFY(widget->isDragging());
     QCOMPARE(library->view.tree().dropHighlight(), item("B"));
-    sendMouse(viewport(), QEvent::MouseButtonRelease, labelCenter("B"), Qt::LeftButton, Qt::NoButton);
+    sendMouse(viewport(), QEvent::MouseButtonRelease, labelCenter("B"), Qt::LeftButton,
+              Qt::NoButton);
     QVERIFY(!widget->isDragging());
     QCOMPARE(library->doc.bookmark(0).folder, 3u);  // alpha is in B now
     QVERIFY(item("B/alpha") != kNoItem && item("A/alpha") == kNoItem);
@@ -176,7 +181,8 @@ class LibraryTreeWidgetTest : public QObject {
     sendMouse(viewport(), QEvent::MouseButtonPress, labelCenter("B"), Qt::RightButton,
               Qt::LeftButton | Qt::RightButton);
     QVERIFY(!widget->isDragging());
-    sendMouse(viewport(), QEvent::MouseButtonRelease, labelCenter("B"), Qt::LeftButton, Qt::NoButton);
+    sendMouse(viewport(), QEvent::MouseButtonRelease, labelCenter("B"), Qt::LeftButton,
+              Qt::NoButton);
     QVERIFY(item("A/alpha") != kNoItem);
     QCOMPARE(library->view.tree().dropHighlight(), kNoItem);
   }
