@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "CharacterLimit.h"
 #include "DialogUnits.h"
 #include "QtText.h"
 
@@ -44,7 +45,7 @@ QtFindDialog::QtFindDialog(FindDialog& model, UiPort& ui, QWidget* parent)
   auto* prompt = new QLabel(tr("&Enter text to search for:"), this);
   prompt->setBuddy(text_);
   text_->setObjectName(QStringLiteral("text"));
-  text_->setMaxLength(static_cast<int>(FindDialog::kMaxTextChars));
+  limitCharacters(*text_, FindDialog::kMaxTextChars);
   text_->setMinimumWidth(dialogUnits(*this, 172, 14).width());
   ignoreCase_->setObjectName(QStringLiteral("ignoreCase"));
   QGroupBox* lookIn = radioGroup(tr("&Look In:"),

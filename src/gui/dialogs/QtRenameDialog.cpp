@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "CharacterLimit.h"
 #include "DialogUnits.h"
 #include "QtText.h"
 
@@ -14,7 +15,7 @@ QtRenameDialog::QtRenameDialog(CRenameDlg& model, UiPort& ui, QWidget* parent)
     : ModelDialog(model, ui, parent), model_(model), name_(new QLineEdit(this)) {
   setWindowTitle(toDisplay(model_.title()));
   name_->setObjectName(QStringLiteral("name"));
-  name_->setMaxLength(static_cast<int>(CRenameDlg::kMaxChars));
+  limitCharacters(*name_, CRenameDlg::kMaxChars);
   name_->setMinimumWidth(dialogUnits(*this, 172, 14).width());
   auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("ok"));

@@ -72,8 +72,9 @@ void QtStatusWindow::setProgress(std::uint64_t done, std::uint64_t total) {
 }
 
 void QtStatusWindow::center() {
-  const QRect area =
-      owner_ ? owner_->frameGeometry() : window_->screen()->availableGeometry();
+  // On the owner when it is on the screen; an import at start-up runs before it shows.
+  const QRect area = owner_ && owner_->isVisible() ? owner_->frameGeometry()
+                                                   : window_->screen()->availableGeometry();
   QRect frame = window_->frameGeometry();
   frame.moveCenter(area.center());
   window_->move(frame.topLeft());

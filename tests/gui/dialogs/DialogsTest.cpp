@@ -47,6 +47,7 @@ class DialogsTest : public QObject {
   void refusedOkShowsMessageAndStaysOpen();
   void okHandsFieldsBackAndCancelDoesNot_data();
   void okHandsFieldsBackAndCancelDoesNot();
+  void nameLimitCountsCharactersNotUtf16Units();
   void profileDialogIgnoresEscapeAndClose();
   void messageBoxShowsIconAndKeepsOpenForHelp();
   void statusWindowShowsTextAndProgress();
@@ -165,6 +166,26 @@ void DialogsTest::okHandsFieldsBackAndCancelDoesNot() {
   });
   QCOMPARE(ui.runDialog(replace), pressOk);
   QCOMPARE(replace.character, pressOk ? '~' : '$');
+  QVERIFY(ui.messages.empty());
+}
+
+// Fifty characters outside the 16-bit range are a full name: shown whole, handed back
+// unchanged, and nothing more can be typed.
+void DialogsTest::nameLimitCountsCharactersNotUtf16Units() {
+  RecordingUi ui;
+  std::string fifty;
+  for (int i = 0; i < 50; ++i) fifty += "\xF0\x9F\x94\x96";  // U+1F516, a bookmark
+  CRenameDlg rename("Bookmark", fifty);
+  onNextModal([&](QDialog& d) {
+    auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
+    QCOMPARE(name->text().size(), 100);
+    name->end(false);
+    QTest::keyClicks(name, QStringLiteral("x"));
+    QCOMPARE(name->text().size(), 100);
+    click(d, "ok");
+  });
+  QVERIFY(ui.runDialog(rename));
+  QVERIFY(rename.name == fifty);
   QVERIFY(ui.messages.empty());
 }
 
