@@ -5,7 +5,7 @@
 #include <map>
 
 #include "browsers/favorites/InternetShortcut.h"
-#include "core/browsers/favorites/FavoritesFixture.h"
+#include "support/TempDir.h"
 
 namespace linkfold::test {
 namespace {
@@ -122,26 +122,6 @@ TEST(InternetShortcut, SetUrlGuessesTheProtocolAndRefusesWhatCouldAddLines) {
     ASSERT_TRUE(again.Load(temp.file("out.url")));
     EXPECT_EQ(again.GetURL(), c.stored);
   }
-}
-
-TEST(InternetShortcut, SaveFailsWithoutWritingThroughLinksOrLeavingPartialFiles) {
-  TempDir temp;
-  temp.write("target.txt", "keep");
-  std::filesystem::create_symlink(temp.file("target.txt"), temp.file("link.url"));
-  InternetShortcut shortcut;
-  EXPECT_FALSE(shortcut.Save(temp.file("no-url.url")));  // nothing set yet
-  ASSERT_TRUE(shortcut.SetURL("http://example.com/"));
-  EXPECT_FALSE(shortcut.Save(temp.file("link.url")));
-  EXPECT_EQ(shortcut.saveFailure(), InternetShortcut::SaveFailure::Create);
-  EXPECT_EQ(temp.read("target.txt"), "keep");
-  EXPECT_FALSE(shortcut.Save(temp.file("missing-dir/x.url")));
-  EXPECT_EQ(shortcut.saveFailure(), InternetShortcut::SaveFailure::Create);
-  {
-    ScopedFileSizeLimit full(10);
-    EXPECT_FALSE(shortcut.Save(temp.file("full.url")));
-  }
-  EXPECT_EQ(shortcut.saveFailure(), InternetShortcut::SaveFailure::Write);
-  EXPECT_FALSE(std::filesystem::exists(temp.file("full.url")));
 }
 
 }  // namespace
