@@ -139,6 +139,20 @@ class LibraryTreeWidgetTest : public QObject {
     QCOMPARE(gui::LibraryTreeModel::itemOf(widget->currentIndex()), item("B/gamma"));
   }
 
+  void doubleClickOpensABookmarksPropertiesAndAFolder() {
+    const auto doubleClick = [&](QPoint pos) {
+      click(pos);
+      sendMouse(viewport(), QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
+      sendMouse(viewport(), QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    };
+    doubleClick(labelCenter("A/alpha"));
+    QCOMPARE(library->ui.dialogs, 1);  // Properties
+    QVERIFY(library->view.tree().isExpanded(item("A")));
+    doubleClick(labelCenter("A"));
+    QCOMPARE(library->ui.dialogs, 1);
+    QVERIFY(!library->view.tree().isExpanded(item("A")));
+  }
+
   void rightClickShowsTheItemsMenuAndSendsTheChosenCommand() {
     QSignalSpy commands(widget.get(), &LibraryTreeWidget::commandRequested);
     QStringList texts;

@@ -20,7 +20,12 @@ class RecordingUi : public HeadlessUi {
     messages.push_back(message.text);
     return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
   }
+  bool runDialog(DialogModel&) override {
+    ++dialogs;
+    return false;
+  }
   std::vector<std::string> messages;
+  int dialogs = 0;
 };
 
 // Root Folder: A (Sub; alpha, beta), B (gamma), L (locked) and the bookmark top.
