@@ -177,6 +177,9 @@ void CMainFrame::showAsSaved() {
     case kShowMinimized: showMinimized(); break;
     default: show();
   }
+  // The first window after the profile question and the status window: take the keyboard.
+  activateWindow();
+  tree_->setFocus();
 }
 
 void CMainFrame::savePlacement() {

@@ -1,6 +1,8 @@
 #include "frame/CommandActions.h"
 
+#include <QApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QWidget>
 
@@ -50,7 +52,10 @@ CommandActions::CommandActions(QWidget& window, UpdateHandler update)
     QList<QKeySequence> keys = shortcutOwner->shortcuts();
     keys.append(keySequence(accelerator));
     shortcutOwner->setShortcuts(keys);
+    if (keys.back()[0].keyboardModifiers() & Qt::KeypadModifier)
+      keypadKeys_.emplace_back(keys.back()[0], shortcutOwner);
   }
+  if (!keypadKeys_.empty()) qApp->installEventFilter(this);
   for (const auto& button : toolbarButtons())
     if (button.command != kCmdSeparator) action(button.command)->setIcon(toolbarIcon(button.icon));
 }
@@ -65,6 +70,8 @@ QAction* CommandActions::makeAction(std::uint32_t command, const QString& text) 
   const QString tip = QString::fromStdString(toolTip(command));
   if (!tip.isEmpty()) created->setToolTip(tip);
   created->setCheckable(isToggle(command));
+  // Menus show check marks, not the toolbar's pictures.
+  created->setIconVisibleInMenu(false);
   window_.addAction(created);
   defaultTexts_[created] = text;
   if (!actions_.count(command)) actions_[command] = created;
@@ -90,6 +97,19 @@ void CommandActions::refresh(QAction& target) const {
   if (target.isCheckable()) target.setChecked(state.checked);
   const QString text = state.text ? QString::fromStdString(*state.text) : defaultTexts_.at(&target);
   if (target.text() != text) target.setText(text);
+}
+
+bool CommandActions::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+  if (static_cast<QWidget*>(watched)->window() != &window_) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  for (const auto& [combination, owner] : keypadKeys_)
+    if (key->keyCombination() == combination) {
+      refresh(*owner);
+      if (owner->isEnabled()) owner->trigger();
+      return true;
+    }
+  return false;
 }
 
 void CommandActions::refreshAll() const {

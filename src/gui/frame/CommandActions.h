@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "view/CommandIds.h"
 
@@ -31,6 +32,11 @@ class CommandActions : public QObject {
   void refresh(QAction& action) const;
   void refreshAll() const;
 
+ protected:
+  // Keypad keys that the window system's shortcut matching cannot tell from the main
+  // keyboard's (X11 drops the keypad flag there) are caught here as they are pressed.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   void triggered(std::uint32_t command);
 
@@ -38,7 +44,8 @@ class CommandActions : public QObject {
   QWidget& window_;
   UpdateHandler update_;
   std::map<std::uint32_t, QAction*> actions_;
-  std::map<QAction*, QString> defaultTexts_;  // each action's own text, for handlers that set none
+  std::map<QAction*, QString> defaultTexts_;
+  std::vector<std::pair<QKeyCombination, QAction*>> keypadKeys_;  // each action's own text, for handlers that set none
 };
 
 // The picture of a toolbar button by its name among the program's icons.
