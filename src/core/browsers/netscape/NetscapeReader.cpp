@@ -178,7 +178,10 @@ int NetscapeParser::bookmarkLine(std::string_view line, ListLevel& level) {
   mark.addDate = fields.addDate;
   mark.modifiedDate = fields.modifiedDate;
   mark.visitDate = fields.visitDate;
-  const std::string_view name = utf8Prefix(fields.name, kMaxBookmarkNameChars);
+  // A name of no more bytes than the limit has no more characters either.
+  const std::string_view name = fields.name.size() <= kMaxBookmarkNameChars
+                                    ? fields.name
+                                    : utf8Prefix(fields.name, kMaxBookmarkNameChars);
   if (name.empty()) {
     mark.name = doc_.cleanItemName(utf8Prefix(fields.url, kMaxBookmarkNameChars));
     doc_.logLine("Bookmark for URL \"" + mark.url + "\" has no name\nDefault name \"" +
