@@ -17,8 +17,8 @@ namespace {
 // Lets the list ask where the delegate draws a row's picture.
 class CheckListDelegate : public QStyledItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
   using QStyledItemDelegate::initStyleOption;
+  using QStyledItemDelegate::QStyledItemDelegate;
 };
 
 }  // namespace
@@ -43,8 +43,9 @@ CCheckListCtrl::CCheckListCtrl(WeedListModel& model, QWidget* parent)
   header()->setStretchLastSection(false);
   // Setting the model announced "no current row"; the dialog's own selection comes back here.
   if (firstSelected)
-    selectionModel()->setCurrentIndex(model_.index(static_cast<int>(*firstSelected), 0),
-                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(
+        model_.index(static_cast<int>(*firstSelected), 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QRect CCheckListCtrl::checkBoxRect(int row) const {

@@ -48,9 +48,9 @@ QtFindDialog::QtFindDialog(FindDialog& model, UiPort& ui, QWidget* parent)
   limitCharacters(*text_, FindDialog::kMaxTextChars);
   text_->setMinimumWidth(dialogUnits(*this, 172, 14).width());
   ignoreCase_->setObjectName(QStringLiteral("ignoreCase"));
-  QGroupBox* lookIn = radioGroup(tr("&Look In:"),
-                                 {tr("Name and URL"), tr("Name only"), tr("URL only")},
-                                 QStringLiteral("lookIn"), lookIn_, this);
+  QGroupBox* lookIn =
+      radioGroup(tr("&Look In:"), {tr("Name and URL"), tr("Name only"), tr("URL only")},
+                 QStringLiteral("lookIn"), lookIn_, this);
   QGroupBox* startAt = radioGroup(tr("&Start at:"), {tr("Root Folder"), tr("Current Item")},
                                   QStringLiteral("startAt"), startAt_, this);
   auto* ok = new QPushButton(tr("OK"), this);
@@ -95,6 +95,8 @@ void QtFindDialog::readControls() {
   model_.fields.startAt = static_cast<FindStartAt>(startAt_->checkedId());
 }
 
-void QtFindDialog::showRefused() { showFields(); }
+void QtFindDialog::showRefused() {
+  showFields();
+}
 
 }  // namespace linkfold::gui

@@ -54,7 +54,9 @@ QtScrollRateDialog::QtScrollRateDialog(ScrollRateDialog& model, UiPort& ui, QWid
   showRefused();
 }
 
-void QtScrollRateDialog::readControls() { model_.text = rate_->text().toStdString(); }
+void QtScrollRateDialog::readControls() {
+  model_.text = rate_->text().toStdString();
+}
 
 void QtScrollRateDialog::showRefused() {
   rate_->setText(toDisplay(model_.text));
@@ -66,8 +68,7 @@ QtReplaceCharDialog::QtReplaceCharDialog(ReplaceCharDialog& model, UiPort& ui, Q
     : ModelDialog(model, ui, parent), model_(model), characters_(new QComboBox(this)) {
   setWindowTitle(tr("Select Replacement Character"));
   characters_->setObjectName(QStringLiteral("characters"));
-  for (std::string_view entry : ReplaceCharDialog::kEntries)
-    characters_->addItem(toDisplay(entry));
+  for (std::string_view entry : ReplaceCharDialog::kEntries) characters_->addItem(toDisplay(entry));
   characters_->setMinimumWidth(dialogUnits(*this, 97, 12).width());
   characters_->setCurrentIndex(static_cast<int>(model_.selection));
   QPushButton* ok = button(tr("OK"), QStringLiteral("ok"), this);
@@ -105,6 +106,8 @@ void QtReplaceCharDialog::readControls() {
     model_.selection = static_cast<std::size_t>(characters_->currentIndex());
 }
 
-void QtReplaceCharDialog::showRefused() { characters_->setFocus(); }
+void QtReplaceCharDialog::showRefused() {
+  characters_->setFocus();
+}
 
 }  // namespace linkfold::gui

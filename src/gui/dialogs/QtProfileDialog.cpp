@@ -26,8 +26,8 @@ QtProfileDialog::QtProfileDialog(CProfileDlg& model, UiPort& ui, QWidget* parent
   profiles_->setMinimumWidth(dialogUnits(*this, 120, 12).width());
   disable_->setObjectName(QStringLiteral("disableNetscape4"));
   disable_->setChecked(model_.disableNetscape4);
-  QPushButton* help = helpButton(toDisplay(CProfileDlg::kHelpButtonText),
-                                 [this] { model_.help(this->ui()); });
+  QPushButton* help =
+      helpButton(toDisplay(CProfileDlg::kHelpButtonText), [this] { model_.help(this->ui()); });
   auto* ok = new QPushButton(toDisplay(CProfileDlg::kOkButtonText), this);
   ok->setObjectName(QStringLiteral("ok"));
   ok->setDefault(true);

@@ -87,6 +87,8 @@ void QtPropertiesDialog::readControls() {
   }
 }
 
-void QtPropertiesDialog::showRefused() { showUrl(); }
+void QtPropertiesDialog::showRefused() {
+  showUrl();
+}
 
 }  // namespace linkfold::gui

@@ -43,8 +43,12 @@ void QtRenameDialog::showName() {
   name_->setFocus();
 }
 
-void QtRenameDialog::readControls() { model_.name = fromDisplay(name_->text(), shownName_); }
+void QtRenameDialog::readControls() {
+  model_.name = fromDisplay(name_->text(), shownName_);
+}
 
-void QtRenameDialog::showRefused() { showName(); }
+void QtRenameDialog::showRefused() {
+  showName();
+}
 
 }  // namespace linkfold::gui

@@ -36,7 +36,9 @@ QtStatusWindow::QtStatusWindow(QWidget* owner)
   clock_.start();
 }
 
-QtStatusWindow::~QtStatusWindow() { delete window_; }
+QtStatusWindow::~QtStatusWindow() {
+  delete window_;
+}
 
 void QtStatusWindow::setText(const std::string& text) {
   const bool appearing = !window_->isVisible();
@@ -50,8 +52,8 @@ void QtStatusWindow::setText(const std::string& text) {
 
 bool QtStatusWindow::mayPaintText() {
   const qint64 now = clock_.elapsed();
-  textBudget_ = std::min(kTextBurst, textBudget_ + static_cast<double>(now - budgetTime_) /
-                                                       kTextInterval);
+  textBudget_ =
+      std::min(kTextBurst, textBudget_ + static_cast<double>(now - budgetTime_) / kTextInterval);
   budgetTime_ = now;
   if (textBudget_ < 1.0) return false;
   textBudget_ -= 1.0;
@@ -80,7 +82,9 @@ void QtStatusWindow::center() {
   window_->move(frame.topLeft());
 }
 
-void QtStatusWindow::hide() { window_->hide(); }
+void QtStatusWindow::hide() {
+  window_->hide();
+}
 
 void QtStatusWindow::refresh(bool force) {
   if (!window_->isVisible()) return;

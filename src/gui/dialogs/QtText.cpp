@@ -4,7 +4,9 @@
 
 namespace linkfold::gui {
 
-QString toDisplay(std::string_view bytes) { return QString::fromStdString(displayUtf8(bytes)); }
+QString toDisplay(std::string_view bytes) {
+  return QString::fromStdString(displayUtf8(bytes));
+}
 
 std::string fromDisplay(const QString& shown, std::string_view original) {
   if (shown == toDisplay(original)) return std::string(original);

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "QtText.h"
 #include "FileDialogFilters.h"
 #include "ModelDialog.h"
 #include "QtStatusWindow.h"
+#include "QtText.h"
 
 namespace linkfold::gui {
 
@@ -65,7 +65,9 @@ Answer answerOf(QMessageBox::StandardButton button, MessageButtons buttons) {
   }
 }
 
-std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string localPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
 
 // The dialog shared by Open and Save: title, filters, default extension and proposed name.
 void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
@@ -74,7 +76,8 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
   QString extension = toDisplay(request.defaultExtension);
   if (extension.startsWith(u'.')) extension.remove(0, 1);
   dialog.setDefaultSuffix(extension);
-  if (!request.proposedName.empty()) dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
+  if (!request.proposedName.empty())
+    dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
 }
 
 std::optional<std::string> chosenFile(QFileDialog& dialog) {

@@ -15,9 +15,13 @@ namespace linkfold::gui {
 
 namespace {
 
-Rect toRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+Rect toRect(const QRect& r) {
+  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
-QRect toQRect(const Rect& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+QRect toQRect(const Rect& r) {
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
 
 }  // namespace
 
@@ -57,16 +61,24 @@ QtWeedDialog::QtWeedDialog(WeedDialog& model, UiPort& ui, QWidget* parent)
   restorePlacement();
 }
 
+void QtWeedDialog::showEvent(QShowEvent* event) {
+  ModelDialog::showEvent(event);
+  if (!isMaximized()) stoodNormal_ = true;
+}
+
 void QtWeedDialog::reject() {
   model_.reject();
   savePlacement();
   QDialog::reject();
 }
 
-void QtWeedDialog::showRefused() { list_->setFocus(); }
+void QtWeedDialog::showRefused() {
+  list_->setFocus();
+}
 
 void QtWeedDialog::restorePlacement() {
-  const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  const QScreen* screen =
+      parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
   const QSize minimum = minimumSize();
   const auto placement = model_.openingPlacement(toRect(screen->availableGeometry()),
                                                  {minimum.width(), minimum.height()});
@@ -74,6 +86,7 @@ void QtWeedDialog::restorePlacement() {
   const QRect rect = toQRect(placement->rect);
   move(rect.topLeft());  // where the window's frame goes
   resize(rect.size());
+  openedOn_ = rect;
   if (placement->maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -81,10 +94,20 @@ void QtWeedDialog::restorePlacement() {
 // two things that restoring sets.
 void QtWeedDialog::savePlacement() {
   const bool maximized = isMaximized();
-  const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
-  QRect restored = maximized ? normalGeometry() : geometry();
-  restored.moveTopLeft(restored.topLeft() - frameOffset);
+  QRect restored = openedOn_;
+  if (!maximized || stoodNormal_ || !openedOn_.isValid()) {
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    restored = maximized ? normalGeometry() : geometry();
+    restored.moveTopLeft(restored.topLeft() - frameOffset);
+  }
   model_.savePlacement(maximized, toRect(restored));
+}
+
+void QtWeedDialog::changeEvent(QEvent* event) {
+  ModelDialog::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isVisible() &&
+      (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) == 0)
+    stoodNormal_ = true;
 }
 
 }  // namespace linkfold::gui

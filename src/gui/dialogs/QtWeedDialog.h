@@ -20,6 +20,8 @@ class QtWeedDialog : public ModelDialog {
   void reject() override;
 
  protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void readControls() override {}  // the list writes into the model as it changes
   void showRefused() override;
   void closingWithOk() override { savePlacement(); }
@@ -31,6 +33,10 @@ class QtWeedDialog : public ModelDialog {
   WeedDialog& model_;
   WeedListModel* rows_;
   CCheckListCtrl* list_;
+  // The saved place the dialog opened on, and whether it has stood normal (not maximised)
+  // since: until then that place is its restored rectangle.
+  QRect openedOn_;
+  bool stoodNormal_ = false;
 };
 
 }  // namespace linkfold::gui

@@ -44,7 +44,9 @@ int WeedListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(weed_.rows().size());
 }
 
-int WeedListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int WeedListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 2;
+}
 
 QVariant WeedListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};

@@ -70,16 +70,20 @@ void DialogsTest::refusedOkShowsMessageAndStaysOpen_data() {
   auto properties = std::make_shared<CPropertiesDlg>();
   properties->url = "http://example.com/";
   QTest::newRow("properties: blank URL brings the deleted text back")
-      << Model(properties) << "url" << "" << "URL cannot be blank!"
-      << int(MessageIcon::Information) << "http://example.com/";
+      << Model(properties) << "url"
+      << ""
+      << "URL cannot be blank!" << int(MessageIcon::Information) << "http://example.com/";
   QTest::newRow("find: empty text")
-      << Model(std::make_shared<FindDialog>(FindSettings{}, settings)) << "text" << ""
+      << Model(std::make_shared<FindDialog>(FindSettings{}, settings)) << "text"
+      << ""
       << "Search string must not be empty!" << int(MessageIcon::Information) << "";
   QTest::newRow("scroll rate: letters")
-      << Model(std::make_shared<ScrollRateDialog>(100)) << "rate" << "fast"
+      << Model(std::make_shared<ScrollRateDialog>(100)) << "rate"
+      << "fast"
       << "Please enter an integer." << int(MessageIcon::Exclamation) << "fast";
   QTest::newRow("scroll rate: out of range")
-      << Model(std::make_shared<ScrollRateDialog>(100)) << "rate" << "101"
+      << Model(std::make_shared<ScrollRateDialog>(100)) << "rate"
+      << "101"
       << "Please enter an integer between 0 and 100." << int(MessageIcon::Exclamation) << "101";
 }
 

@@ -89,12 +89,15 @@ void WeedDialogTest::checkBoxesToggleByClickDoubleClickAndSpace() {
 
 void WeedDialogTest::placementSurvivesCloseAndReopen_data() {
   QTest::addColumn<bool>("byOk");
-  QTest::newRow("Cancel") << false;
-  QTest::newRow("OK") << true;
+  QTest::addColumn<bool>("maximized");
+  QTest::newRow("Cancel") << false << false;
+  QTest::newRow("OK") << true << false;
+  QTest::newRow("maximised, Cancel") << false << true;
 }
 
 void WeedDialogTest::placementSurvivesCloseAndReopen() {
   QFETCH(bool, byOk);
+  QFETCH(bool, maximized);
   Library library;
   const QRect place(60, 50, 520, 380);
   {
@@ -104,18 +107,29 @@ void WeedDialogTest::placementSurvivesCloseAndReopen() {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.move(place.topLeft());
     dialog.resize(place.size());
+    if (maximized) {
+      dialog.showMaximized();
+      QTRY_VERIFY(dialog.isMaximized());
+    }
     library.ui.answers.push_back(Answer::Yes);  // keep none: yes, remove them all
     click(dialog, byOk ? "ok" : "cancel");
     QVERIFY(!dialog.isVisible());
   }
-  QVERIFY(library.settings.contains(setting::kWeedDlgPos.name));
+  const std::string saved = library.settings.read(setting::kWeedDlgPos);
+  QVERIFY(saved != "*");
 
   WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
   QtWeedDialog reopened(weed, library.ui, nullptr);
   reopened.show();
   QVERIFY(QTest::qWaitForWindowExposed(&reopened));
-  QCOMPARE(reopened.frameGeometry().topLeft(), place.topLeft());
-  QCOMPARE(reopened.size(), place.size());
+  QCOMPARE(reopened.isMaximized(), maximized);
+  if (!maximized) {
+    QCOMPARE(reopened.frameGeometry().topLeft(), place.topLeft());
+    QCOMPARE(reopened.size(), place.size());
+  }
+  // Closed again where it opened, it saves the same place (the restored one when maximised).
+  click(reopened, "cancel");
+  QCOMPARE(library.settings.read(setting::kWeedDlgPos), saved);
 }
 
 }  // namespace linkfold::gui::test
