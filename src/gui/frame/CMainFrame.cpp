@@ -241,7 +241,12 @@ void CMainFrame::closeWindow() {
 }
 
 void CMainFrame::showHelp(std::uint32_t topic) {
-  if (!help_) help_ = new HelpWindow(this);
+  // Asked from a modal dialog, the help window belongs to the dialog, so that the dialog's
+  // modality does not block it; it goes when the dialog goes.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = this;
+  if (help_ && help_->parentWidget() != owner) delete help_;
+  if (!help_) help_ = new HelpWindow(owner);
   help_->showTopic(topic);
 }
 

@@ -160,6 +160,22 @@ class MainFrameTest : public QObject {
     }
   }
 
+  void helpAskedFromADialogIsNotBlockedByIt() {
+    QVERIFY(run->start());
+    QString page;
+    bool ownedByDialog = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      run->program->ui().showHelp(0x20000 + 140);
+      page = run->frame().helpWindow()->currentPage();
+      ownedByDialog = dialog && run->frame().helpWindow()->parentWidget() == dialog;
+    });
+    action(kCmdScrollingSpeed).trigger();
+    QCOMPARE(page, QString("scroll-rate.html"));
+    QVERIFY(ownedByDialog);
+    QTRY_VERIFY(!run->frame().helpWindow());  // gone with the dialog
+  }
+
   void togglesAndTreeCommandsChangeWhatTheyShow() {
     QVERIFY(run->start());
     const struct {
