@@ -10,6 +10,7 @@
 #include <QWhatsThis>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <fstream>
 
 #include "ProgramFixture.h"
@@ -105,6 +106,44 @@ class MainFrameTest : public QObject {
                                             kCmdContextHelp}));
     QVERIFY(action(kCmdConfirmFolderDelete).isChecked());
     QCOMPARE(action(kCmdFileSaveAs).toolTip(), QString("Save As"));
+  }
+
+  void uninstallAsksThenRemovesTheSettingsAndTheDesktopEntry() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString entry = data + "/applications/linkfold.desktop";
+    const QString mime = data + "/mime/packages/linkfold.xml";
+    QVERIFY(run->start());
+    QVERIFY(QFile::exists(entry) && QFile::exists(mime));
+    QVERIFY(QFile(entry).open(QIODevice::ReadOnly));
+    run->answers = {Answer::No};  // do not save the imported library
+    QVERIFY(run->frame().close());
+    run.reset();
+    QVERIFY(QSettings("Quillmere", "Linkfold").contains("Settings/MainWindowPos"));
+
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+      run = std::make_unique<ProgramFixture>();
+      run->answers = {answer};
+      const bool started = run->start({"/UnInstall"});
+      QCOMPARE(QString::fromStdString(run->messages.at(0).text),
+               QString("Are you sure you want to uninstall Linkfold?"));
+      QCOMPARE(started, answer == Answer::No);
+      QCOMPARE(run->program->exitCode(), 0);
+      QCOMPARE(run->modals.titles.isEmpty(), answer == Answer::Yes);  // no profile question
+    }
+    QCOMPARE(run->messages.size(), std::size_t{2});
+    QCOMPARE(run->messages[1].icon, MessageIcon::Information);
+    QVERIFY(!QFile::exists(entry));
+    QVERIFY(!QFile::exists(mime));
+    QVERIFY(QSettings("Quillmere", "Linkfold").allKeys().isEmpty());
+  }
+
+  void aCommandLineThatCannotBeProcessedEndsTheProgram() {
+    QVERIFY(!run->start({"a.bml", "b.bml"}));
+    QCOMPARE(run->program->exitCode(), 2);
+    QVERIFY(!run->program->frame());
+    run = std::make_unique<ProgramFixture>();
+    QVERIFY(!run->start({run->demoPath() + "/missing.bml"}));
+    QCOMPARE(run->program->exitCode(), 1);
   }
 
   void menusRefreshAsTheyOpen() {
