@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -34,10 +35,12 @@ class AgreeingUi : public QuietUi {
   }
 };
 
-// A generated library saved once per size, in the temporary directory.
+// Where this run keeps the libraries it generated; removed when the run ends.
+std::filesystem::path libraryDirectory;
+
+// A generated library, saved once per size and run.
 std::filesystem::path libraryFile(std::uint32_t bookmarks) {
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("linkfold-window-bench-" + std::to_string(bookmarks) + ".bml");
+  const auto path = libraryDirectory / ("library-" + std::to_string(bookmarks) + ".bml");
   if (std::filesystem::exists(path)) return path;
   BenchLibrary library;
   LibraryShape shape;
@@ -179,6 +182,9 @@ BENCHMARK(BM_Edit)
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  const QTemporaryDir directory;
+  if (!directory.isValid()) return 1;
+  linkfold::bench::libraryDirectory = directory.path().toStdString();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
