@@ -17,18 +17,18 @@ inline std::string netscapeFile(const std::string& listLines) {
          listLines + "</DL><p>\n";
 }
 
+inline BrowserDetection favorites(const std::string& path) {
+  BrowserDetection found;
+  found.msiePresent = !path.empty();
+  found.favoritesPath = path;
+  return found;
+}
+
 struct NetscapeRun : LibraryFixture {
-  explicit NetscapeRun(std::string favoritesPath = "") : LibraryFixture(detection(favoritesPath)) {
+  explicit NetscapeRun(std::string favoritesPath = "") : LibraryFixture(favorites(favoritesPath)) {
     fixClock();
     EXPECT_TRUE(doc.addFolder("\\", true));
     EXPECT_TRUE(doc.createLog());
-  }
-
-  static BrowserDetection detection(const std::string& favoritesPath) {
-    BrowserDetection found;
-    found.msiePresent = !favoritesPath.empty();
-    found.favoritesPath = favoritesPath;
-    return found;
   }
 
   int read(const std::string& bytes, const std::string& name = "in.htm") {

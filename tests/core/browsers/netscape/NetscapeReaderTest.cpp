@@ -69,10 +69,6 @@ const ReadCase kReadCases[] = {
      "HTML Error in:\n<DT><A HREF=\"http://g/\"\nMissing > marker. The line was skipped\n"
      "HTML Error in:\n<DT><A HREF=\"http://h/\">no end\nMissing </A> tag. The line was skipped\n",
      kNetscapeReadOk, true},
-    {"folders alike ignoring case and bookmarks one slash apart merge",
-     netscapeFile("<DT><H3>Dup</H3>\n<DL><p>\n<DT><A HREF=\"http://1/\">one</A>\n</DL><p>\n"
-                  "<DT><H3>dup</H3>\n<DL><p>\n<DT><A HREF=\"http://1\">ONE</A>\n</DL><p>\n"),
-     "Dup\\ = Dup\\|one|http://1/", ""},
     {"a path of 171 characters is relocated, one of 170 is not",
      netscapeFile("<DT><H3>" + std::string(170, 'a') + "</H3>\n<DL><p>\n</DL><p>\n<DT><H3>" +
                   std::string(169, 'b') + "</H3>\n<DL><p>\n</DL><p>\n"),
