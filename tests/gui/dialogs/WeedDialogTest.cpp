@@ -1,6 +1,7 @@
 // The Weed Duplicates window: its check boxes answer a click on the box, a double click on the
 // row and the space bar, and it opens where it was last closed.
 
+#include <QHeaderView>
 #include <QtTest>
 
 #include "DialogTestSupport.h"
@@ -43,6 +44,7 @@ class WeedDialogTest : public QObject {
 
  private slots:
   void checkBoxesToggleByClickDoubleClickAndSpace();
+  void columnsFillTheListAsItResizes();
   void placementSurvivesCloseAndReopen_data();
   void placementSurvivesCloseAndReopen();
 };
@@ -85,6 +87,24 @@ void WeedDialogTest::checkBoxesToggleByClickDoubleClickAndSpace() {
   QCOMPARE(library.ui.messages.size(), std::size_t{1});
   QVERIFY(dialog.isVisible());
   QCOMPARE(weed.removeCount(), 2u);
+}
+
+// Half and half at first; afterwards the second column takes up what the list gains or loses.
+void WeedDialogTest::columnsFillTheListAsItResizes() {
+  Library library;
+  WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
+  QtWeedDialog dialog(weed, library.ui, nullptr);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  const QHeaderView& columns = *dialog.list().header();
+  const auto width = [&] { return dialog.list().viewport()->width(); };
+  QCOMPARE(columns.sectionSize(0), width() / 2);
+  QCOMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
+
+  const int first = columns.sectionSize(0);
+  dialog.resize(dialog.width() + 120, dialog.height());
+  QTRY_COMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
+  QCOMPARE(columns.sectionSize(0), first);
 }
 
 void WeedDialogTest::placementSurvivesCloseAndReopen_data() {
