@@ -1,11 +1,13 @@
 #include "tree/LibraryTreeWidget.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProxyStyle>
 
 #include "tree/TreeItemDelegate.h"
@@ -26,6 +28,17 @@ class LabelSelectionStyle : public QProxyStyle {
     return QProxyStyle::styleHint(hint, option, widget, returned);
   }
 };
+
+// One for every tree, owned by the application: a widget never owns its style, and the style
+// must outlive every widget that uses it.
+QStyle* labelSelectionStyle() {
+  static QPointer<LabelSelectionStyle> style;
+  if (!style) {
+    style = new LabelSelectionStyle;
+    style->setParent(QCoreApplication::instance());
+  }
+  return style;
+}
 
 // Sets a flag for the lifetime of the object.
 class Following {
@@ -49,9 +62,7 @@ LibraryTreeWidget::LibraryTreeWidget(CLFView& view, QWidget* parent)
       delegate_(new TreeItemDelegate(view.tree(), this)) {
   setModel(model_);
   setItemDelegate(delegate_);
-  auto* style = new LabelSelectionStyle;
-  style->setParent(this);
-  setStyle(style);
+  setStyle(labelSelectionStyle());
   setHeaderHidden(true);
   setUniformRowHeights(true);  // a million rows are laid out without asking each one's size
   setRootIsDecorated(true);
