@@ -111,9 +111,16 @@ void CCheckListCtrl::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
+void CCheckListCtrl::showEvent(QShowEvent* event) {
+  QTreeView::showEvent(event);
+  // The first showing has the list at its opening size: half and half.
+  if (std::exchange(columnsSet_, true)) return;
+  setColumns(WeedDialog::initialColumns(viewport()->width()));
+}
+
 void CCheckListCtrl::resizeEvent(QResizeEvent* event) {
   QTreeView::resizeEvent(event);
-  fitColumns();
+  if (columnsSet_) fitColumns();
 }
 
 void CCheckListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
@@ -127,12 +134,13 @@ void CCheckListCtrl::currentChanged(const QModelIndex& current, const QModelInde
 void CCheckListCtrl::fitColumns() {
   const int width = viewport()->width();
   const ColumnWidths current{header()->sectionSize(0), header()->sectionSize(1)};
-  const ColumnWidths fitted = std::exchange(columnsSet_, true)
-                                  ? WeedDialog::fitColumns(current, width)
-                                  : WeedDialog::initialColumns(width);
-  if (fitted == current) return;
-  header()->resizeSection(0, fitted.urlOrFolder);
-  header()->resizeSection(1, fitted.pageName);
+  const ColumnWidths fitted = WeedDialog::fitColumns(current, width);
+  if (fitted != current) setColumns(fitted);
+}
+
+void CCheckListCtrl::setColumns(const ColumnWidths& widths) {
+  header()->resizeSection(0, widths.urlOrFolder);
+  header()->resizeSection(1, widths.pageName);
 }
 
 }  // namespace linkfold::gui

@@ -6,6 +6,8 @@
 
 #include <QTreeView>
 
+#include "tools/WeedDialog.h"
+
 namespace linkfold::gui {
 
 class WeedListModel;
@@ -24,11 +26,13 @@ class CCheckListCtrl : public QTreeView {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
  private:
   void fitColumns();
+  void setColumns(const ColumnWidths& widths);
 
   WeedListModel& model_;
   bool columnsSet_ = false;
