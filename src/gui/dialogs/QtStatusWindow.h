@@ -46,7 +46,7 @@ class QtStatusWindow : public StatusWindow {
   bool mayPaintText();
 
   QPointer<QWidget> owner_;
-  QWidget* window_;  // deleted with this object
+  QPointer<QWidget> window_;  // deleted with this object, or before it with its owner
   QLabel* text_;
   QProgressBar* progress_;
   QElapsedTimer sinceRefresh_;

@@ -112,7 +112,11 @@ Answer QtUi::showMessageBox(const Message& message) {
 
 bool QtUi::runDialog(DialogModel& model) {
   const std::unique_ptr<ModelDialog> dialog = makeModelDialog(model, *this, parent_);
-  return dialog && dialog->exec() == QDialog::Accepted;
+  if (!dialog) {
+    qWarning("runDialog: no window shows this dialog model");
+    return false;
+  }
+  return dialog->exec() == QDialog::Accepted;
 }
 
 std::optional<std::string> QtUi::chooseFileToOpen(const FileDialogRequest& request) {
