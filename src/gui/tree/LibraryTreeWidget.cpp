@@ -56,12 +56,9 @@ class Following {
 }  // namespace
 
 LibraryTreeWidget::LibraryTreeWidget(CLFView& view, QWidget* parent)
-    : QTreeView(parent),
-      view_(view),
-      model_(new LibraryTreeModel(view.tree(), this)),
-      delegate_(new TreeItemDelegate(view.tree(), this)) {
+    : QTreeView(parent), view_(view), model_(new LibraryTreeModel(view.tree(), this)) {
   setModel(model_);
-  setItemDelegate(delegate_);
+  setItemDelegate(new TreeItemDelegate(view.tree(), this));
   setStyle(labelSelectionStyle());
   setHeaderHidden(true);
   setUniformRowHeights(true);  // a million rows are laid out without asking each one's size

@@ -14,8 +14,6 @@
 
 namespace linkfold::gui {
 
-class TreeItemDelegate;
-
 class LibraryTreeWidget : public QTreeView, private TreeObserver {
   Q_OBJECT
 
@@ -65,8 +63,7 @@ class LibraryTreeWidget : public QTreeView, private TreeObserver {
 
   CLFView& view_;
   LibraryTreeModel* model_;  // a child, so that it outlives the view's own teardown
-  TreeItemDelegate* delegate_;
-  bool following_ = false;  // the view is being set from the core: do not echo it back
+  bool following_ = false;   // the view is being set from the core: do not echo it back
   int expansionsThisTurn_ = 0;
 
   TreeItem pressedItem_ = kNoItem;  // an item a left press may start to drag
