@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "app/MainCommands.h"
-#include "app/MainMenu.h"
 
 namespace linkfold {
 
@@ -31,21 +30,11 @@ constexpr std::array kPages{
     TopicPage{kHelpBasePrompt + 148, "damaged-library.html"},
 };
 
-std::string lowered(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 }  // namespace
 
 std::string helpPageFor(std::uint32_t topic) {
   for (const auto& entry : kPages)
     if (entry.topic == topic) return std::string(entry.page);
-  if (topic > kHelpBaseCommand && topic < kHelpBaseResource) {
-    const std::string menu = menuOf(topic - kHelpBaseCommand);
-    if (!menu.empty()) return "main-window.html#" + lowered(menu) + "-menu";
-  }
   return std::string(kPages.front().page);
 }
 

@@ -181,16 +181,4 @@ bool isToggle(std::uint32_t command) {
   }
 }
 
-std::string menuOf(std::uint32_t command) {
-  for (const auto& menu : mainMenus())
-    for (const auto& item : menu.items)
-      if (item.id == command && command != kCmdSeparator) {
-        std::string title;
-        for (const char c : menu.title)
-          if (c != '&') title += c;
-        return title;
-      }
-  return {};
-}
-
 }  // namespace linkfold

@@ -74,7 +74,4 @@ std::span<const StatusIndicator> statusIndicators();
 // pressed while on.
 bool isToggle(std::uint32_t command);
 
-// The menu that holds a command (its title without the mnemonic, "File"), or empty.
-std::string menuOf(std::uint32_t command);
-
 }  // namespace linkfold

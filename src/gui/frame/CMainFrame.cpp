@@ -255,12 +255,7 @@ void CMainFrame::showHelpContents() {
 }
 
 void CMainFrame::showContextHelp() {
-  // Over an open menu, the help of the item under the pointer; else the main window's.
-  if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
-    if (QAction* item = menu->activeAction(); item && item->data().isValid()) {
-      showHelp(kHelpBaseCommand + item->data().toUInt());
-      return;
-    }
+  // Over an open menu, Qt's menu answers F1 itself with the item's What's This text (its prompt).
   showHelp(kHelpBaseResource + kMainWindowResource);
 }
 
