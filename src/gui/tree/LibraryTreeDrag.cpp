@@ -18,9 +18,12 @@ void LibraryTreeWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
       endDrag();
       view_.OnCancelDrag();
+      // The platform follows this click with a context menu request; it belongs to the cancel.
+      cancelledByRightClick_ = true;
     }
     return;
   }
+  cancelledByRightClick_ = false;
   pressedItem_ = kNoItem;
   if (event->button() == Qt::LeftButton) {
     const HitTest hit = hitTest(pos);

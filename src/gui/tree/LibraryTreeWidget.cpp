@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProxyStyle>
+#include <utility>
 
 #include "tree/TreeItemDelegate.h"
 
@@ -247,6 +248,8 @@ void LibraryTreeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void LibraryTreeWidget::contextMenuEvent(QContextMenuEvent* event) {
+  if (std::exchange(cancelledByRightClick_, false) && event->reason() == QContextMenuEvent::Mouse)
+    return;
   QPoint pos = event->pos();
   if (event->reason() == QContextMenuEvent::Keyboard)
     pos = labelRect(view_.tree().selected()).center();

@@ -71,6 +71,7 @@ class LibraryTreeWidget : public QTreeView, private TreeObserver {
   QPixmap dragImage_;
   QPoint dragPos_;
   ScrollStep scrollStep_ = ScrollStep::None;
+  bool cancelledByRightClick_ = false;
   QTimer scrollTimer_;
 };
 
