@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
