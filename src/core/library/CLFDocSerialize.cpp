@@ -214,6 +214,8 @@ bool CLFDoc::OnOpenDocument(const std::string& path) {
                                     "or it is damaged in some way.\n\n");
     Message followUp{dataRead_ ? kSomeDataRead : kNoDataRead, MessageIcon::Information};
     followUp.helpButton = dataRead_;
+    // A message's help topic is numbered from its string id, as the dialogs' are from theirs.
+    if (dataRead_) followUp.helpTopic = 0x30000 + 148;
     ui_.showMessage(followUp);
   }
   if (importHook_ && !exclusiveOpen_) importHook_->onOpenDocument(*this);

@@ -93,6 +93,7 @@ class LibraryFile : public ::testing::Test, public LibraryFixture {
                    Information);
     EXPECT_MESSAGE(ui, 1, someRead ? kSomeDataRead : kNoDataRead, Information);
     EXPECT_EQ(ui.messages[1].helpButton, someRead);
+    EXPECT_EQ(ui.messages[1].helpTopic, someRead ? 0x30094u : 0u);  // 0x30000 + string 148
     EXPECT_TRUE(doc.loadFailed());
     EXPECT_EQ(doc.internalError(), internal);
     EXPECT_EQ(doc.dataRead(), someRead);
