@@ -48,4 +48,12 @@ StartupRequest parseCommandLine(std::span<const std::string> arguments) {
   return request;
 }
 
+bool asksForHelp(std::span<const std::string> arguments) {
+  for (const auto& argument : arguments) {
+    if (argument == "--") return false;
+    if (argument == "--help") return true;
+  }
+  return false;
+}
+
 }  // namespace linkfold

@@ -22,4 +22,15 @@ struct StartupRequest {
 // program as if the switch were not there.
 StartupRequest parseCommandLine(std::span<const std::string> arguments);
 
+// "--help" before any "--": the program prints kUsage and ends, before it needs a display.
+bool asksForHelp(std::span<const std::string> arguments);
+
+inline constexpr const char* kUsage =
+    "usage: linkfold [--registry FILE] [LIBRARY.bml] [/uninstall]\n"
+    "  LIBRARY.bml      the library to open; without one, a new library is built from the\n"
+    "                   bookmarks of the browsers found\n"
+    "  --registry FILE  the registry export text that browser detection reads (else the file\n"
+    "                   named by LINKFOLD_REGISTRY; else no browser is found)\n"
+    "  /uninstall       removes Linkfold's settings, desktop entry and file type\n";
+
 }  // namespace linkfold

@@ -1,9 +1,16 @@
 // linkfold: the window program.
 #include <QApplication>
+#include <iostream>
 
+#include "app/CommandLine.h"
 #include "frame/Program.h"
 
 int main(int argc, char** argv) {
+  // Answered before Qt looks for a display.
+  if (linkfold::asksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
+    std::cout << linkfold::kUsage;
+    return 0;
+  }
   QApplication application(argc, argv);
   linkfold::gui::Program::setApplicationIdentity();
   std::vector<std::string> arguments;

@@ -61,6 +61,11 @@ QtWeedDialog::QtWeedDialog(WeedDialog& model, UiPort& ui, QWidget* parent)
   restorePlacement();
 }
 
+// The list goes before the model it shows, so that it never hears from a model half gone.
+QtWeedDialog::~QtWeedDialog() {
+  delete list_;
+}
+
 void QtWeedDialog::showEvent(QShowEvent* event) {
   ModelDialog::showEvent(event);
   if (!isMaximized()) stoodNormal_ = true;

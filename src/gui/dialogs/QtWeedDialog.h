@@ -15,6 +15,7 @@ class QtWeedDialog : public ModelDialog {
 
  public:
   QtWeedDialog(WeedDialog& model, UiPort& ui, QWidget* parent);
+  ~QtWeedDialog() override;
 
   CCheckListCtrl& list() const { return *list_; }
   void reject() override;

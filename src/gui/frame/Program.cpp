@@ -28,8 +28,6 @@ namespace linkfold::gui {
 
 namespace {
 
-constexpr const char* kUsage = "usage: linkfold [--registry FILE] [LIBRARY.bml] [/uninstall]";
-
 // The user's data directory (XDG_DATA_HOME), where desktop entries and MIME types live.
 std::string desktopDataDirectory() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
@@ -69,7 +67,7 @@ bool Program::start() {
   const StartupRequest request = parseCommandLine(arguments_);
   if (request.uninstall && uninstall()) return false;
   if (!request.error.empty()) {
-    std::cerr << "linkfold: " << request.error << '\n' << kUsage << '\n';
+    std::cerr << "linkfold: " << request.error << '\n' << kUsage;
     exitCode_ = 2;
     return false;
   }

@@ -40,6 +40,8 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
     EXPECT_EQ(request.registryFile, c.registry);
     EXPECT_EQ(request.error, c.error);
   }
+  EXPECT_TRUE(asksForHelp(std::vector<std::string>{"a.bml", "--help"}));
+  EXPECT_FALSE(asksForHelp(std::vector<std::string>{"--", "--help"}));
 }
 
 TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
