@@ -158,33 +158,44 @@ class MainFrameTest : public QObject {
     QTest::addColumn<std::uint32_t>("command");
     QTest::addColumn<QString>("dialog");  // the modal window it opens, if any
     QTest::addColumn<QString>("helpPage");
-    QTest::newRow("Open") << std::uint32_t{kCmdFileOpen} << "Open" << "";
-    QTest::newRow("Save As") << std::uint32_t{kCmdFileSaveAs} << "Save As" << "";
-    QTest::newRow("Import HTML") << std::uint32_t{kCmdImportHtml} << "Open" << "";
-    QTest::newRow("Rename") << std::uint32_t{kCmdRename} << "Rename Bookmark" << "";
-    QTest::newRow("Properties") << std::uint32_t{kCmdProperties} << "Bookmark Properties" << "";
-    QTest::newRow("Find") << std::uint32_t{kCmdFind} << "Find Bookmark" << "";
-    QTest::newRow("Weed") << std::uint32_t{kCmdWeedDuplicates} << "Weed Duplicates" << "";
-    QTest::newRow("Other HTML") << std::uint32_t{kCmdExportOther} << "Export HTML File" << "";
-    QTest::newRow("Text") << std::uint32_t{kCmdExportText} << "Export Text File" << "";
-    QTest::newRow("Scroll rate") << std::uint32_t{kCmdScrollingSpeed} << "Set Scroll Rate" << "";
+    QTest::addColumn<QString>("message");  // the first message it shows, if any
+    QTest::newRow("New") << std::uint32_t{kCmdFileNew} << "" << "" << "Save changes to Untitled?";
+    QTest::newRow("Open Exclusive") << std::uint32_t{kCmdOpenExclusive} << "" << ""
+                                    << "Opening a library this way could cause you to";
+    QTest::newRow("Exit") << std::uint32_t{kCmdAppExit} << "" << "" << "Save changes to Untitled?";
+    QTest::newRow("Open") << std::uint32_t{kCmdFileOpen} << "Open" << "" << "";
+    QTest::newRow("Save As") << std::uint32_t{kCmdFileSaveAs} << "Save As" << "" << "";
+    QTest::newRow("Import HTML") << std::uint32_t{kCmdImportHtml} << "Open" << "" << "";
+    QTest::newRow("Rename") << std::uint32_t{kCmdRename} << "Rename Bookmark" << "" << "";
+    QTest::newRow("Properties") << std::uint32_t{kCmdProperties} << "Bookmark Properties" << "" << "";
+    QTest::newRow("Find") << std::uint32_t{kCmdFind} << "Find Bookmark" << "" << "";
+    QTest::newRow("Weed") << std::uint32_t{kCmdWeedDuplicates} << "Weed Duplicates" << "" << "";
+    QTest::newRow("Other HTML") << std::uint32_t{kCmdExportOther} << "Export HTML File" << "" << "";
+    QTest::newRow("Text") << std::uint32_t{kCmdExportText} << "Export Text File" << "" << "";
+    QTest::newRow("Scroll rate") << std::uint32_t{kCmdScrollingSpeed} << "Set Scroll Rate" << "" << "";
     QTest::newRow("Replacement") << std::uint32_t{kCmdReplacementCharacter}
-                                 << "Select Replacement Character" << "";
-    QTest::newRow("About") << std::uint32_t{kCmdAppAbout} << "About Linkfold" << "";
-    QTest::newRow("Help Topics") << std::uint32_t{kCmdHelpFinder} << "" << "contents.html";
-    QTest::newRow("Introduction") << std::uint32_t{kCmdIntroduction} << "" << "introduction.html";
-    QTest::newRow("F1") << std::uint32_t{kCmdHelp} << "" << "main-window.html";
+                                 << "Select Replacement Character" << "" << "";
+    QTest::newRow("About") << std::uint32_t{kCmdAppAbout} << "About Linkfold" << "" << "";
+    QTest::newRow("Help Topics") << std::uint32_t{kCmdHelpFinder} << "" << "contents.html" << "";
+    QTest::newRow("Introduction") << std::uint32_t{kCmdIntroduction} << "" << "introduction.html" << "";
+    QTest::newRow("F1") << std::uint32_t{kCmdHelp} << "" << "main-window.html" << "";
   }
 
   void eachCommandReachesTheCore() {
     QFETCH(std::uint32_t, command);
     QFETCH(QString, dialog);
     QFETCH(QString, helpPage);
+    QFETCH(QString, message);
     QVERIFY(run->start());
     selectBookmark("News", "BBC News");
     QTRY_VERIFY(action(command).isEnabled());
     run->modals.titles.clear();
+    run->messages.clear();
     action(command).trigger();
+    if (!message.isEmpty()) {
+      QTRY_VERIFY(!run->messages.empty());
+      QVERIFY(QString::fromStdString(run->messages.front().text).startsWith(message));
+    }
     QTRY_COMPARE(run->modals.titles, dialog.isEmpty() ? QStringList{} : QStringList{dialog});
     if (!helpPage.isEmpty()) {
       QVERIFY(run->frame().helpWindow());
