@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QStyledItemDelegate>
+#include <utility>
 
 #include "QtText.h"
 #include "WeedListModel.h"
