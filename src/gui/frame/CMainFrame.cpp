@@ -18,6 +18,7 @@
 #include "app/MainMenu.h"
 #include "dialogs/AboutBox.h"
 #include "frame/CommandActions.h"
+#include "frame/CoreText.h"
 #include "frame/HelpWindow.h"
 #include "frame/StatusPanes.h"
 #include "platform/Settings.h"
@@ -33,10 +34,6 @@ Rect toRect(const QRect& r) {
 
 QRect toQRect(const Rect& r) {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-QString qt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The first dropped local file that is a library, if any.
@@ -66,7 +63,7 @@ CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder,
 
   tree_ = new LibraryTreeWidget(view, this);
   tree_->setObjectName("libraryTree");
-  tree_->setWhatsThis(qt(kTreeWhatsThis));
+  tree_->setWhatsThis(fromCore(kTreeWhatsThis));
   setCentralWidget(tree_);
   connect(tree_, &LibraryTreeWidget::commandRequested, this, &CMainFrame::runCommand);
   QAbstractItemModel* model = tree_->model();
@@ -88,8 +85,8 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::buildMenus() {
   for (const auto& definition : mainMenus()) {
-    QMenu* menu = menuBar()->addMenu(qt(definition.title));
-    QString name = qt(definition.title).remove('&').toLower();
+    QMenu* menu = menuBar()->addMenu(fromCore(definition.title));
+    const QString name = fromCore(definition.title).remove('&').toLower();
     menu->setObjectName(name + "Menu");
     bool recentBefore = false;
     for (const auto& item : definition.items) {

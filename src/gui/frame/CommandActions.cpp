@@ -8,14 +8,11 @@
 
 #include "app/MainMenu.h"
 #include "app/RecentFileList.h"
+#include "frame/CoreText.h"
 
 namespace linkfold::gui {
 
 namespace {
-
-QString qt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QKeySequence keySequence(const Accelerator& accelerator) {
   QKeyCombination key(Qt::Key_unknown);
@@ -36,7 +33,7 @@ QKeySequence keySequence(const Accelerator& accelerator) {
 }  // namespace
 
 QIcon toolbarIcon(std::string_view name) {
-  return QIcon(":/icons/toolbar/" + qt(name) + ".svg");
+  return QIcon(":/icons/toolbar/" + fromCore(name) + ".svg");
 }
 
 CommandActions::CommandActions(QWidget& window, UpdateHandler update)
@@ -44,9 +41,9 @@ CommandActions::CommandActions(QWidget& window, UpdateHandler update)
   // The recent-file entries come and go with the list (makeAction).
   for (const auto& menu : mainMenus())
     for (const auto& item : menu.items)
-      if (item.id != kCmdSeparator && item.id != kCmdRecentFile1) makeAction(item.id, qt(item.text));
+      if (item.id != kCmdSeparator && item.id != kCmdRecentFile1) makeAction(item.id, fromCore(item.text));
   for (const std::uint32_t command : {kCmdHelp, kCmdContextHelp})
-    makeAction(command, qt(toolTip(command)));
+    makeAction(command, fromCore(toolTip(command)));
   for (const auto& accelerator : accelerators()) {
     QAction* shortcutOwner = action(accelerator.command);
     QList<QKeySequence> keys = shortcutOwner->shortcuts();

@@ -1,14 +1,14 @@
 #include "frame/QtSettingsStore.h"
 
 #include "app/RecentFileList.h"
+#include "frame/CoreText.h"
 
 namespace linkfold::gui {
 
 namespace {
 
 QString key(std::string_view section, std::string_view name) {
-  return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
-         QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  return fromCore(section) + '/' + fromCore(name);
 }
 
 QString settingKey(std::string_view name) {
@@ -39,8 +39,7 @@ void QtSettingsStore::writeInt(std::string_view name, std::int32_t value) {
 }
 
 void QtSettingsStore::writeText(std::string_view name, std::string_view value) {
-  settings_.setValue(settingKey(name),
-                     QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+  settings_.setValue(settingKey(name), fromCore(value));
 }
 
 std::vector<std::string> QtSettingsStore::readRecentFiles() const {

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "app/MainMenu.h"
+#include "frame/CoreText.h"
 
 namespace linkfold::gui {
 
@@ -21,7 +22,7 @@ constexpr quint32 kX11Mod2Mask = 1u << 4;
 
 StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar), message_(new QLabel) {
   message_->setObjectName("messagePane");
-  message_->setText(QString::fromUtf8(kIdlePrompt.data(), static_cast<qsizetype>(kIdlePrompt.size())));
+  message_->setText(fromCore(kIdlePrompt));
   bar.addWidget(message_, 1);
   for (const auto& indicator : statusIndicators()) {
     auto* pane = new QLabel;
@@ -29,8 +30,7 @@ StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar), message_(new QLabel) 
     pane->setFrameShadow(QFrame::Sunken);
     pane->setAlignment(Qt::AlignCenter);
     pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(" SCRL "));
-    pane->setProperty("indicator", QString::fromUtf8(indicator.text.data(),
-                                                     static_cast<qsizetype>(indicator.text.size())));
+    pane->setProperty("indicator", fromCore(indicator.text));
     bar.addPermanentWidget(pane);
     indicators_.push_back(pane);
   }
