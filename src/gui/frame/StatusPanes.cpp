@@ -32,14 +32,14 @@ StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar), message_(new QLabel) 
     pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(" SCRL "));
     pane->setProperty("indicator", fromCore(indicator.text));
     bar.addPermanentWidget(pane);
-    indicators_.push_back(pane);
+    indicators_.emplace_back(indicator.key, pane);
   }
   qApp->installEventFilter(this);
 }
 
 QStringList StatusPanes::indicatorTexts() const {
   QStringList texts;
-  for (const QLabel* pane : indicators_) texts << pane->text();
+  for (const auto& indicator : indicators_) texts << indicator.second->text();
   return texts;
 }
 
@@ -50,15 +50,20 @@ bool StatusPanes::eventFilter(QObject* watched, QEvent* event) {
     // A key event that travels up through its parents is seen once.
     if (key->timestamp() == lastKeyTime_) return false;
     lastKeyTime_ = key->timestamp();
-    // The state sent is the one before this key; the lock keys themselves toggle it.
-    bool on[3] = {(key->nativeModifiers() & kX11LockMask) != 0,
-                  (key->nativeModifiers() & kX11Mod2Mask) != 0,
-                  !indicators_[2]->text().isEmpty()};
-    if (key->key() == Qt::Key_CapsLock) on[0] = !on[0];
-    if (key->key() == Qt::Key_NumLock) on[1] = !on[1];
-    if (key->key() == Qt::Key_ScrollLock) on[2] = !on[2];
-    for (std::size_t i = 0; i < indicators_.size(); ++i)
-      indicators_[i]->setText(on[i] ? indicators_[i]->property("indicator").toString() : QString());
+    for (auto& [lock, pane] : indicators_) {
+      // The state sent is the one before this key; the lock keys themselves toggle it.
+      bool on = !pane->text().isEmpty();
+      Qt::Key toggler = Qt::Key_ScrollLock;
+      if (lock == LockKey::Caps) {
+        on = (key->nativeModifiers() & kX11LockMask) != 0;
+        toggler = Qt::Key_CapsLock;
+      } else if (lock == LockKey::Num) {
+        on = (key->nativeModifiers() & kX11Mod2Mask) != 0;
+        toggler = Qt::Key_NumLock;
+      }
+      if (key->key() == toggler) on = !on;
+      pane->setText(on ? pane->property("indicator").toString() : QString());
+    }
   }
   return QObject::eventFilter(watched, event);
 }

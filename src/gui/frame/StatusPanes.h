@@ -4,7 +4,10 @@
 // lock states are read from the modifier state the window system sends with each key.
 
 #include <QObject>
+#include <utility>
 #include <vector>
+
+#include "app/MainMenu.h"
 
 class QLabel;
 class QStatusBar;
@@ -26,7 +29,7 @@ class StatusPanes : public QObject {
 
  private:
   QLabel* message_;
-  std::vector<QLabel*> indicators_;
+  std::vector<std::pair<LockKey, QLabel*>> indicators_;
   quint64 lastKeyTime_ = 0;
 };
 
