@@ -1,6 +1,6 @@
 #include "frame/CMainFrame.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -237,13 +237,7 @@ void CMainFrame::closeWindow() {
 }
 
 void CMainFrame::showHelp(std::uint32_t topic) {
-  // Asked from a modal dialog, the help window belongs to the dialog, so that the dialog's
-  // modality does not block it; it goes when the dialog goes.
-  QWidget* owner = QApplication::activeModalWidget();
-  if (!owner) owner = this;
-  if (help_ && help_->parentWidget() != owner) delete help_;
-  if (!help_) help_ = new HelpWindow(owner);
-  help_->showTopic(topic);
+  showHelpTopic(help_, this, topic);
 }
 
 void CMainFrame::showHelpContents() {

@@ -1,5 +1,6 @@
 #include "frame/HelpWindow.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -53,6 +54,13 @@ QString HelpWindow::currentPage() const {
   QString page = browser_->source().toString();
   if (page.startsWith(kHelpRoot)) page.remove(0, static_cast<qsizetype>(qstrlen(kHelpRoot)));
   return page;
+}
+
+void showHelpTopic(QPointer<HelpWindow>& window, QWidget* owner, std::uint32_t topic) {
+  if (QWidget* modal = QApplication::activeModalWidget()) owner = modal;
+  if (window && window->parentWidget() != owner) delete window;
+  if (!window) window = new HelpWindow(owner);
+  window->showTopic(topic);
 }
 
 }  // namespace linkfold::gui

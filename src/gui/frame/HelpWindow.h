@@ -2,6 +2,7 @@
 // The built-in help: a window over the program's HTML pages, opened at a topic's page, with
 // Contents, Back and Forward.
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 
@@ -23,5 +24,10 @@ class HelpWindow : public QWidget {
  private:
   QTextBrowser* browser_;
 };
+
+// Shows the topic in `window`, made anew when missing. Asked while a modal dialog is open, the
+// window belongs to that dialog, so that the dialog's modality does not block it, and goes with
+// it; otherwise it belongs to `owner` (none: a window of its own).
+void showHelpTopic(QPointer<HelpWindow>& window, QWidget* owner, std::uint32_t topic);
 
 }  // namespace linkfold::gui

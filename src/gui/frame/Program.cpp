@@ -45,6 +45,7 @@ Program::Program(std::vector<std::string> arguments)
 Program::~Program() {
   // The window and the view go first: the view writes its options as it ends.
   frame_.reset();
+  delete startupHelp_;
   exports_.reset();
   finder_.reset();
   view_.reset();
@@ -74,6 +75,12 @@ bool Program::start() {
   registerWithDesktop();
   recentFiles_.load(settings_->readRecentFiles());
 
+  ui_->setHelpHandler([this](std::uint32_t topic) {
+    if (frame_)
+      frame_->showHelp(topic);
+    else
+      showHelpTopic(startupHelp_, nullptr, topic);
+  });
   // Detection runs here, once, and may ask which Netscape 4.x profile to use.
   session_ = std::make_unique<AppSession>(*ui_, *settings_, request.registryFile, importLogPath());
   view_ = std::make_unique<CLFView>(session_->document(), *ui_, *settings_);
@@ -82,7 +89,6 @@ bool Program::start() {
   frame_ = std::make_unique<CMainFrame>(*session_, *view_, *finder_, *exports_, recentFiles_,
                                         *settings_);
   ui_->setParentWidget(frame_.get());
-  ui_->setHelpHandler([frame = frame_.get()](std::uint32_t topic) { frame->showHelp(topic); });
   session_->setDocumentChanged([this] {
     view_->OnUpdate();
     frame_->documentChanged();

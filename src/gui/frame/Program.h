@@ -3,11 +3,13 @@
 // and MIME type, the session (browser detection, the library document), the view, the main
 // frame, and the command line's New or Open. At the end it writes the recent-file list.
 
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/RecentFileList.h"
+#include "frame/HelpWindow.h"
 
 namespace linkfold {
 class AppSession;
@@ -62,6 +64,7 @@ class Program {
   std::unique_ptr<Finder> finder_;
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<CMainFrame> frame_;
+  QPointer<HelpWindow> startupHelp_;  // help asked for before the main window exists
 };
 
 }  // namespace linkfold::gui

@@ -219,6 +219,16 @@ class MainFrameTest : public QObject {
     QTRY_VERIFY(!run->frame().helpWindow());  // gone with the dialog
   }
 
+  void theProfileDialogsHelpWorksBeforeTheWindowExists() {
+    QString page;
+    run->modals.inspect = [&](QDialog& dialog) {
+      run->program->ui().showHelp(0x20000 + 141);
+      if (auto* help = dialog.findChild<HelpWindow*>()) page = help->currentPage();
+    };
+    QVERIFY(run->start());
+    QCOMPARE(page, QString("profile.html"));
+  }
+
   void togglesAndTreeCommandsChangeWhatTheyShow() {
     QVERIFY(run->start());
     const struct {

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,7 @@ class ModalWatcher : public QObject {
       auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (!dialog || !dialog->isVisible()) return;
       titles << dialog->windowTitle();
+      if (inspect) inspect(*dialog);
       if (!accept.empty() && accept.front()) dialog->accept();
       else dialog->reject();
       if (!accept.empty()) accept.pop_front();
@@ -38,6 +40,7 @@ class ModalWatcher : public QObject {
   }
   QStringList titles;
   std::deque<bool> accept;  // per dialog; a dialog past the queue is cancelled
+  std::function<void(QDialog&)> inspect;  // runs on each dialog before it is closed
 
  private:
   QTimer timer_;
