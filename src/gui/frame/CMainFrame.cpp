@@ -78,6 +78,7 @@ CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder,
   buildMenus();
   buildToolbar();
   panes_ = new StatusPanes(*statusBar());
+  placeAsSaved();
   documentChanged();
 }
 
@@ -154,8 +155,7 @@ void CMainFrame::refreshNow() {
 
 // ---- Placement -----------------------------------------------------------------------------
 
-void CMainFrame::showAsSaved() {
-  std::uint32_t state = kShowNormal;
+void CMainFrame::placeAsSaved() {
   if (const auto saved = parseMainWindowPos(settings_.read(setting::kMainWindowPos))) {
     const QPoint corner(saved->rect.left, saved->rect.top);
     QScreen* screen = QGuiApplication::screenAt(corner);
@@ -164,11 +164,14 @@ void CMainFrame::showAsSaved() {
                                               kMainWindowMinimum);
     setGeometry(toQRect(placed));
     // The program has no start-up show command of its own: it starts normal.
-    state = firstShowCommand(kShowNormal, saved->showState);
+    firstShowState_ = firstShowCommand(kShowNormal, saved->showState);
   } else {
     setGeometry(toQRect(firstStartRect(toRect(screen()->availableGeometry()))));
   }
-  switch (state) {
+}
+
+void CMainFrame::showAsSaved() {
+  switch (firstShowState_) {
     case kShowMaximized: showMaximized(); break;
     case kShowMinimized: showMinimized(); break;
     default: show();

@@ -45,8 +45,9 @@ class CMainFrame : public QMainWindow, public FrameControls {
   // The help window, once help was asked for.
   HelpWindow* helpWindow() const { return help_; }
 
-  // Places the window as "MainWindowPos" says (through the work-area rule) and shows it normal,
-  // maximised or minimised as it was left; with nothing saved, at its first-start place.
+  // Shows the window normal, maximised or minimised as it was left. (The window was placed as
+  // "MainWindowPos" says, through the work-area rule, when it was made; with nothing saved, at
+  // its first-start place.)
   void showAsSaved();
   // After New, Open or Import HTML refilled the library: the title and the update handlers.
   void documentChanged();
@@ -74,6 +75,7 @@ class CMainFrame : public QMainWindow, public FrameControls {
   // Coalesces the refreshes asked for in one turn of the event loop into one.
   void scheduleRefresh();
   void refreshNow();
+  void placeAsSaved();
   void savePlacement();
 
   SettingsStore& settings_;
@@ -88,6 +90,7 @@ class CMainFrame : public QMainWindow, public FrameControls {
   QAction* afterRecentFiles_ = nullptr;  // the separator below the recent-file entries
   std::vector<QAction*> recentActions_;
   bool refreshPending_ = false;
+  std::uint32_t firstShowState_ = kShowNormal;
 };
 
 }  // namespace linkfold::gui
