@@ -194,8 +194,8 @@ TEST(NetscapeReader, SurvivesHostileFiles) {
   }
 }
 
-// Lack of memory in add-folder and add-bookmark: the tables are made full, then their growth
-// refused.
+// Lack of memory in add-folder and add-bookmark (the tables are made full, then their growth
+// refused) and for a line.
 TEST(NetscapeReader, ReportsEachRefusedAddition) {
   const std::string deep(200, 'd');  // with its backslash, past 200 characters
   const struct {
@@ -211,6 +211,8 @@ TEST(NetscapeReader, ReportsEachRefusedAddition) {
        "CLFDoc::Parse_NS_Folder:\nFailed to create internal folder item"},
       {{}, "<DT><A HREF=\"http://new/\">new</A>\n",
        "CLFDoc::Parse_NS_Folder:\nFailed to add item to document"},
+      {{}, std::string(100 << 10, 'x') + "\n",  // a line the memory cannot hold
+       "CLFDoc::Parse_NS_File:\nNot enough memory to read $/in.htm"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
