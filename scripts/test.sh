@@ -10,7 +10,8 @@ echo "== Optimised build =="
 ctest --test-dir "$root/build/release" --output-on-failure -j2
 
 echo "== Sanitizer build =="
-"$root/scripts/build.sh" "$root/build/sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLINKFOLD_SANITIZE=ON
+"$root/scripts/build.sh" "$root/build/sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DLINKFOLD_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build/sanitize" --output-on-failure -j2
 
