@@ -1,5 +1,6 @@
 #include "ModelDialog.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -18,6 +19,21 @@ QPushButton* ModelDialog::helpButton(const QString& text, std::function<void()> 
   auto* key = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(key, &QShortcut::activated, this, help);
   return button;
+}
+
+ModelDialog::OkCancelRow ModelDialog::okCancelRow() {
+  auto* ok = new QPushButton(tr("OK"), this);
+  ok->setObjectName(QStringLiteral("ok"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
+  cancel->setObjectName(QStringLiteral("cancel"));
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* row = new QHBoxLayout;
+  row->addWidget(ok);
+  row->addStretch();
+  row->addWidget(cancel);
+  return {row, ok, cancel};
 }
 
 void ModelDialog::accept() {

@@ -9,6 +9,7 @@
 
 #include "platform/UiPort.h"
 
+class QHBoxLayout;
 class QPushButton;
 
 namespace linkfold::gui {
@@ -25,6 +26,13 @@ class ModelDialog : public QDialog {
   UiPort& ui() const { return ui_; }
   // A "&Help" button, and F1 anywhere in the dialog, that call `help`.
   QPushButton* helpButton(const QString& text, std::function<void()> help);
+  // The row of OK (the default) at the left and Cancel at the right, wired to accept and reject.
+  struct OkCancelRow {
+    QHBoxLayout* layout;
+    QPushButton* ok;
+    QPushButton* cancel;
+  };
+  OkCancelRow okCancelRow();
   // Copies the controls into the model's fields.
   virtual void readControls() = 0;
   // Shows the model's fields after a refusal (the model may have changed them) and puts the

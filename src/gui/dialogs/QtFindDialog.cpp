@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -53,27 +52,17 @@ QtFindDialog::QtFindDialog(FindDialog& model, UiPort& ui, QWidget* parent)
                  QStringLiteral("lookIn"), lookIn_, this);
   QGroupBox* startAt = radioGroup(tr("&Start at:"), {tr("Root Folder"), tr("Current Item")},
                                   QStringLiteral("startAt"), startAt_, this);
-  auto* ok = new QPushButton(tr("OK"), this);
-  ok->setObjectName(QStringLiteral("ok"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(tr("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cancel"));
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  const OkCancelRow buttons = okCancelRow();
 
   auto* groups = new QHBoxLayout;
   groups->addWidget(lookIn, 1);
   groups->addWidget(startAt, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ok);
-  buttons->addStretch();
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt);
   layout->addWidget(text_);
   layout->addWidget(ignoreCase_);
   layout->addLayout(groups, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   showFields();
 }

@@ -71,16 +71,8 @@ QtReplaceCharDialog::QtReplaceCharDialog(ReplaceCharDialog& model, UiPort& ui, Q
   for (std::string_view entry : ReplaceCharDialog::kEntries) characters_->addItem(toDisplay(entry));
   characters_->setMinimumWidth(dialogUnits(*this, 97, 12).width());
   characters_->setCurrentIndex(static_cast<int>(model_.selection));
-  QPushButton* ok = button(tr("OK"), QStringLiteral("ok"), this);
-  ok->setDefault(true);
-  QPushButton* cancel = button(tr("Cancel"), QStringLiteral("cancel"), this);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  const OkCancelRow buttons = okCancelRow();
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ok);
-  buttons->addStretch();
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(wrappedText(
       tr("Use the drop-list below to select the character that Linkfold will use to replace "
@@ -96,7 +88,7 @@ QtReplaceCharDialog::QtReplaceCharDialog(ReplaceCharDialog& model, UiPort& ui, Q
          "library that you have already saved to disk."),
       this));
   layout->addWidget(characters_, 0, Qt::AlignHCenter);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout);
   setFixedWidth(dialogUnits(*this, 281, 164).width());
   characters_->setFocus();
 }

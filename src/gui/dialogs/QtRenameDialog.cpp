@@ -1,8 +1,6 @@
 #include "QtRenameDialog.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "CharacterLimit.h"
@@ -17,21 +15,11 @@ QtRenameDialog::QtRenameDialog(CRenameDlg& model, UiPort& ui, QWidget* parent)
   name_->setObjectName(QStringLiteral("name"));
   limitCharacters(*name_, CRenameDlg::kMaxChars);
   name_->setMinimumWidth(dialogUnits(*this, 172, 14).width());
-  auto* ok = new QPushButton(tr("OK"), this);
-  ok->setObjectName(QStringLiteral("ok"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(tr("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cancel"));
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  const OkCancelRow buttons = okCancelRow();
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ok);
-  buttons->addStretch();
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(name_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.layout);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   showName();
 }

@@ -1,7 +1,6 @@
 #include "QtWeedDialog.h"
 
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -9,21 +8,10 @@
 
 #include "CCheckListCtrl.h"
 #include "DialogUnits.h"
+#include "QtRect.h"
 #include "WeedListModel.h"
 
 namespace linkfold::gui {
-
-namespace {
-
-Rect toRect(const QRect& r) {
-  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
-
-QRect toQRect(const Rect& r) {
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-}  // namespace
 
 QtWeedDialog::QtWeedDialog(WeedDialog& model, UiPort& ui, QWidget* parent)
     : ModelDialog(model, ui, parent), model_(model), rows_(new WeedListModel(model, this)) {
@@ -37,24 +25,14 @@ QtWeedDialog::QtWeedDialog(WeedDialog& model, UiPort& ui, QWidget* parent)
       this);
   prompt->setTextFormat(Qt::PlainText);
   prompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  auto* ok = new QPushButton(tr("OK"), this);
-  ok->setObjectName(QStringLiteral("ok"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(tr("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cancel"));
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  const OkCancelRow buttons = okCancelRow();
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ok);
-  buttons->addStretch();
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt);
   layout->addWidget(list_, 1);
-  layout->addLayout(buttons);
-  setTabOrder(list_, ok);
-  setTabOrder(ok, cancel);
+  layout->addLayout(buttons.layout);
+  setTabOrder(list_, buttons.ok);
+  setTabOrder(buttons.ok, buttons.cancel);
   setMinimumSize(dialogUnits(*this, 250, 150));
   resize(dialogUnits(*this, 300, 199));
   list_->setFocus();
