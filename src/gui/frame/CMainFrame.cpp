@@ -17,6 +17,7 @@
 #include "app/HelpTopics.h"
 #include "app/MainMenu.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/QtRect.h"
 #include "frame/CommandActions.h"
 #include "frame/CoreText.h"
 #include "frame/HelpWindow.h"
@@ -27,14 +28,6 @@
 namespace linkfold::gui {
 
 namespace {
-
-Rect toRect(const QRect& r) {
-  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
-
-QRect toQRect(const Rect& r) {
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 // The first dropped local file that is a library, if any.
 QString droppedLibrary(const QMimeData* data) {
