@@ -60,15 +60,7 @@ const std::string& shortcutTree() {
   return scratch.path();
 }
 
-// The export needs a status window; this one shows nothing.
-class SilentStatusWindow : public StatusWindow {
- public:
-  void setText(const std::string&) override {}
-  void setProgress(std::uint64_t, std::uint64_t) override {}
-  void center() override {}
-  void hide() override {}
-};
-
+// The export needs a status window.
 class StatusUi : public QuietUi {
  public:
   std::unique_ptr<StatusWindow> createStatusWindow() override {

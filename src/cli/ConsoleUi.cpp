@@ -24,14 +24,6 @@ const char* iconTag(MessageIcon icon) {
   return "";
 }
 
-class SilentStatusWindow : public StatusWindow {
- public:
-  void setText(const std::string&) override {}
-  void setProgress(std::uint64_t, std::uint64_t) override {}
-  void center() override {}
-  void hide() override {}
-};
-
 }  // namespace
 
 std::unique_ptr<StatusWindow> ConsoleUi::createStatusWindow() {

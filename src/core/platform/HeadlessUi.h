@@ -6,6 +6,15 @@
 
 namespace linkfold {
 
+// A status window that shows nothing, for headless work that must have one (an export).
+class SilentStatusWindow : public StatusWindow {
+ public:
+  void setText(const std::string&) override {}
+  void setProgress(std::uint64_t, std::uint64_t) override {}
+  void center() override {}
+  void hide() override {}
+};
+
 class HeadlessUi : public UiPort {
  public:
   Answer showMessage(const Message& message) override { return safeAnswer(message); }
