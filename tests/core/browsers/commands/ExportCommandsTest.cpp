@@ -33,78 +33,46 @@ struct ExportFixture : SessionFixture {
   std::unique_ptr<ExportCommands> exports;
 };
 
-struct EnableCase {
-  std::string name;
-  bool bookmarks, netscape3, netscape4, msie;
-  std::string profile;
-  std::array<bool, 6> enabled;  // in the order of kExportIds
-  std::optional<std::string> netscape4Text;
-};
-
-class ExportEnabling : public ::testing::TestWithParam<EnableCase>, public ExportFixture {};
-
-TEST_P(ExportEnabling, StatesAndTheProfileText) {
-  const EnableCase& c = GetParam();
-  BrowserDetection found = browsers(c.netscape3, c.netscape4, c.msie);
-  found.netscape4ProfileName = c.profile;
-  open(found, c.bookmarks);
-  ASSERT_TRUE(doc().addFolder("Other\\", false));
-  for (std::size_t i = 0; i < kExportIds.size(); ++i) {
-    EXPECT_EQ(exports->stateOf(kExportIds[i]).enabled, c.enabled[i]) << kExportIds[i];
-  }
-  EXPECT_EQ(exports->OnUpdateExportNetscape4().text, c.netscape4Text);
-  // A disabled command does nothing, whatever calls it.
-  for (std::size_t i = 0; i < kExportIds.size(); ++i) {
-    if (!c.enabled[i]) {
-      EXPECT_FALSE(exports->run(kExportIds[i]));
+TEST(ExportEnabling, StatesAndTheProfileTextAndADisabledCommandDoesNothing) {
+  const struct {
+    const char* name;
+    bool bookmarks, netscape3, netscape4, msie;
+    const char* profile;
+    std::array<bool, 6> enabled;  // in the order of kExportIds
+    std::optional<std::string> netscape4Text;
+  } cases[] = {
+      // clang-format off
+      {"no bookmarks disables all six", false, true, true, true, "joe",
+       {false, false, false, false, false, false}, "Netscape &4.x (joe)"},
+      {"one browser is no all browsers", true, false, false, true, "",
+       {true, false, false, false, true, true}, std::nullopt},
+      {"MSIE and Netscape 3.x", true, true, false, true, "",
+       {true, true, false, true, true, true}, std::nullopt},
+      {"shared profile", true, false, true, false, "joe [shared]",
+       {false, false, true, false, true, true}, "Netscape &4.x (joe [shared])"},
+      {"all three", true, true, true, true, "joe",
+       {true, true, true, true, true, true}, "Netscape &4.x (joe)"},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ExportFixture f;
+    BrowserDetection found = f.browsers(c.netscape3, c.netscape4, c.msie);
+    found.netscape4ProfileName = c.profile;
+    f.open(found, c.bookmarks);
+    ASSERT_TRUE(f.doc().addFolder("Other\\", false));
+    for (std::size_t i = 0; i < kExportIds.size(); ++i)
+      EXPECT_EQ(f.exports->stateOf(kExportIds[i]).enabled, c.enabled[i]) << kExportIds[i];
+    EXPECT_EQ(f.exports->OnUpdateExportNetscape4().text, c.netscape4Text);
+    for (std::size_t i = 0; i < kExportIds.size(); ++i) {
+      if (!c.enabled[i]) {
+        EXPECT_FALSE(f.exports->run(kExportIds[i])) << kExportIds[i];
+      }
     }
+    EXPECT_TRUE(f.ui.messages.empty());
+    EXPECT_TRUE(f.ui.fileRequests.empty());
   }
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_TRUE(ui.fileRequests.empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(, ExportEnabling,
-                         ::testing::Values(EnableCase{"NoBookmarksDisablesAllSix",
-                                                      false,
-                                                      true,
-                                                      true,
-                                                      true,
-                                                      "joe",
-                                                      {false, false, false, false, false, false},
-                                                      "Netscape &4.x (joe)"},
-                                           EnableCase{"OneBrowserIsNoAllBrowsers",
-                                                      true,
-                                                      false,
-                                                      false,
-                                                      true,
-                                                      "",
-                                                      {true, false, false, false, true, true},
-                                                      std::nullopt},
-                                           EnableCase{"MsieAndNetscape3",
-                                                      true,
-                                                      true,
-                                                      false,
-                                                      true,
-                                                      "",
-                                                      {true, true, false, true, true, true},
-                                                      std::nullopt},
-                                           EnableCase{"SharedProfile",
-                                                      true,
-                                                      false,
-                                                      true,
-                                                      false,
-                                                      "joe [shared]",
-                                                      {false, false, true, false, true, true},
-                                                      "Netscape &4.x (joe [shared])"},
-                                           EnableCase{"AllThree",
-                                                      true,
-                                                      true,
-                                                      true,
-                                                      true,
-                                                      "joe",
-                                                      {true, true, true, true, true, true},
-                                                      "Netscape &4.x (joe)"}),
-                         [](const auto& param) { return param.param.name; });
 
 TEST(ExportWarning, EveryCommandAsksWhenNoFolderIsSelectedAndNoEndsIt) {
   ExportFixture f;
@@ -152,33 +120,25 @@ TEST(TextExport, SelectedFoldersInTableOrderByteForByte) {
   EXPECT_TRUE(f.ui.messages.empty());
 }
 
-struct TextFailure {
-  std::string name;
-  std::string path;  // relative to the temporary directory unless absolute
-  std::string message;
-  MessageIcon icon;
-};
-
-class TextExportFailures : public ::testing::TestWithParam<TextFailure>, public ExportFixture {};
-
 // A failed write is reported and is not a success (the disk is full: /dev/full).
-TEST_P(TextExportFailures, AreReportedAndNotSuccess) {
-  const TextFailure& c = GetParam();
-  open(browsers(false, false, false));
-  const std::string path = c.path[0] == '/' ? c.path : temp.file(c.path);
-  EXPECT_FALSE(writeTextExport(doc(), path));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, c.message + path);
-  EXPECT_EQ(ui.messages[0].icon, c.icon);
+TEST(TextExport, FailuresAreReportedAndNotSuccess) {
+  const struct {
+    std::string path;  // relative to the temporary directory unless absolute
+    const char* message;
+    MessageIcon icon;
+  } cases[] = {{"missing/out.txt", "Could not create or replace\n", MessageIcon::None},
+               {"/dev/full", "Could not write ", MessageIcon::Exclamation}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    ExportFixture f;
+    f.open(f.browsers(false, false, false));
+    const std::string path = c.path[0] == '/' ? c.path : f.temp.file(c.path);
+    EXPECT_FALSE(writeTextExport(f.doc(), path));
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0].text, c.message + path);
+    EXPECT_EQ(f.ui.messages[0].icon, c.icon);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    , TextExportFailures,
-    ::testing::Values(TextFailure{"NotCreated", "missing/out.txt", "Could not create or replace\n",
-                                  MessageIcon::None},
-                      TextFailure{"NotWritten", "/dev/full", "Could not write ",
-                                  MessageIcon::Exclamation}),
-    [](const auto& param) { return param.param.name; });
 
 TEST(ExportAll, WritesNetscape3ThenNetscape4ThenTheFavoritesAndGoesOnAfterAFailure) {
   ExportFixture f;
