@@ -2,13 +2,10 @@
 // A library document whose Favorites folder is a fresh temporary directory, with helpers that
 // build trees of shortcut files on disk.
 
-#include <sys/resource.h>
-#include <sys/stat.h>
-
-#include <csignal>
 #include <filesystem>
 #include <string>
 
+#include "core/browsers/FileSizeLimit.h"
 #include "library/CLFDoc.h"
 #include "platform/Settings.h"
 #include "support/FakeUi.h"
@@ -65,24 +62,6 @@ struct FavoritesFixture {
   FakeUi ui;
   InMemorySettings settings;
   CLFDoc doc;
-};
-
-// While alive, no file of this process may grow past `bytes`: writes fail as on a full disk.
-class ScopedFileSizeLimit {
- public:
-  explicit ScopedFileSizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~ScopedFileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
-  ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-  ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
 };
 
 }  // namespace linkfold::test

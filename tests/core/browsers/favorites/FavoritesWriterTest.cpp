@@ -99,25 +99,19 @@ TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
     MessageIcon lastIcon;
   };
   const Case cases[] = {
-      {"\\",
-       "Bad",
-       "http://a/\r\nIconFile=x",
-       {"Invalid URL syntax.\n\nPage: Bad\nURL:http://a/\r\nIconFile=x"},
-       MessageIcon::Information},
+      // clang-format off
+      {"\\", "Bad", "http://a/\r\nIconFile=x",
+       {"Invalid URL syntax.\n\nPage: Bad\nURL:http://a/\r\nIconFile=x"}, MessageIcon::Information},
       {"\\", "Empty", "", {"Invalid URL syntax.\n\nPage: Empty\nURL:"}, MessageIcon::Information},
-      {"\\",
-       tooLong,
-       "http://a/",
-       {"File creation failed.\n\nFilename: {F}" + tooLong + ".url"},
+      {"\\", tooLong, "http://a/", {"File creation failed.\n\nFilename: {F}" + tooLong + ".url"},
        MessageIcon::Information},
-      {tooLong + "\\",
-       "x",
-       "http://a/",
+      {tooLong + "\\", "x", "http://a/",
        {"Could not create folder:\n\"{F}" + tooLong + "\"\nError code = 00000024",
-        "MSIE Export failed."},
-       MessageIcon::Exclamation},
+        "MSIE Export failed."}, MessageIcon::Exclamation},
+      // clang-format on
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name.substr(0, 20));
     FavoritesFixture f;
     f.doc.addFolder("\\", true);
     f.bookmark(c.folder, c.name, c.url);
@@ -128,11 +122,11 @@ TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
       expected.push_back(m);
     }
     const bool stops = c.lastIcon == MessageIcon::Exclamation;
-    EXPECT_EQ(Do_MSIE_Export(f.doc, {}), !stops) << c.name;
-    EXPECT_EQ(f.ui.messageTexts(), expected) << c.name;
+    EXPECT_EQ(Do_MSIE_Export(f.doc, {}), !stops);
+    EXPECT_EQ(f.ui.messageTexts(), expected);
     ASSERT_FALSE(f.ui.messages.empty());
-    EXPECT_EQ(f.ui.messages.back().icon, c.lastIcon) << c.name;
-    EXPECT_EQ(f.exists("Fine.url"), !stops) << c.name;
+    EXPECT_EQ(f.ui.messages.back().icon, c.lastIcon);
+    EXPECT_EQ(f.exists("Fine.url"), !stops);
   }
 }
 

@@ -1,15 +1,13 @@
 // The Netscape writer: the bytes each tree gives, and the backup copy on every path.
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <set>
 
 #include "browsers/netscape/NetscapeBackup.h"
 #include "browsers/netscape/NetscapeWriter.h"
+#include "core/browsers/FileSizeLimit.h"
 #include "core/view/ViewFixture.h"
 
 namespace linkfold::test {
@@ -190,15 +188,10 @@ TEST_F(NetscapeWriter, BacksUpRealFilesAndRestoresThemWhenTheDiskIsFull) {
   // A full disk: the partial file goes, the previous file comes back.
   temp.write("BOOKMARK.HTM", "old");
   std::filesystem::remove(backup);
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  rlimit small = saved;
-  small.rlim_cur = 64;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = Do_NS_Export(view, target, true, "T");
-  setrlimit(RLIMIT_FSIZE, &saved);
-  EXPECT_FALSE(written);
+  {
+    ScopedFileSizeLimit full(64);
+    EXPECT_FALSE(Do_NS_Export(view, target, true, "T"));
+  }
   EXPECT_EQ(temp.read("BOOKMARK.HTM"), "old");
   EXPECT_FALSE(std::filesystem::exists(backup));
   EXPECT_EQ(ui.messageTexts(),
