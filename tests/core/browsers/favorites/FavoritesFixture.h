@@ -2,6 +2,7 @@
 // A library document whose Favorites folder is a fresh temporary directory, with helpers that
 // build trees of shortcut files on disk.
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -46,13 +47,15 @@ struct FavoritesFixture {
   void bookmark(const std::string& folderPath, const std::string& name, const std::string& url) {
     EXPECT_TRUE(doc.addBookmark(folder(folderPath), name, url, "", 0, 0, 0));
   }
-  // Every bookmark as "folder path|name|url", in table order.
-  static std::vector<std::string> bookmarks(const CLFDoc& library) {
+  // Every bookmark as "folder path|name|url", in table order or sorted.
+  static std::vector<std::string> bookmarks(const CLFDoc& library, bool sorted = false) {
     std::vector<std::string> out;
     for (const auto& b : library.bookmarks())
       out.push_back(library.folder(b.folder).path + "|" + b.name + "|" + b.url);
+    if (sorted) std::sort(out.begin(), out.end());
     return out;
   }
+  bool locked(const std::string& path) { return doc.folder(*doc.findFolder(path)).locked; }
   std::string log() {
     doc.closeLog();
     return temp.read("IMPLOG.TXT");

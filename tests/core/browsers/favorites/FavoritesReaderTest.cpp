@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "browsers/favorites/FavoritesReader.h"
@@ -17,12 +16,6 @@ class FavoritesReader : public ::testing::Test, public FavoritesFixture {
     doc.addFolder("\\", true);
     ASSERT_TRUE(doc.createLog());
     doc.openStatusWindow();
-  }
-  bool locked(const std::string& path) { return doc.folder(*doc.findFolder(path)).locked; }
-  std::vector<std::string> sortedBookmarks() {
-    auto all = bookmarks(doc);
-    std::sort(all.begin(), all.end());
-    return all;
   }
 };
 
@@ -40,7 +33,7 @@ TEST_F(FavoritesReader, ReadsTheTreeAndLocksFoldersHoldingOtherFiles) {
   shortcut("a\\b/x\\y.url", "http://xy/");  // a backslash would split the folder path
 
   ASSERT_TRUE(Scan_Folder(doc));
-  EXPECT_EQ(sortedBookmarks(), (std::vector<std::string>{
+  EXPECT_EQ(bookmarks(doc, true), (std::vector<std::string>{
                                    "Dir.URL\\|inside|http://inside/",
                                    "News\\|  spaced|http://spaced/",
                                    "News\\|lower|http://lower/",
@@ -92,7 +85,7 @@ TEST_F(FavoritesReader, ReadsOneSubFolderAndShowsItsProgress) {
   shortcut("News/Daily/b.url", "http://b/");
   shortcut("Other/c.url", "http://c/");
   ASSERT_TRUE(Scan_Folder(doc, std::string("News")));
-  EXPECT_EQ(sortedBookmarks(),
+  EXPECT_EQ(bookmarks(doc, true),
             (std::vector<std::string>{"News\\Daily\\|b|http://b/", "News\\|a|http://a/"}));
   const auto texts = ui.statusTexts();
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Reading " + favorites() + "News/Daily"),
