@@ -3,6 +3,8 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/Text.h"
+
 namespace linkfold {
 
 namespace {
@@ -22,10 +24,6 @@ bool after(std::string_view line, std::string_view marker, std::string_view& res
 std::uint32_t dateAttribute(std::string_view attributes, std::string_view name) {
   std::string_view value;
   return after(attributes, name, value) ? readDate(value) : 0;
-}
-
-bool isCWhite(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 }  // namespace
@@ -102,8 +100,8 @@ const char* bookmarkFields(std::string_view line, BookmarkFields& fields) {
 }
 
 std::uint32_t readDate(std::string_view text) {
+  text = trimLeadingWhite(text);
   std::size_t at = 0;
-  while (at < text.size() && isCWhite(text[at])) ++at;
   bool negative = false;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
   constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();

@@ -12,13 +12,13 @@
 #include "browsers/netscape/NetscapeMarkup.h"
 #include "library/CLFDoc.h"
 #include "library/CStatDlg.h"
+#include "library/NameRules.h"
 #include "platform/Text.h"
 
 namespace linkfold {
 
 namespace {
 
-constexpr std::size_t kMaxBookmarkNameChars = 50;
 constexpr const char* kRelocatedFolder = "Relocated\\";
 
 // Default names of nameless folders are numbered over the whole life of the program.
@@ -179,11 +179,11 @@ int NetscapeParser::bookmarkLine(std::string_view line, ListLevel& level) {
   mark.modifiedDate = fields.modifiedDate;
   mark.visitDate = fields.visitDate;
   // A name of no more bytes than the limit has no more characters either.
-  const std::string_view name = fields.name.size() <= kMaxBookmarkNameChars
+  const std::string_view name = fields.name.size() <= kMaxNameLength
                                     ? fields.name
-                                    : utf8Prefix(fields.name, kMaxBookmarkNameChars);
+                                    : utf8Prefix(fields.name, kMaxNameLength);
   if (name.empty()) {
-    mark.name = doc_.cleanItemName(utf8Prefix(fields.url, kMaxBookmarkNameChars));
+    mark.name = doc_.cleanItemName(utf8Prefix(fields.url, kMaxNameLength));
     doc_.logLine("Bookmark for URL \"" + mark.url + "\" has no name\nDefault name \"" +
                  mark.name + "\" provided\n");
     doc_.setAdjustmentFlag();
