@@ -1,25 +1,15 @@
 #include "browsers/commands/TextExport.h"
 
 #include <memory>
-#include <vector>
 
 #include "library/CLFDoc.h"
+#include "library/FolderContents.h"
 #include "platform/TextFile.h"
 #include "platform/UiPort.h"
 
 namespace linkfold {
 
 namespace {
-
-// The records of each folder, in table order: one pass over the bookmark table.
-std::vector<std::vector<std::uint32_t>> bookmarksByFolder(const CLFDoc& doc) {
-  std::vector<std::vector<std::uint32_t>> byFolder(doc.folderCount());
-  for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i) {
-    const std::uint32_t folder = doc.bookmark(i).folder;
-    if (folder < byFolder.size()) byFolder[folder].push_back(i);
-  }
-  return byFolder;
-}
 
 void writeFolders(const CLFDoc& doc, TextFile& out) {
   const auto byFolder = bookmarksByFolder(doc);

@@ -11,6 +11,7 @@
 
 #include "browsers/favorites/FavoritesFiles.h"
 #include "browsers/favorites/InternetShortcut.h"
+#include "library/FolderContents.h"
 #include "platform/UiPort.h"
 
 namespace linkfold {
@@ -37,16 +38,12 @@ class FavoritesWriter {
         status_(status),
         favorites_(doc.browsers().favoritesPath),
         children_(doc.folderCount()),
-        bookmarksOf_(doc.folderCount()),
+        bookmarksOf_(bookmarksByFolder(doc)),
         inside_(doc.folderCount(), 0) {
     // Sub-folders in folder-table order, the order in which the tree would find them.
     for (std::uint32_t f = 1; f < doc.folderCount(); ++f) {
       const std::uint32_t parent = doc.folder(f).parent;
       if (parent < doc.folderCount() && parent != f) children_[parent].push_back(f);
-    }
-    for (std::uint32_t b = 0; b < doc.bookmarkCount(); ++b) {
-      if (doc.bookmark(b).folder < doc.folderCount())
-        bookmarksOf_[doc.bookmark(b).folder].push_back(b);
     }
     if (!inside_.empty()) inside_[0] = 1;  // the Favorites folder itself
   }
