@@ -58,7 +58,8 @@ class FavoritesReader {
   bool scan(std::uint32_t folder, const std::string& relativePath, const std::string& directory,
             bool top) {
     CStatDlg* status = doc_.statusWindow();
-    if (status) status->setText("Reading " + std::string(withoutTrailingSeparator(directory)));
+    const std::string reading = "Reading " + std::string(withoutTrailingSeparator(directory));
+    if (status) status->setText(reading);
     const std::optional<std::vector<DirectoryEntry>> entries = listDirectory(directory);
     if (!entries) {
       doc_.logFatal("CLFDoc::Scan_Folder:\nFindFirstFile API failed.");
@@ -70,7 +71,7 @@ class FavoritesReader {
       if (entry.kind == EntryKind::Directory) {
         const std::string childPath = relativePath + libraryName(entry.name, replacement());
         if (!scanSubFolder(childPath, directory + entry.name + '/', false)) return false;
-        if (status) status->setText("Reading " + std::string(withoutTrailingSeparator(directory)));
+        if (status) status->setText(reading);  // back from the sub-folder
       } else if (entry.kind == EntryKind::File && hasShortcutExtension(entry.name)) {
         if (!readShortcut(folder, directory, entry.name, foreign)) return false;
       } else {
