@@ -163,6 +163,12 @@ double importPeakRatio(const std::string& file) {
               : -1;
 }
 
+// The import and the export of a large file: each run timed whole, three of them.
+void threeWholeRuns(benchmark::internal::Benchmark* b) {
+  b->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+  b->ReportAggregatesOnly(true)->UseRealTime();
+}
+
 void BM_ImportHtml(benchmark::State& state) {
   const std::string file = netscapeFile(static_cast<std::uint32_t>(state.range(0)));
   for (auto _ : state) {
@@ -179,14 +185,7 @@ void BM_ImportHtml(benchmark::State& state) {
   state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(file)) / 1e6;
   state.counters["peak_heap_per_file_byte"] = importPeakRatio(file);
 }
-BENCHMARK(BM_ImportHtml)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true)
-    ->UseRealTime();
+BENCHMARK(BM_ImportHtml)->Arg(100'000)->Arg(1'000'000)->Apply(threeWholeRuns);
 
 // The yardstick: the file read whole, split into lines, each URL and name copied out.
 void BM_BareScan(benchmark::State& state) {
@@ -237,13 +236,7 @@ void BM_NetscapeExport(benchmark::State& state) {
     if (!Do_NS_Export(view, target, false, "Bench")) state.SkipWithError("the export failed");
   state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(target)) / 1e6;
 }
-BENCHMARK(BM_NetscapeExport)
-    ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true)
-    ->UseRealTime();
+BENCHMARK(BM_NetscapeExport)->Arg(1'000'000)->Apply(threeWholeRuns);
 
 }  // namespace
 }  // namespace linkfold::bench
