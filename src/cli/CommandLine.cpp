@@ -213,7 +213,6 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
   if (!form) return failure("unknown command \"" + line.command + "\"");
   const bool find = line.command == "find";
   const bool importHtml = line.command == "import-html";
-  bool empty = false;
   std::vector<std::string> positional;
   bool optionsEnded = false;
   for (++i; i < args.size(); ++i) {
@@ -228,7 +227,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     } else if (line.command == "open" && arg == "--exclusive") {
       line.exclusive = true;
     } else if (importHtml && arg == "--empty") {
-      empty = true;
+      line.emptyLibrary = true;
     } else if (form->output && arg == "-o") {
       const auto value = optionValue(args, i, "-o needs a file", error);
       if (!value) return failure(error);
@@ -239,11 +238,10 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
       positional.push_back(arg);
     }
   }
-  line.emptyLibrary = empty;
-  if (positional.size() + (empty ? 1 : 0) != form->positional)
+  if (positional.size() + (line.emptyLibrary ? 1 : 0) != form->positional)
     return failure(std::string(form->wrongCount));
   if (form->output && line.output.empty()) return failure(line.command + " needs -o OUT.bml");
-  if (empty) {
+  if (line.emptyLibrary) {
     line.input = positional[0];
     return {line, {}};
   }
