@@ -36,7 +36,7 @@ ProfileList listFallbackProfiles(const std::string& systemDrive) {
     std::error_code typeError;
     if (!entry->is_directory(typeError)) continue;
     const std::string name = entry->path().filename().string();
-    if (!profileFileIsUsable(base + name + "/BOOKMARK.HTM")) continue;
+    if (!profileFileIsUsable(profileBookmarkFile(base + name))) continue;
     list.usable.push_back(name);
     ++list.registeredCount;
   }
