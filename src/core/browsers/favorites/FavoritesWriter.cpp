@@ -136,14 +136,14 @@ class FavoritesWriter {
   // directory when nothing else is left in it.
   void leave(std::uint32_t folder) {
     const std::string directory = directoryOf(folder);
-    status_.setText("PROCESSING: " + std::string(withoutTrailingSeparator(directory)));
+    const std::string shown(withoutTrailingSeparator(directory));
+    status_.setText("PROCESSING: " + shown);
     if (isSelected(doc_.folder(folder))) {
       for (const std::uint32_t bookmark : bookmarksOf_[folder]) Write_Shortcut(directory, bookmark);
     } else if (folder == 0) {
       doc_.setFolderLocked(0, true);
     } else {
       int error = 0;
-      const std::string shown(withoutTrailingSeparator(directory));
       if (parentIsInside(folder, error) && ::rmdir(shown.c_str()) == 0) {
         doc_.setFolderLocked(folder, false);
       }

@@ -38,10 +38,8 @@ bool isSchemeChar(char c) {
 bool namesProtocol(std::string_view url) {
   const std::size_t colon = url.find(':');
   if (colon == 0 || colon == std::string_view::npos) return false;
-  if (asciiLower(static_cast<unsigned char>(url[0])) < 'a' ||
-      asciiLower(static_cast<unsigned char>(url[0])) > 'z') {
-    return false;
-  }
+  const unsigned char first = asciiLower(static_cast<unsigned char>(url[0]));
+  if (first < 'a' || first > 'z') return false;
   for (std::size_t i = 0; i < colon; ++i) {
     if (!isSchemeChar(url[i])) return false;
   }
