@@ -54,6 +54,11 @@ class Following {
   bool was_;
 };
 
+// The width the delegate gives the row's label.
+int labelWidthOf(const QTreeView& view, const QModelIndex& index) {
+  return TreeItemDelegate::labelWidth(view.fontMetrics(), index.data().toString());
+}
+
 }  // namespace
 
 LibraryTreeWidget::LibraryTreeWidget(CLFView& view, QWidget* parent)
@@ -167,8 +172,7 @@ QRect LibraryTreeWidget::stateIconRect(TreeItem item) const {
 QRect LibraryTreeWidget::labelRect(TreeItem item) const {
   const QModelIndex index = model_->indexOf(item);
   if (!index.isValid()) return {};
-  const int width = TreeItemDelegate::labelWidth(fontMetrics(), index.data().toString());
-  return ItemLayout::of(visualRect(index), width).label;
+  return ItemLayout::of(visualRect(index), labelWidthOf(*this, index)).label;
 }
 
 HitTest LibraryTreeWidget::hitTest(const QPoint& pos) const {
@@ -193,8 +197,7 @@ HitTest LibraryTreeWidget::hitTest(const QPoint& pos) const {
     const bool onButton = pos.x() >= rect.left() - indentation() && model_->hasChildren(index);
     return {item, onButton ? kHitOnButton : kHitOnIndent};
   }
-  const ItemLayout layout =
-      ItemLayout::of(rect, TreeItemDelegate::labelWidth(fontMetrics(), index.data().toString()));
+  const ItemLayout layout = ItemLayout::of(rect, labelWidthOf(*this, index));
   if (pos.x() <= layout.stateIcon.right()) return {item, kHitOnStateIcon};
   if (pos.x() <= layout.icon.right()) return {item, kHitOnIcon};
   if (pos.x() <= layout.label.right()) return {item, kHitOnLabel};

@@ -17,8 +17,9 @@ QString labelOf(const QModelIndex& index) {
   return index.data(Qt::DisplayRole).toString();
 }
 
-int imageOf(const QModelIndex& index, const CSortedTreeCtrl& tree) {
-  return tree.image(LibraryTreeModel::itemOf(index));
+// The taller of the image and the text, with the row's padding.
+int rowHeight(const QFontMetrics& metrics) {
+  return std::max(ItemImages::size().height(), metrics.height()) + kRowPadding;
 }
 
 }  // namespace
@@ -43,8 +44,7 @@ TreeItemDelegate::TreeItemDelegate(const CSortedTreeCtrl& tree, QObject* parent)
 
 QSize TreeItemDelegate::sizeHint(const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
-  const int height =
-      std::max(ItemImages::size().height(), option.fontMetrics.height()) + kRowPadding;
+  const int height = rowHeight(option.fontMetrics);
   const ItemLayout layout =
       ItemLayout::of(QRect(0, 0, 0, height), labelWidth(option.fontMetrics, labelOf(index)));
   return {layout.label.right() + 1, height};
@@ -59,7 +59,7 @@ void TreeItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 
   const auto state = index.data(LibraryTreeModel::kStateImageRole).toInt();
   painter->drawPixmap(layout.stateIcon, ItemImages::statePixmap(state, ratio));
-  painter->drawPixmap(layout.icon, ItemImages::normalPixmap(imageOf(index, tree_), ratio));
+  painter->drawPixmap(layout.icon, ItemImages::normalPixmap(tree_.image(item), ratio));
 
   // While something is dragged over the tree, the drop highlight stands in for the selection.
   const TreeItem dropHighlight = tree_.dropHighlight();
@@ -84,7 +84,7 @@ QPixmap TreeItemDelegate::dragImage(const QModelIndex& index, const QFont& font,
   // The item's image and label, as the row shows them, without the check box.
   const QFontMetrics metrics(font);
   const QString label = labelOf(index);
-  const int height = std::max(ItemImages::size().height(), metrics.height()) + kRowPadding;
+  const int height = rowHeight(metrics);
   const QRect row(0, 0, 0, height);
   const ItemLayout layout = ItemLayout::of(row, labelWidth(metrics, label));
   const QPoint shift(-layout.icon.left(), 0);
