@@ -56,12 +56,10 @@ bool ImportRun::createLogOrSay() {
 
 void ImportRun::run() {
   doc_.clearContentFlags();
-  if (!createLogOrSay()) {
-    // The tree and the exports expect a root, so it is there even when nothing is imported.
-    doc_.addFolder(kRootPath, true);
-    return;
-  }
+  const bool logCreated = createLogOrSay();
+  // The tree and the exports expect a root, so it is there even when nothing is imported.
   doc_.addFolder(kRootPath, true);
+  if (!logCreated) return;
   doc_.openStatusWindow();
 
   const BrowserDetection& browsers = doc_.browsers();
