@@ -107,18 +107,16 @@ bool Program::start() {
 
 bool Program::uninstall() {
   const std::string dataDirectory = desktopDataDirectory();
-  const bool removed = runUninstall(
-      *ui_, {[this] { settings_->removeAll(); },
-             [&dataDirectory] { removeDesktopEntry(dataDirectory); },
-             [&dataDirectory] { removeMimeType(dataDirectory); }});
-  return removed;
+  return runUninstall(*ui_, {[this] { settings_->removeAll(); },
+                             [&dataDirectory] { removeDesktopEntry(dataDirectory); },
+                             [&dataDirectory] { removeMimeType(dataDirectory); }});
 }
 
 void Program::registerWithDesktop() const {
-  QFile icon(":/icons/linkfold.svg");
-  const QByteArray svg = icon.open(QIODevice::ReadOnly) ? icon.readAll() : QByteArray();
   const std::string dataDirectory = desktopDataDirectory();
   if (dataDirectory.empty()) return;
+  QFile icon(":/icons/linkfold.svg");
+  const QByteArray svg = icon.open(QIODevice::ReadOnly) ? icon.readAll() : QByteArray();
   writeShellRegistration(dataDirectory, QCoreApplication::applicationFilePath().toStdString(),
                          std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
   // The desktop reads MIME types from a cache; refresh it where the tool is installed.
