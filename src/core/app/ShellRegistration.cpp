@@ -75,7 +75,7 @@ std::string desktopEntryText(std::string_view programPath) {
   text += "Exec=" + quotedExecArgument(programPath) + " %f\n";
   text += "Icon=" + std::string(shell::kIconName) + "\n";
   text += "MimeType=" + std::string(shell::kMimeType) + ";\n";
-  text += "Categories=Network;WebBrowser;Utility;\nTerminal=false\n";
+  text += "Categories=Network;\nTerminal=false\n";
   return text;
 }
 
