@@ -2,7 +2,10 @@
 # Installs the Debian packages that building and testing Linkfold need, when they are missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev python3 qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev python3 qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth
+  # the package and its checks: CPack's dependency lookup, the validators, man and xdg-mime
+  dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info man-db xdg-utils
+  libfile-mimeinfo-perl)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -90,7 +90,7 @@ bool runOperation(const CommandLine& line, AppSession& session, ConsoleUi& ui, s
   ImportRun& imports = session.importRun();
   if (line.command == "detect") {
     printDetection(session.document().browsers(), out);
-    return true;
+    return !session.registryUnusable();
   }
   if (line.command == "new") {
     const bool created = session.documentCommands().fileNew() && imports.lastImportClean();

@@ -84,7 +84,8 @@ const char* const kUsage =
     "Exit status: 0 when the library loaded cleanly, 2 when loading it failed (what was read\n"
     "is still used), 1 for a usage error.\n"
     "For new, open, import-html and the exports: 0 when the operation succeeded without a\n"
-    "critical error (the import log written in full), 2 otherwise; detect always gives 0.\n";
+    "critical error (the import log written in full), 2 otherwise; detect gives 2 when the\n"
+    "registry file cannot be read or is damaged, else 0.\n";
 
 namespace {
 

@@ -61,6 +61,13 @@ expect "detect of no profile" 1 detect --registry browsers.reg --profile carol
 same "detect of no profile: message" err "$(printf '[dialog] Select Netscape Communicator User Profile\n[answer] alice\nlinkfold-cli: no Netscape 4.x profile "carol" was listed')"
 expect "detect without a registry" 0 detect
 same "detect without a registry: JSON" out '{"msie":{"present":false,"favorites":"","favoritesLength":0},"netscape3":{"present":false,"file":""},"netscape4":{"present":false,"profile":"","file":""}}'
+# A registry file that cannot be used is unreadable input: status 2, with the message.
+printf 'not a registry export\n' > damaged.reg
+for registry in damaged.reg missing.reg; do
+  expect "detect of $registry" 2 detect --registry "$registry"
+  grep -q "^\[exclamation\] .*registry file" err || fail "detect of $registry: message"
+  LINKFOLD_REGISTRY=$registry expect "detect of $registry from the environment" 2 detect
+done
 
 # new: every browser in its order, the log in the current folder or where --log says.
 expect "new" 0 new --registry browsers.reg -o new.bml --profile bob

@@ -31,6 +31,7 @@ inline constexpr const char* kUsage =
     "                   bookmarks of the browsers found\n"
     "  --registry FILE  the registry export text that browser detection reads (else the file\n"
     "                   named by LINKFOLD_REGISTRY; else no browser is found)\n"
-    "  /uninstall       removes Linkfold's settings, desktop entry and file type\n";
+    "  /uninstall       removes Linkfold's settings, desktop entry and file type\n"
+    "  --version        prints the program's name and version and ends\n";
 
 }  // namespace linkfold

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "platform/Files.h"
@@ -19,11 +20,23 @@ std::string quotedExecArgument(std::string_view argument) {
   std::string quoted = "\"";
   for (const char c : argument) {
     switch (c) {
-      case '"': case '`': case '$': quoted += "\\\\"; quoted += c; break;
-      case '\\': quoted += "\\\\\\\\"; break;
-      case '%': quoted += "%%"; break;
-      case '\n': case '\r': break;  // a line break would end the key
-      default: quoted += c;
+      case '"':
+      case '`':
+      case '$':
+        quoted += "\\\\";
+        quoted += c;
+        break;
+      case '\\':
+        quoted += "\\\\\\\\";
+        break;
+      case '%':
+        quoted += "%%";
+        break;
+      case '\n':
+      case '\r':
+        break;  // a line break would end the key
+      default:
+        quoted += c;
     }
   }
   return quoted + '"';
@@ -33,17 +46,25 @@ fs::path below(const std::string& dataDirectory, std::string_view relative) {
   return fs::path(dataDirectory) / fs::path(relative);
 }
 
-bool writeIfChanged(const fs::path& path, std::string_view text) {
-  if (const auto old = readWholeFile(path.string()); old && *old == text) return true;
+// Whether the file was written, or nothing when it could not be.
+std::optional<bool> writeIfChanged(const fs::path& path, std::string_view text) {
+  if (const auto old = readWholeFile(path.string()); old && *old == text) return false;
   std::error_code error;
   fs::create_directories(path.parent_path(), error);
-  if (error) return false;
-  return writeFileSafely(path.string(), [text](std::ostream& out) { out << text; });
+  if (error || !writeFileSafely(path.string(), [text](std::ostream& out) { out << text; }))
+    return std::nullopt;
+  return true;
 }
 
-void removeFile(const fs::path& path) {
+bool removeFile(const fs::path& path) {
   std::error_code ignored;
-  fs::remove(path, ignored);
+  return fs::remove(path, ignored);
+}
+
+bool isInstalledProgram(const fs::path& program) {
+  std::error_code error;
+  return fs::is_regular_file(program, error) &&
+         (fs::status(program, error).permissions() & fs::perms::owner_exec) != fs::perms::none;
 }
 
 }  // namespace
@@ -54,7 +75,7 @@ std::string desktopEntryText(std::string_view programPath) {
   text += "Exec=" + quotedExecArgument(programPath) + " %f\n";
   text += "Icon=" + std::string(shell::kIconName) + "\n";
   text += "MimeType=" + std::string(shell::kMimeType) + ";\n";
-  text += "Categories=Network;WebBrowser;Utility;\nTerminal=false\n";
+  text += "Categories=Network;\nTerminal=false\n";
   return text;
 }
 
@@ -65,26 +86,63 @@ std::string mimePackageText() {
   text += "    <comment>" + std::string(shell::kTypeName) + "</comment>\n";
   text += "    <icon name=\"" + std::string(shell::kIconName) + "\"/>\n";
   text += "    <glob pattern=\"*.bml\"/>\n";
+  // Bytes 2 to 5: the count's high half, then the root path "\" as a one-byte string.
+  text += "    <magic priority=\"40\">\n";
+  text += "      <match type=\"string\" offset=\"2\" value=\"\\x00\\x00\\x01\\x5c\"/>\n";
+  text += "    </magic>\n";
   text += "  </mime-type>\n</mime-info>\n";
   return text;
 }
 
-bool writeShellRegistration(const std::string& dataDirectory, std::string_view programPath,
-                            std::string_view iconSvg) {
-  bool written = writeIfChanged(below(dataDirectory, shell::kIconFile), iconSvg);
-  written &= writeIfChanged(below(dataDirectory, shell::kDesktopEntryFile),
-                            desktopEntryText(programPath));
-  written &= writeIfChanged(below(dataDirectory, shell::kMimePackageFile), mimePackageText());
-  return written;
+std::string desktopEntryProgram(const std::string& runningProgram,
+                                std::span<const std::string> dataDirectories) {
+  for (const std::string& directory : dataDirectories) {
+    std::error_code error;
+    if (directory.empty() ||
+        !fs::is_regular_file(below(directory, shell::kDesktopEntryFile), error))
+      continue;
+    const fs::path installed = (fs::path(directory) / ".." / "bin" / "linkfold").lexically_normal();
+    if (isInstalledProgram(installed)) return installed.string();
+  }
+  return runningProgram;
 }
 
-void removeDesktopEntry(const std::string& dataDirectory) {
-  removeFile(below(dataDirectory, shell::kDesktopEntryFile));
-  removeFile(below(dataDirectory, shell::kIconFile));
+ShellChanges& ShellChanges::operator|=(const ShellChanges& other) {
+  desktopEntry |= other.desktopEntry;
+  mimeType |= other.mimeType;
+  failed |= other.failed;
+  return *this;
 }
 
-void removeMimeType(const std::string& dataDirectory) {
-  removeFile(below(dataDirectory, shell::kMimePackageFile));
+ShellChanges writeShellRegistration(const std::string& dataDirectory, std::string_view programPath,
+                                    std::string_view iconSvg) {
+  const auto icon = writeIfChanged(below(dataDirectory, shell::kIconFile), iconSvg);
+  const auto entry =
+      writeIfChanged(below(dataDirectory, shell::kDesktopEntryFile), desktopEntryText(programPath));
+  const auto mime =
+      writeIfChanged(below(dataDirectory, shell::kMimePackageFile), mimePackageText());
+  return {icon.value_or(false) || entry.value_or(false), mime.value_or(false),
+          !icon || !entry || !mime};
+}
+
+ShellChanges removeDesktopEntry(const std::string& dataDirectory) {
+  const bool entry = removeFile(below(dataDirectory, shell::kDesktopEntryFile));
+  const bool icon = removeFile(below(dataDirectory, shell::kIconFile));
+  return {entry || icon, false, false};
+}
+
+ShellChanges removeMimeType(const std::string& dataDirectory) {
+  return {false, removeFile(below(dataDirectory, shell::kMimePackageFile)), false};
+}
+
+std::vector<std::vector<std::string>> cacheUpdateCommands(const ShellChanges& changes,
+                                                          const std::string& dataDirectory) {
+  std::vector<std::vector<std::string>> commands;
+  if (changes.desktopEntry)
+    commands.push_back({"update-desktop-database", below(dataDirectory, "applications").string()});
+  if (changes.mimeType)
+    commands.push_back({"update-mime-database", below(dataDirectory, "mime").string()});
+  return commands;
 }
 
 }  // namespace linkfold

@@ -33,6 +33,19 @@ std::string desktopDataDirectory() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
 }
 
+// The desktop reads desktop entries and MIME types from caches: refreshes those that `changes`
+// touched, with the tools that are installed.
+void refreshDesktopCaches(const ShellChanges& changes, const std::string& dataDirectory) {
+  for (const auto& command : cacheUpdateCommands(changes, dataDirectory)) {
+    const QString tool = QStandardPaths::findExecutable(QString::fromStdString(command.front()));
+    if (tool.isEmpty()) continue;
+    QStringList arguments;
+    for (auto argument = command.begin() + 1; argument != command.end(); ++argument)
+      arguments << QString::fromStdString(*argument);
+    QProcess::startDetached(tool, arguments);
+  }
+}
+
 }  // namespace
 
 Program::Program(std::vector<std::string> arguments)
@@ -107,9 +120,12 @@ bool Program::start() {
 
 bool Program::uninstall() {
   const std::string dataDirectory = desktopDataDirectory();
-  return runUninstall(*ui_, {[this] { settings_->removeAll(); },
-                             [&dataDirectory] { removeDesktopEntry(dataDirectory); },
-                             [&dataDirectory] { removeMimeType(dataDirectory); }});
+  ShellChanges removed;
+  const bool ended = runUninstall(*ui_, {[this] { settings_->removeAll(); },
+                                         [&] { removed |= removeDesktopEntry(dataDirectory); },
+                                         [&] { removed |= removeMimeType(dataDirectory); }});
+  refreshDesktopCaches(removed, dataDirectory);
+  return ended;
 }
 
 void Program::registerWithDesktop() const {
@@ -117,12 +133,16 @@ void Program::registerWithDesktop() const {
   if (dataDirectory.empty()) return;
   QFile icon(":/icons/linkfold.svg");
   const QByteArray svg = icon.open(QIODevice::ReadOnly) ? icon.readAll() : QByteArray();
-  writeShellRegistration(dataDirectory, QCoreApplication::applicationFilePath().toStdString(),
-                         std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
-  // The desktop reads MIME types from a cache; refresh it where the tool is installed.
-  const QString updater = QStandardPaths::findExecutable("update-mime-database");
-  if (!updater.isEmpty())
-    QProcess::startDetached(updater, {QString::fromStdString(dataDirectory) + "/mime"});
+  std::vector<std::string> searched;
+  for (const QString& directory :
+       QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    searched.push_back(directory.toStdString());
+  const std::string program =
+      desktopEntryProgram(QCoreApplication::applicationFilePath().toStdString(), searched);
+  refreshDesktopCaches(writeShellRegistration(
+                           dataDirectory, program,
+                           std::string_view(svg.constData(), static_cast<std::size_t>(svg.size()))),
+                       dataDirectory);
 }
 
 }  // namespace linkfold::gui

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include "app/LockIndicators.h"
 #include "app/MainMenu.h"
 #include "frame/CoreText.h"
 
@@ -13,14 +14,24 @@ namespace linkfold::gui {
 
 namespace {
 
-// The X11 modifier bits that carry the lock states: Lock is Caps Lock, Mod2 is Num Lock on
-// nearly every keyboard map. Scroll Lock has no modifier bit; its key press toggles it.
-constexpr quint32 kX11LockMask = 1u << 1;
-constexpr quint32 kX11Mod2Mask = 1u << 4;
+Qt::Key keyOf(LockKey lock) {
+  switch (lock) {
+    case LockKey::Caps:
+      return Qt::Key_CapsLock;
+    case LockKey::Num:
+      return Qt::Key_NumLock;
+    case LockKey::Scroll:
+      break;
+  }
+  return Qt::Key_ScrollLock;
+}
 
 }  // namespace
 
-StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar), message_(new QLabel) {
+StatusPanes::StatusPanes(QStatusBar& bar)
+    : QObject(&bar),
+      message_(new QLabel),
+      known_(lockStatesKnown(QGuiApplication::platformName().toStdString())) {
   message_->setObjectName("messagePane");
   message_->setText(fromCore(kIdlePrompt));
   bar.addWidget(message_, 1);
@@ -32,9 +43,10 @@ StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar), message_(new QLabel) 
     pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(" SCRL "));
     pane->setProperty("indicator", fromCore(indicator.text));
     bar.addPermanentWidget(pane);
+    pane->setVisible(known_);
     indicators_.emplace_back(indicator.key, pane);
   }
-  qApp->installEventFilter(this);
+  if (known_) qApp->installEventFilter(this);
 }
 
 QStringList StatusPanes::indicatorTexts() const {
@@ -44,24 +56,14 @@ QStringList StatusPanes::indicatorTexts() const {
 }
 
 bool StatusPanes::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && QGuiApplication::platformName() == "xcb" &&
-      watched->isWidgetType()) {
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
     const auto* key = static_cast<QKeyEvent*>(event);
     // A key event that travels up through its parents is seen once.
     if (key->timestamp() == lastKeyTime_) return false;
     lastKeyTime_ = key->timestamp();
     for (auto& [lock, pane] : indicators_) {
-      // The state sent is the one before this key; the lock keys themselves toggle it.
-      bool on = !pane->text().isEmpty();
-      Qt::Key toggler = Qt::Key_ScrollLock;
-      if (lock == LockKey::Caps) {
-        on = (key->nativeModifiers() & kX11LockMask) != 0;
-        toggler = Qt::Key_CapsLock;
-      } else if (lock == LockKey::Num) {
-        on = (key->nativeModifiers() & kX11Mod2Mask) != 0;
-        toggler = Qt::Key_NumLock;
-      }
-      if (key->key() == toggler) on = !on;
+      const bool on = lockStateAfterKey(lock, key->nativeModifiers(), key->key() == keyOf(lock),
+                                        !pane->text().isEmpty());
       pane->setText(on ? pane->property("indicator").toString() : QString());
     }
   }

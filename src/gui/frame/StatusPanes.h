@@ -1,7 +1,8 @@
 #pragma once
 // The status bar's panes: the message pane ("For Help, press F1" when idle, a command's prompt
 // while the pointer is over it) and the Caps Lock, Num Lock and Scroll Lock indicators. The
-// lock states are read from the modifier state the window system sends with each key.
+// lock states are read from the modifier state the window system sends with each key; where
+// that state does not tell them, the indicators are hidden.
 
 #include <QObject>
 #include <utility>
@@ -29,6 +30,7 @@ class StatusPanes : public QObject {
 
  private:
   QLabel* message_;
+  bool known_;  // whether this window system tells the lock states
   std::vector<std::pair<LockKey, QLabel*>> indicators_;
   quint64 lastKeyTime_ = 0;
 };

@@ -49,9 +49,9 @@ TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
     FakeUi ui;
     std::vector<std::string> removed;
     ui.answer(answer);
-    const bool ended = runUninstall(ui, {[&] { removed.push_back("settings"); },
-                                         [&] { removed.push_back("desktop entry"); },
-                                         [&] { removed.push_back("MIME type"); }});
+    const bool ended = runUninstall(
+        ui, {[&] { removed.push_back("settings"); }, [&] { removed.push_back("desktop entry"); },
+             [&] { removed.push_back("MIME type"); }});
     EXPECT_EQ(ended, answer == Answer::Yes);
     EXPECT_MESSAGE(ui, 0, "Are you sure you want to uninstall Linkfold?", Question);
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
@@ -88,7 +88,7 @@ TEST(ShellRegistration, ExecQuotesTheProgramPathSoOnlyItRuns) {
 TEST(ShellRegistration, WritesTheThreeFilesAndUninstallRemovesThem) {
   TempDir data;
   namespace fs = std::filesystem;
-  ASSERT_TRUE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>"));
+  ASSERT_FALSE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>").failed);
   EXPECT_EQ(data.read(std::string(shell::kIconFile)), "<svg/>");
   const std::string mime = data.read(std::string(shell::kMimePackageFile));
   for (const char* part : {"type=\"application/x-linkfold-library\"",
@@ -97,7 +97,7 @@ TEST(ShellRegistration, WritesTheThreeFilesAndUninstallRemovesThem) {
   const std::string entry = data.read(std::string(shell::kDesktopEntryFile));
   EXPECT_NE(entry.find("MimeType=application/x-linkfold-library;\n"), std::string::npos);
   // A start with another program path rewrites the entry.
-  ASSERT_TRUE(writeShellRegistration(data.path(), "/opt/linkfold", "<svg/>"));
+  ASSERT_FALSE(writeShellRegistration(data.path(), "/opt/linkfold", "<svg/>").failed);
   EXPECT_NE(data.read(std::string(shell::kDesktopEntryFile)).find("\"/opt/linkfold\""),
             std::string::npos);
 
@@ -113,7 +113,7 @@ TEST(ShellRegistration, WritesTheThreeFilesAndUninstallRemovesThem) {
 TEST(ShellRegistration, FailsWhereTheDataDirectoryCannotBeWritten) {
   TempDir data;
   data.write("applications", "a file where the folder should be");
-  EXPECT_FALSE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>"));
+  EXPECT_TRUE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>").failed);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ AppSession::AppSession(UiPort& ui, SettingsStore& settings,
                        const std::optional<std::string>& registryFile, std::string importLogPath,
                        const DetectionEnvironment& environment) {
   // The registry is needed only while the browsers are detected.
-  const std::unique_ptr<Registry> registry = openRegistry(registryFile, ui);
+  const std::unique_ptr<Registry> registry = openRegistry(registryFile, ui, &registryUnusable_);
   doc_ = std::make_unique<CLFDoc>(ui, settings, std::move(importLogPath),
                                   Detect_Browsers(*registry, ui, environment));
   join();

@@ -43,6 +43,9 @@ class AppSession {
   DocumentCommands& documentCommands() { return *commands_; }
   // The import run behind New and Open, and "&Import HTML...".
   ImportRun& importRun() { return *importRun_; }
+  // True when the registry file named could not be read or is damaged (detection then found
+  // nothing).
+  bool registryUnusable() const { return registryUnusable_; }
 
   // Called whenever New, Open or Import HTML replaced or refilled the library: the view
   // rebuilds its tree from the tables.
@@ -58,6 +61,7 @@ class AppSession {
   std::unique_ptr<CLFDoc> doc_;
   std::unique_ptr<ImportRun> importRun_;
   std::unique_ptr<DocumentCommands> commands_;
+  bool registryUnusable_ = false;
 };
 
 }  // namespace linkfold

@@ -27,10 +27,12 @@ std::optional<RegistryFileError> parseRegistryFile(std::string_view bytes,
 
 // The registry named by `registryFile` (the --registry option), else by the environment
 // variable LINKFOLD_REGISTRY; without either an empty registry. A file that cannot be read or
-// parsed is reported through `ui` and gives an empty registry.
-std::unique_ptr<Registry> openRegistry(const std::optional<std::string>& registryFile, UiPort& ui);
+// parsed is reported through `ui`, sets `*unusable` (when given) and gives an empty registry.
+std::unique_ptr<Registry> openRegistry(const std::optional<std::string>& registryFile, UiPort& ui,
+                                       bool* unusable = nullptr);
 
 // The registry of one file; the same reports as openRegistry.
-std::unique_ptr<Registry> loadRegistryFile(const std::string& path, UiPort& ui);
+std::unique_ptr<Registry> loadRegistryFile(const std::string& path, UiPort& ui,
+                                           bool* unusable = nullptr);
 
 }  // namespace linkfold

@@ -1,0 +1,135 @@
+// The per-user desktop files: which program the entry names where Linkfold is installed, which
+// caches a start or a removal refreshes, and the MIME magic against a saved library.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/LockIndicators.h"
+#include "app/ShellRegistration.h"
+#include "library/CLFDoc.h"
+#include "platform/Settings.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+namespace linkfold::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A prefix with an installed entry and, when asked, an executable bin/linkfold.
+std::string makePrefix(const TempDir& root, const std::string& name, bool program, bool entry) {
+  const fs::path prefix = fs::path(root.path()) / name;
+  fs::create_directories(prefix / "share/applications");
+  fs::create_directories(prefix / "bin");
+  if (entry)
+    root.write(name + "/share/" + std::string(shell::kDesktopEntryFile), "[Desktop Entry]\n");
+  if (program) {
+    root.write(name + "/bin/linkfold", "#!/bin/sh\n");
+    fs::permissions(prefix / "bin/linkfold", fs::perms::owner_exec, fs::perm_options::add);
+  }
+  return (prefix / "share").string();
+}
+
+TEST(ShellRegistration, AnInstalledProgramIsWhatTheEntryStarts) {
+  TempDir root;
+  const std::string running = "/home/a/src/linkfold/build/release/src/gui/linkfold";
+  const std::string installed = makePrefix(root, "usr", true, true);
+  const std::string entryOnly = makePrefix(root, "stale", false, true);
+  const std::string programOnly = makePrefix(root, "other", true, false);
+  const struct {
+    std::vector<std::string> directories;
+    std::string expected;
+  } cases[] = {
+      {{}, running},
+      {{entryOnly, programOnly}, running},  // neither is an installation
+      {{entryOnly, installed + "/"}, root.path() + "/usr/bin/linkfold"},
+      {{"", installed}, root.path() + "/usr/bin/linkfold"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(desktopEntryProgram(running, c.directories), c.expected) << c.directories.size();
+}
+
+TEST(ShellRegistration, CachesAreRefreshedOnlyForWhatChanged) {
+  TempDir data;
+  using Commands = std::vector<std::vector<std::string>>;
+  const auto commandsAfter = [&data](const ShellChanges& changes) {
+    EXPECT_FALSE(changes.failed);
+    Commands names;
+    for (const auto& command : cacheUpdateCommands(changes, data.path()))
+      names.push_back({command[0], fs::path(command[1]).filename().string()});
+    return names;
+  };
+  const Commands both = {{"update-desktop-database", "applications"},
+                         {"update-mime-database", "mime"}};
+  EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/a/linkfold", "<svg/>")), both);
+  EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/a/linkfold", "<svg/>")),
+            Commands{});
+  EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/b/linkfold", "<svg/>")),
+            (Commands{{"update-desktop-database", "applications"}}));
+  EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/b/linkfold", "<svg2/>")),
+            (Commands{{"update-desktop-database", "applications"}}));
+
+  ShellChanges removed = removeDesktopEntry(data.path());
+  removed |= removeMimeType(data.path());
+  EXPECT_EQ(commandsAfter(removed), both);
+  removed = removeDesktopEntry(data.path());
+  removed |= removeMimeType(data.path());
+  EXPECT_EQ(commandsAfter(removed), Commands{});
+}
+
+// The "\xHH" escapes of the magic rule's value, as shared-mime-info reads them.
+std::string magicBytes(const std::string& mime) {
+  const auto start = mime.find("value=\"") + 7;
+  const std::string value = mime.substr(start, mime.find('"', start) - start);
+  std::string bytes;
+  for (std::size_t i = 0; i + 4 <= value.size() && value.compare(i, 2, "\\x") == 0; i += 4)
+    bytes += static_cast<char>(std::stoi(value.substr(i + 2, 2), nullptr, 16));
+  return bytes;
+}
+
+TEST(ShellRegistration, TheMagicMatchesEverySavedLibrary) {
+  const std::string mime = mimePackageText();
+  const auto offset = std::stoul(mime.substr(mime.find("offset=\"") + 8));
+  const std::string magic = magicBytes(mime);
+  ASSERT_EQ(magic.size(), 4u);
+  FakeUi ui;
+  InMemorySettings settings;
+  for (const int folders : {0, 3, 300}) {
+    CLFDoc doc(ui, settings, "");
+    ASSERT_TRUE(doc.OnNewDocument());
+    for (int i = 0; i < folders; ++i) doc.addFolder("\\F" + std::to_string(i) + "\\", false);
+    std::ostringstream out;
+    doc.Serialize(out);
+    EXPECT_EQ(out.str().substr(offset, magic.size()), magic) << folders;
+  }
+}
+
+TEST(LockIndicators, StatesFromTheModifierMaskWhereThePlatformSendsOne) {
+  EXPECT_TRUE(lockStatesKnown("xcb"));
+  EXPECT_TRUE(lockStatesKnown("wayland"));
+  for (const char* platform : {"offscreen", "minimal", "eglfs", "vnc", ""})
+    EXPECT_FALSE(lockStatesKnown(platform)) << platform;
+
+  constexpr std::uint32_t caps = 1u << 1, num = 1u << 4;
+  const struct {
+    LockKey lock;
+    std::uint32_t mask;
+    bool isLockKey, before, after;
+  } cases[] = {
+      {LockKey::Caps, caps, false, false, true},  // the mask wins over what was shown
+      {LockKey::Caps, num, false, true, false},
+      {LockKey::Caps, caps, true, true, false},  // its own key turns the sent state over
+      {LockKey::Num, num | caps, false, false, true},
+      {LockKey::Num, 0, true, false, true},
+      {LockKey::Scroll, caps | num, false, false, false},  // no bit: follows its key
+      {LockKey::Scroll, 0, true, false, true},
+      {LockKey::Scroll, 0, false, true, true},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(lockStateAfterKey(c.lock, c.mask, c.isLockKey, c.before), c.after)
+        << static_cast<int>(c.lock) << ' ' << c.mask;
+}
+
+}  // namespace
+}  // namespace linkfold::test
