@@ -6,6 +6,7 @@
 #include <charconv>
 #include <vector>
 
+#include "browsers/netscape/CharacterReferences.h"
 #include "browsers/netscape/CrLfFileWriter.h"
 #include "browsers/netscape/NetscapeBackup.h"
 #include "library/CLFDoc.h"
@@ -28,18 +29,30 @@ void number(CrLfFileWriter& out, std::uint32_t value) {
   out.raw(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
+// Text with what its field cannot carry written as character references.
+void escaped(CrLfFileWriter& out, std::string_view text, EscapedField field) {
+  if (!needsEscaping(text, field)) {
+    out.text(text);
+    return;
+  }
+  std::string written;
+  appendEscaped(written, text, field);
+  out.text(written);
+}
+
 // A double quote would end the attribute early: it is written as %22, so the URL reads back.
 void url(CrLfFileWriter& out, std::string_view text) {
   for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
-    out.text(text.substr(0, quote));
+    escaped(out, text.substr(0, quote), EscapedField::Url);
     out.raw("%22");
     text.remove_prefix(quote + 1);
   }
-  out.text(text);
+  escaped(out, text, EscapedField::Url);
 }
 
+// Cut before it is escaped, so that the reader finds the name as it was cut.
 void name(CrLfFileWriter& out, std::string_view label) {
-  out.text(utf8Prefix(label, kMaxWrittenNameChars));
+  escaped(out, utf8Prefix(label, kMaxWrittenNameChars), EscapedField::Text);
 }
 
 void listLine(CrLfFileWriter& out, std::size_t depth, std::string_view marker) {
@@ -66,7 +79,7 @@ void bookmarkLine(CrLfFileWriter& out, const CLFView& view, TreeItem item, std::
   out.raw("</A>\r\r\n");
   if (record.description.empty()) return;
   out.raw("<DD>");
-  out.text(record.description);
+  escaped(out, record.description, EscapedField::Description);
   out.raw("\r\n");
 }
 
@@ -85,9 +98,9 @@ void Write_NS_Folder(const CLFView& view, TreeItem item, std::size_t depth,
     out.raw(
         "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\r\n<!-- This is an automatically generated "
         "file.\r\r\nIt will be read and overwritten.\r\r\nDo Not Edit! -->\r\r\n<TITLE>");
-    out.text(title);
+    escaped(out, title, EscapedField::Text);
     out.raw("</TITLE>\r\r\n<H1>");
-    out.text(title);
+    escaped(out, title, EscapedField::Text);
     out.raw("</H1>\r\r\n");
   }
   std::vector<OpenFolder> open;
