@@ -66,7 +66,8 @@ constexpr std::array<std::uint8_t, 256> kEscapes = [] {
       bit(EscapedField::Text) | bit(EscapedField::Url) | bit(EscapedField::Description);
   table['&'] = all;
   table[0x1A] = all;
-  table['<'] = table['>'] = table['"'] = bit(EscapedField::Text) | bit(EscapedField::Description);
+  table['<'] = table['>'] = bit(EscapedField::Text) | bit(EscapedField::Description);
+  table['"'] = all;
   table['\n'] = bit(EscapedField::Text) | bit(EscapedField::Url);
   return table;
 }();
@@ -75,7 +76,9 @@ bool escapes(char c, EscapedField field) {
   return (kEscapes[static_cast<unsigned char>(c)] & bit(field)) != 0;
 }
 
-std::string_view reference(char c) {
+std::string_view reference(char c, EscapedField field) {
+  // A double quote would end the URL's attribute; "%22" reads back in every browser.
+  if (c == '"' && field == EscapedField::Url) return "%22";
   switch (c) {
     case '&':
       return "&amp;";
@@ -129,7 +132,7 @@ void appendEscaped(std::string& out, std::string_view text, EscapedField field) 
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (!escapes(text[i], field)) continue;
     out.append(text.substr(copied, i - copied));
-    out.append(reference(text[i]));
+    out.append(reference(text[i], field));
     copied = i + 1;
   }
   out.append(text.substr(copied));

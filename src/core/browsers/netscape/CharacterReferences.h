@@ -18,7 +18,7 @@ void appendDecoded(std::string& out, std::string_view text);
 // Where a written text stands in the file, which decides what must be escaped.
 enum class EscapedField {
   Text,         // a name or title on one line: & < > " and a line feed
-  Url,          // inside HREF="...": & and a line feed
+  Url,          // inside HREF="...": & and a line feed; a double quote as %22
   Description,  // lines after "<DD>": & < > "; its line feeds stay line ends
 };
 // Appends `text` with the characters its field cannot carry as they are written as references.
