@@ -121,6 +121,12 @@ std::string decodeCharacterReferences(std::string_view text) {
   return out;
 }
 
+std::string_view decodedView(std::string_view text, std::string& storage) {
+  if (text.find('&') == std::string_view::npos) return text;
+  storage = decodeCharacterReferences(text);
+  return storage;
+}
+
 bool needsEscaping(std::string_view text, EscapedField field) {
   for (const char c : text)
     if (escapes(c, field)) return true;

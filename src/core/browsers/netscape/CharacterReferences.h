@@ -14,6 +14,8 @@ namespace linkfold {
 std::string decodeCharacterReferences(std::string_view text);
 // The same, appended to `out`.
 void appendDecoded(std::string& out, std::string_view text);
+// The decoded text: `text` itself when it holds no ampersand, else decoded into `storage`.
+std::string_view decodedView(std::string_view text, std::string& storage);
 
 // Where a written text stands in the file, which decides what must be escaped.
 enum class EscapedField {

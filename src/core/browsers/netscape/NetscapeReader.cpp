@@ -162,7 +162,8 @@ int NetscapeParser::folderLine(std::string_view line) {
   }
   // Cleaned before the test for a name, so that a name of blanks gets a default name too and no
   // folder path has an empty component.
-  std::string name = doc_.cleanItemName(decodeCharacterReferences(written));
+  std::string storage;
+  std::string name = doc_.cleanItemName(decodedView(written, storage));
   if (name.empty()) {
     name = "Folder (" + std::to_string(++namelessFolders) + ")";
     const std::string& path = levels_.back().path;
@@ -189,7 +190,8 @@ int NetscapeParser::bookmarkLine(std::string_view line, ListLevel& level) {
   mark.addDate = fields.addDate;
   mark.modifiedDate = fields.modifiedDate;
   mark.visitDate = fields.visitDate;
-  const std::string decoded = decodeCharacterReferences(fields.name);
+  std::string storage;
+  const std::string_view decoded = decodedView(fields.name, storage);
   // A name of no more bytes than the limit has no more characters either.
   const std::string_view name =
       decoded.size() <= kMaxNameLength ? decoded : utf8Prefix(decoded, kMaxNameLength);
