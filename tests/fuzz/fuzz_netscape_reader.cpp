@@ -42,13 +42,17 @@ struct ScratchFile {
   std::string path;
 };
 
-// Components not empty, not "." or "..", without '/'; parents and folders in range.
+// Components not empty, not "." or "..", without '/'; parents and folders in range; every path
+// begins with its parent's path as stored.
 void requireWellFormed(const CLFDoc& doc) {
   require(doc.folderCount() > 0 && doc.folder(0).path == kRootPath, "root missing");
   for (std::uint32_t i = 1; i < doc.folderCount(); ++i) {
     const std::string& path = doc.folder(i).path;
     require(!path.empty() && path.back() == '\\', "path without its last backslash");
-    require(doc.folder(i).parent < doc.folderCount(), "parent out of range");
+    const std::uint32_t parent = doc.folder(i).parent;
+    require(parent < doc.folderCount(), "parent out of range");
+    require(parent == 0 || path.starts_with(doc.folder(parent).path),
+            "path not spelt like its parent's");
     for (std::size_t start = 0; start < path.size();) {
       const std::size_t end = path.find('\\', start);
       const std::string component = path.substr(start, end - start);
@@ -63,15 +67,16 @@ void requireWellFormed(const CLFDoc& doc) {
 }
 
 // Names the writer would cut, a nameless bookmark (which would read back with a default name),
-// a title holding markup and a URL ending in a date attribute's name (found first when the line
-// is read back) change on the way through a file by the file's own rules.
+// a URL holding a double quote (written as %22), a folder line's marker (read back as a folder
+// line) or ending in a date attribute's name (found first when the line is read back) change on
+// the way through a file by the file's own rules.
 bool writesWhole(const CLFDoc& doc) {
-  if (doc.netscapeTitle().find('<') != std::string::npos) return false;
   for (const FolderEntry& f : doc.folders())
     if (utf8CharCount(CLFDoc::folderDisplayName(f.path)) > 259) return false;
   return std::none_of(doc.bookmarks().begin(), doc.bookmarks().end(), [](const BookmarkRecord& b) {
-    return b.name.empty() || b.url.ends_with("ADD_DATE=") || b.url.ends_with("LAST_MODIFIED=") ||
-           b.url.ends_with("LAST_VISIT=");
+    return b.name.empty() || b.url.find('"') != std::string::npos ||
+           b.url.find("<DT><H3") != std::string::npos || b.url.ends_with("ADD_DATE=") ||
+           b.url.ends_with("LAST_MODIFIED=") || b.url.ends_with("LAST_VISIT=");
   });
 }
 

@@ -38,6 +38,15 @@ void CLFDoc::setBookmarkFolder(std::uint32_t index, std::uint32_t folder) {
 }
 
 bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index) {
+  return addFolder(path, locked, index, ParentSpelling::Stored);
+}
+
+bool CLFDoc::addLoadedFolder(std::string_view path, bool locked, std::uint32_t* index) {
+  return addFolder(path, locked, index, ParentSpelling::AsGiven);
+}
+
+bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index,
+                       ParentSpelling parent) {
   if (const auto found = folderIndex_.find(path)) {
     FolderEntry& entry = folders_[*found];
     if (locked && !entry.locked) {
@@ -47,7 +56,7 @@ bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index)
     if (index) *index = *found;
     return true;
   }
-  return appendFolder(path, locked, index);
+  return appendFolder(path, locked, index, parent);
 }
 
 std::size_t CLFDoc::pathBytesToAdd(std::string_view path, std::size_t budget) const {
@@ -60,26 +69,32 @@ std::size_t CLFDoc::pathBytesToAdd(std::string_view path, std::size_t budget) co
   return bytes;
 }
 
-bool CLFDoc::appendFolder(std::string_view path, bool locked, std::uint32_t* index) {
+bool CLFDoc::appendFolder(std::string_view givenPath, bool locked, std::uint32_t* index,
+                          ParentSpelling spelling) {
   // The folder is appended first, then each missing ancestor after it, nearest first; each
   // entry's parent is the one appended after it, or the ancestor that already existed.
   const auto n = static_cast<std::uint32_t>(folders_.size());
   try {
-    std::vector<std::string_view> chain{path};
+    std::string path(givenPath);
+    std::vector<std::size_t> chain{path.size()};  // the lengths of the paths to append
     std::uint32_t existingParent = 0;
-    for (auto parent = parentPath(path); !parent.empty(); parent = parentPath(parent)) {
+    for (auto parent = parentPath(givenPath); !parent.empty(); parent = parentPath(parent)) {
       if (const auto found = folderIndex_.find(parent)) {
         existingParent = *found;
+        // Equal ignoring ASCII case, so of the same length.
+        if (spelling == ParentSpelling::Stored)
+          path.replace(0, parent.size(), folders_[*found].path);
         break;
       }
-      chain.push_back(parent);
+      chain.push_back(parent.size());
     }
     for (std::size_t i = 0; i < chain.size(); ++i) {
       const auto self = static_cast<std::uint32_t>(folders_.size());
       const bool last = i + 1 == chain.size();
-      folders_.push_back(FolderEntry{std::string(chain[i]), 0, last ? existingParent : self + 1,
-                                     locked, kSelected});
-      folderIndex_.add(chain[i], self);
+      const std::string_view own = std::string_view(path).substr(0, chain[i]);
+      folders_.push_back(
+          FolderEntry{std::string(own), 0, last ? existingParent : self + 1, locked, kSelected});
+      folderIndex_.add(own, self);
     }
   } catch (const std::bad_alloc&) {
     // Nothing is left half-made, and undoing allocates nothing.

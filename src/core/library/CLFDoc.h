@@ -74,8 +74,12 @@ class CLFDoc {
   void setBookmarkFolder(std::uint32_t index, std::uint32_t folder);
 
   // Finds the folder (ignoring ASCII case) or creates it with every missing ancestor; ancestors
-  // are appended after the folder. Fails, with the tables as they were, only for lack of memory.
+  // are appended after the folder. What it creates below a folder that exists takes that
+  // folder's stored path as written, whatever the letter case of `path`, so every stored path
+  // begins with its parent's. Fails, with the tables as they were, only for lack of memory.
   bool addFolder(std::string_view path, bool locked, std::uint32_t* index = nullptr);
+  // The same for the library loader: the path is stored as the file holds it.
+  bool addLoadedFolder(std::string_view path, bool locked, std::uint32_t* index);
   // The same for a record whose texts are already owned (a loader hands them over).
   bool addBookmark(BookmarkRecord record, std::uint32_t* index = nullptr);
   void prefetchBookmark(const BookmarkRecord& record) const { bookmarkIndex_.prefetch(record); }
@@ -195,7 +199,10 @@ class CLFDoc {
   void setDefaultTitle();                     // "Untitled", no path
 
  private:
-  bool appendFolder(std::string_view path, bool locked, std::uint32_t* index);
+  enum class ParentSpelling { Stored, AsGiven };
+  bool addFolder(std::string_view path, bool locked, std::uint32_t* index, ParentSpelling parent);
+  bool appendFolder(std::string_view path, bool locked, std::uint32_t* index,
+                    ParentSpelling parent);
   void shrinkBookmarkCapacity();
   void deriveSelection(std::uint32_t folder);
 

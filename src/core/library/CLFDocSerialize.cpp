@@ -91,7 +91,7 @@ class LibraryReader {
       if (cost > pathBudget_) return LoadStop::Damaged;
       pathBudget_ -= cost;
       std::uint32_t index = 0;
-      if (!doc_.addFolder(*path, i == 0, &index)) return LoadStop::AddFailed;
+      if (!doc_.addLoadedFolder(*path, i == 0, &index)) return LoadStop::AddFailed;
       folderMap_.push_back(index);
       dataRead_ = true;
     }

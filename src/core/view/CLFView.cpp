@@ -103,6 +103,7 @@ void CLFView::OnUpdate() {
   {
     const CSortedTreeCtrl::Rebuild rebuild(tree_);
     tree_.deleteAllItems();
+    tree_.reserve(doc_.folderCount() + doc_.bookmarkCount());
     doc_.clearListedMarks();
     FillTree(0, kNoItem);
   }

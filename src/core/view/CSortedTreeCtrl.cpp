@@ -1,6 +1,7 @@
 #include "view/CSortedTreeCtrl.h"
 
 #include <algorithm>
+#include <new>
 
 #include "platform/Text.h"
 
@@ -222,6 +223,14 @@ void CSortedTreeCtrl::deleteAllItems() {
   selected_ = dropHighlight_ = kNoItem;
   notifyItems([](TreeObserver& o) { o.reset(); });
   if (hadSelection) notify([](TreeObserver& o) { o.selectionChanged(kNoItem); });
+}
+
+void CSortedTreeCtrl::reserve(std::size_t items) {
+  try {
+    nodes_.reserve(nodes_.size() + items);
+    generations_.reserve(std::max(generations_.size(), nodes_.size() + items));
+  } catch (const std::bad_alloc&) {
+  }
 }
 
 void CSortedTreeCtrl::setLabel(TreeItem item, std::string label) {

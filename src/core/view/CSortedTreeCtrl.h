@@ -67,6 +67,10 @@ class CSortedTreeCtrl {
    private:
     CSortedTreeCtrl& tree_;
   };
+  // Makes room for `items` more items, so that a rebuild grows the storage once instead of by
+  // doubling (each doubling copies every item and briefly holds both copies). Without the
+  // memory for it, the tree grows as it goes.
+  void reserve(std::size_t items);
   // The most items the tree will hold; insertions beyond it are refused.
   void setItemLimit(std::size_t limit) { itemLimit_ = limit; }
   std::size_t itemCount() const { return liveCount_; }

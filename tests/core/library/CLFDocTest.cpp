@@ -41,6 +41,15 @@ TEST_F(CLFDocTables, AddFolderCreatesMissingAncestorsAfterTheChildAndFindsPathsI
   EXPECT_FALSE(fresh.doc.contentAdded());  // only the root: nothing counts as added
 }
 
+// Below a folder found in other letter case, new paths take the stored spelling, so every path
+// begins with its parent's.
+TEST_F(CLFDocTables, AddFolderSpellsNewPathsLikeTheFolderItFound) {
+  folder("Abc\\");
+  EXPECT_EQ(folder("abc\\y\\z\\"), 2u);
+  EXPECT_EQ(folder("ABC\\Y\\w\\"), 4u);
+  EXPECT_EQ(tables(), "\\:0 Abc\\:0 Abc\\y\\z\\:3 Abc\\y\\:1 Abc\\y\\w\\:3 |");
+}
+
 TEST_F(CLFDocTables, AddFolderThatRunsOutOfMemoryLeavesTablesAndIndexAsTheyWere) {
   const std::string longPath = std::string(8000, 'x') + "\\";
   const std::string wanted = "New\\" + longPath;

@@ -138,6 +138,9 @@ TEST_F(LibraryFile, OddButValidFilesOpenWithoutAMessage) {
   EXPECT_EQ(tables(), "\\:0 News\\:0 | Home@1 Home@1");
   EXPECT_EQ(doc.bookmark(0).description + doc.bookmark(1).url, "firsthttp://a/x//");
   EXPECT_EQ(doc.bookmark(0).addDate, 5u);
+  // A path spelt unlike its parent's path, as earlier versions stored them, stays as it is.
+  ASSERT_TRUE(open(libraryFile({"\\", "Abc\\", "abc\\y\\"}, {record("x", "u", "", 2)})));
+  EXPECT_EQ(tables(), "\\:0 Abc\\:0 abc\\y\\:1 | x@2");
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_FALSE(doc.isModified());
 }

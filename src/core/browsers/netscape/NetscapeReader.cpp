@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "browsers/netscape/CharacterReferences.h"
 #include "browsers/netscape/NetscapeLineReader.h"
 #include "browsers/netscape/NetscapeMarkup.h"
 #include "library/CLFDoc.h"
@@ -35,6 +37,8 @@ struct ListLevel {
   std::string path;  // empty for the root
   std::size_t pathChars = 0;
   std::uint32_t folder = 0;
+  // A top-level list without "<DL>" around it (as Safari writes it) may also end with the file.
+  bool implicit = false;
   bool pending = false;
   bool inDescription = false;
   BookmarkRecord bookmark;
@@ -62,6 +66,8 @@ class NetscapeParser {
   CLFDoc& doc_;
   NetscapeLineReader& input_;
   std::vector<ListLevel> levels_;
+  // The first item of an implicit top-level list, read while looking for the list's start.
+  std::optional<std::string_view> heldLine_;
   std::uint64_t reported_ = 0;
 };
 
@@ -121,6 +127,11 @@ int NetscapeParser::openList(const ListLevel* parent, std::string_view name) {
   std::string_view line;
   do {
     if (!nextLine(line)) return fatal("CLFDoc::Parse_NS_Folder:\nUnexpected end of file");
+    if (!parent && !opensList(line) && holdsItem(line)) {
+      level.implicit = true;
+      heldLine_ = line;
+      break;
+    }
   } while (!opensList(line));
   if (parent && !doc_.addFolder(level.path, false, &level.folder))
     return fatal("CLFDoc::Parse_NS_Folder:\nFailed to create internal folder item");
@@ -151,7 +162,8 @@ int NetscapeParser::folderLine(std::string_view line) {
   }
   // Cleaned before the test for a name, so that a name of blanks gets a default name too and no
   // folder path has an empty component.
-  std::string name = doc_.cleanItemName(written);
+  std::string storage;
+  std::string name = doc_.cleanItemName(decodedView(written, storage));
   if (name.empty()) {
     name = "Folder (" + std::to_string(++namelessFolders) + ")";
     const std::string& path = levels_.back().path;
@@ -174,16 +186,17 @@ int NetscapeParser::bookmarkLine(std::string_view line, ListLevel& level) {
     doc_.logNonFatal(messageLine(line), reason);
     return kNetscapeReadOk;
   }
-  mark.url.assign(fields.url);
+  mark.url = decodeCharacterReferences(fields.url);
   mark.addDate = fields.addDate;
   mark.modifiedDate = fields.modifiedDate;
   mark.visitDate = fields.visitDate;
+  std::string storage;
+  const std::string_view decoded = decodedView(fields.name, storage);
   // A name of no more bytes than the limit has no more characters either.
-  const std::string_view name = fields.name.size() <= kMaxNameLength
-                                    ? fields.name
-                                    : utf8Prefix(fields.name, kMaxNameLength);
+  const std::string_view name =
+      decoded.size() <= kMaxNameLength ? decoded : utf8Prefix(decoded, kMaxNameLength);
   if (name.empty()) {
-    mark.name = doc_.cleanItemName(utf8Prefix(fields.url, kMaxNameLength));
+    mark.name = doc_.cleanItemName(utf8Prefix(mark.url, kMaxNameLength));
     doc_.logLine("Bookmark for URL \"" + mark.url + "\" has no name\nDefault name \"" +
                  mark.name + "\" provided\n");
     doc_.setAdjustmentFlag();
@@ -199,9 +212,13 @@ int NetscapeParser::Parse_NS_Folder() {
   std::string_view line;
   while (!levels_.empty()) {
     ListLevel& level = levels_.back();
-    if (!nextLine(line)) {
+    if (heldLine_) {
+      line = *heldLine_;
+      heldLine_.reset();
+    } else if (!nextLine(line)) {
       // What was read stays: the bookmark still waiting is stored before the file is given up.
       if (!storePending(level)) return kNetscapeReadFatal;
+      if (level.implicit) return kNetscapeReadOk;
       return fatal("CLFDoc::Parse_NS_Folder:\nUnexpected end of file");
     }
     switch (classifyListLine(line)) {
@@ -214,7 +231,8 @@ int NetscapeParser::Parse_NS_Folder() {
       case ListLine::Description: {
         level.inDescription = true;
         const std::size_t at = line.find("<DD>");
-        level.bookmark.description.assign(line.substr(at + 4));
+        level.bookmark.description.clear();
+        appendDecoded(level.bookmark.description, line.substr(at + 4));
         break;
       }
       case ListLine::EndOfList:
@@ -222,7 +240,7 @@ int NetscapeParser::Parse_NS_Folder() {
         levels_.pop_back();
         break;
       case ListLine::Other:
-        if (level.inDescription) level.bookmark.description.append(1, '\n').append(line);
+        if (level.inDescription) appendDecoded(level.bookmark.description.append(1, '\n'), line);
         break;
     }
   }
@@ -238,7 +256,7 @@ int NetscapeParser::Parse_NS_File() {
   if (!headingTitle(line, title))
     return fatal("CLFDoc::Parse_NS_File:\nHTML error in:\n" + std::string(messageLine(line)) +
                  "\nMissing </H1> tag. Processing aborted");
-  doc_.setNetscapeTitle(std::string(title));
+  doc_.setNetscapeTitle(decodeCharacterReferences(title));
   const int result = Parse_NS_Folder();
   if (result == kNetscapeReadOk) reportLinesAfterList();
   return result;

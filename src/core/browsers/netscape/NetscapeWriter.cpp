@@ -6,6 +6,7 @@
 #include <charconv>
 #include <vector>
 
+#include "browsers/netscape/CharacterReferences.h"
 #include "browsers/netscape/CrLfFileWriter.h"
 #include "browsers/netscape/NetscapeBackup.h"
 #include "library/CLFDoc.h"
@@ -28,18 +29,27 @@ void number(CrLfFileWriter& out, std::uint32_t value) {
   out.raw(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
-// A double quote would end the attribute early: it is written as %22, so the URL reads back.
-void url(CrLfFileWriter& out, std::string_view text) {
-  for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
-    out.text(text.substr(0, quote));
-    out.raw("%22");
-    text.remove_prefix(quote + 1);
+// Text with what its field cannot carry written as character references. Only a description
+// keeps line feeds, so the other fields go out as they are once escaped.
+void escaped(CrLfFileWriter& out, std::string_view text, EscapedField field) {
+  const auto put = [&](std::string_view bytes) {
+    field == EscapedField::Description ? out.text(bytes) : out.raw(bytes);
+  };
+  if (!needsEscaping(text, field)) {
+    put(text);
+    return;
   }
-  out.text(text);
+  std::string written;
+  appendEscaped(written, text, field);
+  put(written);
 }
 
+// Cut before it is escaped, so that the reader finds the name as it was cut. A label of no more
+// bytes than the limit has no more characters either.
 void name(CrLfFileWriter& out, std::string_view label) {
-  out.text(utf8Prefix(label, kMaxWrittenNameChars));
+  const std::string_view written =
+      label.size() <= kMaxWrittenNameChars ? label : utf8Prefix(label, kMaxWrittenNameChars);
+  escaped(out, written, EscapedField::Text);
 }
 
 void listLine(CrLfFileWriter& out, std::size_t depth, std::string_view marker) {
@@ -54,7 +64,7 @@ void bookmarkLine(CrLfFileWriter& out, const CLFView& view, TreeItem item, std::
   const BookmarkRecord& record = doc.bookmark(index);
   out.spaces(depth);
   out.raw("<DT><A HREF=\"");
-  url(out, record.url);
+  escaped(out, record.url, EscapedField::Url);
   out.raw("\" ADD_DATE=\"");
   number(out, record.addDate);
   out.raw("\" LAST_MODIFIED=\"");
@@ -66,8 +76,26 @@ void bookmarkLine(CrLfFileWriter& out, const CLFView& view, TreeItem item, std::
   out.raw("</A>\r\r\n");
   if (record.description.empty()) return;
   out.raw("<DD>");
-  out.text(record.description);
+  escaped(out, record.description, EscapedField::Description);
   out.raw("\r\n");
+}
+
+// A folder's bookmarks lie far apart in the bookmark table, and their texts farther: each record
+// is asked for some items ahead and its texts a few items later, so that the waits for memory
+// overlap the writing instead of adding up.
+void prefetchAhead(const CLFView& view, const std::vector<TreeItem>& children, std::size_t next) {
+  constexpr std::size_t kRecordsAhead = 8, kTextsAhead = 4;
+  const CLFDoc& doc = view.document();
+  const auto record = [&](std::size_t at) -> const BookmarkRecord* {
+    if (at >= children.size()) return nullptr;
+    const std::uint32_t index = view.tree().data(children[at]);
+    return index < doc.bookmarkCount() ? &doc.bookmark(index) : nullptr;
+  };
+  if (const BookmarkRecord* ahead = record(next + kRecordsAhead)) __builtin_prefetch(ahead);
+  if (const BookmarkRecord* soon = record(next + kTextsAhead)) {
+    __builtin_prefetch(soon->url.data());
+    __builtin_prefetch(soon->description.data());
+  }
 }
 
 struct OpenFolder {
@@ -85,9 +113,9 @@ void Write_NS_Folder(const CLFView& view, TreeItem item, std::size_t depth,
     out.raw(
         "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\r\n<!-- This is an automatically generated "
         "file.\r\r\nIt will be read and overwritten.\r\r\nDo Not Edit! -->\r\r\n<TITLE>");
-    out.text(title);
+    escaped(out, title, EscapedField::Text);
     out.raw("</TITLE>\r\r\n<H1>");
-    out.text(title);
+    escaped(out, title, EscapedField::Text);
     out.raw("</H1>\r\r\n");
   }
   std::vector<OpenFolder> open;
@@ -115,6 +143,7 @@ void Write_NS_Folder(const CLFView& view, TreeItem item, std::size_t depth,
       open.pop_back();
       continue;
     }
+    prefetchAhead(view, children, folder.nextChild);
     const TreeItem child = children[folder.nextChild++];
     const std::size_t inner = folder.depth + kIndentStep;
     if (view.IsBookmarkItem(child))

@@ -16,8 +16,8 @@ namespace {
 
 // Folders and bookmarks as the corpus notes count them. Files left out differ by the reader's
 // rules: bookmarks or folders alike in one folder merge (brave, duckduckgo, firefox-2022,
-// ie4-mac), a folder without a list of its own takes the lines after it (icab), a file without
-// a top-level list is read up to its first list's end (safari), and pocket is no Netscape file.
+// ie4-mac), a folder without a list of its own takes the lines after it (icab), and pocket is
+// no Netscape file.
 const std::map<std::string, std::pair<std::uint32_t, std::uint32_t>> kAgreeing = {
     {"netscape-4.76-default-2001.html", {13, 110}}, {"mozilla-suite-2002.html", {33, 219}},
     {"chromium-2016-flat-icons.html", {0, 9}},      {"chromium-2016-nested-icons.html", {7, 18}},
@@ -25,6 +25,7 @@ const std::map<std::string, std::pair<std::uint32_t, std::uint32_t>> kAgreeing =
     {"ie11-2016-flat-bom.html", {0, 18}},           {"ie11-2016-nested-bom-folded.html", {9, 27}},
     {"shaarli-2016-tags-private.html", {0, 6}},     {"firefox-2017-dd-charset.html", {6, 14}},
     {"chrome-2019-cyrillic.html", {5, 8}},          {"firefox-2019-large-icons.html", {6, 9}},
+    {"safari-fr-folded-no-outer-dl.html", {5, 3}},
 };
 
 // The library as sorted lines, independent of table order.
@@ -39,6 +40,20 @@ std::string contents(const CLFDoc& doc) {
   std::string out;
   for (const auto& line : lines) out += line + "\n";
   return out;
+}
+
+// Reads the file, exports what it read and reads that back: the same library, the same title,
+// and nothing to adjust on the second read.
+void expectRoundTrip(NetscapeRun& first) {
+  CLFView view(first.doc, first.ui, first.settings);
+  view.OnUpdate();
+  const std::string exported = first.temp.file("export.htm");
+  ASSERT_TRUE(Do_NS_Export(view, exported, false, first.doc.netscapeTitle()));
+  NetscapeRun second;
+  EXPECT_EQ(Parse_NS_File(second.doc, exported), kNetscapeReadOk);
+  EXPECT_EQ(contents(second.doc), contents(first.doc));
+  EXPECT_EQ(second.doc.netscapeTitle(), first.doc.netscapeTitle());
+  EXPECT_EQ(second.log(), "Opening " + exported + "\n");
 }
 
 TEST(NetscapeCorpus, ReadsRealFilesAndReadsBackWhatItWrites) {
@@ -58,19 +73,54 @@ TEST(NetscapeCorpus, ReadsRealFilesAndReadsBackWhatItWrites) {
       EXPECT_EQ(first.doc.folderCount() - 1, counts->second.first);
       EXPECT_EQ(first.doc.bookmarkCount(), counts->second.second);
     }
-    CLFView view(first.doc, first.ui, first.settings);
-    view.OnUpdate();
-    const std::string exported = first.temp.file("export.htm");
-    ASSERT_TRUE(Do_NS_Export(view, exported, false, first.doc.netscapeTitle()));
-    NetscapeRun second;
-    EXPECT_EQ(Parse_NS_File(second.doc, exported), kNetscapeReadOk);
-    EXPECT_EQ(contents(second.doc), contents(first.doc));
-    EXPECT_EQ(second.doc.netscapeTitle(), first.doc.netscapeTitle());
-    // What the writer wrote reads back without a single adjustment.
-    EXPECT_EQ(second.log(), "Opening " + exported + "\n");
+    expectRoundTrip(first);
   }
   EXPECT_EQ(agreeing, static_cast<int>(kAgreeing.size()));
   EXPECT_GE(files, 19);
+}
+
+// Generated files full of references, text that only looks like one, and sibling folders that
+// differ in letter case, with and without a list around the top level.
+TEST(NetscapeCorpus, GeneratedFilesReadBackWhatTheyHold) {
+  const char* const pieces[] = {"a",    "B",     " ",        "&amp;", "&lt;",
+                                "&gt;", "&#39;", "&#x20AC;", "AT&T",  "&copy;",
+                                ";",    "#",     "\xC3\xA9", "&#10;", "&#X1f600;"};
+  const char* const folders[] = {"Abc", "abc", "ABC", "d&amp;e", "D&AMP;E"};
+  std::uint32_t seed = 12;
+  const auto next = [&seed](std::uint32_t below) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % below;
+  };
+  const auto text = [&](bool withQuotes) {
+    std::string out;
+    for (std::uint32_t n = next(8); n > 0; --n) out += pieces[next(std::size(pieces))];
+    if (withQuotes && next(3) == 0) out += "&quot;";
+    return out;
+  };
+  for (const bool implicitList : {false, true}) {
+    SCOPED_TRACE(implicitList ? "implicit top-level list" : "top-level list");
+    std::string file = "<H1>" + text(true) + "</H1>\n" + (implicitList ? "" : "<DL><p>\n");
+    int depth = 0;
+    for (int line = 0; line < 400; ++line) {
+      const std::uint32_t kind = next(10);
+      if (kind < 2 && depth < 3) {
+        file += "<DT><H3>" + std::string(folders[next(std::size(folders))]) + "</H3>\n<DL><p>\n";
+        ++depth;
+      } else if (kind < 4 && depth > 0) {
+        file += "</DL><p>\n";
+        --depth;
+      } else {
+        file += "<DT><A HREF=\"http://h/" + text(false) + "\">n" + text(false) + "</A>\n";
+        if (kind == 9) file += "<DD>" + text(true) + "\n" + text(true) + "\n";
+      }
+    }
+    for (; depth > 0; --depth) file += "</DL><p>\n";
+    if (!implicitList) file += "</DL><p>\n";
+    NetscapeRun first;
+    ASSERT_EQ(first.read(file), kNetscapeReadOk);
+    ASSERT_GT(first.doc.bookmarkCount(), 100u);
+    expectRoundTrip(first);
+  }
 }
 
 }  // namespace

@@ -83,6 +83,44 @@ const ReadCase kReadCases[] = {
      "= \\|1|http://1/",
      "Lines after the end of the bookmark list were not read (2 folder or bookmark lines)\n",
      kNetscapeReadOk, true},
+    {"character references decoded in the title, names, URLs and descriptions",
+     "<H1>A &amp; B</H1>\n<DL><p>\n<DT><H3>R&amp;D &lt;x&gt;</H3>\n<DL><p>\n</DL><p>\n"
+     "<DT><A HREF=\"http://a/?x=1&amp;y=&#34;\">Guardian&#39;s &apos;&quot;&#8364;&#x1F600;&#X41;"
+     "</A>\n<DD>&lt;b&gt;\n&#65;&#x0a;z\n</DL><p>\n",
+     "R&D $x$\\ = \\|Guardian's '$\u20AC\U0001F600A|http://a/?x=1&y=\"|<b>\nA\nz", "",
+     kNetscapeReadOk, false, "A & B"},
+    {"what is no reference stays as written",
+     netscapeFile("<DT><A HREF=\"http://s/?a=1&b\">AT&T &amp</A>\n<DD>&copy; &#0; &#xD800; "
+                  "&#x110000; &#12345678; &#x1234567; &#; &#x; &AMP; &#65\n"),
+     "= \\|AT&T &amp|http://s/?a=1&b|&copy; &#0; &#xD800; &#x110000; &#12345678; &#x1234567; "
+     "&#; &#x; &AMP; &#65",
+     ""},
+    {"decoded before the cut: a reference counts as one character",
+     netscapeFile("<DT><A HREF=\"http://c/\">" + std::string(48, 'n') +
+                  "&amp;&lt;&amp;</A>\n"
+                  "<DT><A HREF=\"http://d/&amp;\"></A>\n"),
+     "= \\|" + std::string(48, 'n') + "&$|http://c/ \\|http$$$d$&|http://d/&",
+     "Bookmark for URL \"http://d/&\" has no name\nDefault name \"http$$$d$&\" provided\n",
+     kNetscapeReadOk, true},
+    {"top-level items without a list around them, ended by the file",
+     "<H1>T</H1>\n<HR>\n<DT><H3>F</H3>\n<DL><p>\n<DT><A HREF=\"http://a/\">A</A>\n</DL><p>\n"
+     "<DT><A HREF=\"http://b/\">B</A>\n<DD>d\n</HTML>\n",
+     "F\\ = F\\|A|http://a/ \\|B|http://b/|d\n</HTML>", ""},
+    {"an implicit top-level list ended by an unmatched </DL>",
+     "<H1>T</H1>\n<DT><A HREF=\"http://a/\">A</A>\n</DL>\n<DT><A HREF=\"http://b/\">B</A>\n",
+     "= \\|A|http://a/",
+     "Lines after the end of the bookmark list were not read (1 folder or bookmark lines)\n",
+     kNetscapeReadOk, true},
+    {"an implicit top-level list with a folder's list open at the end",
+     "<H1>T</H1>\n<DT><H3>F</H3>\n<DL><p>\n<DT><A HREF=\"http://a/\">A</A>\n",
+     "F\\ = F\\|A|http://a/",
+     "Critical error:\nCLFDoc::Parse_NS_Folder:\nUnexpected end of file\nProcessing aborted\n",
+     kNetscapeReadFatal, true},
+    {"sibling folders in other letter case share the first one's spelling below them",
+     netscapeFile("<DT><H3>Abc</H3>\n<DL><p>\n</DL><p>\n<DT><H3>abc</H3>\n<DL><p>\n<DT><H3>y</H3>\n"
+                  "<DL><p>\n<DT><H3>z</H3>\n<DL><p>\n<DT><A HREF=\"http://z/\">z</A>\n</DL><p>\n"
+                  "</DL><p>\n</DL><p>\n"),
+     "Abc\\ Abc\\y\\ Abc\\y\\z\\ = Abc\\y\\z\\|z|http://z/", ""},
     {"no heading", "<DL><p>\n</DL><p>\n", "=",
      "Critical error:\nCLFDoc::Parse_NS_File:\nUnexpected end of file\nProcessing aborted\n",
      kNetscapeReadFatal, true, CLFDoc::kDefaultNetscapeTitle},
@@ -94,7 +132,7 @@ const ReadCase kReadCases[] = {
      "Critical error:\nCLFDoc::Parse_NS_File:\nHTML error in:\n<H1 \nMissing </H1> tag. "
      "Processing aborted\nProcessing aborted\n",
      kNetscapeReadFatal, true, CLFDoc::kDefaultNetscapeTitle},
-    {"end of file before the list", "<H1>T</H1>\n<DT><A HREF=\"http://0/\">0</A>\n", "=",
+    {"end of file before the list", "<H1>T</H1>\n<HR>\n<dt><a href=\"http://0/\">0</a>\n", "=",
      "Critical error:\nCLFDoc::Parse_NS_Folder:\nUnexpected end of file\nProcessing aborted\n",
      kNetscapeReadFatal, true},
     {"end of file inside a list keeps the pending bookmark",

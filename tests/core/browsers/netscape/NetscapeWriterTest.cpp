@@ -13,10 +13,12 @@
 namespace linkfold::test {
 namespace {
 
-const std::string kHead =
-    "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\r\n<!-- This is an automatically generated file.\r\r\n"
-    "It will be read and overwritten.\r\r\nDo Not Edit! -->\r\r\n<TITLE>T</TITLE>\r\r\n"
-    "<H1>T</H1>\r\r\n";
+std::string head(const std::string& title) {
+  return "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\r\n<!-- This is an automatically generated "
+         "file.\r\r\nIt will be read and overwritten.\r\r\nDo Not Edit! -->\r\r\n<TITLE>" +
+         title + "</TITLE>\r\r\n<H1>" + title + "</H1>\r\r\n";
+}
+const std::string kHead = head("T");
 
 std::string folderLine(const std::string& indent, const std::string& name) {
   return indent + "<DT><H3 FOLDED ADD_DATE=\"0\">" + name + "</H3>\r\r\n" + indent + "<DL><p>\r\r\n";
@@ -28,9 +30,9 @@ std::string markLine(const std::string& indent, const std::string& url, const st
 std::string endList(const std::string& indent) { return indent + "</DL><p>\r\r\n"; }
 
 struct NetscapeWriter : ViewTest {
-  std::string exported() {
+  std::string exported(const std::string& title = "T") {
     view.OnUpdate();
-    EXPECT_TRUE(Do_NS_Export(view, temp.file("out.htm"), false, "T"));
+    EXPECT_TRUE(Do_NS_Export(view, temp.file("out.htm"), false, title));
     return temp.read("out.htm");
   }
 };
@@ -41,17 +43,30 @@ TEST_F(NetscapeWriter, WritesTheSelectedTreeByteForByte) {
     const char* what;
     std::function<void(NetscapeWriter&)> build;
     std::string bytes;
+    std::string title = "T";
   } cases[] = {
-      {"folders before bookmarks, descriptions, quotes in URLs, names unchanged",
+      {"folders before bookmarks, descriptions, quotes in URLs",
        [](NetscapeWriter& t) {
          const auto news = t.folder("News\\");
          ASSERT_TRUE(t.doc.addBookmark(news, "a", "http://a/", "one\ntwo", 1, 2, 3));
-         t.bookmark(0, "<b>&amp;", "http://q/\"x\"");
+         t.bookmark(0, "b", "http://q/\"x\"");
        },
        kHead + "<DL><p>\r\r\n" + folderLine("    ", "News") +
            markLine("        ", "http://a/", "a", "1\" LAST_MODIFIED=\"2\" LAST_VISIT=\"3") +
-           "<DD>one\r\ntwo\r\n" + endList("    ") + markLine("    ", "http://q/%22x%22", "<b>&amp;") +
+           "<DD>one\r\ntwo\r\n" + endList("    ") + markLine("    ", "http://q/%22x%22", "b") +
            endList("")},
+      {"markup characters escaped in the title, names and descriptions; & alone in URLs",
+       [](NetscapeWriter& t) {
+         t.folder("R&D\\");
+         ASSERT_TRUE(t.doc.addBookmark(0, "<b>&amp;\"", "http://q/?a=1&b=<\">\n\x1A",
+                                       "</DL><p>&\n\"x\"\x1A", 0, 0, 0));
+         t.bookmark(0, std::string(258, 'x') + "&&", "http://l/");
+       },
+       head("&lt;T&amp;&gt;") + "<DL><p>\r\r\n" + folderLine("    ", "R&amp;D") + endList("    ") +
+           markLine("    ", "http://q/?a=1&amp;b=<%22>&#10;&#26;", "&lt;b&gt;&amp;amp;&quot;") +
+           "<DD>&lt;/DL&gt;&lt;p&gt;&amp;\r\n&quot;x&quot;&#26;\r\n" +
+           markLine("    ", "http://l/", std::string(258, 'x') + "&amp;") + endList(""),
+       "<T&>"},
       {"nothing selected", [](NetscapeWriter& t) { t.doc.setFolderSelection(0, kNotSelected); },
        kHead + "<DL><p>\r\r\n" + endList("")},
       {"unselected folders are left out with everything in them",
@@ -80,7 +95,7 @@ TEST_F(NetscapeWriter, WritesTheSelectedTreeByteForByte) {
     doc.DeleteContents();
     ASSERT_TRUE(doc.addFolder("\\", true));
     c.build(*this);
-    EXPECT_EQ(exported(), c.bytes);
+    EXPECT_EQ(exported(c.title), c.bytes);
   }
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_FALSE(doc.isModified());
