@@ -1,0 +1,128 @@
+// Undo and redo in a library of 1,000,000 bookmarks in 10,000 folders: a rename, a delete and a
+// move each taken back and made again, and an import of 100,000 bookmarks taken back. The
+// counter "recorded" is the bytes the stack holds, "bound" its limit.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "LibraryGenerator.h"
+#include "QuietUi.h"
+#include "library/FolderTree.h"
+#include "library/UndoRecorder.h"
+
+namespace linkfold::bench {
+namespace {
+
+// Every benchmark leaves the library as it found it: its step is taken back at the end.
+CLFDoc& library() {
+  static BenchLibrary lib;
+  static const bool made = generateLibrary(lib.doc, LibraryShape{});
+  if (!made) std::abort();
+  lib.doc.undoStack().clear();
+  return lib.doc;
+}
+
+// Undo and redo of the one step on the stack, as a pair.
+void undoRedo(benchmark::State& state, CLFDoc& doc) {
+  UndoStack& stack = doc.undoStack();
+  if (!stack.canUndo()) state.SkipWithError("the command recorded no step");
+  for (auto _ : state) {
+    stack.undo(doc);
+    stack.redo(doc);
+  }
+  state.counters["recorded"] = static_cast<double>(stack.recordedBytes());
+  state.counters["bound"] = static_cast<double>(stack.memoryLimit());
+  stack.undo(doc);
+}
+
+void BM_UndoRedoRename(benchmark::State& state) {
+  CLFDoc& doc = library();
+  const std::uint32_t index = doc.bookmarkCount() / 2;
+  EditRecorder recorder(doc, "Rename");
+  recorder.keepBookmark(index);
+  doc.setBookmarkName(index, doc.bookmark(index).name + " renamed");
+  recorder.commit(LibraryItemRef::bookmark(index), LibraryItemRef::bookmark(index));
+  undoRedo(state, doc);
+}
+
+void BM_UndoRedoDeleteBookmark(benchmark::State& state) {
+  CLFDoc& doc = library();
+  const std::uint32_t index = doc.bookmarkCount() / 2;
+  EditRecorder recorder(doc, "Delete");
+  recorder.removingBookmarks({index});
+  doc.removeBookmark(index);
+  recorder.commit({}, {});
+  undoRedo(state, doc);
+}
+
+void BM_UndoRedoDeleteFolder(benchmark::State& state) {
+  CLFDoc& doc = library();
+  // A top-level folder in the middle of the table, with everything below it.
+  std::uint32_t folder = doc.folderCount() / 2;
+  while (doc.folder(folder).parent != 0) folder = doc.folder(folder).parent;
+  EditRecorder recorder(doc, "Delete");
+  if (!removeFolderTree(doc, folder, recorder)) state.SkipWithError("no folder to delete");
+  recorder.commit({}, {});
+  undoRedo(state, doc);
+}
+
+void BM_UndoRedoMoveFolder(benchmark::State& state) {
+  CLFDoc& doc = library();
+  std::uint32_t source = doc.folderCount() / 3;
+  while (doc.folder(source).parent != 0) source = doc.folder(source).parent;
+  std::uint32_t destination = doc.folderCount() / 4;
+  while (doc.folder(destination).parent != 0) destination = doc.folder(destination).parent;
+  EditRecorder recorder(doc, "Move");
+  recorder.keepFolders();
+  if (!doc.moveFolder(source, destination)) state.SkipWithError("the move was refused");
+  recorder.commit({}, {});
+  undoRedo(state, doc);
+}
+
+void BM_UndoRedoMoveBookmark(benchmark::State& state) {
+  CLFDoc& doc = library();
+  const std::uint32_t index = doc.bookmarkCount() / 3;
+  EditRecorder recorder(doc, "Move");
+  recorder.keepBookmark(index);
+  doc.setBookmarkFolder(index, (doc.bookmark(index).folder + 1) % doc.folderCount());
+  recorder.commit({}, {});
+  undoRedo(state, doc);
+}
+
+// An import of 100,000 bookmarks into the million, sorted and with names made unique as the
+// import run does; each iteration takes it back and makes it again, timed apart.
+void BM_UndoImport(benchmark::State& state) {
+  CLFDoc& doc = library();
+  auto before = copyTables(doc);
+  for (std::uint32_t i = 0; i < 100'000; ++i)
+    doc.addBookmark(i % doc.folderCount(), "imported " + std::to_string(i),
+                    "https://import.example/" + std::to_string(i), "", 1, 2, 3);
+  doc.sortAndResolve();
+  doc.setModifiedFlag();
+  recordImport(doc, std::move(before));
+  UndoStack& stack = doc.undoStack();
+  if (!stack.canUndo()) state.SkipWithError("the import recorded no step");
+  for (auto _ : state) {
+    stack.undo(doc);
+    state.PauseTiming();
+    stack.redo(doc);
+    state.ResumeTiming();
+  }
+  state.counters["recorded"] = static_cast<double>(stack.recordedBytes());
+  state.counters["bound"] = static_cast<double>(stack.memoryLimit());
+  stack.undo(doc);  // the library goes back to its million for the next benchmark
+}
+
+BENCHMARK(BM_UndoRedoRename)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoRedoDeleteBookmark)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoRedoDeleteFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoRedoMoveFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoRedoMoveBookmark)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoImport)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace linkfold::bench
+
+BENCHMARK_MAIN();
