@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "LibraryGenerator.h"
 #include "QuietUi.h"
@@ -57,26 +58,34 @@ void BM_UndoRedoDeleteBookmark(benchmark::State& state) {
   undoRedo(state, doc);
 }
 
+// The first folder from the middle of the table on that has no sub-folders and a parent
+// other than the root.
+std::uint32_t leafFolder(const CLFDoc& doc) {
+  std::vector<bool> hasChildren(doc.folderCount(), false);
+  for (std::uint32_t f = 1; f < doc.folderCount(); ++f) hasChildren[doc.folder(f).parent] = true;
+  for (std::uint32_t f = doc.folderCount() / 2; f < doc.folderCount(); ++f)
+    if (!hasChildren[f] && doc.folder(f).parent != 0) return f;
+  return 0;
+}
+
+// A folder with its bookmarks; range(0) 1 takes a top-level folder with everything below it.
 void BM_UndoRedoDeleteFolder(benchmark::State& state) {
   CLFDoc& doc = library();
-  // A top-level folder in the middle of the table, with everything below it.
-  std::uint32_t folder = doc.folderCount() / 2;
-  while (doc.folder(folder).parent != 0) folder = doc.folder(folder).parent;
+  std::uint32_t folder = leafFolder(doc);
+  while (state.range(0) == 1 && doc.folder(folder).parent != 0) folder = doc.folder(folder).parent;
   EditRecorder recorder(doc, "Delete");
   if (!removeFolderTree(doc, folder, recorder)) state.SkipWithError("no folder to delete");
   recorder.commit({}, {});
+  state.counters["bookmarks"] = static_cast<double>(1'000'000 - doc.bookmarkCount());
   undoRedo(state, doc);
 }
 
+// A folder with its bookmarks moved under the root.
 void BM_UndoRedoMoveFolder(benchmark::State& state) {
   CLFDoc& doc = library();
-  std::uint32_t source = doc.folderCount() / 3;
-  while (doc.folder(source).parent != 0) source = doc.folder(source).parent;
-  std::uint32_t destination = doc.folderCount() / 4;
-  while (doc.folder(destination).parent != 0) destination = doc.folder(destination).parent;
   EditRecorder recorder(doc, "Move");
   recorder.keepFolders();
-  if (!doc.moveFolder(source, destination)) state.SkipWithError("the move was refused");
+  if (!doc.moveFolder(leafFolder(doc), 0)) state.SkipWithError("the move was refused");
   recorder.commit({}, {});
   undoRedo(state, doc);
 }
@@ -117,7 +126,7 @@ void BM_UndoImport(benchmark::State& state) {
 
 BENCHMARK(BM_UndoRedoRename)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedoDeleteBookmark)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_UndoRedoDeleteFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoRedoDeleteFolder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedoMoveFolder)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedoMoveBookmark)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoImport)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -18,8 +18,9 @@ std::size_t textBytes(const std::string& text) {
 // closes the gaps; allocates nothing.
 void takeOut(std::vector<BookmarkRecord>& table, const std::vector<std::uint32_t>& ascending,
              std::vector<IndexedBookmark>& out) {
-  std::size_t next = 0, kept = 0;
-  for (std::size_t i = 0; i < table.size(); ++i) {
+  if (ascending.empty()) return;
+  std::size_t next = 0, kept = ascending.front();
+  for (std::size_t i = kept; i < table.size(); ++i) {
     if (next < ascending.size() && ascending[next] == i) {
       out.push_back({ascending[next++], std::move(table[i])});
       continue;
