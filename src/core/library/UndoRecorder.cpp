@@ -38,8 +38,7 @@ void EditRecorder::removingBookmarks(const std::vector<std::uint32_t>& ascending
 
 void EditRecorder::removingFolders(const std::vector<std::uint32_t>& ascending) {
   try {
-    record_.removedFolders.insert(record_.removedFolders.end(), ascending.begin(),
-                                  ascending.end());
+    record_.removedFolders.insert(record_.removedFolders.end(), ascending.begin(), ascending.end());
   } catch (const std::bad_alloc&) {
     failed_ = true;
   }
@@ -74,8 +73,7 @@ void recordImport(CLFDoc& doc, std::optional<LibraryTables> before) {
   if (!doc.isModified()) return;
   try {
     if (before) {
-      doc.undoStack().push(doc,
-                           std::make_unique<TablesSnapshotStep>("Import", std::move(*before)));
+      doc.undoStack().push(doc, std::make_unique<TablesSnapshotStep>("Import", std::move(*before)));
       return;
     }
   } catch (const std::bad_alloc&) {

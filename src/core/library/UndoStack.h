@@ -56,7 +56,7 @@ class UndoStack {
   void dropOldest();
 
   std::vector<std::unique_ptr<UndoStep>> steps_;
-  std::size_t current_ = 0;            // steps_[0, current_) are done
+  std::size_t current_ = 0;               // steps_[0, current_) are done
   std::optional<std::size_t> saved_ = 0;  // none once the saved state was dropped
   std::size_t memoryLimit_ = kDefaultMemoryLimit;
   std::size_t stepLimit_ = kMaxSteps;

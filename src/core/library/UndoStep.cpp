@@ -84,7 +84,8 @@ void TableEditStep::apply(CLFDoc& doc, bool toBefore) {
   table.reserve(table.size() - inside_.size() + outside_.size());
   std::vector<std::uint32_t> places;
   places.reserve(outside_.size());
-  std::vector<std::uint32_t> folderMap;  // a kept record's folder index, from one table to the other
+  // A kept record's folder index, from the one folder table to the other.
+  std::vector<std::uint32_t> folderMap;
   FolderIndex folderIndex;
   if (folders_) {
     folderIndex.rebuild(*folders_);

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "library/CLFDoc.h"
-#include "library/UndoRecorder.h"
 #include "library/CStatDlg.h"
+#include "library/UndoRecorder.h"
 #include "tools/WeedDialog.h"
 #include "view/CLFView.h"
 

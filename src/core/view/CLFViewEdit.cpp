@@ -287,10 +287,10 @@ void CLFView::deleteFolderTree(TreeItem item) {
   const std::uint32_t index = tree_.data(item);
   const FolderTree contents = folderTree(doc_, index);
   if (contents.folders.empty()) return;
-  const std::string question =
-      "Delete the folder \"" + CLFDoc::folderDisplayName(doc_.folder(index).path) + "\" with the " +
-      std::to_string(contents.bookmarks.size()) + " bookmarks and " +
-      std::to_string(contents.folders.size() - 1) + " folders in it?";
+  const std::string question = "Delete the folder \"" +
+                               CLFDoc::folderDisplayName(doc_.folder(index).path) + "\" with the " +
+                               std::to_string(contents.bookmarks.size()) + " bookmarks and " +
+                               std::to_string(contents.folders.size() - 1) + " folders in it?";
   if (!ui_.askYesNo(question)) return;
   WaitCursor wait(ui_);
   const TreeItem parent = tree_.parent(item);

@@ -62,8 +62,8 @@ void CLFView::RenumberAllItems(const std::vector<std::uint32_t>& removedFolders,
     const TreeItem item = pending.back();
     pending.pop_back();
     const bool bookmark = IsBookmarkItem(item);
-    tree_.setData(item,
-                  indexAfterRemoval(tree_.data(item), bookmark ? removedBookmarks : removedFolders));
+    tree_.setData(
+        item, indexAfterRemoval(tree_.data(item), bookmark ? removedBookmarks : removedFolders));
     if (!bookmark)
       for (TreeItem child : tree_.children(item)) pending.push_back(child);
   }

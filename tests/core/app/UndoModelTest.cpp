@@ -72,7 +72,8 @@ class UndoModelTest : public ::testing::TestWithParam<unsigned> {
                           "", 1, 2, 3);
     for (int b = 0; b < 800; ++b)
       scratch.addBookmark(pick(scratch.folderCount()), "b" + std::to_string(b),
-                          "http://u/" + std::to_string(pick(700)), b % 5 ? "" : "about it", 4, 5, 6);
+                          "http://u/" + std::to_string(pick(700)), b % 5 ? "" : "about it", 4, 5,
+                          6);
     std::ostringstream out;
     scratch.Serialize(out);
     temp.write(path.substr(path.rfind('/') + 1), out.str());
@@ -125,7 +126,9 @@ class UndoModelTest : public ::testing::TestWithParam<unsigned> {
         ui.answer(Answer::Yes);
         view->OnDelete();
         break;
-      case 2: view->OnNewFolder(); break;
+      case 2:
+        view->OnNewFolder();
+        break;
       case 3:
         if (!onBookmark) return;
         ui.onDialog<CPropertiesDlg>(
@@ -137,7 +140,9 @@ class UndoModelTest : public ::testing::TestWithParam<unsigned> {
         view->OnBeginDrag(item);
         view->OnDrop({anyItem(false), kHitOnLabel});
         break;
-      case 6: weed(); break;
+      case 6:
+        weed();
+        break;
       case 7:
         temp.write("import.htm", netscapeFile(pick(4) ? 30 : 1500));
         ui.nextOpenFile(temp.file("import.htm"));

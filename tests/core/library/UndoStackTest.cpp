@@ -29,9 +29,15 @@ struct UndoStackTest : ::testing::Test, LibraryFixture {
   void play(const std::string& actions) {
     for (char a : actions) {
       switch (a) {
-        case 'e': edit(); break;
-        case 'u': stack().undo(doc); break;
-        case 'r': stack().redo(doc); break;
+        case 'e':
+          edit();
+          break;
+        case 'u':
+          stack().undo(doc);
+          break;
+        case 'r':
+          stack().redo(doc);
+          break;
         case 's':
           stack().markSaved();
           doc.setModifiedFlag(false);
@@ -60,9 +66,9 @@ TEST_F(UndoStackTest, ModifiedFlagFollowsTheSavedStepWithinTheBounds) {
       {"eur", 100, 0, true, 1, 1},
       {"eesu", 100, 0, true, 2, 1},
       {"eesur", 100, 0, false, 2, 2},
-      {"esue", 100, 0, true, 1, 1},    // the saved step could only be redone: gone
+      {"esue", 100, 0, true, 1, 1},  // the saved step could only be redone: gone
       {"esueu", 100, 0, true, 1, 0},
-      {"eeeeeuuuuu", 3, 0, true, 3, 0},  // the opened state was dropped with the oldest step
+      {"eeeeeuuuuu", 3, 0, true, 3, 0},   // the opened state was dropped with the oldest step
       {"eeeseuuurr", 3, 0, false, 3, 2},  // the saved step moves down with the drop
       {"eeeuuuee", 3, 0, true, 2, 2},
       {"eeee", 100, 2, true, 2, 2},
@@ -73,7 +79,8 @@ TEST_F(UndoStackTest, ModifiedFlagFollowsTheSavedStepWithinTheBounds) {
     stack().clear();
     doc.setModifiedFlag(false);
     stack().setStepLimit(c.stepLimit);
-    stack().setMemoryLimit(c.memorySteps ? c.memorySteps * stepBytes : UndoStack::kDefaultMemoryLimit);
+    stack().setMemoryLimit(c.memorySteps ? c.memorySteps * stepBytes
+                                         : UndoStack::kDefaultMemoryLimit);
     play(c.actions);
     EXPECT_EQ(doc.isModified(), c.modified) << c.actions;
     EXPECT_EQ(stack().stepCount(), c.steps) << c.actions;
