@@ -110,7 +110,7 @@ void BM_UndoImport(benchmark::State& state) {
                     "https://import.example/" + std::to_string(i), "", 1, 2, 3);
   doc.sortAndResolve();
   doc.setModifiedFlag();
-  recordImport(doc, std::move(before));
+  recordTablesStep(doc, "Import", std::move(before));
   UndoStack& stack = doc.undoStack();
   if (!stack.canUndo()) state.SkipWithError("the import recorded no step");
   for (auto _ : state) {

@@ -190,7 +190,7 @@ bool CLFDoc::OnNewDocument() {
     // Undoing the import leaves the library that New makes without one: the root alone.
     LibraryTables rootOnly{{FolderEntry{kRootPath, 0, 0, true, kSelected}}, {}, 0, netscapeTitle_};
     importHook_->onNewDocument(*this);
-    recordImport(*this, std::move(rootOnly));
+    recordTablesStep(*this, "Import", std::move(rootOnly));
     return true;
   }
   return addFolder(kRootPath, true);
@@ -227,7 +227,7 @@ bool CLFDoc::OnOpenDocument(const std::string& path) {
   if (importHook_ && !exclusiveOpen_) {
     auto asRead = copyTables(*this);
     importHook_->onOpenDocument(*this);
-    recordImport(*this, std::move(asRead));
+    recordTablesStep(*this, "Import", std::move(asRead));
   }
   return !loadFailed_;
 }

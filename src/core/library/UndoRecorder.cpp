@@ -69,11 +69,12 @@ std::optional<LibraryTables> copyTables(const CLFDoc& doc) {
   }
 }
 
-void recordImport(CLFDoc& doc, std::optional<LibraryTables> before) {
+void recordTablesStep(CLFDoc& doc, std::string name, std::optional<LibraryTables> before) {
   if (!doc.isModified()) return;
   try {
     if (before) {
-      doc.undoStack().push(doc, std::make_unique<TablesSnapshotStep>("Import", std::move(*before)));
+      doc.undoStack().push(
+          doc, std::make_unique<TablesSnapshotStep>(std::move(name), std::move(*before)));
       return;
     }
   } catch (const std::bad_alloc&) {

@@ -39,8 +39,9 @@ class EditRecorder {
 
 // Both tables as they are now; none when memory ran out.
 std::optional<LibraryTables> copyTables(const CLFDoc& doc);
-// After an import that started from `before`: its step, when the import changed anything.
-// Without `before` nothing that came earlier can be undone any more.
-void recordImport(CLFDoc& doc, std::optional<LibraryTables> before);
+// After a command that changed too much to keep as an inverse (an import) and started from
+// `before`: its step, when it marked the library modified. Without `before` nothing that came
+// earlier can be undone any more.
+void recordTablesStep(CLFDoc& doc, std::string name, std::optional<LibraryTables> before);
 
 }  // namespace linkfold

@@ -118,7 +118,7 @@ void ImportRun::importHtml(const std::string& path) {
                        "Netscape import complete ... no errors.\n\n");
   doc_.sortAndResolve();
   doc_.setModifiedFlag();
-  recordImport(doc_, std::move(before));
+  recordTablesStep(doc_, "Import", std::move(before));
   doc_.closeLog();
   doc_.closeStatusWindow();
   finish(!read);
