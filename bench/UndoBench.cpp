@@ -1,5 +1,6 @@
 // Undo and redo in a library of 1,000,000 bookmarks in 10,000 folders: a rename, a delete and a
-// move each taken back and made again, and an import of 100,000 bookmarks taken back. The
+// move each taken back and made again, in the library alone and through the tree view, and an
+// import of 100,000 bookmarks taken back. The
 // counter "recorded" is the bytes the stack holds, "bound" its limit.
 
 #include <benchmark/benchmark.h>
@@ -12,6 +13,7 @@
 #include "QuietUi.h"
 #include "library/FolderTree.h"
 #include "library/UndoRecorder.h"
+#include "view/CLFView.h"
 
 namespace linkfold::bench {
 namespace {
@@ -100,6 +102,32 @@ void BM_UndoRedoMoveBookmark(benchmark::State& state) {
   undoRedo(state, doc);
 }
 
+// The same through the tree view, which moves the renamed bookmark's item (range(0) 0) or, for a
+// deleted one (1), fills the whole tree again.
+void BM_UndoRedoInView(benchmark::State& state) {
+  CLFDoc& doc = library();
+  static BenchLibrary viewParts;  // the view's own port and settings
+  static CLFView view(doc, viewParts.ui, viewParts.settings);
+  if (view.tree().root() == kNoItem) view.OnUpdate();
+  const std::uint32_t index = doc.bookmarkCount() / 2;
+  EditRecorder recorder(doc, state.range(0) == 0 ? "Rename" : "Delete");
+  if (state.range(0) == 0) {
+    recorder.keepBookmark(index);
+    doc.setBookmarkName(index, "zz " + doc.bookmark(index).name);
+  } else {
+    recorder.removingBookmarks({index});
+    doc.removeBookmark(index);
+  }
+  recorder.commit(LibraryItemRef::bookmark(index), LibraryItemRef::bookmark(index));
+  view.OnUpdate();
+  for (auto _ : state) {
+    view.OnUndo();
+    view.OnRedo();
+  }
+  view.OnUndo();
+  view.OnUpdate();
+}
+
 // An import of 100,000 bookmarks into the million, sorted and with names made unique as the
 // import run does; each iteration takes it back and makes it again, timed apart.
 void BM_UndoImport(benchmark::State& state) {
@@ -129,6 +157,7 @@ BENCHMARK(BM_UndoRedoDeleteBookmark)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedoDeleteFolder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedoMoveFolder)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedoMoveBookmark)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoRedoInView)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_UndoImport)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -38,6 +38,11 @@ class UndoStack {
   // The names of the steps undo and redo would take; empty when there is none.
   std::string undoName() const { return canUndo() ? steps_[current_ - 1]->name() : ""; }
   std::string redoName() const { return canRedo() ? steps_[current_]->name() : ""; }
+  // The step undo or redo would take, or null.
+  const UndoStep* nextStep(bool undo) const {
+    if (undo) return canUndo() ? steps_[current_ - 1].get() : nullptr;
+    return canRedo() ? steps_[current_].get() : nullptr;
+  }
   // Takes one step back or forward and sets the modified flag; the item to select. Throws
   // std::bad_alloc, with the library and the stack unchanged, when memory runs out.
   LibraryItemRef undo(CLFDoc& doc);

@@ -76,6 +76,13 @@ void TableEditStep::countBytes() {
     for (const auto& f : *folders_) bytes_ += bytesHeld(f);
 }
 
+std::vector<std::uint32_t> TableEditStep::recordsEditedInPlace() const {
+  std::vector<std::uint32_t> indexes;
+  if (!outside_.empty() || !inside_.empty() || folders_) return indexes;
+  for (const auto& r : edited_) indexes.push_back(r.index);
+  return indexes;
+}
+
 void TableEditStep::apply(CLFDoc& doc, bool toBefore) {
   auto& table = doc.bookmarks_;
   // Everything that allocates comes first.

@@ -58,6 +58,9 @@ class UndoStep {
   // or back. Throws std::bad_alloc, with the library unchanged, when memory runs out.
   virtual void apply(CLFDoc& doc, bool toBefore) = 0;
   LibraryItemRef focus(bool before) const { return before ? focusBefore_ : focusAfter_; }
+  // The records the step changes, when it only edits bookmark records in place (their places
+  // in the table stay): a view can then update just their items. Empty otherwise.
+  virtual std::vector<std::uint32_t> recordsEditedInPlace() const { return {}; }
 
  private:
   std::string name_;
@@ -85,6 +88,7 @@ class TableEditStep : public UndoStep {
 
   std::size_t recordedBytes() const override { return bytes_; }
   void apply(CLFDoc& doc, bool toBefore) override;
+  std::vector<std::uint32_t> recordsEditedInPlace() const override;
 
  private:
   void countBytes();

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "library/UndoStep.h"
@@ -131,6 +132,13 @@ class CLFView : public TreeObserver {
   void deleteFolder(TreeItem item);
   void deleteFolderTree(TreeItem item);
   void takeUndoStep(bool undo);
+  // The items of some bookmark records and of every folder, found in one walk of the tree.
+  struct ItemsOfRecords {
+    std::vector<std::pair<std::uint32_t, TreeItem>> bookmarks;  // record index, item
+    std::vector<TreeItem> folders;                              // by folder index
+    bool complete = false;
+  };
+  ItemsOfRecords itemsOf(const std::vector<std::uint32_t>& bookmarks) const;
   TreeItem itemFor(const LibraryItemRef& ref) const;
   TreeItem itemToSelectAfterMove(TreeItem bookmark) const;
   void dropBookmark(TreeItem bookmark, TreeItem target);

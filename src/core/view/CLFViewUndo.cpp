@@ -1,6 +1,7 @@
 // Undo and Redo in the tree view: the library takes the step, the tree is filled again from it,
 // and the item the step touched is selected and scrolled into view.
 
+#include <algorithm>
 #include <new>
 #include <string>
 #include <vector>
@@ -47,22 +48,65 @@ void CLFView::OnRedo() {
 
 void CLFView::takeUndoStep(bool undo) {
   UndoStack& stack = doc_.undoStack();
-  if (undo ? !stack.canUndo() : !stack.canRedo()) return;
+  const UndoStep* step = stack.nextStep(undo);
+  if (!step) return;
+  WaitCursor wait(ui_);
+  const std::vector<std::uint32_t> edited = step->recordsEditedInPlace();
+  // Records edited in place keep their items: only those move to their sorted places.
+  ItemsOfRecords items = edited.empty() ? ItemsOfRecords{} : itemsOf(edited);
   LibraryItemRef focus;
-  {
-    WaitCursor wait(ui_);
-    try {
-      focus = undo ? stack.undo(doc_) : stack.redo(doc_);
-    } catch (const std::bad_alloc&) {
-      ui_.showMessage({kNoMemoryForStep, MessageIcon::Exclamation});
-      return;
+  try {
+    focus = undo ? stack.undo(doc_) : stack.redo(doc_);
+  } catch (const std::bad_alloc&) {
+    ui_.showMessage({kNoMemoryForStep, MessageIcon::Exclamation});
+    return;
+  }
+  TreeItem selected = kNoItem;
+  if (items.complete) {
+    for (const auto& [index, item] : items.bookmarks) {
+      TreeItemFields fields = tree_.fields(item);
+      fields.label = doc_.bookmark(index).name;
+      const TreeItem moved =
+          tree_.InsertSorted(items.folders[doc_.bookmark(index).folder], std::move(fields));
+      if (moved == kNoItem) {
+        items.complete = false;
+        break;
+      }
+      tree_.deleteItem(item);
+      if (focus.kind == LibraryItemRef::Kind::Bookmark && focus.index == index) selected = moved;
     }
   }
-  OnUpdate();
-  const TreeItem item = itemFor(focus);
-  if (item == kNoItem) return;
-  tree_.ensureVisible(item);
-  tree_.select(item);
+  if (!items.complete) {
+    OnUpdate();
+    selected = itemFor(focus);
+  }
+  if (selected == kNoItem) return;
+  tree_.ensureVisible(selected);
+  tree_.select(selected);
+}
+
+CLFView::ItemsOfRecords CLFView::itemsOf(const std::vector<std::uint32_t>& bookmarks) const {
+  ItemsOfRecords found;
+  found.folders.assign(doc_.folderCount(), kNoItem);
+  std::vector<TreeItem> pending;
+  if (tree_.root() != kNoItem) pending.push_back(tree_.root());
+  while (!pending.empty()) {
+    const TreeItem item = pending.back();
+    pending.pop_back();
+    const std::uint32_t data = tree_.data(item);
+    if (IsBookmarkItem(item)) {
+      if (std::find(bookmarks.begin(), bookmarks.end(), data) != bookmarks.end())
+        found.bookmarks.emplace_back(data, item);
+      continue;
+    }
+    if (data < found.folders.size()) found.folders[data] = item;
+    for (TreeItem child : tree_.children(item)) pending.push_back(child);
+  }
+  // Every record's item, and an item for every folder a record can go back to.
+  found.complete =
+      found.bookmarks.size() == bookmarks.size() &&
+      std::find(found.folders.begin(), found.folders.end(), kNoItem) == found.folders.end();
+  return found;
 }
 
 TreeItem CLFView::itemFor(const LibraryItemRef& ref) const {

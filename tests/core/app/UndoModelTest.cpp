@@ -168,9 +168,17 @@ class UndoModelTest : public ::testing::TestWithParam<unsigned> {
     OnWeedDuplicates(*view);
   }
 
+  // Every record once, under its folder's item, with its name.
   void expectTreeShowsLibrary() {
-    EXPECT_EQ(view->tree().itemCount(), doc().folderCount() + doc().bookmarkCount());
-    EXPECT_TRUE(view->tree().exists(view->tree().selected()));
+    const CSortedTreeCtrl& tree = view->tree();
+    ASSERT_EQ(tree.itemCount(), doc().folderCount() + doc().bookmarkCount());
+    for (TreeItem item : items(true)) {
+      const std::uint32_t index = tree.data(item);
+      ASSERT_LT(index, doc().bookmarkCount());
+      EXPECT_EQ(tree.label(item), doc().bookmark(index).name);
+      EXPECT_EQ(tree.data(tree.parent(item)), doc().bookmark(index).folder);
+    }
+    EXPECT_TRUE(tree.exists(tree.selected()));
   }
 
   FakeUi ui;
@@ -217,6 +225,7 @@ TEST_P(UndoModelTest, EveryStepGoesBackAndForthExactly) {
 
   while (stack.canRedo()) {
     view->OnRedo();
+    expectTreeShowsLibrary();
     if (stack.doneSteps() == referenceStep) {
       EXPECT_TRUE(saved() == reference) << "redone to step " << referenceStep;
     }
