@@ -76,11 +76,14 @@ void TableEditStep::countBytes() {
     for (const auto& f : *folders_) bytes_ += bytesHeld(f);
 }
 
-std::vector<std::uint32_t> TableEditStep::recordsEditedInPlace() const {
-  std::vector<std::uint32_t> indexes;
-  if (!outside_.empty() || !inside_.empty() || folders_) return indexes;
-  for (const auto& r : edited_) indexes.push_back(r.index);
-  return indexes;
+std::optional<UndoStep::RecordChanges> TableEditStep::recordChanges() const {
+  const bool movesRecords = !outside_.empty() || !inside_.empty();
+  if (folders_ || (movesRecords && !edited_.empty())) return std::nullopt;
+  RecordChanges changes;
+  for (const auto& r : edited_) changes.edited.push_back(r.index);
+  changes.leaving = inside_;
+  for (const auto& r : outside_) changes.coming.push_back(r.index);
+  return changes;
 }
 
 void TableEditStep::apply(CLFDoc& doc, bool toBefore) {

@@ -58,9 +58,13 @@ class UndoStep {
   // or back. Throws std::bad_alloc, with the library unchanged, when memory runs out.
   virtual void apply(CLFDoc& doc, bool toBefore) = 0;
   LibraryItemRef focus(bool before) const { return before ? focusBefore_ : focusAfter_; }
-  // The records the step changes, when it only edits bookmark records in place (their places
-  // in the table stay): a view can then update just their items. Empty otherwise.
-  virtual std::vector<std::uint32_t> recordsEditedInPlace() const { return {}; }
+  // What the next apply does to the bookmark table, when it changes nothing else: records
+  // edited in place, or records leaving (their indexes now) and coming (their indexes after).
+  // A view can then update just their items. None otherwise.
+  struct RecordChanges {
+    std::vector<std::uint32_t> edited, leaving, coming;
+  };
+  virtual std::optional<RecordChanges> recordChanges() const { return std::nullopt; }
 
  private:
   std::string name_;
@@ -88,7 +92,7 @@ class TableEditStep : public UndoStep {
 
   std::size_t recordedBytes() const override { return bytes_; }
   void apply(CLFDoc& doc, bool toBefore) override;
-  std::vector<std::uint32_t> recordsEditedInPlace() const override;
+  std::optional<RecordChanges> recordChanges() const override;
 
  private:
   void countBytes();

@@ -138,7 +138,13 @@ class CLFView : public TreeObserver {
     std::vector<TreeItem> folders;                              // by folder index
     bool complete = false;
   };
-  ItemsOfRecords itemsOf(const std::vector<std::uint32_t>& bookmarks) const;
+  ItemsOfRecords itemsOf(std::vector<std::uint32_t> bookmarks) const;
+  // After the step: the edited records' items moved to their sorted places, or the leaving
+  // records' items gone, every bookmark item renumbered and the coming records' items added.
+  // Each returns the items it placed; a refused insertion clears `items.complete`.
+  std::vector<std::pair<std::uint32_t, TreeItem>> moveEditedItems(ItemsOfRecords& items);
+  std::vector<std::pair<std::uint32_t, TreeItem>> replaceRecordItems(
+      ItemsOfRecords& items, const UndoStep::RecordChanges& changes, std::uint32_t countBefore);
   TreeItem itemFor(const LibraryItemRef& ref) const;
   TreeItem itemToSelectAfterMove(TreeItem bookmark) const;
   void dropBookmark(TreeItem bookmark, TreeItem target);

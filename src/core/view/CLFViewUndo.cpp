@@ -51,9 +51,12 @@ void CLFView::takeUndoStep(bool undo) {
   const UndoStep* step = stack.nextStep(undo);
   if (!step) return;
   WaitCursor wait(ui_);
-  const std::vector<std::uint32_t> edited = step->recordsEditedInPlace();
-  // Records edited in place keep their items: only those move to their sorted places.
-  ItemsOfRecords items = edited.empty() ? ItemsOfRecords{} : itemsOf(edited);
+  // A step that only changes bookmark records changes only their items; any other fills the
+  // tree again.
+  const auto changes = step->recordChanges();
+  ItemsOfRecords items;
+  if (changes) items = itemsOf(changes->edited.empty() ? changes->leaving : changes->edited);
+  const auto countBefore = doc_.bookmarkCount();
   LibraryItemRef focus;
   try {
     focus = undo ? stack.undo(doc_) : stack.redo(doc_);
@@ -63,18 +66,13 @@ void CLFView::takeUndoStep(bool undo) {
   }
   TreeItem selected = kNoItem;
   if (items.complete) {
-    for (const auto& [index, item] : items.bookmarks) {
-      TreeItemFields fields = tree_.fields(item);
-      fields.label = doc_.bookmark(index).name;
-      const TreeItem moved =
-          tree_.InsertSorted(items.folders[doc_.bookmark(index).folder], std::move(fields));
-      if (moved == kNoItem) {
-        items.complete = false;
-        break;
-      }
-      tree_.deleteItem(item);
-      if (focus.kind == LibraryItemRef::Kind::Bookmark && focus.index == index) selected = moved;
-    }
+    const std::vector<std::pair<std::uint32_t, TreeItem>> placed =
+        changes->edited.empty() ? replaceRecordItems(items, *changes, countBefore)
+                                : moveEditedItems(items);
+    if (focus.kind == LibraryItemRef::Kind::Folder && focus.index < items.folders.size())
+      selected = items.folders[focus.index];
+    for (const auto& [index, item] : placed)
+      if (focus.kind == LibraryItemRef::Kind::Bookmark && focus.index == index) selected = item;
   }
   if (!items.complete) {
     OnUpdate();
@@ -85,7 +83,66 @@ void CLFView::takeUndoStep(bool undo) {
   tree_.select(selected);
 }
 
-CLFView::ItemsOfRecords CLFView::itemsOf(const std::vector<std::uint32_t>& bookmarks) const {
+std::vector<std::pair<std::uint32_t, TreeItem>> CLFView::moveEditedItems(ItemsOfRecords& items) {
+  std::vector<std::pair<std::uint32_t, TreeItem>> placed;
+  for (const auto& [index, item] : items.bookmarks) {
+    TreeItemFields fields = tree_.fields(item);
+    fields.label = doc_.bookmark(index).name;
+    const TreeItem moved =
+        tree_.InsertSorted(items.folders[doc_.bookmark(index).folder], std::move(fields));
+    if (moved == kNoItem) {
+      items.complete = false;
+      break;
+    }
+    tree_.deleteItem(item);
+    placed.emplace_back(index, moved);
+  }
+  return placed;
+}
+
+std::vector<std::pair<std::uint32_t, TreeItem>> CLFView::replaceRecordItems(
+    ItemsOfRecords& items, const UndoStep::RecordChanges& changes, std::uint32_t countBefore) {
+  for (const auto& entry : items.bookmarks) tree_.deleteItem(entry.second);
+  // The records that stayed keep their order: the k-th of them takes the k-th index that no
+  // coming record takes.
+  std::vector<std::uint32_t> newIndex(countBefore);
+  std::size_t leaving = 0, coming = 0;
+  std::uint32_t next = 0;
+  for (std::uint32_t i = 0; i < countBefore; ++i) {
+    if (leaving < changes.leaving.size() && changes.leaving[leaving] == i) {
+      ++leaving;
+      continue;
+    }
+    while (coming < changes.coming.size() && changes.coming[coming] == next) ++coming, ++next;
+    newIndex[i] = next++;
+  }
+  std::vector<TreeItem> pending{tree_.root()};
+  while (!pending.empty()) {
+    const TreeItem item = pending.back();
+    pending.pop_back();
+    for (TreeItem child : tree_.children(item)) {
+      if (IsBookmarkItem(child))
+        tree_.setData(child, newIndex[tree_.data(child)]);
+      else
+        pending.push_back(child);
+    }
+  }
+  std::vector<std::pair<std::uint32_t, TreeItem>> placed;
+  for (const std::uint32_t index : changes.coming) {
+    const BookmarkRecord& record = doc_.bookmark(index);
+    const TreeItem added = tree_.InsertSorted(
+        items.folders[record.folder], {record.name, kImageBookmark, kImageBookmark, 0, index});
+    if (added == kNoItem) {
+      items.complete = false;
+      break;
+    }
+    placed.emplace_back(index, added);
+  }
+  return placed;
+}
+
+CLFView::ItemsOfRecords CLFView::itemsOf(std::vector<std::uint32_t> bookmarks) const {
+  std::sort(bookmarks.begin(), bookmarks.end());
   ItemsOfRecords found;
   found.folders.assign(doc_.folderCount(), kNoItem);
   std::vector<TreeItem> pending;
@@ -95,7 +152,7 @@ CLFView::ItemsOfRecords CLFView::itemsOf(const std::vector<std::uint32_t>& bookm
     pending.pop_back();
     const std::uint32_t data = tree_.data(item);
     if (IsBookmarkItem(item)) {
-      if (std::find(bookmarks.begin(), bookmarks.end(), data) != bookmarks.end())
+      if (std::binary_search(bookmarks.begin(), bookmarks.end(), data))
         found.bookmarks.emplace_back(data, item);
       continue;
     }
