@@ -47,6 +47,8 @@ CommandState MainCommands::update(std::uint32_t command) const {
     case kCmdFileSave:
     case kCmdFileSaveAs:
       return enabledIf(session_.documentCommands().canSave());
+    case kCmdUndo: return view_.OnUpdateUndo();
+    case kCmdRedo: return view_.OnUpdateRedo();
     case kCmdRename: return view_.OnUpdateRename();
     case kCmdDelete: return view_.OnUpdateDelete();
     case kCmdProperties: return view_.OnUpdateProperties();
@@ -86,6 +88,8 @@ bool MainCommands::run(std::uint32_t command) {
     case kCmdFileSaveAs: rememberPathIf(documents.fileSaveAs()); break;
     case kCmdImportHtml: session_.importRun().OnImportHtml(); break;
     case kCmdAppExit: frame_.closeWindow(); break;
+    case kCmdUndo: view_.OnUndo(); break;
+    case kCmdRedo: view_.OnRedo(); break;
     case kCmdRename: view_.OnRename(); break;
     case kCmdDelete: view_.OnDelete(); break;
     case kCmdNewFolder: view_.OnNewFolder(); break;

@@ -24,6 +24,9 @@ constexpr std::array kAccelerators{
     Accelerator{kCmdFindNext, Key::F3},
     Accelerator{kCmdCollapseAll, Key::KeypadMinus, 0, true},
     Accelerator{kCmdWeedDuplicates, Key::Letter, 'W', true},
+    Accelerator{kCmdUndo, Key::Letter, 'Z', true},
+    Accelerator{kCmdRedo, Key::Letter, 'Y', true},
+    Accelerator{kCmdRedo, Key::Letter, 'Z', true, true},
 };
 
 constexpr std::array kToolbar{
@@ -32,6 +35,9 @@ constexpr std::array kToolbar{
     ToolbarButton{kCmdOpenExclusive, "open-exclusive"},
     ToolbarButton{kCmdFileSave, "save"},
     ToolbarButton{kCmdFileSaveAs, "save-as"},
+    ToolbarButton{kCmdSeparator, {}},
+    ToolbarButton{kCmdUndo, "undo"},
+    ToolbarButton{kCmdRedo, "redo"},
     ToolbarButton{kCmdSeparator, {}},
     ToolbarButton{kCmdConfirmFolderDelete, "confirm-folder-delete"},
     ToolbarButton{kCmdConfirmBookmarkDelete, "confirm-bookmark-delete"},
@@ -64,6 +70,8 @@ constexpr std::array kPrompts{
     Prompt{kCmdRecentFile1 + 2, "Open this document"},
     Prompt{kCmdRecentFile1 + 3, "Open this document"},
     Prompt{kCmdAppExit, "Quit the application; prompts to save documents\nExit"},
+    Prompt{kCmdUndo, "Takes back the last change to the library\nUndo"},
+    Prompt{kCmdRedo, "Makes the change taken back last again\nRedo"},
     Prompt{kCmdRename, "Rename the selected item"},
     Prompt{kCmdDelete, "Delete the selected item"},
     Prompt{kCmdNewFolder, "Creates a new, empty folder\nNew folder"},
@@ -113,7 +121,8 @@ const std::vector<MenuDefinition>& mainMenus() {
         kSeparator, {kCmdRecentFile1, std::string(RecentFileList::kEmptyText)}, kSeparator,
         {kCmdAppExit, "E&xit"}}},
       {"&Edit",
-       {{kCmdRename, "&Rename\tCtrl+R"}, {kCmdDelete, "&Delete\tDel"},
+       {{kCmdUndo, "&Undo\tCtrl+Z"}, {kCmdRedo, "&Redo\tCtrl+Y"}, kSeparator,
+        {kCmdRename, "&Rename\tCtrl+R"}, {kCmdDelete, "&Delete\tDel"},
         {kCmdNewFolder, "&New Folder"}, kSeparator, {kCmdFind, "&Find Bookmark\tCtrl+F"},
         {kCmdFindNext, "Find Ne&xt\tF3"}, kSeparator,
         {kCmdWeedDuplicates, "&Weed Duplicates\tCtrl+W"}}},

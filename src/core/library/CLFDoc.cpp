@@ -18,7 +18,11 @@ CLFDoc::CLFDoc(UiPort& ui, SettingsStore& settings, std::string logPath, Browser
       logPath_(std::move(logPath)),
       browsers_(std::move(browsers)),
       replacementChar_(static_cast<char>(settings.read(setting::kReplaceChar))),
-      clock_([] { return std::time(nullptr); }) {}
+      clock_([] { return std::time(nullptr); }) {
+  undo_.setMemoryLimit(
+      static_cast<std::size_t>(std::max<std::int32_t>(0, settings.read(setting::kUndoMemoryMB)))
+      << 20);
+}
 
 CLFDoc::~CLFDoc() = default;
 

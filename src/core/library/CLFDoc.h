@@ -15,6 +15,7 @@
 #include "library/BrowserDetection.h"
 #include "library/LibraryIndexes.h"
 #include "library/LibraryTypes.h"
+#include "library/UndoStack.h"
 
 namespace linkfold {
 
@@ -106,6 +107,10 @@ class CLFDoc {
   // modified. Refuses, returning false, the root, an index past the table and a folder that
   // holds sub-folders or bookmarks.
   bool removeFolder(std::uint32_t index);
+  // Removes several folders (ascending) in one pass, renumbering as remove-folder does. Refuses,
+  // changing nothing, the root, an index past the table, and a set that leaves a bookmark or a
+  // sub-folder without its folder.
+  bool removeFolders(const std::vector<std::uint32_t>& ascending);
   // Renames the folder to `newName` (already cleaned) and rewrites the paths below it. Fails
   // when a path would grow past 200 characters with the Favorites path in front of it.
   bool renameFolder(std::uint32_t index, std::string_view newName);
@@ -190,6 +195,10 @@ class CLFDoc {
   // Save, Save As and Text only are enabled exactly when the library holds bookmarks.
   bool canSave() const { return !bookmarks_.empty(); }
 
+  // The steps that undo and redo take; New and Open start it afresh.
+  UndoStack& undoStack() { return undo_; }
+  const UndoStack& undoStack() const { return undo_; }
+
   // The framework's document state.
   bool isModified() const { return modified_; }
   void setModifiedFlag(bool modified = true) { modified_ = modified; }
@@ -199,6 +208,10 @@ class CLFDoc {
   void setDefaultTitle();                     // "Untitled", no path
 
  private:
+  // The steps swap their records with the tables directly.
+  friend class TableEditStep;
+  friend class TablesSnapshotStep;
+
   enum class ParentSpelling { Stored, AsGiven };
   bool addFolder(std::string_view path, bool locked, std::uint32_t* index, ParentSpelling parent);
   bool appendFolder(std::string_view path, bool locked, std::uint32_t* index,
@@ -234,6 +247,7 @@ class CLFDoc {
   bool exclusiveOpen_ = false;
   bool detectionNotice_ = true;
   bool modified_ = false;
+  UndoStack undo_;
   std::string pathName_;
   std::string title_ = "Untitled";
 };

@@ -120,4 +120,43 @@ bool CLFDoc::moveFolder(std::uint32_t source, std::uint32_t destination) {
   return true;
 }
 
+bool CLFDoc::removeFolders(const std::vector<std::uint32_t>& ascending) {
+  if (ascending.empty()) return true;
+  if (ascending.front() == 0 || ascending.back() >= folders_.size()) return false;
+  // newIndex[f]: the folder's index once the set is gone; kGone for the set itself.
+  constexpr std::uint32_t kGone = 0xFFFFFFFF;
+  std::vector<std::uint32_t> newIndex(folders_.size());
+  std::size_t next = 0;
+  std::uint32_t kept = 0;
+  for (std::uint32_t f = 0; f < folders_.size(); ++f) {
+    const bool gone = next < ascending.size() && ascending[next] == f;
+    if (gone) ++next;
+    newIndex[f] = gone ? kGone : kept++;
+  }
+  const auto orphaned = [&](std::uint32_t folder) {
+    return folder < newIndex.size() && newIndex[folder] == kGone;
+  };
+  for (std::uint32_t f = 1; f < folders_.size(); ++f)
+    if (newIndex[f] != kGone && orphaned(folders_[f].parent)) return false;
+  if (std::any_of(bookmarks_.begin(), bookmarks_.end(),
+                  [&](const BookmarkRecord& b) { return orphaned(b.folder); }))
+    return false;
+
+  std::uint32_t to = 0;
+  for (std::uint32_t f = 0; f < folders_.size(); ++f) {
+    if (newIndex[f] == kGone) continue;
+    if (to != f) folders_[to] = std::move(folders_[f]);
+    ++to;
+  }
+  folders_.resize(to);
+  folders_.shrink_to_fit();
+  for (auto& f : folders_)
+    if (f.parent < newIndex.size()) f.parent = newIndex[f.parent];
+  for (auto& b : bookmarks_)
+    if (b.folder < newIndex.size()) b.folder = newIndex[b.folder];
+  folderIndex_.rebuild(folders_);
+  bookmarkIndex_.invalidate();
+  return true;
+}
+
 }  // namespace linkfold

@@ -7,6 +7,7 @@
 
 #include "library/ArchiveString.h"
 #include "library/CLFDoc.h"
+#include "library/UndoRecorder.h"
 #include "platform/Files.h"
 #include "platform/UiPort.h"
 
@@ -184,8 +185,12 @@ bool CLFDoc::OnNewDocument() {
   DeleteContents();
   modified_ = false;
   setDefaultTitle();
+  undo_.clear();
   if (importHook_) {
+    // Undoing the import leaves the library that New makes without one: the root alone.
+    LibraryTables rootOnly{{FolderEntry{kRootPath, 0, 0, true, kSelected}}, {}, 0, netscapeTitle_};
     importHook_->onNewDocument(*this);
+    recordTablesStep(*this, "Import", std::move(rootOnly));
     return true;
   }
   return addFolder(kRootPath, true);
@@ -218,7 +223,12 @@ bool CLFDoc::OnOpenDocument(const std::string& path) {
     if (dataRead_) followUp.helpTopic = 0x30000 + 148;
     ui_.showMessage(followUp);
   }
-  if (importHook_ && !exclusiveOpen_) importHook_->onOpenDocument(*this);
+  undo_.clear();
+  if (importHook_ && !exclusiveOpen_) {
+    auto asRead = copyTables(*this);
+    importHook_->onOpenDocument(*this);
+    recordTablesStep(*this, "Import", std::move(asRead));
+  }
   return !loadFailed_;
 }
 

@@ -114,6 +114,7 @@ bool DocumentCommands::doSave(const std::string& path) {
     return false;
   }
   doc_.setModifiedFlag(false);
+  doc_.undoStack().markSaved();
   doc_.setPathName(target);
   return true;
 }

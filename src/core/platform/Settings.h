@@ -28,6 +28,7 @@ inline constexpr IntSetting kConfirmFolderDel{"ConfirmFolderDel", 1};
 inline constexpr IntSetting kFollow{"Follow", 0};
 inline constexpr IntSetting kScrollRate{"ScrollRate", 0};  // 0..100
 inline constexpr IntSetting kIgnoreCase{"IgnoreCase", 0};
+inline constexpr IntSetting kUndoMemoryMB{"UndoMemoryMB", 256};     // the undo stack's bound
 inline constexpr TextSetting kMainWindowPos{"MainWindowPos", "*"};  // "%u,%i,%i,%i,%i"
 inline constexpr TextSetting kWeedDlgPos{"WeedDlgPos", "*"};        // "%i,%i,%i,%i,%i"
 }  // namespace setting

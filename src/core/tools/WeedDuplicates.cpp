@@ -7,6 +7,7 @@
 
 #include "library/CLFDoc.h"
 #include "library/CStatDlg.h"
+#include "library/UndoRecorder.h"
 #include "tools/WeedDialog.h"
 #include "view/CLFView.h"
 
@@ -91,7 +92,11 @@ void removeMarkedBookmarks(CLFDoc& doc, std::span<UrlEntry> sorted) {
   for (const UrlEntry& entry : sorted)
     if (entry.removalMark == 1) marked.push_back(entry.bookmark);
   std::sort(marked.begin(), marked.end());
+  if (marked.empty()) return;
+  EditRecorder recorder(doc, "Weed Duplicates");
+  recorder.removingBookmarks(marked);
   doc.removeBookmarks(marked);
+  recorder.commit({}, {});
 }
 
 }  // namespace linkfold

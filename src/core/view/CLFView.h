@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "library/UndoStep.h"
 #include "view/CSortedTreeCtrl.h"
 #include "view/CommandIds.h"
 #include "view/ViewOptions.h"
@@ -83,6 +85,10 @@ class CLFView : public TreeObserver {
   // ---- Renumbering after a removal from the library ----
   void RenumberBookmarkItems(TreeItem start, std::uint32_t removed);
   void RenumberFolderItems(TreeItem start, std::uint32_t removed);
+  // After several folders and bookmarks left their tables at once (indexes as they were,
+  // ascending): every item of the tree.
+  void RenumberAllItems(const std::vector<std::uint32_t>& removedFolders,
+                        const std::vector<std::uint32_t>& removedBookmarks);
 
   // ---- Editing commands ----
   CommandState OnUpdateRename() const;
@@ -92,6 +98,12 @@ class CLFView : public TreeObserver {
   void OnNewFolder();
   CommandState OnUpdateProperties() const;
   void OnProperties();
+  // Undo and redo: the library takes one step of its undo stack, the tree is rebuilt and the
+  // item the step touched is selected and made visible.
+  CommandState OnUpdateUndo() const;
+  void OnUndo();
+  CommandState OnUpdateRedo() const;
+  void OnRedo();
   void OnExpandAll();
   void OnCollapseAll();
   // Re-sorting (destination = the item's own parent) and, through the drop forms, real moves.
@@ -117,6 +129,23 @@ class CLFView : public TreeObserver {
   // A check box shows the folder's selection state; the two are always written together.
   void writeSelection(TreeItem item, std::uint32_t state);
   void toggleCheck(TreeItem item);
+  void deleteFolder(TreeItem item);
+  void deleteFolderTree(TreeItem item);
+  void takeUndoStep(bool undo);
+  // The items of some bookmark records and of every folder, found in one walk of the tree.
+  struct ItemsOfRecords {
+    std::vector<std::pair<std::uint32_t, TreeItem>> bookmarks;  // record index, item
+    std::vector<TreeItem> folders;                              // by folder index
+    bool complete = false;
+  };
+  ItemsOfRecords itemsOf(std::vector<std::uint32_t> bookmarks) const;
+  // After the step: the edited records' items moved to their sorted places, or the leaving
+  // records' items gone, every bookmark item renumbered and the coming records' items added.
+  // Each returns the items it placed; a refused insertion clears `items.complete`.
+  std::vector<std::pair<std::uint32_t, TreeItem>> moveEditedItems(ItemsOfRecords& items);
+  std::vector<std::pair<std::uint32_t, TreeItem>> replaceRecordItems(
+      ItemsOfRecords& items, const UndoStep::RecordChanges& changes, std::uint32_t countBefore);
+  TreeItem itemFor(const LibraryItemRef& ref) const;
   TreeItem itemToSelectAfterMove(TreeItem bookmark) const;
   void dropBookmark(TreeItem bookmark, TreeItem target);
   void dropFolder(TreeItem folder, TreeItem target);

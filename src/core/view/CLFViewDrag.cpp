@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "library/CLFDoc.h"
+#include "library/UndoRecorder.h"
 #include "platform/Text.h"
 #include "platform/UiPort.h"
 #include "view/CLFView.h"
@@ -94,8 +95,12 @@ void CLFView::dropBookmark(TreeItem bookmark, TreeItem target) {
     tree_.select(bookmark);
     return;
   }
-  doc_.setBookmarkFolder(tree_.data(bookmark), tree_.data(destination));
+  const std::uint32_t index = tree_.data(bookmark);
+  EditRecorder recorder(doc_, "Move");
+  recorder.keepBookmark(index);
+  doc_.setBookmarkFolder(index, tree_.data(destination));
   doc_.setModifiedFlag();
+  recorder.commit(LibraryItemRef::bookmark(index), LibraryItemRef::bookmark(index));
   MoveBookmarkItem(bookmark, destination);
   if (tree_.exists(bookmark)) OnUpdate();  // the tree refused the copy: show the library as it is
 }
@@ -114,13 +119,17 @@ void CLFView::dropFolder(TreeItem folder, TreeItem target) {
       return;
     }
   }
-  if (!doc_.moveFolder(tree_.data(folder), tree_.data(destination))) {
+  const std::uint32_t index = tree_.data(folder);
+  EditRecorder recorder(doc_, "Move");
+  recorder.keepFolders();
+  if (!doc_.moveFolder(index, tree_.data(destination))) {
     ui_.inform(
         "Folder cannot be moved here.\n\nEither the resulting path would be too long\nor a "
         "folder with the same name already exists.");
     return;
   }
   doc_.setModifiedFlag();
+  recorder.commit(LibraryItemRef::folder(index), LibraryItemRef::folder(index));
   MoveFolderItem(folder, destination);
   if (tree_.exists(folder)) {  // the tree refused part of the copy: show the library as it is
     OnUpdate();

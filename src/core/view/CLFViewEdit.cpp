@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "library/CLFDoc.h"
+#include "library/FolderTree.h"
+#include "library/UndoRecorder.h"
 #include "platform/Text.h"
 #include "platform/UiPort.h"
 #include "view/CLFView.h"
@@ -62,6 +64,21 @@ bool parentBecomesSelected(const CLFView& view, TreeItem parent) {
   for (TreeItem child : tree.children(parent))
     if (!view.IsBookmarkItem(child) && tree.state(child) != kSelected) return false;
   return true;
+}
+
+// Whether a locked folder item stands anywhere below `item`.
+bool hasLockedFolderBelow(const CLFView& view, TreeItem item) {
+  std::vector<TreeItem> pending{item};
+  while (!pending.empty()) {
+    const TreeItem folder = pending.back();
+    pending.pop_back();
+    for (TreeItem child : view.tree().children(folder)) {
+      if (view.IsBookmarkItem(child)) continue;
+      if (view.IsLockedItem(child)) return true;
+      pending.push_back(child);
+    }
+  }
+  return false;
 }
 
 // Expands or collapses every folder item, the deepest first; the root item always ends up
@@ -127,17 +144,22 @@ void CLFView::OnRename() {
       ui_.inform(kNameNotUnique);
       continue;
     }
+    EditRecorder recorder(doc_, "Rename");
     if (bookmark) {
+      recorder.keepBookmark(index);
       doc_.setBookmarkName(index, name);
       doc_.setModifiedFlag();
+      recorder.commit(LibraryItemRef::bookmark(index), LibraryItemRef::bookmark(index));
       tree_.setLabel(item, name);
       MoveBookmarkItem(item, parent);
       return;
     }
+    recorder.keepFolders();
     if (!doc_.renameFolder(index, name)) {  // marks the library modified when it succeeds
       ui_.inform(kFolderPathTooLong);
       continue;
     }
+    recorder.commit(LibraryItemRef::folder(index), LibraryItemRef::folder(index));
     tree_.setLabel(item, name);
     MoveFolderItem(item, parent);
     if (tree_.exists(item)) OnUpdate();  // the tree refused part of the copy
@@ -212,9 +234,9 @@ CommandState CLFView::OnUpdateDelete() const {
   const TreeItem item = tree_.selected();
   const bool hasBookmarks = doc_.bookmarkCount() > 0;
   const bool hasItem = tree_.exists(item);
-  state.enabled =
-      hasBookmarks && hasItem &&
-      (IsBookmarkItem(item) || (tree_.image(item) == kImageFolder && !tree_.hasChildren(item)));
+  state.enabled = hasBookmarks && hasItem &&
+                  (IsBookmarkItem(item) ||
+                   (tree_.image(item) == kImageFolder && !hasLockedFolderBelow(*this, item)));
   if (hasBookmarks && hasItem)
     state.text = IsBookmarkItem(item) ? kDeleteBookmarkText : kDeleteFolderText;
   return state;
@@ -228,18 +250,57 @@ void CLFView::OnDelete() {
     if (index >= doc_.bookmarkCount()) return;
     if (options_.confirmBookmarkDelete && !ui_.askYesNo(kConfirmBookmarkDelete)) return;
     WaitCursor wait(ui_);
+    EditRecorder recorder(doc_, "Delete");
+    recorder.removingBookmarks({index});
+    const std::uint32_t folder = doc_.bookmark(index).folder;
     doc_.removeBookmark(index);  // marks the library modified
+    recorder.commit(LibraryItemRef::bookmark(index), LibraryItemRef::folder(folder));
     tree_.deleteItem(item);
     RenumberBookmarkItems(tree_.root(), index);
     return;
   }
+  if (tree_.hasChildren(item))
+    deleteFolderTree(item);
+  else
+    deleteFolder(item);
+}
+
+void CLFView::deleteFolder(TreeItem item) {
   if (options_.confirmFolderDelete && !ui_.askYesNo(kConfirmFolderDelete)) return;
   WaitCursor wait(ui_);
+  const std::uint32_t index = tree_.data(item);
   const TreeItem parent = tree_.parent(item);
+  EditRecorder recorder(doc_, "Delete");
+  recorder.keepFolders();
+  recorder.removingFolders({index});
   if (!doc_.removeFolder(index)) return;  // not an empty folder in the library: no change
   tree_.deleteItem(item);
   RenumberFolderItems(tree_.root(), index);
   doc_.setModifiedFlag();
+  recorder.commit(LibraryItemRef::folder(index), LibraryItemRef::folder(tree_.data(parent)));
+  if (!parentBecomesSelected(*this, parent)) return;
+  writeSelection(parent, kSelected);
+  UpdateParentChecks(parent);
+}
+
+void CLFView::deleteFolderTree(TreeItem item) {
+  const std::uint32_t index = tree_.data(item);
+  const FolderTree contents = folderTree(doc_, index);
+  if (contents.folders.empty()) return;
+  const std::string question = "Delete the folder \"" +
+                               CLFDoc::folderDisplayName(doc_.folder(index).path) + "\" with the " +
+                               std::to_string(contents.bookmarks.size()) + " bookmarks and " +
+                               std::to_string(contents.folders.size() - 1) + " folders in it?";
+  if (!ui_.askYesNo(question)) return;
+  WaitCursor wait(ui_);
+  const TreeItem parent = tree_.parent(item);
+  EditRecorder recorder(doc_, "Delete");
+  if (!removeFolderTree(doc_, index, recorder)) return;
+  tree_.deleteItem(item);
+  RenumberAllItems(contents.folders, contents.bookmarks);
+  recorder.commit(LibraryItemRef::folder(index), LibraryItemRef::folder(tree_.data(parent)));
+  tree_.ensureVisible(parent);
+  tree_.select(parent);
   if (!parentBecomesSelected(*this, parent)) return;
   writeSelection(parent, kSelected);
   UpdateParentChecks(parent);
@@ -264,6 +325,8 @@ void CLFView::OnNewFolder() {
   for (unsigned n = 1; hasChildLabelled(*this, target, false, name); ++n)
     name = std::string(kNewFolderName) + " (" + std::to_string(n) + ")";
 
+  EditRecorder recorder(doc_, "New Folder");
+  recorder.keepFolders();
   std::uint32_t added = 0;
   if (!doc_.addFolder(prefix + name + "\\", false, &added)) {
     ui_.inform(kCannotCreatePath);
@@ -278,10 +341,11 @@ void CLFView::OnNewFolder() {
     ui_.inform(kCannotInsertItem);
     return;
   }
+  doc_.setModifiedFlag();
+  recorder.commit(LibraryItemRef::folder(folder), LibraryItemRef::folder(added));
   tree_.ensureVisible(item);
   UpdateParentChecks(item);
   tree_.select(item);
-  doc_.setModifiedFlag();
 }
 
 // ---- Properties ------------------------------------------------------------------------
@@ -305,8 +369,11 @@ void CLFView::OnProperties() {
   dialog.dateModified = CLFDoc::formatDate(record.modifiedDate);
   dialog.lastVisit = CLFDoc::formatDate(record.visitDate);
   if (!ui_.runDialog(dialog) || dialog.url == doc_.bookmark(index).url) return;
+  EditRecorder recorder(doc_, "Properties");
+  recorder.keepBookmark(index);
   doc_.setBookmarkUrl(index, dialog.url);
   doc_.setModifiedFlag();
+  recorder.commit(LibraryItemRef::bookmark(index), LibraryItemRef::bookmark(index));
 }
 
 // ---- Expand All and Collapse All ----------------------------------------------------------

@@ -39,6 +39,8 @@ enum CommandId : std::uint32_t {
   kCmdReplacementCharacter = 32801,
   kCmdOpenExclusive = 32802,
   kCmdFind = 57636,
+  kCmdUndo = 57643,
+  kCmdRedo = 57644,
 };
 
 // What an update handler decides about a command.

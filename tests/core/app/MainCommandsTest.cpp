@@ -14,6 +14,7 @@
 #include "support/TempDir.h"
 #include "tools/Finder.h"
 #include "view/CLFView.h"
+#include "view/EditDialogs.h"
 
 namespace linkfold::test {
 namespace {
@@ -123,6 +124,26 @@ TEST_F(MainCommandsTest, EachCommandReachesItsHandler) {
   EXPECT_TRUE(commands->run(kCmdFileNew));
   EXPECT_EQ(session->document().bookmarkCount(), 2u);
   EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Save changes to Untitled?"});
+}
+
+// Undo and Redo name the step they would take, and stand disabled with nothing to take.
+TEST_F(MainCommandsTest, UndoAndRedoNameTheirStep) {
+  const auto offered = [this](std::uint32_t command) {
+    const CommandState state = commands->update(command);
+    return std::to_string(state.enabled) + state.text.value_or("-");
+  };
+  EXPECT_EQ(offered(kCmdUndo) + " " + offered(kCmdRedo), "0Can't Undo 0Can't Redo");
+  addBookmarks();
+  view->tree().select(view->tree().firstChild(view->tree().root()));
+  ui.onDialog<CRenameDlg>([](CRenameDlg& d) { return d.name = "Ubuntu", true; });
+  EXPECT_TRUE(commands->run(kCmdRename));
+  EXPECT_EQ(offered(kCmdUndo) + " " + offered(kCmdRedo), "1&Undo Rename\tCtrl+Z 0Can't Redo");
+  EXPECT_TRUE(commands->run(kCmdUndo));
+  EXPECT_EQ(offered(kCmdUndo) + " " + offered(kCmdRedo), "0Can't Undo 1&Redo Rename\tCtrl+Y");
+  EXPECT_EQ(session->document().bookmark(0).name, "Debian");
+  EXPECT_TRUE(commands->run(kCmdRedo));
+  EXPECT_EQ(session->document().bookmark(0).name, "Ubuntu");
+  EXPECT_FALSE(commands->run(kCmdRedo));
 }
 
 TEST_F(MainCommandsTest, ADisabledCommandDoesNothing) {

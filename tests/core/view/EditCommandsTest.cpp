@@ -137,7 +137,7 @@ TEST_F(Edit, FollowDecidesWhatIsSelectedAfterTheBookmarkMoves) {
 TEST_F(Edit, RenameDeleteAndPropertiesAreOfferedOnlyWhereTheyApply) {
   const std::string renameFolder = "&Rename folder\tCtrl+R", deleteFolder = "&Delete folder\tDel";
   const std::pair<const char*, std::string> cases[] = {
-      {"A", "1" + renameFolder + " 0" + deleteFolder + " 0-"},  // not empty
+      {"A", "1" + renameFolder + " 1" + deleteFolder + " 0-"},  // with all it holds
       {"C", "1" + renameFolder + " 1" + deleteFolder + " 0-"},
       {"top", "1&Rename bookmark\tCtrl+R 1&Delete bookmark\tDel 1-"},
       {"L", "0" + renameFolder + " 0" + deleteFolder + " 0-"},  // locked
@@ -214,6 +214,31 @@ TEST_F(Delete, AFolderGoesAfterYesAndItsParentMayBecomeSelected) {
   EXPECT_EQ(shownMessages(ui),
             ShownMessages(3, {Question, "Are you sure you want to delete this folder?"}));
   expectTreeMatchesLibrary();
+}
+
+// A folder that holds anything goes with all of it after its own question, as one step that
+// undo takes back; one with a locked folder below it cannot go.
+TEST_F(Delete, AFolderWithContentsGoesWholeAndComesBackWhole) {
+  const std::string before = outline(), file = saved();
+  deleteItem("Tail", Answer::No);
+  EXPECT_EQ(outline(), before);
+  deleteItem("Tail", Answer::Yes);
+  EXPECT_EQ(ui.messages.back().text,
+            "Delete the folder \"Tail\" with the 2 bookmarks and 1 folders in it?");
+  EXPECT_EQ(ui.messages.back().icon, Question);
+  EXPECT_FALSE(doc.findFolder("Tail\\Leaf\\"));
+  EXPECT_EQ(doc.bookmarkCount(), 2u);
+  expectTreeMatchesLibrary();
+  EXPECT_EQ(view.OnUpdateUndo().text, "&Undo Delete\tCtrl+Z");
+  view.OnUndo();
+  EXPECT_EQ(saved(), file);
+  EXPECT_EQ(view.tree().selected(), item("Tail"));
+  EXPECT_FALSE(doc.isModified());
+
+  ASSERT_TRUE(doc.addFolder("Solo\\Only\\Fixed\\", true));
+  view.OnUpdate();
+  select("Solo");
+  EXPECT_FALSE(view.OnUpdateDelete().enabled);
 }
 
 // Without confirmation a folder goes at once; items whose library entry is not what the tree

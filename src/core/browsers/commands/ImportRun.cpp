@@ -3,6 +3,7 @@
 #include "browsers/favorites/FavoritesReader.h"
 #include "browsers/netscape/NetscapeReader.h"
 #include "library/CStatDlg.h"
+#include "library/UndoRecorder.h"
 #include "platform/UiPort.h"
 
 namespace linkfold {
@@ -107,6 +108,7 @@ bool ImportRun::OnImportHtml() {
 
 void ImportRun::importHtml(const std::string& path) {
   if (!createLogOrSay()) return;
+  auto before = copyTables(doc_);
   // A library read alone from an empty file has no root; bookmarks read into it would belong
   // to no folder and the library could not be read back once saved.
   doc_.addFolder(kRootPath, true);
@@ -116,6 +118,7 @@ void ImportRun::importHtml(const std::string& path) {
                        "Netscape import complete ... no errors.\n\n");
   doc_.sortAndResolve();
   doc_.setModifiedFlag();
+  recordTablesStep(doc_, "Import", std::move(before));
   doc_.closeLog();
   doc_.closeStatusWindow();
   finish(!read);

@@ -1,0 +1,241 @@
+// Undo and redo against a model: random sequences of every undoable command on a generated
+// library, then every step taken back and made again. The library must come back byte for byte,
+// at the start, at the end and at a random step in between.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "browsers/commands/AppSession.h"
+#include "browsers/commands/ImportRun.h"
+#include "library/CLFDoc.h"
+#include "library/DocumentCommands.h"
+#include "platform/Settings.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+#include "tools/DuplicateUrls.h"
+#include "tools/WeedDialog.h"
+#include "tools/WeedDuplicates.h"
+#include "view/CLFView.h"
+#include "view/EditDialogs.h"
+
+namespace linkfold::test {
+namespace {
+
+constexpr int kCommands = 200;
+
+class UndoModelTest : public ::testing::TestWithParam<unsigned> {
+ protected:
+  UndoModelTest() : random_(GetParam()) {}
+
+  void SetUp() override {
+    temp.write("browser.htm", netscapeFile(300));
+    writeLibrary(temp.file("original.bml"));
+    original = temp.read("original.bml");
+    BrowserDetection browser;
+    browser.netscape3Present = true;
+    browser.netscape3File = temp.file("browser.htm");
+    session = std::make_unique<AppSession>(ui, settings, browser, temp.file("IMPLOG.TXT"));
+    view = std::make_unique<CLFView>(session->document(), ui, settings);
+    session->setDocumentChanged([this] { view->OnUpdate(); });
+    doc().undoStack().setStepLimit(10 * kCommands);
+    ASSERT_TRUE(session->documentCommands().openDocumentFile(temp.file("original.bml")));
+  }
+
+  CLFDoc& doc() { return session->document(); }
+  std::size_t pick(std::size_t count) { return random_() % count; }
+  std::string name() { return "n" + std::to_string(names_++); }
+
+  std::string saved() {
+    std::ostringstream out;
+    doc().Serialize(out);
+    return out.str();
+  }
+
+  // A random library: folders up to four deep, one of them holding thousands of bookmarks,
+  // URLs that repeat for Weed Duplicates to find.
+  void writeLibrary(const std::string& path) {
+    FakeUi scratchUi;
+    CLFDoc scratch(scratchUi, settings, temp.file("scratch.log"));
+    scratch.addFolder("\\", true);
+    std::vector<std::string> paths{""};
+    for (int f = 0; f < 40; ++f) {
+      const std::string parent = paths[pick(paths.size())];
+      if (std::count(parent.begin(), parent.end(), '\\') >= 4) continue;
+      paths.push_back(parent + "F" + std::to_string(f) + "\\");
+      scratch.addFolder(paths.back(), f == 7);  // one locked folder
+    }
+    scratch.addFolder("Big\\", false);
+    const std::uint32_t big = *scratch.findFolder("Big\\");
+    for (int b = 0; b < 3000; ++b)
+      scratch.addBookmark(big, "big" + std::to_string(b), "http://big/" + std::to_string(b % 2900),
+                          "", 1, 2, 3);
+    for (int b = 0; b < 800; ++b)
+      scratch.addBookmark(pick(scratch.folderCount()), "b" + std::to_string(b),
+                          "http://u/" + std::to_string(pick(700)), b % 5 ? "" : "about it", 4, 5,
+                          6);
+    std::ostringstream out;
+    scratch.Serialize(out);
+    temp.write(path.substr(path.rfind('/') + 1), out.str());
+  }
+
+  // A Netscape file of `count` bookmarks in a few folders; some names already in the library
+  // make the import's duplicate-name resolution rename.
+  std::string netscapeFile(int count) {
+    std::string html = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<H1>Imported</H1>\n<DL><p>\n";
+    for (int folder = 0; folder < 3; ++folder) {
+      html += "<DT><H3>F" + std::to_string(pick(40)) + "</H3>\n<DL><p>\n";
+      for (int b = 0; b < count / 3; ++b)
+        html += "<DT><A HREF=\"http://i/" + std::to_string(pick(1000)) + "\" ADD_DATE=\"7\">b" +
+                std::to_string(pick(900)) + "</A>\n";
+      html += "</DL><p>\n";
+    }
+    return html + "</DL><p>\n";
+  }
+
+  std::vector<TreeItem> items(bool bookmarks) {
+    std::vector<TreeItem> found, pending{view->tree().root()};
+    while (!pending.empty()) {
+      const TreeItem item = pending.back();
+      pending.pop_back();
+      if (view->IsBookmarkItem(item) == bookmarks && !view->IsLockedItem(item))
+        found.push_back(item);
+      if (!view->IsBookmarkItem(item))
+        for (TreeItem child : view->tree().children(item)) pending.push_back(child);
+    }
+    return found;
+  }
+  TreeItem anyItem(bool bookmark) {
+    const auto list = items(bookmark);
+    return list.empty() ? kNoItem : list[pick(list.size())];
+  }
+  void select(TreeItem item) { view->tree().select(item); }
+
+  void runRandomCommand() {
+    const bool onBookmark = pick(2) != 0;
+    const TreeItem item = anyItem(onBookmark);
+    if (item == kNoItem) return;
+    select(item);
+    switch (pick(9)) {
+      case 0:
+        ui.onDialog<CRenameDlg>([this](CRenameDlg& d) { return d.name = name(), true; });
+        view->OnRename();
+        break;
+      case 1:
+        if (!view->OnUpdateDelete().enabled) return;
+        ui.answer(Answer::Yes);
+        view->OnDelete();
+        break;
+      case 2:
+        view->OnNewFolder();
+        break;
+      case 3:
+        if (!onBookmark) return;
+        ui.onDialog<CPropertiesDlg>(
+            [this](CPropertiesDlg& d) { return d.url = "http://p/" + name(), true; });
+        view->OnProperties();
+        break;
+      case 4:
+      case 5:
+        view->OnBeginDrag(item);
+        view->OnDrop({anyItem(false), kHitOnLabel});
+        break;
+      case 6:
+        weed();
+        break;
+      case 7:
+        temp.write("import.htm", netscapeFile(pick(4) ? 30 : 1500));
+        ui.nextOpenFile(temp.file("import.htm"));
+        session->importRun().OnImportHtml();
+        break;
+      case 8:  // a step back now and then: the next command drops what could be redone
+        view->OnUndo();
+        break;
+    }
+  }
+
+  // Keeps the first bookmark of each group of shared URLs.
+  void weed() {
+    DuplicateSearch search(doc().bookmarkCount());
+    search.run(doc());
+    if (search.groups.empty()) return;
+    ui.onDialog<WeedDialog>([](WeedDialog& d) {
+      for (std::size_t row = 0; row + 1 < d.rows().size(); ++row)
+        if (d.rows()[row].isGroup()) d.toggle(row + 1);
+      return true;
+    });
+    ui.answer(Answer::Yes);
+    OnWeedDuplicates(*view);
+  }
+
+  // Every record once, under its folder's item, with its name.
+  void expectTreeShowsLibrary() {
+    const CSortedTreeCtrl& tree = view->tree();
+    ASSERT_EQ(tree.itemCount(), doc().folderCount() + doc().bookmarkCount());
+    for (TreeItem item : items(true)) {
+      const std::uint32_t index = tree.data(item);
+      ASSERT_LT(index, doc().bookmarkCount());
+      EXPECT_EQ(tree.label(item), doc().bookmark(index).name);
+      EXPECT_EQ(tree.data(tree.parent(item)), doc().bookmark(index).folder);
+    }
+    EXPECT_TRUE(tree.exists(tree.selected()));
+  }
+
+  FakeUi ui;
+  InMemorySettings settings;
+  TempDir temp;
+  std::string original;
+  std::unique_ptr<AppSession> session;
+  std::unique_ptr<CLFView> view;
+
+ private:
+  std::mt19937 random_;
+  int names_ = 0;
+};
+
+TEST_P(UndoModelTest, EveryStepGoesBackAndForthExactly) {
+  const UndoStack& stack = doc().undoStack();
+  ASSERT_EQ(stack.undoName(), "Import");  // the import run of Open
+  // The reference copy: the library at a random point of the sequence, taken again if an undo
+  // later goes back past it (the next command then drops it from the stack).
+  const int middle = static_cast<int>(pick(kCommands));
+  std::string reference;
+  std::size_t referenceStep = 0;
+  for (int i = 0; i < kCommands; ++i) {
+    runRandomCommand();
+    if (i >= middle && (reference.empty() || stack.doneSteps() < referenceStep)) {
+      reference = saved();
+      referenceStep = stack.doneSteps();
+    }
+  }
+  const std::size_t steps = stack.doneSteps();
+  ASSERT_GT(steps, 100u);
+  const std::string after = saved();
+
+  for (std::size_t at = steps; at > 0; --at) {
+    if (at == referenceStep) {
+      EXPECT_TRUE(saved() == reference) << "undone to step " << at;
+    }
+    view->OnUndo();
+    expectTreeShowsLibrary();
+  }
+  EXPECT_FALSE(stack.canUndo());
+  EXPECT_TRUE(saved() == original) << "undone to the file as opened";
+  EXPECT_FALSE(doc().isModified());
+
+  while (stack.canRedo()) {
+    view->OnRedo();
+    expectTreeShowsLibrary();
+    if (stack.doneSteps() == referenceStep) {
+      EXPECT_TRUE(saved() == reference) << "redone to step " << referenceStep;
+    }
+  }
+  expectTreeShowsLibrary();
+  EXPECT_TRUE(saved() == after) << "redone to the end";
+  EXPECT_TRUE(doc().isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, UndoModelTest, ::testing::Values(1u, 2u, 3u));
+
+}  // namespace
+}  // namespace linkfold::test
