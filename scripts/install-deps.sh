@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing Linkfold need, when they are missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev python3 qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev python3 qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth
+  libsqlite3-dev libsimdjson-dev)
 
 missing=()
 for p in "${packages[@]}"; do
