@@ -26,7 +26,7 @@ class ImportRun : public DocumentImportHook {
 
   // Today's browsers' sources found under the home folder; the chosen ones are read.
   void setBrowserSources(BrowserSources sources) { sources_ = std::move(sources); }
-  const BrowserSources& browserSources() const { return sources_; }
+  BrowserSources& browserSources() { return sources_; }
 
   // Reads the detected browsers in their fixed order: Netscape 3.x, Netscape 4.x, MSIE, then
   // the chosen sources in the order found.
