@@ -4,14 +4,14 @@
 // and a Brave profile whose Bookmarks JSON is written from an outline.
 //   linkfold-demo-home TEXT_DIR HOME_DIR
 
-#include <sqlite3.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/PlacesDatabase.h"
 
 namespace fs = std::filesystem;
 
@@ -32,36 +32,18 @@ void writeText(const fs::path& path, const std::string& text) {
   if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
 }
 
-void execute(sqlite3* db, const std::string& sql) {
-  char* message = nullptr;
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-    const std::string error = message ? message : "unknown error";
-    sqlite3_free(message);
-    throw std::runtime_error("SQLite: " + error);
-  }
-}
-
-// places.sqlite in WAL mode: the main script checkpointed into the database, the last one
-// only in the -wal file (no checkpoint on close).
+// places.sqlite with Firefox's tables in WAL mode: places.sql checkpointed into the database,
+// places-wal.sql only in the -wal file.
 void makePlaces(const fs::path& text, const fs::path& profile) {
   fs::create_directories(profile);
   const fs::path places = profile / "places.sqlite";
   for (const char* suffix : {"", "-wal", "-shm"}) fs::remove(places.string() + suffix);
-  sqlite3* db = nullptr;
-  if (sqlite3_open(places.c_str(), &db) != SQLITE_OK)
-    throw std::runtime_error("cannot create " + places.string());
-  try {
-    execute(db, "PRAGMA journal_mode=WAL;");
-    execute(db, readText(text / "places.sql"));
-    execute(db, "PRAGMA wal_checkpoint(TRUNCATE); PRAGMA wal_autocheckpoint=0;");
-    int unused = 0;
-    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, &unused);
-    execute(db, readText(text / "places-wal.sql"));
-  } catch (...) {
-    sqlite3_close(db);
-    throw;
-  }
-  sqlite3_close(db);
+  linkfold::test::PlacesDatabase database(places.string());
+  database.exec(readText(text / "places.sql"));
+  database.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+  database.keepWal();
+  database.exec(readText(text / "places-wal.sql"));
+  database.close();
   fs::remove(places.string() + "-shm");
 }
 

@@ -1,23 +1,5 @@
--- The demo Firefox profile's places.sqlite, in the tables Firefox defines.
-CREATE TABLE moz_origins (id INTEGER PRIMARY KEY, prefix TEXT NOT NULL, host TEXT NOT NULL,
-  frecency INTEGER NOT NULL, recalc_frecency INTEGER NOT NULL DEFAULT 0, alt_frecency INTEGER,
-  recalc_alt_frecency INTEGER NOT NULL DEFAULT 0, UNIQUE (prefix, host));
-CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR,
-  rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, hidden INTEGER DEFAULT 0 NOT NULL,
-  typed INTEGER DEFAULT 0 NOT NULL, frecency INTEGER DEFAULT -1 NOT NULL, last_visit_date INTEGER,
-  guid TEXT, foreign_count INTEGER DEFAULT 0 NOT NULL, url_hash INTEGER DEFAULT 0 NOT NULL,
-  description TEXT, preview_image_url TEXT, site_name TEXT, origin_id INTEGER REFERENCES moz_origins(id),
-  recalc_frecency INTEGER NOT NULL DEFAULT 0, alt_frecency INTEGER,
-  recalc_alt_frecency INTEGER NOT NULL DEFAULT 0);
-CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL,
-  parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT,
-  dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0,
-  syncChangeCounter INTEGER NOT NULL DEFAULT 1);
-CREATE INDEX moz_bookmarks_itemindex ON moz_bookmarks (fk, type);
-CREATE INDEX moz_bookmarks_parentindex ON moz_bookmarks (parent, position);
-CREATE UNIQUE INDEX moz_bookmarks_guid_uniqueindex ON moz_bookmarks (guid);
-CREATE UNIQUE INDEX moz_places_guid_uniqueindex ON moz_places (guid);
-
+-- The demo Firefox profile's bookmarks, added to a places.sqlite that has Firefox's tables and
+-- root folders (1 root, 2 menu, 3 toolbar, 4 tags, 5 unfiled, 6 mobile).
 -- Pages (dates are microseconds since 1970).
 INSERT INTO moz_places (id, url, title, last_visit_date, guid) VALUES
   (1, 'https://www.mozilla.org/firefox/', 'Firefox', 1764000000000000, 'pl_firefox01'),
@@ -29,15 +11,9 @@ INSERT INTO moz_places (id, url, title, last_visit_date, guid) VALUES
   (7, 'https://en.wikipedia.org/wiki/Bookmark_(digital)', 'Bookmark (digital)', NULL, 'pl_wiki00001'),
   (8, 'https://archive.org/', 'Internet Archive', NULL, 'pl_archive01');
 
--- The roots, then the menu, the toolbar and the unfiled bookmarks. Types: 1 bookmark,
+-- The menu, the toolbar and the unfiled bookmarks. Types: 1 bookmark,
 -- 2 folder, 3 separator.
 INSERT INTO moz_bookmarks (id, type, fk, parent, position, title, dateAdded, lastModified, guid) VALUES
-  (1, 2, NULL, 0, 0, '', 1700000000000000, 1700000000000000, 'root________'),
-  (2, 2, NULL, 1, 0, 'menu', 1700000000000000, 1700000000000000, 'menu________'),
-  (3, 2, NULL, 1, 1, 'toolbar', 1700000000000000, 1700000000000000, 'toolbar_____'),
-  (4, 2, NULL, 1, 2, 'tags', 1700000000000000, 1700000000000000, 'tags________'),
-  (5, 2, NULL, 1, 3, 'unfiled', 1700000000000000, 1700000000000000, 'unfiled_____'),
-  (6, 2, NULL, 1, 4, 'mobile', 1700000000000000, 1700000000000000, 'mobile______'),
   (10, 1, 1, 2, 0, 'Get Firefox', 1701000000000000, 1701000000000000, 'bm_firefox01'),
   (11, 3, NULL, 2, 1, '', 1701000000000000, 1701000000000000, 'bm_separat01'),
   (12, 2, NULL, 2, 2, 'Reference', 1701000000000000, 1702000000000000, 'fo_referen01'),
