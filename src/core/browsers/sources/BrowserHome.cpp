@@ -1,6 +1,7 @@
 #include "browsers/sources/BrowserHome.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace linkfold {
 
@@ -19,7 +20,10 @@ BrowserHome BrowserHome::locate(
   auto chosen = homeOption;
   if (!chosen || chosen->empty()) chosen = variable("LINKFOLD_HOME");
   if (chosen && !chosen->empty()) {
-    const std::string home = withoutTrailingSlash(*chosen);
+    // Absolute, so that the paths shown and the ids' "~" do not depend on the current folder.
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(*chosen, error);
+    const std::string home = withoutTrailingSlash(error ? *chosen : absolute.string());
     return {home, home + "/.config"};
   }
   const auto home = variable("HOME");
