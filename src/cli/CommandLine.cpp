@@ -101,10 +101,10 @@ const char* const kUsage =
     "\"[dialog] Select Netscape Communicator User Profile\" and \"[answer] NAME\".\n"
     "\n"
     "Exit status: 0 when the library loaded cleanly, 2 when loading it failed (what was read\n"
-    "is still used), 1 for a usage error (also a --source ID that new, open or detect did\n"
-    "not find).\n"
+    "is still used), 1 for a usage error.\n"
     "For new, open, import-html and the exports: 0 when the operation succeeded without a\n"
-    "critical error (the import log written in full), 2 otherwise; detect always gives 0.\n";
+    "critical error (the import log written in full), 2 otherwise; detect always gives 0.\n"
+    "A --source ID that names no source found is a usage error (1) for every command.\n";
 
 namespace {
 
