@@ -18,16 +18,18 @@ QtBrowserSourcesDialog::QtBrowserSourcesDialog(BrowserSourcesDialog& model, UiPo
   sources_->setColumnCount(2);
   sources_->setHeaderLabels({tr("Profile"), tr("File")});
   sources_->setRootIsDecorated(false);
+  sources_->setTextElideMode(Qt::ElideMiddle);
   sources_->setUniformRowHeights(true);
   for (const BrowserSourcesDialog::Row& row : model_.rows) {
     auto* item = new QTreeWidgetItem(sources_);
-    item->setText(0, toDisplay(BrowserSourcesDialog::rowText(row)));
+    item->setText(0, toDisplay(row.label));
+    if (!row.readable) item->setToolTip(0, toDisplay(BrowserSourcesDialog::kUnreadableNote));
     item->setText(1, toDisplay(row.path));
     item->setToolTip(1, toDisplay(row.path));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
   }
   sources_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  sources_->setMinimumSize(dialogUnits(*this, 360, 120));
+  sources_->setMinimumSize(dialogUnits(*this, 480, 120));
   if (sources_->topLevelItemCount() > 0) sources_->setCurrentItem(sources_->topLevelItem(0));
 
   auto* layout = new QVBoxLayout(this);

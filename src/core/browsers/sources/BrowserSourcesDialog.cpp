@@ -9,10 +9,6 @@ BrowserSourcesDialog::BrowserSourcesDialog(const BrowserSources& sources) {
     rows.push_back({source.label, source.path, source.readable, source.chosen});
 }
 
-std::string BrowserSourcesDialog::rowText(const Row& row) {
-  return row.readable ? row.label : row.label + std::string(kUnreadableNote);
-}
-
 void runBrowserSourcesDialog(UiPort& ui, BrowserSources& sources, SettingsStore& settings) {
   BrowserSourcesDialog dialog(sources);
   if (!ui.runDialog(dialog)) return;

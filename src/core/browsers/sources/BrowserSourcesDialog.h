@@ -19,8 +19,9 @@ struct BrowserSourcesDialog : DialogModel {
       "New and Open read the bookmarks of the ticked browser profiles:";
   static constexpr std::string_view kNothingFound =
       "No Firefox or Chromium-family browser profile was found.";
+  // Shown with a source that cannot be read.
   static constexpr std::string_view kUnreadableNote =
-      " (encrypted: export HTML from the browser and use Import HTML)";
+      "Encrypted by the browser: export its bookmarks as HTML there and use Import HTML.";
 
   struct Row {
     std::string label;
@@ -31,8 +32,6 @@ struct BrowserSourcesDialog : DialogModel {
   std::vector<Row> rows;  // in the order found
 
   explicit BrowserSourcesDialog(const BrowserSources& sources);
-  // A row's text beside its check box: the label, and the note for an unreadable source.
-  static std::string rowText(const Row& row);
 };
 
 // Shows the dialog over `sources`; OK sets their `chosen` and stores the choice.

@@ -17,13 +17,23 @@ struct SourcesFixture : SessionFixture {
     const std::string path = temp.file(name + ".sqlite");
     PlacesDatabase places(path);
     places.bookmark(PlacesDatabase::kMenu, bookmark, "https://" + bookmark + "/");
-    return {"firefox:" + name, "Firefox (" + name + ")", path, SourceFormat::FirefoxPlaces,
-            true, false, chosen};
+    return {"firefox:" + name,
+            "Firefox (" + name + ")",
+            path,
+            SourceFormat::FirefoxPlaces,
+            true,
+            false,
+            chosen};
   }
   BrowserSource chromium(const std::string& name, const std::string& json, bool chosen) {
     temp.write(name + ".json", json);
-    return {"chrome:" + name, "Chrome: " + name, temp.file(name + ".json"),
-            SourceFormat::ChromiumBookmarks, true, false, chosen};
+    return {"chrome:" + name,
+            "Chrome: " + name,
+            temp.file(name + ".json"),
+            SourceFormat::ChromiumBookmarks,
+            true,
+            false,
+            chosen};
   }
   void startWith(BrowserSources sources) {
     start(browsers(false, false, false));
@@ -61,8 +71,13 @@ TEST(ImportRunSources, AFatalSourceIsLoggedAndTheRunGoesOnWithTheNext) {
 
 TEST(ImportRunSources, AnEncryptedSourceTellsHowToGetItsBookmarksIn) {
   SourcesFixture f;
-  BrowserSource encrypted{"chrome:e", "Chrome: Work (encrypted)", f.temp.file("EncryptedBookmarks2"),
-                          SourceFormat::ChromiumBookmarks, false, true, true};
+  BrowserSource encrypted{"chrome:e",
+                          "Chrome: Work (encrypted)",
+                          f.temp.file("EncryptedBookmarks2"),
+                          SourceFormat::ChromiumBookmarks,
+                          false,
+                          true,
+                          true};
   f.startWith({encrypted});
   ASSERT_TRUE(f.session->documentCommands().fileNew());
   EXPECT_NE(f.log().find("Chrome: Work (encrypted)"), std::string::npos);
