@@ -6,15 +6,14 @@ namespace linkfold {
 
 namespace {
 
-// The entries of profile.info_cache, in file order.
-void readInfoCache(simdjson::ondemand::object cache, ChromiumLocalState& state) {
-  for (auto field : cache) {
-    std::string_view folder;
-    if (field.unescaped_key().get(folder) || !isPlainFolderName(folder)) continue;
-    simdjson::ondemand::object info;
-    if (field.value().get_object().get(info)) continue;
+// The entries of profile.info_cache, in file order. Local State is small, so the whole
+// document is parsed and validated first (the DOM parser), which malformed input cannot get past.
+void readInfoCache(simdjson::dom::object cache, ChromiumLocalState& state) {
+  for (const auto [folder, value] : cache) {
+    simdjson::dom::object info;
+    if (!isPlainFolderName(folder) || value.get_object().get(info)) continue;
     std::string_view name;
-    if (info.find_field_unordered("name").get_string().get(name) || name.empty()) name = folder;
+    if (info["name"].get_string().get(name) || name.empty()) name = folder;
     state.profiles.push_back({std::string(folder), std::string(name)});
   }
   state.listed = !state.profiles.empty();
@@ -29,21 +28,14 @@ bool isPlainFolderName(std::string_view name) {
 
 ChromiumLocalState parseLocalState(std::string_view json) {
   ChromiumLocalState state;
-  const simdjson::padded_string padded(json);
-  simdjson::ondemand::parser parser;
-  simdjson::ondemand::document doc;
-  simdjson::ondemand::object profile;
-  if (parser.iterate(padded).get(doc) ||
-      doc.find_field_unordered("profile").get_object().get(profile))
+  simdjson::dom::parser parser;
+  simdjson::dom::object profile;
+  if (parser.parse(json.data(), json.size()).get_object()["profile"].get_object().get(profile))
     return state;
-  simdjson::ondemand::object cache;
-  if (!profile.find_field_unordered("info_cache").get_object().get(cache)) {
-    readInfoCache(cache, state);
-    if (!state.listed) state.profiles.clear();
-  }
+  simdjson::dom::object cache;
+  if (!profile["info_cache"].get_object().get(cache)) readInfoCache(cache, state);
   std::string_view lastUsed;
-  if (!profile.find_field_unordered("last_used").get_string().get(lastUsed) &&
-      isPlainFolderName(lastUsed))
+  if (!profile["last_used"].get_string().get(lastUsed) && isPlainFolderName(lastUsed))
     state.lastUsed = std::string(lastUsed);
   return state;
 }
