@@ -47,13 +47,5 @@ TEST(ChromiumLocalState, ReadsWhatItCanAndRefusesTheRest) {
     EXPECT_EQ(describe(parseLocalState(c.json)), c.expected) << c.what;
 }
 
-TEST(ChromiumLocalState, AHugeNameIsKeptWhole) {
-  const std::string name(1 << 20, 'n');
-  const auto state =
-      parseLocalState(R"({"profile":{"info_cache":{"Default":{"name":")" + name + "\"}}}}");
-  ASSERT_EQ(state.profiles.size(), 1U);
-  EXPECT_EQ(state.profiles[0].name.size(), name.size());
-}
-
 }  // namespace
 }  // namespace linkfold
