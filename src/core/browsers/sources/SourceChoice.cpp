@@ -10,28 +10,37 @@ namespace {
 
 using StoredChoice = std::map<std::string, bool>;
 
-// Ids may hold any byte; a line feed or a percent sign is written as %0A or %25.
+// Ids may hold any byte, but the settings keep text: "%", control characters and bytes
+// outside ASCII (which need not be UTF-8) are written as %XX.
 std::string escapeId(const std::string& id) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string escaped;
   for (const char c : id) {
-    if (c == '%')
-      escaped += "%25";
-    else if (c == '\n')
-      escaped += "%0A";
-    else
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte == '%' || byte < 0x20 || byte >= 0x7F) {
+      escaped += '%';
+      escaped += kHex[byte >> 4];
+      escaped += kHex[byte & 15];
+    } else {
       escaped += c;
+    }
   }
   return escaped;
+}
+
+int hexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
 }
 
 std::string unescapeId(std::string_view text) {
   std::string id;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 3, "%25") == 0) {
-      id += '%';
-      i += 2;
-    } else if (text.compare(i, 3, "%0A") == 0) {
-      id += '\n';
+    const int high = i + 2 < text.size() && text[i] == '%' ? hexValue(text[i + 1]) : -1;
+    const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
+    if (low >= 0) {
+      id += static_cast<char>(high * 16 + low);
       i += 2;
     } else {
       id += text[i];

@@ -29,16 +29,19 @@ TEST(SourceChoice, FirstSeenSourcesStartAsTheyAreTicked) {
 
 TEST(SourceChoice, RoundTripKeepsTheChoiceAndSourcesNotFoundNow) {
   InMemorySettings settings;
-  BrowserSources first{source("a", true), source("b", false), source("odd%0A\nid", false)};
+  BrowserSources first{source("a", true), source("b", false),
+                       source("odd%0A\n\xFF\xC3\xA9id", false)};
   applyStoredChoice(first, settings);
   first[0].chosen = false;
   first[2].chosen = true;
   storeChoice(first, settings);
 
   // "b" is gone for now; "c" is new; the defaults no longer decide for "a".
-  BrowserSources second{source("a", true), source("odd%0A\nid", false), source("c", true)};
+  BrowserSources second{source("a", true), source("odd%0A\n\xFF\xC3\xA9id", false),
+                        source("c", true)};
   EXPECT_TRUE(applyStoredChoice(second, settings));
-  EXPECT_EQ(chosenIds(second), "odd%0A\nid;c;");
+  EXPECT_EQ(chosenIds(second), "odd%0A\n\xFF\xC3\xA9id;c;");
+  EXPECT_EQ(settings.read(setting::kBrowserSources), "0 a\n0 b\n1 odd%250A%0A%FF%C3%A9id");
   storeChoice(second, settings);
 
   BrowserSources third{source("b", true)};
