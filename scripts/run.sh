@@ -2,7 +2,7 @@
 # Installs what is missing, builds Linkfold and starts its window.
 #   scripts/run.sh                 opens on the demo set of examples/demo (its own settings,
 #                                  import log, a copy of the demo browsers' files and a home
-#                                  folder with a Firefox, a Chrome and a Brave profile)
+#                                  folder with Firefox, Chrome and Brave profiles)
 #   scripts/run.sh LIB.bml ...     passes the arguments on to linkfold
 # LINKFOLD_BUILD_DIR chooses the build tree (default build/release).
 set -euo pipefail

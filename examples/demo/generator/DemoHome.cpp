@@ -1,7 +1,8 @@
 // Builds the demo's home folder from the readable text in examples/demo/home-text: a Firefox
 // profile (profiles.ini; places.sqlite made from places.sql, with the bookmark of
-// places-wal.sql left in places.sqlite-wal as Firefox leaves its latest changes) and a Chrome
-// and a Brave profile whose Bookmarks JSON is written from an outline.
+// places-wal.sql left in places.sqlite-wal as Firefox leaves its latest changes), a Chrome
+// profile and two Brave profiles (Local State from brave-profiles.txt) whose Bookmarks JSON
+// is written from an outline.
 //   linkfold-demo-home TEXT_DIR HOME_DIR
 
 #include <filesystem>
@@ -141,6 +142,22 @@ std::string bookmarksJson(const std::string& outline) {
   return json + "\n   },\n   \"version\": 1\n}\n";
 }
 
+// A Local State naming the profiles of "FOLDER = NAME" lines; the first is the one used last.
+std::string localStateJson(const std::string& profiles) {
+  std::string cache, lastUsed;
+  std::istringstream lines(profiles);
+  for (std::string line; std::getline(lines, line);) {
+    const auto equals = line.find(" = ");
+    if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;
+    const std::string folder = line.substr(0, equals);
+    if (lastUsed.empty()) lastUsed = folder;
+    cache += std::string(cache.empty() ? "" : ",") + jsonString(folder) +
+             ":{\"name\":" + jsonString(line.substr(equals + 3)) + "}";
+  }
+  return "{\"profile\":{\"info_cache\":{" + cache + "},\"last_used\":" + jsonString(lastUsed) +
+         "}}\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -156,8 +173,11 @@ int main(int argc, char** argv) {
     makePlaces(text, firefox / "Profiles/demo.default-release");
     writeText(home / ".config/google-chrome/Default/Bookmarks",
               bookmarksJson(readText(text / "chrome-bookmarks.txt")));
-    writeText(home / ".config/BraveSoftware/Brave-Browser/Default/Bookmarks",
-              bookmarksJson(readText(text / "brave-bookmarks.txt")));
+    const fs::path brave = home / ".config/BraveSoftware/Brave-Browser";
+    writeText(brave / "Local State", localStateJson(readText(text / "brave-profiles.txt")));
+    writeText(brave / "Default/Bookmarks", bookmarksJson(readText(text / "brave-bookmarks.txt")));
+    writeText(brave / "Profile 1/Bookmarks",
+              bookmarksJson(readText(text / "brave-work-bookmarks.txt")));
   } catch (const std::exception& error) {
     std::cerr << "linkfold-demo-home: " << error.what() << '\n';
     return 1;
