@@ -85,7 +85,7 @@ const JsonCase kCases[] = {
      R"({"roots": {"sync_transaction_version": "1", "other": {"type": "folder", "children": [
        {"type": "url", "name": ")" +
          std::string(60, 'n') + R"(", "url": "http://l/"},
-       {"type": "url", "url": "http://n/a?b"},
+       {"type": "url", "name": " \t ", "url": "http://n/a?b"},
        {"type": "url", "name": "\tA/B?\t", "url": "http://t/"},
        {"type": "folder", "name": " ", "children": []},
        {"type": "separator"},
