@@ -53,12 +53,8 @@ void countedRelease(void* p) {
 
 }  // namespace
 
-void* operator new(std::size_t size) {
-  return countedAllocation(size);
-}
-void* operator new[](std::size_t size) {
-  return countedAllocation(size);
-}
+void* operator new(std::size_t size) { return countedAllocation(size); }
+void* operator new[](std::size_t size) { return countedAllocation(size); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
   try {
     return countedAllocation(size);
@@ -69,24 +65,12 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
 void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
   return operator new(size, tag);
 }
-void operator delete(void* p) noexcept {
-  countedRelease(p);
-}
-void operator delete[](void* p) noexcept {
-  countedRelease(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  countedRelease(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-  countedRelease(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-  countedRelease(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept {
-  countedRelease(p);
-}
+void operator delete(void* p) noexcept { countedRelease(p); }
+void operator delete[](void* p) noexcept { countedRelease(p); }
+void operator delete(void* p, std::size_t) noexcept { countedRelease(p); }
+void operator delete[](void* p, std::size_t) noexcept { countedRelease(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { countedRelease(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { countedRelease(p); }
 
 namespace linkfold::bench {
 namespace {
@@ -128,8 +112,7 @@ std::string netscapeFile(std::uint32_t bookmarks) {
     const std::uint32_t depth = 1 + f % 3;
     for (std::uint32_t d = 0; d < depth; ++d)
       out << std::string(4 * (d + 1), ' ') << "<DT><H3 FOLDED ADD_DATE=\"0\">Folder " << f << '.'
-          << d << "</H3>\r\r\n"
-          << std::string(4 * (d + 1), ' ') << "<DL><p>\r\r\n";
+          << d << "</H3>\r\r\n" << std::string(4 * (d + 1), ' ') << "<DL><p>\r\r\n";
     const std::uint32_t count = f + 1 == folders ? bookmarks - perFolder * f : perFolder;
     for (std::uint32_t b = 0; b < count; ++b) {
       // Titles start with words of their own: a capital, then lower-case letters and digits.
@@ -165,8 +148,7 @@ struct Import {
     doc.sortAndResolve();
     doc.closeLog();
     return result == kNetscapeReadOk &&
-           writeFileSafely(scratch() + "/library.bml",
-                           [&](std::ostream& out) { doc.Serialize(out); });
+           writeFileSafely(scratch() + "/library.bml", [&](std::ostream& out) { doc.Serialize(out); });
   }
 };
 
@@ -177,9 +159,8 @@ double importPeakRatio(const std::string& file) {
   counting = true;
   const bool read = import->run(file);
   counting = false;
-  return read
-             ? static_cast<double>(heapPeak) / static_cast<double>(std::filesystem::file_size(file))
-             : -1;
+  return read ? static_cast<double>(heapPeak) / static_cast<double>(std::filesystem::file_size(file))
+              : -1;
 }
 
 // The import and the export of a large file: each run timed whole, three of them.
