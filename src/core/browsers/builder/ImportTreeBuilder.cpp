@@ -84,13 +84,13 @@ void ImportTreeBuilder::nameBookmark(BookmarkRecord& mark, std::string_view writ
   // A name of no more bytes than the limit has no more characters either.
   const std::string_view name =
       written.size() <= kMaxNameLength ? written : utf8Prefix(written, kMaxNameLength);
-  if (name.empty()) {
+  // Cleaned before the test for a name, so that a name of blanks gets a default name too.
+  mark.name = doc_.cleanItemName(name);
+  if (mark.name.empty()) {
     mark.name = doc_.cleanItemName(utf8Prefix(mark.url, kMaxNameLength));
     doc_.logLine("Bookmark for URL \"" + mark.url + "\" has no name\nDefault name \"" + mark.name +
                  "\" provided\n");
     doc_.setAdjustmentFlag();
-  } else {
-    mark.name = doc_.cleanItemName(name);
   }
 }
 
