@@ -3,6 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev python3 qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth
+  libsqlite3-dev libsimdjson-dev
   # the package and its checks: CPack's dependency lookup, the validators, man and xdg-mime
   dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info man-db xdg-utils
   libfile-mimeinfo-perl)

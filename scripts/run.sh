@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Linkfold and starts its window.
 #   scripts/run.sh                 opens on the demo set of examples/demo (its own settings,
-#                                  import log and a copy of the demo browsers' files)
+#                                  import log, a copy of the demo browsers' files and a home
+#                                  folder with Firefox, Chrome and Brave profiles)
 #   scripts/run.sh LIB.bml ...     passes the arguments on to linkfold
 # LINKFOLD_BUILD_DIR chooses the build tree (default build/release).
 set -euo pipefail
@@ -12,7 +13,7 @@ build="${LINKFOLD_BUILD_DIR:-$root/build/release}"
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" -j2 --target linkfold linkfold-cli
+cmake --build "$build" -j2 --target linkfold linkfold-cli demo_home
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat >&2 <<MSG
@@ -38,6 +39,12 @@ if [ ! -d "$demo/browsers" ]; then
   mkdir -p "$demo"
   cp -R "$root/examples/demo" "$demo/browsers"
 fi
+# Today's browsers of the demo: profiles generated from examples/demo/home-text, copied so
+# that the first start reads its own Firefox -wal file.
+if [ ! -d "$demo/home" ]; then
+  cp -R "$build/demo-home" "$demo/home"
+fi
+export LINKFOLD_HOME="$demo/home"
 export LINKFOLD_DEMO="$demo/browsers"
 export LINKFOLD_REGISTRY="$demo/browsers/demo.reg"
 export XDG_CONFIG_HOME="$demo/config"

@@ -7,10 +7,11 @@
 
 #include "Commands.h"
 #include "ConsoleUi.h"
-#include "JsonText.h"
+#include "DetectCommand.h"
 #include "browsers/commands/AppSession.h"
 #include "browsers/commands/ExportCommands.h"
 #include "browsers/commands/ImportRun.h"
+#include "browsers/sources/BrowserHome.h"
 #include "library/CLFDoc.h"
 #include "library/DocumentCommands.h"
 #include "platform/Settings.h"
@@ -22,19 +23,9 @@ namespace {
 
 constexpr const char* kDefaultLog = "IMPLOG.TXT";
 
-void printDetection(const BrowserDetection& found, std::ostream& out) {
-  auto flag = [](bool on) { return on ? std::string("true") : std::string("false"); };
-  std::string json = "{\"msie\":{\"present\":" + flag(found.msiePresent) + ",\"favorites\":";
-  appendJsonString(json, found.favoritesPath);
-  json += ",\"favoritesLength\":" + std::to_string(found.favoritesPathLength()) + "}";
-  json += ",\"netscape3\":{\"present\":" + flag(found.netscape3Present) + ",\"file\":";
-  appendJsonString(json, found.netscape3File);
-  json += "},\"netscape4\":{\"present\":" + flag(found.netscape4Present) + ",\"profile\":";
-  appendJsonString(json, found.netscape4ProfileName);
-  json += ",\"file\":";
-  appendJsonString(json, found.netscape4File);
-  json += "}}\n";
-  out << json;
+// New and Open read the browsers found; detect shows them.
+bool detectsBrowsers(const CommandLine& line) {
+  return line.command == "new" || line.command == "open" || line.command == "detect";
 }
 
 // The library file read alone, as Open Exclusive reads it.
@@ -74,7 +65,7 @@ bool runExport(AppSession& session, ConsoleUi& ui, const CommandLine& line, Comm
 std::unique_ptr<AppSession> makeSession(const CommandLine& line, ConsoleUi& ui,
                                         SettingsStore& settings) {
   const std::string log = line.global.logFile.value_or(kDefaultLog);
-  if (line.command == "new" || line.command == "open" || line.command == "detect")
+  if (detectsBrowsers(line))
     return std::make_unique<AppSession>(ui, settings, line.global.registryFile, log);
   BrowserDetection none;
   if (line.command == "export-favorites") {
@@ -89,7 +80,7 @@ bool runOperation(const CommandLine& line, AppSession& session, ConsoleUi& ui, s
                   std::ostream& err) {
   ImportRun& imports = session.importRun();
   if (line.command == "detect") {
-    printDetection(session.document().browsers(), out);
+    printDetect(line.json, session.document().browsers(), session.browserSources(), out);
     return !session.registryUnusable();
   }
   if (line.command == "new") {
@@ -128,6 +119,15 @@ int runBrowserCommand(const CommandLine& line, std::ostream& out, std::ostream& 
   if (ui.profileMissing()) {
     err << "linkfold-cli: no Netscape 4.x profile \"" << *line.global.profile << "\" was listed\n";
     return kExitUsage;
+  }
+  // Only New and Open read today's browsers; detect shows what they would read.
+  if (detectsBrowsers(line)) {
+    session->findBrowserSources(BrowserHome::fromProcess(line.global.home));
+    std::string error;
+    if (!chooseForThisRun(line.global, session->browserSources(), error)) {
+      err << "linkfold-cli: " << error << '\n';
+      return kExitUsage;
+    }
   }
   return runOperation(line, *session, ui, out, err) ? kExitOk : kExitFailed;
 }

@@ -52,11 +52,16 @@ const char* const kUsage =
     "  export-favorites LIB.bml DIR\n"
     "      Export, MSIE Bookmarks, with the existing folder DIR as the Favorites folder: its\n"
     "      shortcut files are replaced by the library's folders and bookmarks.\n"
-    "  detect\n"
-    "      Prints what browser detection finds as one JSON object:\n"
+    "  detect [--json]\n"
+    "      Prints what browser detection finds as one JSON object on one line:\n"
     "      {\"msie\":{\"present\":B,\"favorites\":...,\"favoritesLength\":N},\n"
     "      \"netscape3\":{\"present\":B,\"file\":...},\n"
-    "      \"netscape4\":{\"present\":B,\"profile\":...,\"file\":...}}.\n"
+    "      \"netscape4\":{\"present\":B,\"profile\":...,\"file\":...}}\n"
+    "      then one line per source found among today's browsers (see Browser sources):\n"
+    "      \"chosen<TAB>ID<TAB>LABEL<TAB>PATH\", or \"-\" in place of \"chosen\" for a source\n"
+    "      new and open would not read. With --json, only the JSON object, with the sources\n"
+    "      added as \"sources\":[{\"id\":...,\"label\":...,\"path\":...,\"readable\":B,\n"
+    "      \"chosen\":B}...].\n"
     "  import-html and the exports read LIB.bml alone, as Open Exclusive does, with every\n"
     "  folder selected. A library without bookmarks cannot be saved (Save is disabled),\n"
     "  so new, open and import-html then write nothing and fail.\n"
@@ -71,6 +76,20 @@ const char* const kUsage =
     "  --yes             answers Yes to every question (default: No)\n"
     "  --profile NAME    the Netscape 4.x profile to select when detection lets you choose\n"
     "                    (default: the first listed; Netscape 4.x is never switched off)\n"
+    "  --home DIR        looks for today's browsers under DIR as if it were the home\n"
+    "                    folder, with DIR/.config as the config folder (else the folder\n"
+    "                    named by LINKFOLD_HOME; else $HOME and $XDG_CONFIG_HOME)\n"
+    "  --source ID       new and open read this source (repeatable) and no other\n"
+    "  --no-sources      new and open read none of today's browsers\n"
+    "\n"
+    "Browser sources: besides the browsers of the registry file, new and open read today's\n"
+    "browsers, after the Netscape and Favorites bookmarks: Firefox profiles (places.sqlite)\n"
+    "and Chromium-family profiles (Bookmarks and AccountBookmarks of Chrome, Chromium, Brave,\n"
+    "Vivaldi, Edge and Opera), including snap and flatpak installs. linkfold-cli stores no\n"
+    "settings, so it reads the profiles the browsers start with (Firefox's install default,\n"
+    "Chromium's last used profile) unless --source or --no-sources chooses otherwise. An ID\n"
+    "is the browser and the file's path, \"~/\" standing for the home folder, for example\n"
+    "\"firefox:~/.mozilla/firefox/x.default-release/places.sqlite\"; detect lists them.\n"
     "\n"
     "Options may stand anywhere after the command. \"--\" ends them: every argument after it\n"
     "is taken as it is, so that \"find LIB.bml -- --text\" searches for \"--text\".\n"
@@ -85,7 +104,8 @@ const char* const kUsage =
     "is still used), 1 for a usage error.\n"
     "For new, open, import-html and the exports: 0 when the operation succeeded without a\n"
     "critical error (the import log written in full), 2 otherwise; detect gives 2 when the\n"
-    "registry file cannot be read or is damaged, else 0.\n";
+    "registry file cannot be read or is damaged, else 0.\n"
+    "A --source ID that names no source found is a usage error (1) for every command.\n";
 
 namespace {
 
@@ -149,6 +169,13 @@ bool takeGlobalOption(const std::vector<std::string>& args, std::size_t& i, Glob
     global.logFile = optionValue(args, i, "--log needs a file", error);
   } else if (arg == "--profile") {
     global.profile = optionValue(args, i, "--profile needs a name", error);
+  } else if (arg == "--home") {
+    global.home = optionValue(args, i, "--home needs a folder", error);
+  } else if (arg == "--source") {
+    if (const auto id = optionValue(args, i, "--source needs a source id", error))
+      global.sources.push_back(*id);
+  } else if (arg == "--no-sources") {
+    global.noSources = true;
   } else if (arg == "--replace-char") {
     const auto value =
         optionValue(args, i, "--replace-char needs a character: $, -, _, ~ or a space", error);
@@ -225,6 +252,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     } else if (takeGlobalOption(args, i, line.global, error) ||
                (find && takeFindOption(args, i, line, error))) {
       if (!error.empty()) return failure(error);
+    } else if (line.command == "detect" && arg == "--json") {
+      line.json = true;
     } else if (line.command == "open" && arg == "--exclusive") {
       line.exclusive = true;
     } else if (importHtml && arg == "--empty") {
@@ -239,6 +268,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
       positional.push_back(arg);
     }
   }
+  if (line.global.noSources && !line.global.sources.empty())
+    return failure("--source and --no-sources cannot be used together");
   if (positional.size() + (line.emptyLibrary ? 1 : 0) != form->positional)
     return failure(std::string(form->wrongCount));
   if (form->output && line.output.empty()) return failure(line.command + " needs -o OUT.bml");

@@ -16,6 +16,9 @@ struct GlobalOptions {
   std::optional<char> replaceChar;          // --replace-char
   bool yes = false;                         // --yes: every question is answered Yes
   std::optional<std::string> profile;       // --profile: the Netscape 4.x profile to select
+  std::optional<std::string> home;          // --home: where today's browsers are looked for
+  std::vector<std::string> sources;         // --source ID, repeatable: read only these
+  bool noSources = false;                   // --no-sources: read none of them
 };
 
 struct CommandLine {
@@ -28,6 +31,7 @@ struct CommandLine {
   LookIn lookIn = LookIn::Both;
   bool ignoreCase = false;
   bool exclusive = false;  // open --exclusive
+  bool json = false;       // detect --json
   std::string input;       // import-html: FILE.html
   std::string output;      // -o OUT.bml, or the export's OUT.html, OUT.txt or DIR
   GlobalOptions global;

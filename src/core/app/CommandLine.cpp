@@ -9,10 +9,40 @@ namespace linkfold {
 namespace {
 
 constexpr std::string_view kUninstallSwitch = "/uninstall";
-constexpr std::string_view kRegistryOption = "--registry";
+
+// The options that take a value, as "--name VALUE" or "--name=VALUE".
+struct ValueOption {
+  std::string_view name;
+  std::optional<std::string> StartupRequest::*field;
+  std::string_view missing;
+};
+constexpr ValueOption kValueOptions[] = {
+    {"--registry", &StartupRequest::registryFile, "--registry needs a file name"},
+    {"--home", &StartupRequest::home, "--home needs a folder name"},
+};
 
 bool isUninstallSwitch(const std::string& argument) {
   return equalsNoCase(argument, kUninstallSwitch);
+}
+
+// Takes the value option at arguments[i] (and its value); false when it is none.
+bool takeValueOption(std::span<const std::string> arguments, std::size_t& i,
+                     StartupRequest& request) {
+  const std::string& argument = arguments[i];
+  for (const ValueOption& option : kValueOptions) {
+    if (argument == option.name) {
+      if (i + 1 == arguments.size())
+        request.error = option.missing;
+      else
+        request.*option.field = arguments[++i];
+      return true;
+    }
+    if (argument.starts_with(std::string(option.name) + "=")) {
+      request.*option.field = argument.substr(option.name.size() + 1);
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -28,13 +58,8 @@ StartupRequest parseCommandLine(std::span<const std::string> arguments) {
     const std::string& argument = arguments[i];
     if (!optionsEnded && argument == "--") {
       optionsEnded = true;
-    } else if (!optionsEnded && argument == kRegistryOption) {
-      if (i + 1 == arguments.size())
-        request.error = "--registry needs a file name";
-      else
-        request.registryFile = arguments[++i];
-    } else if (!optionsEnded && argument.starts_with(std::string(kRegistryOption) + "=")) {
-      request.registryFile = argument.substr(kRegistryOption.size() + 1);
+    } else if (!optionsEnded && takeValueOption(arguments, i, request)) {
+      // Taken, with its value.
     } else if (!optionsEnded && isUninstallSwitch(argument)) {
       // Handled above, wherever it stands.
     } else if (!optionsEnded && argument.size() > 1 && argument.starts_with("-")) {

@@ -111,6 +111,7 @@ bool MainCommands::run(std::uint32_t command) {
       runScrollingSpeed(view_.ui(), session_.document().settings(), view_.options().scrollDelay);
       break;
     case kCmdReplacementCharacter: runReplacementCharacter(session_.document()); break;
+    case kCmdBrowsers: session_.chooseBrowserSources(); break;
     case kCmdViewToolbar:
       frame_.setBarVisible(FrameBar::Toolbar, !frame_.isBarVisible(FrameBar::Toolbar));
       break;

@@ -31,6 +31,9 @@ inline constexpr IntSetting kIgnoreCase{"IgnoreCase", 0};
 inline constexpr IntSetting kUndoMemoryMB{"UndoMemoryMB", 256};     // the undo stack's bound
 inline constexpr TextSetting kMainWindowPos{"MainWindowPos", "*"};  // "%u,%i,%i,%i,%i"
 inline constexpr TextSetting kWeedDlgPos{"WeedDlgPos", "*"};        // "%i,%i,%i,%i,%i"
+// Today's browsers seen so far, one "1 <id>" (chosen) or "0 <id>" a line; in the ids "%",
+// control characters and bytes outside ASCII are written as %XX.
+inline constexpr TextSetting kBrowserSources{"BrowserSources", ""};
 }  // namespace setting
 
 class SettingsStore {

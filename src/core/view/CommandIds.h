@@ -38,6 +38,7 @@ enum CommandId : std::uint32_t {
   kCmdFollow = 32800,
   kCmdReplacementCharacter = 32801,
   kCmdOpenExclusive = 32802,
+  kCmdBrowsers = 32820,  // Options, today's browsers to read
   kCmdFind = 57636,
   kCmdUndo = 57643,
   kCmdRedo = 57644,

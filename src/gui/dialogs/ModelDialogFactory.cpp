@@ -1,6 +1,7 @@
 // Which window shows which of the core's dialog models.
 
 #include "ModelDialog.h"
+#include "QtBrowserSourcesDialog.h"
 #include "QtFindDialog.h"
 #include "QtOptionDialogs.h"
 #include "QtProfileDialog.h"
@@ -29,7 +30,8 @@ std::unique_ptr<ModelDialog> makeModelDialog(DialogModel& model, UiPort& ui, QWi
       makeIf<WeedDialog, QtWeedDialog>(model, ui, parent, dialog) ||
       makeIf<ScrollRateDialog, QtScrollRateDialog>(model, ui, parent, dialog) ||
       makeIf<ReplaceCharDialog, QtReplaceCharDialog>(model, ui, parent, dialog) ||
-      makeIf<CProfileDlg, QtProfileDialog>(model, ui, parent, dialog);
+      makeIf<CProfileDlg, QtProfileDialog>(model, ui, parent, dialog) ||
+      makeIf<BrowserSourcesDialog, QtBrowserSourcesDialog>(model, ui, parent, dialog);
   return dialog;
 }
 

@@ -12,6 +12,7 @@
 #include "app/Uninstall.h"
 #include "browsers/commands/AppSession.h"
 #include "browsers/commands/ExportCommands.h"
+#include "browsers/sources/BrowserHome.h"
 #include "dialogs/QtUi.h"
 #include "frame/CMainFrame.h"
 #include "frame/QtSettingsStore.h"
@@ -96,6 +97,7 @@ bool Program::start() {
   });
   // Detection runs here, once, and may ask which Netscape 4.x profile to use.
   session_ = std::make_unique<AppSession>(*ui_, *settings_, request.registryFile, importLogPath());
+  session_->findBrowserSources(BrowserHome::fromProcess(request.home));
   view_ = std::make_unique<CLFView>(session_->document(), *ui_, *settings_);
   finder_ = std::make_unique<Finder>(*view_);
   exports_ = std::make_unique<ExportCommands>(*view_);

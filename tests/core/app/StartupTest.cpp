@@ -44,6 +44,16 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
   EXPECT_FALSE(asksForHelp(std::vector<std::string>{"--", "--help"}));
 }
 
+TEST(CommandLine, TakesTheHomeBesidesTheRegistry) {
+  const std::vector<std::string> both{"--home", "/demo/home", "--registry=r.reg", "a.bml"};
+  const StartupRequest request = parseCommandLine(both);
+  EXPECT_EQ(request.home, "/demo/home");
+  EXPECT_EQ(request.registryFile, "r.reg");
+  EXPECT_EQ(request.file, "a.bml");
+  EXPECT_EQ(parseCommandLine(std::vector<std::string>{"--home=h"}).home, "h");
+  EXPECT_EQ(parseCommandLine(std::vector<std::string>{"--home"}).error, "--home needs a folder name");
+}
+
 TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
   for (const Answer answer : {Answer::Yes, Answer::No}) {
     FakeUi ui;

@@ -10,10 +10,12 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "DialogTestSupport.h"
 #include "browsers/detection/CProfileDlg.h"
+#include "browsers/sources/BrowserSourcesDialog.h"
 #include "dialogs/ModelDialog.h"
 #include "dialogs/QtStatusWindow.h"
 #include "platform/Settings.h"
@@ -170,6 +172,19 @@ void DialogsTest::okHandsFieldsBackAndCancelDoesNot() {
   });
   QCOMPARE(ui.runDialog(replace), pressOk);
   QCOMPARE(replace.character, pressOk ? '~' : '$');
+
+  BrowserSourcesDialog browsers(BrowserSources{{"a", "A", "/a", {}, true, true, true},
+                                               {"b", "B", "/b", {}, false, false, false}});
+  onNextModal([&](QDialog& d) {
+    auto* list = d.findChild<QTreeWidget*>(QStringLiteral("sources"));
+    QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("/b"));
+    list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    list->topLevelItem(1)->setCheckState(0, Qt::Checked);
+    click(d, button);
+  });
+  QCOMPARE(ui.runDialog(browsers), pressOk);
+  QCOMPARE(browsers.rows[0].checked, !pressOk);
+  QCOMPARE(browsers.rows[1].checked, pressOk);
   QVERIFY(ui.messages.empty());
 }
 

@@ -175,6 +175,7 @@ class MainFrameTest : public QObject {
     QTest::newRow("Scroll rate") << std::uint32_t{kCmdScrollingSpeed} << "Set Scroll Rate" << "" << "";
     QTest::newRow("Replacement") << std::uint32_t{kCmdReplacementCharacter}
                                  << "Select Replacement Character" << "" << "";
+    QTest::newRow("Browsers") << std::uint32_t{kCmdBrowsers} << "Browsers" << "" << "";
     QTest::newRow("About") << std::uint32_t{kCmdAppAbout} << "About Linkfold" << "" << "";
     QTest::newRow("Help Topics") << std::uint32_t{kCmdHelpFinder} << "" << "contents.html" << "";
     QTest::newRow("Introduction") << std::uint32_t{kCmdIntroduction} << "" << "introduction.html" << "";

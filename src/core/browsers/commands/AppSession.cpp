@@ -3,6 +3,9 @@
 #include "browsers/commands/ImportRun.h"
 #include "browsers/detection/BrowserDetector.h"
 #include "browsers/detection/RegistryFile.h"
+#include "browsers/sources/BrowserSources.h"
+#include "browsers/sources/BrowserSourcesDialog.h"
+#include "browsers/sources/SourceChoice.h"
 #include "library/CLFDoc.h"
 #include "library/DocumentCommands.h"
 
@@ -33,6 +36,20 @@ void AppSession::join() {
   importRun_ = std::make_unique<ImportRun>(*doc_, [this] { documentChanged(); });
   doc_->setImportHook(importRun_.get());
   commands_ = std::make_unique<DocumentCommands>(*doc_, [this] { documentChanged(); });
+}
+
+void AppSession::findBrowserSources(const BrowserHome& home) {
+  BrowserSources sources = linkfold::findBrowserSources(home);
+  if (applyStoredChoice(sources, doc_->settings())) storeChoice(sources, doc_->settings());
+  importRun_->setBrowserSources(std::move(sources));
+}
+
+BrowserSources& AppSession::browserSources() {
+  return importRun_->browserSources();
+}
+
+void AppSession::chooseBrowserSources() {
+  runBrowserSourcesDialog(doc_->ui(), browserSources(), doc_->settings());
 }
 
 AppSession::~AppSession() {

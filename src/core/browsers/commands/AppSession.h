@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "browsers/sources/BrowserSource.h"
 #include "library/BrowserDetection.h"
 
 namespace linkfold {
@@ -18,6 +19,7 @@ class DocumentCommands;
 class ImportRun;
 class SettingsStore;
 class UiPort;
+struct BrowserHome;
 struct DetectionEnvironment;
 
 class AppSession {
@@ -46,6 +48,13 @@ class AppSession {
   // True when the registry file named could not be read or is damaged (detection then found
   // nothing).
   bool registryUnusable() const { return registryUnusable_; }
+
+  // Finds today's browsers under `home` for the import run, each chosen as the settings say
+  // (a source seen for the first time as it starts ticked, which is then stored).
+  void findBrowserSources(const BrowserHome& home);
+  BrowserSources& browserSources();
+  // "&Browsers...": the dialog that chooses the sources New and Open read.
+  void chooseBrowserSources();
 
   // Called whenever New, Open or Import HTML replaced or refilled the library: the view
   // rebuilds its tree from the tables.

@@ -1,6 +1,8 @@
 #include "browsers/commands/ImportRun.h"
 
+#include "browsers/chromium/ChromiumBookmarksReader.h"
 #include "browsers/favorites/FavoritesReader.h"
+#include "browsers/firefox/FirefoxPlacesReader.h"
 #include "browsers/netscape/NetscapeReader.h"
 #include "library/CStatDlg.h"
 #include "library/UndoRecorder.h"
@@ -32,11 +34,11 @@ ImportRun::ImportRun(CLFDoc& doc, std::function<void()> updateAllViews)
 
 // The hook is given the document this run was made for.
 void ImportRun::onNewDocument(CLFDoc&) {
-  if (doc_.browsers().anyBrowser()) {
+  if (doc_.browsers().anyBrowser() || anyChosen(sources_)) {
     run();
     return;
   }
-  if (doc_.detectionNotice()) {
+  if (sources_.empty() && doc_.detectionNotice()) {
     doc_.ui().showMessage({"Could not detect either MSIE or Netscape!", MessageIcon::Error});
     doc_.clearDetectionNotice();
   }
@@ -82,6 +84,8 @@ void ImportRun::run() {
       doc_.logLine("MSIE import complete ... no errors.\n\n");
     }
   }
+  for (const BrowserSource& source : sources_)
+    if (source.chosen && !readSource(source)) critical = true;
   doc_.sortAndResolve();
   doc_.closeStatusWindow();
   doc_.closeLog();
@@ -96,6 +100,20 @@ bool ImportRun::readNetscapeFile(const std::string& statusText, const std::strin
   const bool read = Parse_NS_File(doc_, path) != kNetscapeReadFatal;
   if (!doc_.adjustmentFlag()) doc_.logLine(completeLine);
   return read;
+}
+
+bool ImportRun::readSource(const BrowserSource& source) {
+  if (!source.readable) {
+    // Not an error of the run: the person has a way to get these bookmarks in.
+    doc_.logLine("\n" + source.label + ": the bookmarks in\n" + source.path +
+                 "\nare encrypted by the browser and cannot be read. Export them to an HTML file"
+                 "\nfrom the browser, then use \"Import HTML\" from the File menu.\n\n");
+    doc_.setAdjustmentFlag();
+    return true;
+  }
+  if (source.format == SourceFormat::FirefoxPlaces)
+    return Read_Firefox_Places(doc_, source.path, source.label);
+  return Read_Chromium_Bookmarks(doc_, source.path, source.label);
 }
 
 bool ImportRun::OnImportHtml() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "browsers/sources/BrowserSource.h"
 #include "library/CLFDoc.h"
 
 namespace linkfold {
@@ -16,13 +17,19 @@ class ImportRun : public DocumentImportHook {
   // `updateAllViews` refills the views after Import HTML.
   ImportRun(CLFDoc& doc, std::function<void()> updateAllViews);
 
-  // New: the import run when any browser was detected, else the notice (once per program
-  // run) and a library holding only the root.
+  // New: the import run when any browser was detected or any of today's browsers' sources is
+  // chosen, else a library holding only the root, after the notice (once per program run)
+  // when nothing at all was found.
   void onNewDocument(CLFDoc& doc) override;
   // Open: the import run, merged into what the file held.
   void onOpenDocument(CLFDoc& doc) override;
 
-  // Reads the detected browsers in their fixed order: Netscape 3.x, Netscape 4.x, MSIE.
+  // Today's browsers' sources found under the home folder; the chosen ones are read.
+  void setBrowserSources(BrowserSources sources) { sources_ = std::move(sources); }
+  BrowserSources& browserSources() { return sources_; }
+
+  // Reads the detected browsers in their fixed order: Netscape 3.x, Netscape 4.x, MSIE, then
+  // the chosen sources in the order found.
   void run();
   // "&Import HTML...": the file dialog, then importHtml. False when cancelled.
   bool OnImportHtml();
@@ -37,6 +44,8 @@ class ImportRun : public DocumentImportHook {
   // Reads one Netscape file under the status text; true when it was read without a fatal error.
   bool readNetscapeFile(const std::string& statusText, const std::string& beginLine,
                         const std::string& path, const std::string& completeLine);
+  // Reads one chosen source; false after a fatal error (the reader has logged it).
+  bool readSource(const BrowserSource& source);
   // After the log was closed: the summary when anything was adjusted, then the notice that the
   // log could not be written in full.
   void finish(bool criticalError);
@@ -44,6 +53,7 @@ class ImportRun : public DocumentImportHook {
 
   CLFDoc& doc_;
   std::function<void()> updateAllViews_;
+  BrowserSources sources_;
   bool lastImportClean_ = false;
 };
 

@@ -9,22 +9,16 @@
 #include <string_view>
 #include <vector>
 
+#include "browsers/builder/ImportTreeBuilder.h"
 #include "browsers/netscape/CharacterReferences.h"
 #include "browsers/netscape/NetscapeLineReader.h"
 #include "browsers/netscape/NetscapeMarkup.h"
 #include "library/CLFDoc.h"
 #include "library/CStatDlg.h"
-#include "library/NameRules.h"
-#include "platform/Text.h"
 
 namespace linkfold {
 
 namespace {
-
-constexpr const char* kRelocatedFolder = "Relocated\\";
-
-// Default names of nameless folders are numbered over the whole life of the program.
-std::uint32_t namelessFolders = 0;
 
 // The copy of a line that messages quote: without one carriage return at its very end.
 std::string_view messageLine(std::string_view line) {
@@ -33,10 +27,7 @@ std::string_view messageLine(std::string_view line) {
 }
 
 // One open list: the root's or a folder's, with the bookmark that waits for its description.
-struct ListLevel {
-  std::string path;  // empty for the root
-  std::size_t pathChars = 0;
-  std::uint32_t folder = 0;
+struct ListLevel : ImportFolder {
   // A top-level list without "<DL>" around it (as Safari writes it) may also end with the file.
   bool implicit = false;
   bool pending = false;
@@ -46,7 +37,8 @@ struct ListLevel {
 
 class NetscapeParser {
  public:
-  NetscapeParser(CLFDoc& doc, NetscapeLineReader& input) : doc_(doc), input_(input) {}
+  NetscapeParser(CLFDoc& doc, NetscapeLineReader& input)
+      : doc_(doc), input_(input), builder_(doc) {}
 
   // Finds the heading, takes its title and reads the top-level list.
   int Parse_NS_File();
@@ -57,7 +49,6 @@ class NetscapeParser {
  private:
   bool nextLine(std::string_view& line);
   int openList(const ListLevel* parent, std::string_view name);
-  bool relocate(std::string_view name, ListLevel& level);
   int folderLine(std::string_view line);
   int bookmarkLine(std::string_view line, ListLevel& level);
   bool storePending(ListLevel& level);
@@ -65,6 +56,7 @@ class NetscapeParser {
 
   CLFDoc& doc_;
   NetscapeLineReader& input_;
+  ImportTreeBuilder builder_;
   std::vector<ListLevel> levels_;
   // The first item of an implicit top-level list, read while looking for the list's start.
   std::optional<std::string_view> heldLine_;
@@ -89,41 +81,11 @@ bool NetscapeParser::nextLine(std::string_view& line) {
   return got;
 }
 
-bool NetscapeParser::relocate(std::string_view name, ListLevel& level) {
-  if (!doc_.addFolder(kRelocatedFolder, false)) {
-    fatal("CLFDoc::Parse_NS_Folder:\nCould not create \"Relocated\" folder");
-    return false;
-  }
-  level.path.assign(kRelocatedFolder).append(name);
-  if (!doc_.addFolder(level.path, false)) {
-    fatal("CLFDoc::Parse_NS_Folder:\nCould not create " + level.path + " folder");
-    return false;
-  }
-  doc_.logLine("Folder \"");
-  doc_.logLine(name);
-  doc_.logLine(
-      "\"\ncould not be created because the path is too long\nFolder was moved to a root folder "
-      "named \"Relocated\"");
-  doc_.setAdjustmentFlag();
-  return true;
-}
-
 // Starts the list of the root (no parent) or of the folder `name` (with its backslash) inside
 // `parent`: finds its path, waits for the list to open and pushes its level.
 int NetscapeParser::openList(const ListLevel* parent, std::string_view name) {
   ListLevel level;
-  if (parent) {
-    const std::size_t nameChars = utf8CharCount(name);
-    const std::size_t total =
-        parent->pathChars + nameChars + doc_.browsers().favoritesPathLength();
-    if (total > CLFDoc::kMaxFullPath) {
-      if (!relocate(name, level)) return kNetscapeReadFatal;
-    } else {
-      level.path.reserve(parent->path.size() + name.size());
-      level.path.assign(parent->path).append(name);
-    }
-    level.pathChars = utf8CharCount(level.path);
-  }
+  if (parent && !builder_.placeFolder(*parent, name, level)) return kNetscapeReadFatal;
   std::string_view line;
   do {
     if (!nextLine(line)) return fatal("CLFDoc::Parse_NS_Folder:\nUnexpected end of file");
@@ -133,8 +95,7 @@ int NetscapeParser::openList(const ListLevel* parent, std::string_view name) {
       break;
     }
   } while (!opensList(line));
-  if (parent && !doc_.addFolder(level.path, false, &level.folder))
-    return fatal("CLFDoc::Parse_NS_Folder:\nFailed to create internal folder item");
+  if (!builder_.addFolder(level)) return kNetscapeReadFatal;
   levels_.push_back(std::move(level));
   return kNetscapeReadOk;
 }
@@ -142,10 +103,7 @@ int NetscapeParser::openList(const ListLevel* parent, std::string_view name) {
 bool NetscapeParser::storePending(ListLevel& level) {
   if (!level.pending) return true;
   level.pending = level.inDescription = false;
-  level.bookmark.folder = level.folder;
-  if (doc_.addBookmark(std::move(level.bookmark))) return true;
-  fatal("CLFDoc::Parse_NS_Folder:\nFailed to add item to document");
-  return false;
+  return builder_.addBookmark(level, std::move(level.bookmark));
 }
 
 int NetscapeParser::folderLine(std::string_view line) {
@@ -158,21 +116,12 @@ int NetscapeParser::folderLine(std::string_view line) {
     case FolderNameResult::MissingEndTag:
       return fatal("CLFDoc::Parse_NS_Folder:\nHTML error in line:\n" +
                    std::string(messageLine(line)) + "\nMissing </H3> tag");
-    case FolderNameResult::Ok: break;
+    case FolderNameResult::Ok:
+      break;
   }
-  // Cleaned before the test for a name, so that a name of blanks gets a default name too and no
-  // folder path has an empty component.
   std::string storage;
-  std::string name = doc_.cleanItemName(decodedView(written, storage));
-  if (name.empty()) {
-    name = "Folder (" + std::to_string(++namelessFolders) + ")";
-    const std::string& path = levels_.back().path;
-    doc_.logLine(path.empty() ? std::string(kRootDisplayName)
-                              : "Folder " + path.substr(0, path.size() - 1));
-    doc_.logLine(" contains a folder with no name\nDefault name " + name + " provided\n");
-  }
-  name += '\\';
-  return openList(&levels_.back(), name);
+  return openList(&levels_.back(),
+                  builder_.folderComponent(levels_.back().path, decodedView(written, storage)));
 }
 
 int NetscapeParser::bookmarkLine(std::string_view line, ListLevel& level) {
@@ -191,18 +140,7 @@ int NetscapeParser::bookmarkLine(std::string_view line, ListLevel& level) {
   mark.modifiedDate = fields.modifiedDate;
   mark.visitDate = fields.visitDate;
   std::string storage;
-  const std::string_view decoded = decodedView(fields.name, storage);
-  // A name of no more bytes than the limit has no more characters either.
-  const std::string_view name =
-      decoded.size() <= kMaxNameLength ? decoded : utf8Prefix(decoded, kMaxNameLength);
-  if (name.empty()) {
-    mark.name = doc_.cleanItemName(utf8Prefix(mark.url, kMaxNameLength));
-    doc_.logLine("Bookmark for URL \"" + mark.url + "\" has no name\nDefault name \"" +
-                 mark.name + "\" provided\n");
-    doc_.setAdjustmentFlag();
-  } else {
-    mark.name = doc_.cleanItemName(name);
-  }
+  builder_.nameBookmark(mark, decodedView(fields.name, storage));
   level.pending = true;
   return kNetscapeReadOk;
 }
@@ -268,8 +206,8 @@ void NetscapeParser::reportLinesAfterList() {
   while (nextLine(line))
     if (holdsItem(line)) ++unread;
   if (unread == 0) return;
-  doc_.logLine("Lines after the end of the bookmark list were not read (" +
-               std::to_string(unread) + " folder or bookmark lines)\n");
+  doc_.logLine("Lines after the end of the bookmark list were not read (" + std::to_string(unread) +
+               " folder or bookmark lines)\n");
   doc_.setAdjustmentFlag();
 }
 

@@ -1,0 +1,38 @@
+#pragma once
+// The log lines and status texts with which the Firefox and Chromium readers read one source,
+// in the forms of the Netscape import.
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace linkfold {
+
+class CLFDoc;
+
+// Shows "Importing <label> bookmarks" and logs the begin line and "Opening <path>".
+void beginSourceImport(CLFDoc& doc, const std::string& label, const std::string& path);
+// Logs the completion line when the import has adjusted nothing.
+void endSourceImport(CLFDoc& doc, const std::string& label);
+
+// Shows in the status window how many items were read, a block of items at a time; with a
+// known total (0: unknown) also the progress towards it.
+class ItemProgress {
+ public:
+  ItemProgress(CLFDoc& doc, std::string label, std::uint64_t total)
+      : doc_(doc), label_(std::move(label)), total_(total) {}
+  void itemRead() {
+    if ((++done_ & 0xFFF) == 0) show();
+  }
+  std::uint64_t done() const { return done_; }
+
+ private:
+  void show() const;
+
+  CLFDoc& doc_;
+  std::string label_;
+  std::uint64_t total_;
+  std::uint64_t done_ = 0;
+};
+
+}  // namespace linkfold

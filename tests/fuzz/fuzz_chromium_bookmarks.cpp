@@ -1,0 +1,65 @@
+// libFuzzer target for the Chromium reader: any file must read or be refused with a fatal
+// entry, without a crash, and leave tables that keep the library's rules.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "LibraryInvariants.h"
+#include "browsers/chromium/ChromiumBookmarksReader.h"
+#include "library/CLFDoc.h"
+#include "platform/HeadlessUi.h"
+#include "platform/Settings.h"
+
+namespace {
+
+using namespace linkfold;
+
+void require(bool holds, const char* problem) {
+  if (holds) return;
+  std::fprintf(stderr, "%s\n", problem);
+  std::abort();
+}
+
+// A file that is removed again when the input is done.
+struct ScratchFile {
+  ScratchFile() {
+    char pattern[] = "/tmp/fuzz-chromium-XXXXXX";
+    const int fd = mkstemp(pattern);
+    require(fd >= 0, "no scratch file");
+    close(fd);
+    path = pattern;
+  }
+  ~ScratchFile() { std::remove(path.c_str()); }
+  std::string path;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  HeadlessUi ui;
+  InMemorySettings settings;
+  ScratchFile input;
+  std::FILE* file = std::fopen(input.path.c_str(), "wb");
+  require(file && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0,
+          "cannot write the input");
+
+  CLFDoc doc(ui, settings, {});
+  require(doc.addFolder(kRootPath, true), "no root");
+  const bool read = Read_Chromium_Bookmarks(doc, input.path, "Chromium");
+  require(read || doc.adjustmentFlag(), "a refused file without a logged entry");
+  for (std::uint32_t i = 1; i < doc.folderCount(); ++i) {
+    require(test::wellFormedLoadedPath(doc.folder(i).path), "malformed folder path");
+    require(doc.folder(i).parent < doc.folderCount(), "parent out of range");
+  }
+  for (const BookmarkRecord& b : doc.bookmarks()) {
+    require(b.folder < doc.folderCount(), "bookmark folder out of range");
+    require(!b.url.empty(), "a bookmark without its address");
+    // Only an address of blanks leaves no default name.
+    require(!b.name.empty() || doc.cleanItemName(b.url).empty(), "a bookmark without a name");
+  }
+  return 0;
+}

@@ -1,0 +1,130 @@
+#include "support/ChromiumBookmarksJson.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace linkfold::test {
+
+std::string jsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
+
+ChromiumBookmarksJson::ChromiumBookmarksJson(std::ostream& out) : out_(out) {
+  out_ << "{\n   \"checksum\": \"0123456789abcdef0123456789abcdef\",\n   \"roots\": {";
+  firstInList_.push_back(true);
+}
+
+void ChromiumBookmarksJson::indent() {
+  out_ << '\n' << std::string(3 * (firstInList_.size() + 1), ' ');
+}
+
+void ChromiumBookmarksJson::beginItem() {
+  if (!firstInList_.back()) out_ << ',';
+  firstInList_.back() = false;
+}
+
+void ChromiumBookmarksJson::beginRoot(const std::string& key, const std::string& name) {
+  beginItem();
+  indent();
+  out_ << jsonString(key) << ": {";
+  firstInList_.push_back(true);
+  indent();
+  out_ << "\"date_added\": \"13300000000000000\",";
+  indent();
+  out_ << "\"id\": \"" << ++nextId_ << "\",";
+  indent();
+  out_ << "\"name\": " << jsonString(name) << ",";
+  indent();
+  out_ << "\"type\": \"folder\",";
+  indent();
+  out_ << "\"children\": [";
+}
+
+void ChromiumBookmarksJson::beginFolder(const std::string& name, std::uint64_t dateAdded) {
+  beginItem();
+  out_ << " {";
+  firstInList_.push_back(true);
+  indent();
+  out_ << "\"date_added\": \"" << dateAdded << "\",";
+  indent();
+  out_ << "\"date_last_used\": \"0\",";
+  indent();
+  out_ << "\"guid\": \"00000000-0000-4000-a000-" << ++nextId_ << "\",";
+  indent();
+  out_ << "\"id\": \"" << nextId_ << "\",";
+  indent();
+  out_ << "\"name\": " << jsonString(name) << ",";
+  indent();
+  out_ << "\"type\": \"folder\",";
+  indent();
+  out_ << "\"children\": [";
+}
+
+void ChromiumBookmarksJson::endFolder() {
+  firstInList_.pop_back();
+  out_ << " ]";
+  indent();
+  out_ << '}';
+}
+
+void ChromiumBookmarksJson::url(const std::string& name, const std::string& url,
+                                std::uint64_t dateAdded, std::uint64_t dateLastUsed) {
+  beginItem();
+  out_ << " {";
+  indent();
+  out_ << "   \"date_added\": \"" << dateAdded << "\",";
+  indent();
+  out_ << "   \"date_last_used\": \"" << dateLastUsed << "\",";
+  indent();
+  out_ << "   \"guid\": \"00000000-0000-4000-a000-" << ++nextId_ << "\",";
+  indent();
+  out_ << "   \"id\": \"" << nextId_ << "\",";
+  indent();
+  out_ << "   \"meta_info\": {";
+  indent();
+  out_ << "      \"power_bookmark_meta\": \"\"";
+  indent();
+  out_ << "   },";
+  indent();
+  out_ << "   \"name\": " << jsonString(name) << ",";
+  indent();
+  out_ << "   \"type\": \"url\",";
+  indent();
+  out_ << "   \"url\": " << jsonString(url);
+  indent();
+  out_ << '}';
+}
+
+void ChromiumBookmarksJson::finish() {
+  out_ << "\n   },\n   \"sync_metadata\": \"\",\n   \"version\": 1\n}\n";
+}
+
+std::string ChromiumBookmarksJson::simple(
+    const std::vector<std::pair<std::string, std::string>>& bar) {
+  std::ostringstream text;
+  ChromiumBookmarksJson json(text);
+  json.beginRoot("bookmark_bar", "Bookmarks bar");
+  for (const auto& [name, address] : bar) json.url(name, address, chromiumTime(1700000000));
+  json.endFolder();
+  json.beginRoot("other", "Other bookmarks");
+  json.endFolder();
+  json.beginRoot("synced", "Mobile bookmarks");
+  json.endFolder();
+  json.finish();
+  return text.str();
+}
+
+}  // namespace linkfold::test

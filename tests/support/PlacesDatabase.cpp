@@ -1,0 +1,154 @@
+#include "support/PlacesDatabase.h"
+
+#include <sqlite3.h>
+
+#include <stdexcept>
+
+namespace linkfold::test {
+
+namespace {
+
+// Firefox's bookmark tables as it creates them (schema version 77), with the tables they refer
+// to and their indexes.
+constexpr const char* kSchema = R"sql(
+PRAGMA journal_mode = WAL;
+PRAGMA user_version = 77;
+CREATE TABLE moz_origins ( id INTEGER PRIMARY KEY, prefix TEXT NOT NULL, host TEXT NOT NULL,
+  frecency INTEGER NOT NULL, recalc_frecency INTEGER NOT NULL DEFAULT 0, alt_frecency INTEGER,
+  recalc_alt_frecency INTEGER NOT NULL DEFAULT 0, UNIQUE (prefix, host) );
+CREATE TABLE moz_places ( id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR,
+  rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, hidden INTEGER DEFAULT 0 NOT NULL,
+  typed INTEGER DEFAULT 0 NOT NULL, frecency INTEGER DEFAULT -1 NOT NULL,
+  last_visit_date INTEGER , guid TEXT, foreign_count INTEGER DEFAULT 0 NOT NULL,
+  url_hash INTEGER DEFAULT 0 NOT NULL , description TEXT, preview_image_url TEXT,
+  site_name TEXT, origin_id INTEGER REFERENCES moz_origins(id),
+  recalc_frecency INTEGER NOT NULL DEFAULT 0, alt_frecency INTEGER,
+  recalc_alt_frecency INTEGER NOT NULL DEFAULT 0);
+CREATE TABLE moz_bookmarks ( id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL,
+  parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT,
+  dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0,
+  syncChangeCounter INTEGER NOT NULL DEFAULT 1);
+CREATE TABLE moz_bookmarks_deleted ( guid TEXT PRIMARY KEY, dateRemoved INTEGER NOT NULL DEFAULT 0);
+CREATE TABLE moz_keywords ( id INTEGER PRIMARY KEY AUTOINCREMENT, keyword TEXT UNIQUE,
+  place_id INTEGER, post_data TEXT);
+CREATE TABLE moz_meta (key TEXT PRIMARY KEY, value NOT NULL) WITHOUT ROWID;
+CREATE UNIQUE INDEX moz_places_url_uniqueindex ON moz_places (url);
+CREATE INDEX moz_places_url_hashindex ON moz_places (url_hash);
+CREATE UNIQUE INDEX moz_places_guid_uniqueindex ON moz_places (guid);
+CREATE INDEX moz_places_lastvisitdateindex ON moz_places (last_visit_date);
+CREATE INDEX moz_bookmarks_itemindex ON moz_bookmarks (fk, type);
+CREATE INDEX moz_bookmarks_parentindex ON moz_bookmarks (parent, position);
+CREATE INDEX moz_bookmarks_itemlastmodifiedindex ON moz_bookmarks (fk, lastModified);
+CREATE INDEX moz_bookmarks_dateaddedindex ON moz_bookmarks (dateAdded);
+CREATE UNIQUE INDEX moz_bookmarks_guid_uniqueindex ON moz_bookmarks (guid);
+INSERT INTO moz_bookmarks (id, type, parent, position, title, guid) VALUES
+  (1, 2, 0, 0, '', 'root________'),
+  (2, 2, 1, 0, 'menu', 'menu________'),
+  (3, 2, 1, 1, 'toolbar', 'toolbar_____'),
+  (4, 2, 1, 2, 'tags', 'tags________'),
+  (5, 2, 1, 3, 'unfiled', 'unfiled_____'),
+  (6, 2, 1, 4, 'mobile', 'mobile______');
+)sql";
+
+void check(sqlite3* db, int status, const char* what) {
+  if (status != SQLITE_OK && status != SQLITE_DONE && status != SQLITE_ROW)
+    throw std::runtime_error(std::string(what) + ": " + (db ? sqlite3_errmsg(db) : "no database"));
+}
+
+// One statement, bound, run to its end.
+class Statement {
+ public:
+  Statement(sqlite3* db, const char* sql) : db_(db) {
+    check(db, sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr), sql);
+  }
+  ~Statement() { sqlite3_finalize(statement_); }
+  Statement& bind(int at, std::int64_t value) {
+    check(db_, sqlite3_bind_int64(statement_, at, value), "bind");
+    return *this;
+  }
+  Statement& bind(int at, const std::string& text) {
+    check(db_,
+          sqlite3_bind_text(statement_, at, text.data(), static_cast<int>(text.size()),
+                            SQLITE_TRANSIENT),
+          "bind");
+    return *this;
+  }
+  void run() { check(db_, sqlite3_step(statement_), "step"); }
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* statement_ = nullptr;
+};
+
+}  // namespace
+
+PlacesDatabase::PlacesDatabase(const std::string& path) {
+  const int status = sqlite3_open(path.c_str(), &db_);
+  if (status != SQLITE_OK) {
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw std::runtime_error("cannot create " + path);
+  }
+  exec(kSchema);
+}
+
+PlacesDatabase::~PlacesDatabase() {
+  close();
+}
+
+void PlacesDatabase::close() {
+  sqlite3_close(db_);
+  db_ = nullptr;
+}
+
+void PlacesDatabase::exec(const std::string& sql) {
+  check(db_, sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr), sql.c_str());
+}
+
+void PlacesDatabase::keepWal() {
+  exec("PRAGMA wal_autocheckpoint = 0");
+  check(db_, sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr), "no checkpoint");
+}
+
+std::int64_t PlacesDatabase::insertItem(int type, std::int64_t fk, std::int64_t parent,
+                                        const std::string& title, std::int64_t dateAdded,
+                                        std::int64_t lastModified) {
+  Statement insert(db_,
+                   "INSERT INTO moz_bookmarks (type, fk, parent, position, title, dateAdded, "
+                   "lastModified, guid) VALUES (?1, NULLIF(?2, 0), ?3, (SELECT count(*) FROM "
+                   "moz_bookmarks WHERE parent = ?3), NULLIF(?4, ''), ?5, ?6, ?7)");
+  insert.bind(1, type).bind(2, fk).bind(3, parent).bind(4, title).bind(5, dateAdded);
+  insert.bind(6, lastModified).bind(7, "item" + std::to_string(++nextGuid_));
+  insert.run();
+  return sqlite3_last_insert_rowid(db_);
+}
+
+std::int64_t PlacesDatabase::folder(std::int64_t parent, const std::string& title,
+                                    std::int64_t dateAdded, std::int64_t lastModified) {
+  return insertItem(2, 0, parent, title, dateAdded, lastModified);
+}
+
+std::int64_t PlacesDatabase::bookmark(std::int64_t parent, const std::string& title,
+                                      const std::string& url, std::int64_t dateAdded,
+                                      std::int64_t lastModified, std::int64_t lastVisit) {
+  // A URL bookmarked twice has one place, as in Firefox.
+  Statement place(db_,
+                  "INSERT INTO moz_places (url, guid, last_visit_date, foreign_count) VALUES "
+                  "(?1, ?2, NULLIF(?3, 0), 1) ON CONFLICT (url) DO UPDATE SET foreign_count = "
+                  "foreign_count + 1");
+  place.bind(1, url).bind(2, "place" + std::to_string(++nextGuid_)).bind(3, lastVisit);
+  place.run();
+  sqlite3_stmt* raw = nullptr;
+  check(db_, sqlite3_prepare_v2(db_, "SELECT id FROM moz_places WHERE url = ?1", -1, &raw, nullptr),
+        "find");
+  sqlite3_bind_text(raw, 1, url.data(), static_cast<int>(url.size()), SQLITE_TRANSIENT);
+  const std::int64_t placeId = sqlite3_step(raw) == SQLITE_ROW ? sqlite3_column_int64(raw, 0) : 0;
+  sqlite3_finalize(raw);
+  return insertItem(1, placeId, parent, title, dateAdded, lastModified);
+}
+
+std::int64_t PlacesDatabase::separator(std::int64_t parent) {
+  return insertItem(3, 0, parent, "", 0, 0);
+}
+
+}  // namespace linkfold::test
