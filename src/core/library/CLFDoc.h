@@ -181,6 +181,9 @@ class CLFDoc {
   bool loadFailed() const { return loadFailed_; }
   bool internalError() const { return internalError_; }
   bool dataRead() const { return dataRead_; }
+  // The library file that the last open read only in part (or not at all): a save over it
+  // keeps its original first.
+  const std::string& damagedFile() const { return damagedFile_; }
   bool exclusiveOpen() const { return exclusiveOpen_; }
   void setExclusiveOpen(bool on) { exclusiveOpen_ = on; }
   // Save, Save As and Text only are enabled exactly when the library holds bookmarks.
@@ -202,6 +205,7 @@ class CLFDoc {
   UiPort& ui_;
   SettingsStore& settings_;
   std::string logPath_;
+  std::string damagedFile_;
   BrowserDetection browsers_;
   DocumentImportHook* importHook_ = nullptr;
 

@@ -129,9 +129,10 @@ bool Do_NS_Export(CLFView& view, const std::string& targetPath, bool backup,
   RealBackupFiles files;
   return writeWithBackup(view.ui(), files, targetPath, backup, [&] {
     CrLfFileWriter out;
-    if (!out.create(targetPath)) return WriteOutcome::NotCreated;
+    if (!out.create(targetPath)) return WriteResult{WriteOutcome::NotCreated, out.error()};
     Write_NS_Folder(view, view.tree().root(), 0, title, out);
-    return out.close() ? WriteOutcome::Written : WriteOutcome::WriteFailed;
+    if (!out.close()) return WriteResult{WriteOutcome::WriteFailed, out.error()};
+    return WriteResult{WriteOutcome::Written, {}};
   });
 }
 
