@@ -36,6 +36,10 @@ std::string errorCode(int error) {
   return std::string(text) + " (" + systemReason(error) + ")";
 }
 
+bool isDiskFailure(int error) {
+  return error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO || error == EROFS;
+}
+
 // The longest name a directory of the file system takes, in bytes.
 std::size_t nameLimit(const std::string& directory) {
   const long limit = ::pathconf(directory.c_str(), _PC_NAME_MAX);
@@ -151,8 +155,9 @@ class FavoritesWriter {
     return true;
   }
 
-  // Writes one shortcut; a bookmark whose URL cannot be stored is reported and skipped. False
-  // when the file could not be written: the export stops.
+  // Writes one shortcut; a bookmark whose URL cannot be stored, or whose file cannot be made
+  // where something else stands, is reported and skipped. False when the disk failed (full,
+  // read-only, broken): the export stops.
   bool Write_Shortcut(const std::string& directory, std::uint32_t bookmark) {
     const BookmarkRecord& record = doc_.bookmark(bookmark);
     const std::string path =
@@ -164,10 +169,10 @@ class FavoritesWriter {
     }
     if (!shortcut.Save(path)) {
       const std::string reason = "\nError code = " + errorCode(shortcut.saveError());
-      doc_.ui().inform(shortcut.saveFailure() == InternetShortcut::SaveFailure::Write
-                           ? "Could not write " + path + reason
-                           : "File creation failed.\n\nFilename: " + path + reason);
-      return false;
+      const bool written = shortcut.saveFailure() == InternetShortcut::SaveFailure::Write;
+      doc_.ui().inform(written ? "Could not write " + path + reason
+                               : "File creation failed.\n\nFilename: " + path + reason);
+      return !written && !isDiskFailure(shortcut.saveError());
     }
     backup_.wroteFile(path);
     shortcut.SaveCompleted(path);
