@@ -150,7 +150,12 @@ class CLFDoc {
   // Set by closeLog when a write to the log or its close failed; cleared by createLog.
   bool logWriteFailed() const { return logWriteFailed_; }
   bool adjustmentFlag() const { return adjustment_; }
-  void setAdjustmentFlag() { adjustment_ = true; }
+  void setAdjustmentFlag() {
+    adjustment_ = true;
+    ++adjustmentCount_;
+  }
+  // Every adjustment made since the document was constructed (the flag is per import run).
+  std::size_t adjustmentCount() const { return adjustmentCount_; }
   // The status window of the running import, or null.
   CStatDlg* statusWindow() const { return status_.get(); }
   void openStatusWindow();
@@ -222,6 +227,7 @@ class CLFDoc {
   std::unique_ptr<CStatDlg> status_;
 
   bool adjustment_ = false;
+  std::size_t adjustmentCount_ = 0;
   bool logWriteFailed_ = false;
   bool contentAdded_ = false;
   bool contentChanged_ = false;

@@ -34,14 +34,14 @@ void CLFDoc::logNonFatal(std::string_view line, std::string_view reason) {
   logLine("\n");
   logLine(reason);
   logLine(". The line was skipped\n");
-  adjustment_ = true;
+  setAdjustmentFlag();
 }
 
 void CLFDoc::logFatal(std::string_view message) {
   logLine("Critical error:\n");
   logLine(message);
   logLine("\nProcessing aborted\n");
-  adjustment_ = true;
+  setAdjustmentFlag();
 }
 
 void CLFDoc::closeLog() {
