@@ -120,8 +120,9 @@ std::optional<ParseResult> helpRequest(const std::vector<std::string>& args, std
   if (word != "--help" && word != "-h" && word != "help") return std::nullopt;
   line.command = "help";
   if (i + 1 == args.size()) return ParseResult{line, {}, {}, {}};
+  const std::string& wrong = isCommand(args[i + 1]) ? args.back() : args[i + 1];
   if (i + 2 != args.size() || !isCommand(args[i + 1]))
-    return failure("help takes one command name, not \"" + args[i + 1] + "\"");
+    return failure("help takes one command name, not \"" + wrong + "\"");
   line.helpTopic = args[i + 1];
   return ParseResult{line, {}, {}, {}};
 }
@@ -151,7 +152,14 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
   std::string error;
   std::size_t i = 0;
   while (i < args.size() && takeGlobalOption(args, i, line.global, error)) {
-    if (!error.empty()) return failure(error);
+    if (!error.empty()) {
+      // The hint names the command that follows, when one does.
+      ParseResult result = failure(error);
+      const auto named = std::find_if(args.begin() + static_cast<std::ptrdiff_t>(i), args.end(),
+                                      [](const std::string& arg) { return findForm(arg); });
+      if (named != args.end()) result.command = *named;
+      return result;
+    }
     ++i;
   }
   if (i == args.size()) return failure("no command given");
