@@ -19,10 +19,10 @@ namespace {
 // error can still take one.
 int closeStandardStreams(int status) {
   using linkfold::cli::kExitFailed;
+  // errno still holds the reason of a write that failed earlier, when one did.
   std::cout.flush();
-  errno = 0;
   const bool outOk = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
-  const int outError = errno;
+  const int outError = outOk ? 0 : errno;
   const bool outClosed = std::fclose(stdout) == 0;
   if (!outOk || !outClosed) {
     const int code = outError ? outError : errno ? errno : EIO;
