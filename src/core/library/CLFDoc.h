@@ -149,6 +149,8 @@ class CLFDoc {
   bool hasOpenLog() const { return log_ != nullptr; }
   // Set by closeLog when a write to the log or its close failed; cleared by createLog.
   bool logWriteFailed() const { return logWriteFailed_; }
+  // "<log path>: <system's reason>" after the log could not be created or written.
+  const std::string& logError() const { return logError_; }
   bool adjustmentFlag() const { return adjustment_; }
   void setAdjustmentFlag() {
     adjustment_ = true;
@@ -211,6 +213,7 @@ class CLFDoc {
   SettingsStore& settings_;
   std::string logPath_;
   std::string damagedFile_;
+  std::string logError_;
   BrowserDetection browsers_;
   DocumentImportHook* importHook_ = nullptr;
 

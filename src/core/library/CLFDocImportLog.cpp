@@ -15,7 +15,7 @@ bool CLFDoc::createLog() {
   const std::string header =
       "Linkfold import log created " + formatShortDateTime(clock_()) + "\n\n";
   log_.reset();  // an earlier log still open would hold the file's lock
-  log_ = TextFile::create(logPath_);
+  log_ = TextFile::create(logPath_, &logError_);
   if (!log_) return false;
   adjustment_ = false;
   logWriteFailed_ = false;
@@ -45,7 +45,10 @@ void CLFDoc::logFatal(std::string_view message) {
 }
 
 void CLFDoc::closeLog() {
-  if (log_ && !log_->close()) logWriteFailed_ = true;
+  if (log_ && !log_->close()) {
+    logWriteFailed_ = true;
+    logError_ = log_->error();
+  }
   log_.reset();
 }
 

@@ -7,9 +7,10 @@
 
 int main(int argc, char** argv) {
   // Answered before Qt looks for a display.
-  if (linkfold::asksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
-    std::cout << linkfold::kUsage;
-    return 0;
+  if (const char* text =
+          linkfold::informationRequest(std::vector<std::string>(argv + 1, argv + argc))) {
+    std::cout << text << std::flush;
+    return std::cout ? 0 : 2;
   }
   QApplication application(argc, argv);
   linkfold::gui::Program::setApplicationIdentity();
