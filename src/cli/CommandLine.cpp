@@ -20,8 +20,8 @@ struct CommandForm {
   std::size_t positional;  // how many arguments besides the options (at least, when `more`)
   bool output;             // needs -o OUT.bml
   std::string_view wrongCount;
-  bool more = false;       // takes further arguments of the last kind
-  bool json = false;       // takes --json
+  bool more = false;  // takes further arguments of the last kind
+  bool json = false;  // takes --json
 };
 
 constexpr CommandForm kForms[] = {

@@ -28,10 +28,10 @@ struct CommandLine {
   std::string searchText;
   LookIn lookIn = LookIn::Both;
   bool ignoreCase = false;
-  bool exclusive = false;  // open --exclusive
-  bool json = false;       // find, tree and weed --json
+  bool exclusive = false;           // open --exclusive
+  bool json = false;                // find, tree and weed --json
   std::vector<std::string> inputs;  // import-html: FILE.html..., "-" for standard input
-  std::string output;      // -o OUT.bml, or the export's OUT.html, OUT.txt or DIR
+  std::string output;               // -o OUT.bml, or the export's OUT.html, OUT.txt or DIR
   GlobalOptions global;
 };
 

@@ -26,7 +26,8 @@ constexpr CommandText kReading[] = {
      "      \"F <label>\" for a folder, \"L <label>\" for a locked folder, \"B <label>\" for a\n"
      "      bookmark.\n"
      "      --json: one JSON object instead, the root folder with its items nested:\n"
-     "      {\"kind\":\"folder\"|\"locked\"|\"bookmark\",\"label\":...,\"items\":[...]} (a bookmark\n"
+     "      {\"kind\":\"folder\"|\"locked\"|\"bookmark\",\"label\":...,\"items\":[...]} (a "
+     "bookmark\n"
      "      has no \"items\").\n"},
     {"find",
      "  find LIB.bml TEXT [--look-in both|name|url] [--ignore-case] [--json]\n"
@@ -188,15 +189,17 @@ std::optional<std::string> commandHelp(std::string_view command) {
     if (c->name != command) continue;
     std::string_view text = c->text;
     const std::size_t synopsisEnd = text.find('\n');
-    return "Usage: linkfold-cli " + std::string(text.substr(2, synopsisEnd - 2)) + " [GLOBAL OPTIONS]\n" +
-           std::string(text.substr(synopsisEnd + 1)) + "\nRun 'linkfold-cli --help' for the global options, messages and exit statuses.\n";
+    return "Usage: linkfold-cli " + std::string(text.substr(2, synopsisEnd - 2)) +
+           " [GLOBAL OPTIONS]\n" + std::string(text.substr(synopsisEnd + 1)) +
+           "\nRun 'linkfold-cli --help' for the global options, messages and exit statuses.\n";
   }
   return std::nullopt;
 }
 
 bool isCommand(std::string_view name) {
   const auto all = allCommands();
-  return std::any_of(all.begin(), all.end(), [name](const CommandText* c) { return c->name == name; });
+  return std::any_of(all.begin(), all.end(),
+                     [name](const CommandText* c) { return c->name == name; });
 }
 
 std::optional<std::string> nearestCommand(std::string_view name) {

@@ -31,7 +31,8 @@ int closeStandardStreams(int status) {
     status = kExitFailed;
   }
   std::cerr.flush();
-  if (!std::cerr.good() || std::fflush(stderr) != 0 || std::ferror(stderr) || std::fclose(stderr) != 0)
+  if (!std::cerr.good() || std::fflush(stderr) != 0 || std::ferror(stderr) ||
+      std::fclose(stderr) != 0)
     status = kExitFailed;
   return status;
 }

@@ -16,9 +16,7 @@ constexpr const char* kLibraryExtension = ".bml";
 }  // namespace
 
 DocumentCommands::DocumentCommands(CLFDoc& doc, std::function<void()> onDocumentChanged)
-    : doc_(doc),
-      ui_(doc.ui()),
-      onDocumentChanged_(std::move(onDocumentChanged)) {}
+    : doc_(doc), ui_(doc.ui()), onDocumentChanged_(std::move(onDocumentChanged)) {}
 
 void DocumentCommands::documentChanged() {
   if (onDocumentChanged_) onDocumentChanged_();
@@ -107,7 +105,8 @@ std::string DocumentCommands::damagedCopyFor(const std::string& target) const {
   std::error_code error;
   if (damaged.empty() || !std::filesystem::equivalent(target, damaged, error)) return {};
   const std::string copy = damaged + ".damaged";
-  return std::filesystem::symlink_status(copy, error).type() == std::filesystem::file_type::not_found
+  return std::filesystem::symlink_status(copy, error).type() ==
+                 std::filesystem::file_type::not_found
              ? copy
              : std::string();
 }
@@ -122,8 +121,8 @@ bool DocumentCommands::doSave(const std::string& path) {
   }
   const std::string damagedCopy = damagedCopyFor(target);
   std::string error;
-  if (!writeFileSafely(target, [this](std::ostream& out) { doc_.Serialize(out); }, &error,
-                       damagedCopy)) {
+  if (!writeFileSafely(
+          target, [this](std::ostream& out) { doc_.Serialize(out); }, &error, damagedCopy)) {
     ui_.showMessage({"Failed to save document.\n" + error, MessageIcon::Exclamation});
     return false;
   }

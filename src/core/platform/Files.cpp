@@ -1,15 +1,14 @@
 #include "platform/Files.h"
 
-#include <filesystem>
-#include <fstream>
-#include <streambuf>
-#include <vector>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <streambuf>
+#include <vector>
 
 #include "platform/SafeFile.h"
 
@@ -63,7 +62,8 @@ class SafeFileBuffer : public std::streambuf {
 
  private:
   bool pass() {
-    const bool ok = file_.write(std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())));
+    const bool ok =
+        file_.write(std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())));
     setp(block_.data(), block_.data() + block_.size());
     return ok;
   }
@@ -91,7 +91,8 @@ bool writeFileSafely(const std::string& path, const std::function<void(std::ostr
       file.abandon();
     }
   }
-  if (!ok && error) *error = file.error().empty() ? path + ": the file could not be written" : file.error();
+  if (!ok && error)
+    *error = file.error().empty() ? path + ": the file could not be written" : file.error();
   return ok;
 }
 

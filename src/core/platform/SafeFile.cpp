@@ -167,7 +167,8 @@ bool SafeFile::commit(const std::string& keepOldAs) {
   struct stat old {};
   if (::stat(resolved_.c_str(), &old) == 0) {
     // The owner first: changing it clears the set-user-id bits that the mode then restores.
-    if (::fchown(fd_, old.st_uid, old.st_gid) != 0) (void)::fchown(fd_, static_cast<uid_t>(-1), old.st_gid);
+    if (::fchown(fd_, old.st_uid, old.st_gid) != 0)
+      (void)::fchown(fd_, static_cast<uid_t>(-1), old.st_gid);
     if (::fchmod(fd_, old.st_mode & 07777) != 0) return failWithErrno();
     if (!keepOldAs.empty() && !keepOldFile(keepOldAs)) return false;
   } else if (::fchmod(fd_, newFileMode()) != 0) {

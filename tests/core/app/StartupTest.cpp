@@ -50,9 +50,9 @@ TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
     FakeUi ui;
     std::vector<std::string> removed;
     ui.answer(answer);
-    const bool ended = runUninstall(ui, {[&] { removed.push_back("settings"); },
-                                         [&] { removed.push_back("desktop entry"); },
-                                         [&] { removed.push_back("MIME type"); }});
+    const bool ended = runUninstall(
+        ui, {[&] { removed.push_back("settings"); }, [&] { removed.push_back("desktop entry"); },
+             [&] { removed.push_back("MIME type"); }});
     EXPECT_EQ(ended, answer == Answer::Yes);
     EXPECT_MESSAGE(ui, 0, "Are you sure you want to uninstall Linkfold?", Question);
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "core/browsers/FileSizeLimit.h"
-
 #include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
 #include "library/DocumentCommands.h"
@@ -160,8 +159,8 @@ TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
     EXPECT_FALSE(commands.fileSave());
   }
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Failed to save document.\n" + temp.file("x.bml") + ": " +
-                                     std::strerror(EFBIG));
+  EXPECT_EQ(ui.messages[0].text,
+            "Failed to save document.\n" + temp.file("x.bml") + ": " + std::strerror(EFBIG));
   EXPECT_EQ(temp.read("x.bml"), "old contents");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
   EXPECT_TRUE(doc.isModified());

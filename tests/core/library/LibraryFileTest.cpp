@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstring>
-
 #include <random>
 
 #include "core/library/LibraryBytes.h"
@@ -167,10 +166,10 @@ TEST_F(LibraryFile, AFileThatCannotBeOpenedLeavesTheDocumentAlone) {
   EXPECT_FALSE(doc.OnOpenDocument(temp.path()));  // a directory
   // The message names the file and the system's reason.
   EXPECT_EQ(shownMessages(ui),
-            (ShownMessages{
-                {Exclamation, "Failed to open document.\n" + temp.file("missing.bml") + ": " +
-                                  std::strerror(ENOENT)},
-                {Exclamation, "Failed to open document.\n" + temp.path() + ": " + std::strerror(EISDIR)}}));
+            (ShownMessages{{Exclamation, "Failed to open document.\n" + temp.file("missing.bml") +
+                                             ": " + std::strerror(ENOENT)},
+                           {Exclamation, "Failed to open document.\n" + temp.path() + ": " +
+                                             std::strerror(EISDIR)}}));
   EXPECT_EQ(tables(), "\\:0 | keep@0");
   EXPECT_TRUE(doc.isModified());
   EXPECT_EQ(import.openCalls, 0);

@@ -1,9 +1,7 @@
-#include "platform/SafeFile.h"
-
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +9,7 @@
 #include <filesystem>
 
 #include "core/browsers/FileSizeLimit.h"
+#include "platform/SafeFile.h"
 #include "support/TempDir.h"
 
 namespace linkfold::test {

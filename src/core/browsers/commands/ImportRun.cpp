@@ -49,7 +49,8 @@ void ImportRun::onOpenDocument(CLFDoc&) {
 
 bool ImportRun::createLogOrSay() {
   if (doc_.createLog()) return true;
-  doc_.ui().showMessage({std::string(kLogNotCreated) + "\n" + doc_.logError(), MessageIcon::Exclamation});
+  doc_.ui().showMessage(
+      {std::string(kLogNotCreated) + "\n" + doc_.logError(), MessageIcon::Exclamation});
   lastImportClean_ = false;
   return false;
 }

@@ -39,12 +39,14 @@ bool writeTextExport(const CLFDoc& doc, const std::string& path) {
   std::string error;
   const std::unique_ptr<TextFile> out = TextFile::create(path, &error);
   if (!out) {
-    doc.ui().showMessage({"Could not create or replace\n" + path + "\n" + error, MessageIcon::None});
+    doc.ui().showMessage(
+        {"Could not create or replace\n" + path + "\n" + error, MessageIcon::None});
     return false;
   }
   writeFolders(doc, *out);
   if (!out->close()) {
-    doc.ui().showMessage({"Could not write " + path + "\n" + out->error(), MessageIcon::Exclamation});
+    doc.ui().showMessage(
+        {"Could not write " + path + "\n" + out->error(), MessageIcon::Exclamation});
     return false;
   }
   return true;

@@ -47,7 +47,7 @@ class FavoritesBackup {
   };
 
   std::string favorites_;
-  std::string backup_;  // with a final '/'; empty until made
+  std::string backup_;                          // with a final '/'; empty until made
   std::vector<std::string> backupDirectories_;  // made inside the backup, parents first
   std::vector<std::string> moved_;              // shortcut paths relative to the Favorites folder
   std::vector<std::string> removed_;            // directories emptied and removed, children first

@@ -197,7 +197,6 @@ class FavoritesWriter {
   const std::vector<std::string>& cuts() const { return cuts_; }
 
  private:
-
   // True when every directory above the folder's own, up to the Favorites folder, is a real
   // directory, so that nothing made or removed there can land outside the Favorites folder.
   bool parentIsInside(std::uint32_t folder, int& error) {
@@ -278,9 +277,10 @@ bool Do_MSIE_Export(CLFDoc& doc, const std::function<void()>& updateAllViews) {
     reportCuts(doc.ui(), cuts);
     return true;
   }
-  doc.ui().showMessage({"MSIE Export failed.\n" +
-                            (failure.empty() ? "The Favorites folder was left as it was." : failure),
-                        MessageIcon::Exclamation});
+  doc.ui().showMessage(
+      {"MSIE Export failed.\n" +
+           (failure.empty() ? "The Favorites folder was left as it was." : failure),
+       MessageIcon::Exclamation});
   return false;
 }
 

@@ -22,7 +22,10 @@ class CrLfFileWriter {
   // Text whose line feeds become CR LF.
   void text(std::string_view text);
   // Bytes that hold no line feed: numbers, markup.
-  void raw(std::string_view bytes) { buffer_.append(bytes); flushWhenFull(); }
+  void raw(std::string_view bytes) {
+    buffer_.append(bytes);
+    flushWhenFull();
+  }
   void spaces(std::size_t count);
   // Writes what is left and puts the file in place, keeping the old one as `keepOldAs` when
   // that is given; true when every byte reached the disk.

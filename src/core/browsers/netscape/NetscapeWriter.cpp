@@ -20,7 +20,9 @@ constexpr std::size_t kIndentStep = 4;
 // Item texts were fetched into a buffer of 260 characters.
 constexpr std::size_t kMaxWrittenNameChars = 259;
 
-bool isWritten(std::uint32_t state) { return state == kSelected || state == kPartlySelected; }
+bool isWritten(std::uint32_t state) {
+  return state == kSelected || state == kPartlySelected;
+}
 
 void number(CrLfFileWriter& out, std::uint32_t value) {
   char digits[16];

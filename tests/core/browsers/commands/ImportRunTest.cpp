@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-
 #include <vector>
 
 #include "core/browsers/commands/SessionFixture.h"
@@ -63,7 +62,8 @@ TEST(ImportRun, LogSummaryAndLibrary) {
     std::size_t at = 0;
     for (const auto& fragment : c.inOrder) {
       const std::size_t found = text.find(fragment, at);
-      EXPECT_NE(found, std::string::npos) << "missing or out of order: " << fragment << "\n" << text;
+      EXPECT_NE(found, std::string::npos) << "missing or out of order: " << fragment << "\n"
+                                          << text;
       if (found != std::string::npos) at = found + fragment.size();
     }
     for (const auto& fragment : c.absent)
@@ -94,8 +94,8 @@ TEST(ImportRunNew, WithoutBrowsersTheNoticeShowsOnceAndOnlyTheRootIsLeft) {
 // written does not, and says so once, after the summary.
 TEST(ImportLogFailures, NewImportHtmlAndTheirMessages) {
   // Each names the file and the system's reason.
-  const std::string notCreated = "Could not create ERRLOG.TXT.\n{T}/missing/IMPLOG.TXT: " +
-                                 std::string(std::strerror(ENOENT));
+  const std::string notCreated =
+      "Could not create ERRLOG.TXT.\n{T}/missing/IMPLOG.TXT: " + std::string(std::strerror(ENOENT));
   const std::string notWritten =
       "Could not write the Import Log:\n/dev/full: " + std::string(std::strerror(ENOSPC));
   const struct {
@@ -107,7 +107,11 @@ TEST(ImportLogFailures, NewImportHtmlAndTheirMessages) {
   } cases[] = {
       {"not created", "missing/IMPLOG.TXT", false, {notCreated}, {notCreated}, ""},
       {"not written", "/dev/full", false, {notWritten}, {notWritten}, "A Four "},
-      {"not written, after the summary", "/dev/full", true, {kCritical, notWritten}, {notWritten},
+      {"not written, after the summary",
+       "/dev/full",
+       true,
+       {kCritical, notWritten},
+       {notWritten},
        "A Four "},
   };
   for (const auto& c : cases) {

@@ -90,7 +90,8 @@ TEST_F(FavoritesWriter, WithNothingSelectedEveryShortcutIsDeleted) {
 TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
   const std::string tooLong(300, 'L');
   const std::string cutInUtf8 = std::string(250, 'L') + "\xC3\xA9";  // é would end at byte 252
-  const std::string kShortened = "These names were too long for the file system and were shortened:";
+  const std::string kShortened =
+      "These names were too long for the file system and were shortened:";
   struct Case {
     std::string folder, name, url;
     std::vector<std::string> messages;
@@ -140,10 +141,11 @@ TEST_F(FavoritesWriter, AFullDiskPutsTheFavoritesFolderBackAsItWas) {
     ScopedFileSizeLimit full(10);
     EXPECT_FALSE(exportAll());
   }
-  EXPECT_EQ(ui.messageTexts(),
-            (std::vector<std::string>{
-                "Could not write " + favorites() + "New/Full.url\nError code = 0000001B (File too large)",
-                "MSIE Export failed.\nThe Favorites folder was left as it was."}));
+  EXPECT_EQ(
+      ui.messageTexts(),
+      (std::vector<std::string>{
+          "Could not write " + favorites() + "New/Full.url\nError code = 0000001B (File too large)",
+          "MSIE Export failed.\nThe Favorites folder was left as it was."}));
   // The shortcuts are back, nothing new stays, and no backup folder is left beside.
   EXPECT_EQ(temp.read("Favorites/Old/x.url"), "[InternetShortcut]\r\nURL=http://x/\r\n");
   EXPECT_TRUE(exists("top.url") && exists("Old/notes.txt"));
@@ -176,10 +178,10 @@ TEST_F(FavoritesWriter, SymbolicLinksAreNeitherFollowedNorDeleted) {
   std::filesystem::create_symlink(temp.file("Outside/o.url"), favorites() + "s.url");
   bookmark("\\", "s", "http://s/");
   ASSERT_TRUE(exportAll());
-  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"File creation failed.\n\nFilename: " +
-                                                        favorites() +
-                                                        "s.url\nError code = 00000028 (Too many "
-                                                        "levels of symbolic links)"});
+  EXPECT_EQ(ui.messageTexts(),
+            std::vector<std::string>{"File creation failed.\n\nFilename: " + favorites() +
+                                     "s.url\nError code = 00000028 (Too many "
+                                     "levels of symbolic links)"});
   EXPECT_EQ(temp.read("Outside/o.url"), "[InternetShortcut]\r\nURL=http://o/\r\n");
   EXPECT_TRUE(exists("Link"));
   EXPECT_TRUE(exists("s.url"));
@@ -188,11 +190,11 @@ TEST_F(FavoritesWriter, SymbolicLinksAreNeitherFollowedNorDeleted) {
   bookmark("Link\\", "in", "http://in/");
   bookmark("Link\\Deeper\\", "deep", "http://deep/");
   EXPECT_FALSE(exportAll());
-  EXPECT_EQ(ui.messageTexts(),
-            (std::vector<std::string>{
-                "Could not create folder:\n\"" + favorites() +
-                    "Link\"\nError code = 00000014 (Not a directory)",
-                "MSIE Export failed.\nThe Favorites folder was left as it was."}));
+  EXPECT_EQ(
+      ui.messageTexts(),
+      (std::vector<std::string>{"Could not create folder:\n\"" + favorites() +
+                                    "Link\"\nError code = 00000014 (Not a directory)",
+                                "MSIE Export failed.\nThe Favorites folder was left as it was."}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.file("Outside")), {}), 1);
 }
 
