@@ -122,7 +122,8 @@ constexpr std::string_view kMessages =
     "A message about a system error names the file and the system's reason, as in\n"
     "\"Error code = 0000000D (Permission denied)\" or \"FILE: Permission denied\".\n"
     "An import that made adjustments (lines skipped, names defaulted, folders moved)\n"
-    "ends with one line \"linkfold-cli: N adjustments were made; see the import log LOG\".\n"
+    "ends with one line \"linkfold-cli: N adjustments were made; see the import log LOG\"\n"
+    "(\"1 adjustment was made\" for one); its exit status stays 0.\n"
     "A usage error prints \"linkfold-cli: REASON\" and \"Try 'linkfold-cli help COMMAND'.\"\n"
     "(\"Try 'linkfold-cli --help'.\" when no command was recognised); a mistyped command\n"
     "adds \"Did you mean 'COMMAND'?\".\n";
