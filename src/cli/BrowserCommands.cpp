@@ -2,12 +2,14 @@
 // over a session, with the file dialogs answered by the files named on the command line.
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
 #include "Commands.h"
 #include "ConsoleUi.h"
 #include "DetectCommand.h"
+#include "StandardStreamFiles.h"
 #include "browsers/commands/AppSession.h"
 #include "browsers/commands/ExportCommands.h"
 #include "browsers/commands/ImportRun.h"
@@ -20,8 +22,6 @@
 namespace linkfold::cli {
 
 namespace {
-
-constexpr const char* kDefaultLog = "IMPLOG.TXT";
 
 // New and Open read the browsers found; detect shows them.
 bool detectsBrowsers(const CommandLine& line) {
@@ -37,6 +37,23 @@ bool openAlone(AppSession& session, const std::string& path) {
   return opened;
 }
 
+// True when the last open could not read its file at all (a mistyped name, no permission):
+// the command must then stop before it writes anything.
+bool inputUnreadable(AppSession& session, bool opened, const std::string& path, std::ostream& err) {
+  if (opened || session.document().loadFailed()) return false;
+  err << "linkfold-cli: the library " << path << " could not be read; nothing was written\n";
+  return true;
+}
+
+bool isImport(const std::string& command) {
+  return command == "new" || command == "open" || command == "import-html";
+}
+
+// "-" names standard output for the exports that write one file.
+std::string outputPath(const std::string& named) {
+  return named == "-" ? kStandardOutputPath : named;
+}
+
 // Save As with the name from the command line.
 bool saveAs(AppSession& session, ConsoleUi& ui, const std::string& path, std::ostream& err) {
   if (!session.documentCommands().canSave()) {
@@ -50,7 +67,10 @@ bool saveAs(AppSession& session, ConsoleUi& ui, const std::string& path, std::os
 // Reads, then runs an Export command with every folder selected (as a read library has them).
 bool runExport(AppSession& session, ConsoleUi& ui, const CommandLine& line, CommandId command,
                std::ostream& err) {
-  if (!openAlone(session, line.library)) return false;
+  if (!openAlone(session, line.library)) {
+    inputUnreadable(session, false, line.library, err);
+    return false;
+  }
   CLFView view(session.document(), ui, session.document().settings());
   view.OnUpdate();
   ExportCommands exports(view);
@@ -58,13 +78,12 @@ bool runExport(AppSession& session, ConsoleUi& ui, const CommandLine& line, Comm
     err << "linkfold-cli: the library holds no bookmarks, so there is nothing to export\n";
     return false;
   }
-  ui.setChosenFile(line.output);
+  ui.setChosenFile(outputPath(line.output));
   return exports.run(command);
 }
 
 std::unique_ptr<AppSession> makeSession(const CommandLine& line, ConsoleUi& ui,
-                                        SettingsStore& settings) {
-  const std::string log = line.global.logFile.value_or(kDefaultLog);
+                                        SettingsStore& settings, const std::string& log) {
   if (detectsBrowsers(line))
     return std::make_unique<AppSession>(ui, settings, line.global.registryFile, log);
   BrowserDetection none;
@@ -88,20 +107,31 @@ bool runOperation(const CommandLine& line, AppSession& session, ConsoleUi& ui, s
     return saveAs(session, ui, line.output, err) && created;
   }
   if (line.command == "open") {
-    const bool opened = line.exclusive
-                            ? openAlone(session, line.library)
-                            : session.documentCommands().openDocumentFile(line.library) &&
-                                  imports.lastImportClean();
-    return saveAs(session, ui, line.output, err) && opened;
+    const bool opened = line.exclusive ? openAlone(session, line.library)
+                                       : session.documentCommands().openDocumentFile(line.library);
+    if (inputUnreadable(session, opened, line.library, err)) return false;
+    const bool clean = opened && (line.exclusive || imports.lastImportClean());
+    return saveAs(session, ui, line.output, err) && clean;
   }
   if (line.command == "import-html") {
     bool read = true;
-    if (line.emptyLibrary)
+    if (line.emptyLibrary) {
       session.document().addFolder(kRootPath, true);
-    else
+    } else {
       read = openAlone(session, line.library);
-    imports.importHtml(line.input);
-    read = read && imports.lastImportClean();
+      if (inputUnreadable(session, read, line.library, err)) return false;
+    }
+    StandardInputCopy standardInput;
+    for (const std::string& input : line.inputs) {
+      std::string error;
+      const auto path = input == "-" ? standardInput.path(error) : input;
+      if (!path) {
+        err << "linkfold-cli: " << error << "; nothing was written\n";
+        return false;
+      }
+      imports.importHtml(*path);
+      read = read && imports.lastImportClean();
+    }
     return saveAs(session, ui, line.output, err) && read;
   }
   if (line.command == "export-html") return runExport(session, ui, line, kCmdExportOther, err);
@@ -112,10 +142,17 @@ bool runOperation(const CommandLine& line, AppSession& session, ConsoleUi& ui, s
 }  // namespace
 
 int runBrowserCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  std::string logError;
+  std::optional<std::string> log = line.global.logFile;
+  if (!log) log = defaultImportLogPath(logError);
+  if (!log && isImport(line.command)) {
+    err << "linkfold-cli: " << logError << '\n';
+    return kExitFailed;
+  }
   ConsoleUi ui(err, line.global.yes, line.global.profile);
   InMemorySettings settings;
   if (line.global.replaceChar) settings.write(setting::kReplaceChar, *line.global.replaceChar);
-  const std::unique_ptr<AppSession> session = makeSession(line, ui, settings);
+  const std::unique_ptr<AppSession> session = makeSession(line, ui, settings, log.value_or(""));
   if (ui.profileMissing()) {
     err << "linkfold-cli: no Netscape 4.x profile \"" << *line.global.profile << "\" was listed\n";
     return kExitUsage;
@@ -129,7 +166,11 @@ int runBrowserCommand(const CommandLine& line, std::ostream& out, std::ostream& 
       return kExitUsage;
     }
   }
-  return runOperation(line, *session, ui, out, err) ? kExitOk : kExitFailed;
+  const bool done = runOperation(line, *session, ui, out, err);
+  if (const std::size_t count = session->document().adjustmentCount(); count > 0)
+    err << "linkfold-cli: " << count << (count == 1 ? " adjustment was" : " adjustments were")
+        << " made; see the import log " << log.value_or("") << '\n';
+  return done ? kExitOk : kExitFailed;
 }
 
 }  // namespace linkfold::cli

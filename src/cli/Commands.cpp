@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "ConsoleUi.h"
+#include "Help.h"
 #include "library/CLFDoc.h"
 #include "platform/Settings.h"
 
@@ -8,12 +9,17 @@ namespace linkfold::cli {
 
 int runDump(CLFDoc& doc, std::ostream& out);
 int runTree(CLFDoc& doc, std::ostream& out);
+int runTreeJson(CLFDoc& doc, std::ostream& out);
 int runFind(CLFDoc& doc, const CommandLine& line, std::ostream& out);
-int runWeed(CLFDoc& doc, std::ostream& out);
+int runWeed(CLFDoc& doc, bool json, std::ostream& out);
 
 int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
   if (line.command == "help") {
-    out << kUsage;
+    out << (line.helpTopic.empty() ? fullHelp() : commandHelp(line.helpTopic).value_or(""));
+    return kExitOk;
+  }
+  if (line.command == "version") {
+    out << kVersionLine;
     return kExitOk;
   }
   if (line.command != "dump" && line.command != "tree" && line.command != "find" &&
@@ -26,11 +32,12 @@ int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
   doc.setExclusiveOpen(true);
   const bool loaded = doc.OnOpenDocument(line.library);
   doc.setExclusiveOpen(false);
-  if (line.command == "dump") runDump(doc, out);
-  if (line.command == "tree") runTree(doc, out);
-  if (line.command == "find") runFind(doc, line, out);
-  if (line.command == "weed") runWeed(doc, out);
-  return loaded ? kExitOk : kExitFailed;
+  int status = kExitOk;
+  if (line.command == "dump") status = runDump(doc, out);
+  if (line.command == "tree") status = line.json ? runTreeJson(doc, out) : runTree(doc, out);
+  if (line.command == "find") status = runFind(doc, line, out);
+  if (line.command == "weed") status = runWeed(doc, line.json, out);
+  return loaded ? status : kExitFailed;
 }
 
 }  // namespace linkfold::cli

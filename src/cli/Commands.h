@@ -9,6 +9,8 @@ namespace linkfold::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;
+// find: nothing matched.
+inline constexpr int kExitNoMatch = 1;
 // The library could not be loaded, or the operation failed or met a critical error.
 inline constexpr int kExitFailed = 2;
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "JsonText.h"
 #include "library/CLFDoc.h"
 #include "tools/Finder.h"
 #include "view/CLFView.h"
@@ -33,13 +34,27 @@ int runFind(CLFDoc& doc, const CommandLine& line, std::ostream& out) {
   finder.setSettings(
       {line.searchText, lookInOf(line.lookIn), line.ignoreCase, FindStartAt::RootFolder});
   const CSortedTreeCtrl& tree = view.tree();
+  std::size_t matches = 0;
+  std::string json = "[";
   for (bool found = finder.FindFrom(tree.root()); found;
        found = finder.FindFrom(finder.NextTreeItem(tree.selected()))) {
     const BookmarkRecord& bookmark = doc.bookmark(tree.data(tree.selected()));
-    out << doc.folder(bookmark.folder).path << '\t' << bookmark.name << '\t' << bookmark.url
-        << '\n';
+    const std::string& folder = doc.folder(bookmark.folder).path;
+    if (!line.json) {
+      out << folder << '\t' << bookmark.name << '\t' << bookmark.url << '\n';
+    } else {
+      json += matches > 0 ? ",{\"folder\":" : "{\"folder\":";
+      appendJsonString(json, folder);
+      json += ",\"name\":";
+      appendJsonString(json, bookmark.name);
+      json += ",\"url\":";
+      appendJsonString(json, bookmark.url);
+      json += '}';
+    }
+    ++matches;
   }
-  return kExitOk;
+  if (line.json) out << json << "]\n";
+  return matches > 0 ? kExitOk : kExitNoMatch;
 }
 
 }  // namespace linkfold::cli

@@ -69,11 +69,13 @@ for registry in damaged.reg missing.reg; do
   LINKFOLD_REGISTRY=$registry expect "detect of $registry from the environment" 2 detect
 done
 
-# new: every browser in its order, the log in the current folder or where --log says.
+# new: every browser in its order, the log in the data directory or where --log says.
 expect "new" 0 new --registry browsers.reg -o new.bml --profile bob
 "$cli" tree new.bml > tree 2> /dev/null
 same "new: library" tree "$(printf 'L Root Folder\n  B Bob\n  B Fav\n  B Three')"
-grep -q '^Beginning Netscape 4.x import' IMPLOG.TXT || fail "new: IMPLOG.TXT in the current folder"
+grep -q '^Beginning Netscape 4.x import' "$XDG_DATA_HOME/Quillmere/Linkfold/IMPLOG.TXT" ||
+  fail "new: IMPLOG.TXT in the data directory"
+[ -e IMPLOG.TXT ] && fail "new: a log in the current folder"
 expect "new --log" 0 new --registry browsers.reg -o new.bml --log other.log
 grep -q 'Alice' new.bml && grep -q '^Beginning MSIE import' other.log || fail "new --log: the log"
 expect "new without browsers" 2 new -o none.bml
@@ -108,7 +110,8 @@ expect "export-text" 0 export-text merged.bml out.txt
 same "export-text: file" out.txt "$(printf 'Folder: Root\r\n  Title: Alice\r\n    URL: http://alice/\r\n  Title: Fav\r\n    URL: http://fav/\r\n  Title: Three\r\n    URL: http://three/\r\nFolder: A\\\r\n  Title: Old\r\n    URL: http://old/\r')"
 expect "export-text to no folder" 2 export-text merged.bml gone/out.txt
 same "export-text to no folder: message" err "Could not create or replace
-gone/out.txt"
+gone/out.txt
+gone/out.txt: No such file or directory"
 expect "export-html" 0 export-html merged.bml out.html
 grep -q '<H1>Bookmarks exported by Linkfold</H1>' out.html || fail "export-html: title"
 mkdir favorites

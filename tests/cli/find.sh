@@ -8,7 +8,9 @@ find_in() {  # name, expected output, arguments...
   local name="$1" expected="$2"
   shift 2
   out=$("$cli" find "$dir/lib.bml" "$@" 2>"$dir/err"); status=$?
-  check "$name" 0 "$expected" "$status" "$out"
+  local wanted=0
+  [ -z "$expected" ] && wanted=1  # nothing matched, as grep says
+  check "$name" "$wanted" "$expected" "$status" "$out"
   [ -s "$dir/err" ] && { echo "FAIL $name: unexpected messages"; cat "$dir/err"; failures=$((failures + 1)); }
 }
 
@@ -56,5 +58,11 @@ find_in "text after --" "$dash" -- --New
 find_in "options before --" "$dash" --look-in name --ignore-case -- --new
 find_in "an option's name as the text" "" -- --ignore-case
 find_in "64 characters" "" "$(printf '\xc3\xa9%.0s' $(seq 64))"
+
+# --json: the same matches as an array; no match is an empty one.
+out=$("$cli" find "$dir/lib.bml" linux --look-in url --json 2>/dev/null); status=$?
+check "--json" 0 '[{"folder":"Linux\\","name":"Tux","url":"http://tux.example/linux"},{"folder":"News\\Daily\\","name":"kernel","url":"http://www.kernel.org/linux/"}]' "$status" "$out"
+out=$("$cli" find "$dir/lib.bml" nowhere --json 2>/dev/null); status=$?
+check "--json, no match" 1 "[]" "$status" "$out"
 
 exit $((failures > 0))

@@ -3,6 +3,7 @@
 export LC_ALL=C  # lengths count bytes
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+export XDG_DATA_HOME="$dir/data"  # the default import log goes here, never into a real home
 failures=0
 
 byte() { printf "\\x$(printf %02x $(($1 & 255)))"; }

@@ -26,6 +26,10 @@ out=$("$cli" tree "$dir/lib.bml" 2>"$dir/err"); status=$?
 check "sorted tree" 0 "$expected" "$status" "$out"
 [ -s "$dir/err" ] && { echo "FAIL sorted tree: unexpected messages"; cat "$dir/err"; failures=$((failures + 1)); }
 
+# --json: the same tree nested, in the same order.
+out=$("$cli" tree "$dir/lib.bml" --json 2>/dev/null); status=$?
+check "--json" 0 '{"kind":"locked","label":"Root Folder","items":[{"kind":"folder","label":"News","items":[{"kind":"folder","label":"Daily","items":[{"kind":"bookmark","label":"apple"},{"kind":"bookmark","label":"Banana"}]},{"kind":"bookmark","label":"beta"}]},{"kind":"bookmark","label":"_x"},{"kind":"bookmark","label":"zeta"}]}' "$status" "$out"
+
 # Cut inside the third record: what was read is still printed, with status 2.
 # (28 bytes of folders and count, then records of 32 and 34 bytes.)
 head -c 100 "$dir/lib.bml" > "$dir/cut.bml"

@@ -13,7 +13,7 @@ for help in --help -h help; do
     grep -qFx -- "$line" "$dir/help" || fail "$help: no line \"$line\""
   done <<'LINES'
 Usage: linkfold-cli COMMAND LIB.bml [OPTIONS]
-  find LIB.bml TEXT [--look-in both|name|url] [--ignore-case]
+  find LIB.bml TEXT [--look-in both|name|url] [--ignore-case] [--json]
       one a line: <folder path>\t<name>\t<url>. TEXT must not be empty and may have
       at most 64 characters.
 Options may stand anywhere after the command. "--" ends them: every argument after it
@@ -23,13 +23,20 @@ is still used), 1 for a usage error.
 LINES
 done
 
-# The message, a blank line and the help text on standard error; nothing on standard output.
+# The one-line reason and where to read more on standard error; nothing on standard output.
+# The hint names the command when one was recognised.
 refused() {  # expected message, arguments...
   local message="$1"
   shift
   "$cli" "$@" > "$dir/out" 2> "$dir/err"
   local status=$?
-  { printf 'linkfold-cli: %s\n\n' "$message"; cat "$dir/help"; } > "$dir/wanted"
+  local command="" word
+  for word in "$@"; do
+    case "$word" in help|--help|--version) break ;; esac
+    case "$word" in dump|tree|find|weed|new|open|import-html|export-html|export-text|export-favorites|detect) command=$word; break ;; esac
+  done
+  if [ -n "$command" ]; then hint="Try 'linkfold-cli help $command'."; else hint="Try 'linkfold-cli --help'."; fi
+  printf 'linkfold-cli: %s\n%s\n' "$message" "$hint" > "$dir/wanted"
   [ "$status" = 1 ] || fail "$*: status $status, wanted 1"
   [ -s "$dir/out" ] && fail "$*: printed to standard output"
   cmp -s "$dir/err" "$dir/wanted" || { fail "$*: messages"; diff "$dir/err" "$dir/wanted"; }
@@ -37,8 +44,8 @@ refused() {  # expected message, arguments...
 
 e64=$(printf '\xc3\xa9%.0s' $(seq 64))  # 64 characters, 128 bytes
 refused 'no command given'
-refused '--help takes no arguments' --help dump
-refused '--help takes no arguments' help x.bml
+refused 'help takes one command name, not "x.bml"' help x.bml
+refused 'help takes one command name, not "a"' --help dump a
 refused 'unknown command "bogus"' bogus --x
 refused 'unknown command "--look-in"' --look-in name
 refused 'unknown option --x' find x.bml text --x
@@ -59,8 +66,8 @@ refused 'open needs exactly one library file' open -o o.bml
 refused 'open needs -o OUT.bml' open a.bml --exclusive
 refused 'unknown option --empty' open a.bml --empty -o o.bml
 refused 'unknown option --exclusive' dump a.bml --exclusive
-refused 'import-html needs a library file (or --empty) and an HTML file' import-html --empty a.bml b.htm -o o.bml
-refused 'import-html needs a library file (or --empty) and an HTML file' import-html b.htm -o o.bml
+refused 'import-html needs a library file (or --empty) and at least one HTML file' import-html b.htm -o o.bml
+refused 'import-html needs a library file (or --empty) and at least one HTML file' import-html --empty -o o.bml
 refused 'export-html needs a library file and an output file' export-html a.bml
 refused 'export-text needs a library file and an output file' export-text a.bml b c
 refused 'export-favorites needs a library file and a folder' export-favorites a.bml -- -o x
@@ -76,6 +83,24 @@ for command in dump tree weed; do
   refused "$command needs exactly one library file" $command
   refused "$command needs exactly one library file" $command a.bml b.bml
 done
+
+refused 'unknown option --json' dump a.bml --json
+refused '--version takes no arguments' --version x
+
+# A mistyped command: the nearest one is suggested; a word close to none gets no suggestion.
+"$cli" exprot-html a b > "$dir/out" 2> "$dir/err"
+printf '%s\n' 'linkfold-cli: unknown command "exprot-html"' "Did you mean 'export-html'?" \
+  "Try 'linkfold-cli --help'." | cmp -s - "$dir/err" || { fail "suggestion"; cat "$dir/err"; }
+"$cli" zzzzzz > /dev/null 2> "$dir/err"
+grep -q 'Did you mean' "$dir/err" && fail "suggestion for a word close to nothing"
+
+# One command's usage alone, the same both ways; --version.
+"$cli" help find > "$dir/one" 2> "$dir/err" || fail "help find: status"
+"$cli" find --help > "$dir/two" 2>> "$dir/err" || fail "find --help: status"
+cmp -s "$dir/one" "$dir/two" || fail "help find and find --help differ"
+grep -q '^Usage: linkfold-cli find LIB.bml TEXT' "$dir/one" || fail "help find: usage line"
+grep -q 'weed' "$dir/one" && fail "help find: other commands"
+[ "$("$cli" --version)" = "Linkfold 1.5" ] || fail "--version"
 
 [ "$failures" = 0 ] && echo "usage: all passed"
 exit $((failures > 0))

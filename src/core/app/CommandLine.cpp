@@ -73,12 +73,13 @@ StartupRequest parseCommandLine(std::span<const std::string> arguments) {
   return request;
 }
 
-bool asksForHelp(std::span<const std::string> arguments) {
+const char* informationRequest(std::span<const std::string> arguments) {
   for (const auto& argument : arguments) {
-    if (argument == "--") return false;
-    if (argument == "--help") return true;
+    if (argument == "--") return nullptr;
+    if (argument == "--help") return kUsage;
+    if (argument == "--version") return kVersion;
   }
-  return false;
+  return nullptr;
 }
 
 }  // namespace linkfold

@@ -24,11 +24,15 @@ struct StartupRequest {
 // program as if the switch were not there.
 StartupRequest parseCommandLine(std::span<const std::string> arguments);
 
-// "--help" before any "--": the program prints kUsage and ends, before it needs a display.
-bool asksForHelp(std::span<const std::string> arguments);
+// "--help" or "--version" before any "--": the text the program prints before it ends,
+// without needing a display (kUsage or kVersion); null for any other command line.
+const char* informationRequest(std::span<const std::string> arguments);
+
+inline constexpr const char* kVersion = "Linkfold 1.5\n";
 
 inline constexpr const char* kUsage =
     "usage: linkfold [--registry FILE] [--home DIR] [LIBRARY.bml] [/uninstall]\n"
+    "       linkfold --help | --version\n"
     "  LIBRARY.bml      the library to open; without one, a new library is built from the\n"
     "                   bookmarks of the browsers found\n"
     "  --registry FILE  the registry export text that browser detection reads (else the file\n"

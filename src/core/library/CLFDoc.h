@@ -158,8 +158,15 @@ class CLFDoc {
   bool hasOpenLog() const { return log_ != nullptr; }
   // Set by closeLog when a write to the log or its close failed; cleared by createLog.
   bool logWriteFailed() const { return logWriteFailed_; }
+  // "<log path>: <system's reason>" after the log could not be created or written.
+  const std::string& logError() const { return logError_; }
   bool adjustmentFlag() const { return adjustment_; }
-  void setAdjustmentFlag() { adjustment_ = true; }
+  void setAdjustmentFlag() {
+    adjustment_ = true;
+    ++adjustmentCount_;
+  }
+  // Every adjustment made since the document was constructed (the flag is per import run).
+  std::size_t adjustmentCount() const { return adjustmentCount_; }
   // The status window of the running import, or null.
   CStatDlg* statusWindow() const { return status_.get(); }
   void openStatusWindow();
@@ -190,6 +197,9 @@ class CLFDoc {
   bool loadFailed() const { return loadFailed_; }
   bool internalError() const { return internalError_; }
   bool dataRead() const { return dataRead_; }
+  // The library file that the last open read only in part (or not at all): a save over it
+  // keeps its original first.
+  const std::string& damagedFile() const { return damagedFile_; }
   bool exclusiveOpen() const { return exclusiveOpen_; }
   void setExclusiveOpen(bool on) { exclusiveOpen_ = on; }
   // Save, Save As and Text only are enabled exactly when the library holds bookmarks.
@@ -222,6 +232,8 @@ class CLFDoc {
   UiPort& ui_;
   SettingsStore& settings_;
   std::string logPath_;
+  std::string damagedFile_;
+  std::string logError_;
   BrowserDetection browsers_;
   DocumentImportHook* importHook_ = nullptr;
 
@@ -238,6 +250,7 @@ class CLFDoc {
   std::unique_ptr<CStatDlg> status_;
 
   bool adjustment_ = false;
+  std::size_t adjustmentCount_ = 0;
   bool logWriteFailed_ = false;
   bool contentAdded_ = false;
   bool contentChanged_ = false;

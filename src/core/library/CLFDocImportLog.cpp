@@ -15,7 +15,7 @@ bool CLFDoc::createLog() {
   const std::string header =
       "Linkfold import log created " + formatShortDateTime(clock_()) + "\n\n";
   log_.reset();  // an earlier log still open would hold the file's lock
-  log_ = TextFile::create(logPath_);
+  log_ = TextFile::create(logPath_, &logError_);
   if (!log_) return false;
   adjustment_ = false;
   logWriteFailed_ = false;
@@ -34,18 +34,21 @@ void CLFDoc::logNonFatal(std::string_view line, std::string_view reason) {
   logLine("\n");
   logLine(reason);
   logLine(". The line was skipped\n");
-  adjustment_ = true;
+  setAdjustmentFlag();
 }
 
 void CLFDoc::logFatal(std::string_view message) {
   logLine("Critical error:\n");
   logLine(message);
   logLine("\nProcessing aborted\n");
-  adjustment_ = true;
+  setAdjustmentFlag();
 }
 
 void CLFDoc::closeLog() {
-  if (log_ && !log_->close()) logWriteFailed_ = true;
+  if (log_ && !log_->close()) {
+    logWriteFailed_ = true;
+    logError_ = log_->error();
+  }
   log_.reset();
 }
 

@@ -199,13 +199,15 @@ bool CLFDoc::OnNewDocument() {
 bool CLFDoc::OnOpenDocument(const std::string& path) {
   loadFailed_ = internalError_ = dataRead_ = false;
   std::optional<std::string> file;
+  std::string reason;
   try {
-    if (fileIsReadable(path)) file = readWholeFile(path);
+    file = readWholeFile(path, &reason);
   } catch (const std::bad_alloc&) {
     file.reset();
+    reason = path + ": the file is too large to be read into memory";
   }
   if (!file) {
-    ui_.showMessage({"Failed to open document.", MessageIcon::Exclamation});
+    ui_.showMessage({"Failed to open document.\n" + reason, MessageIcon::Exclamation});
     return false;
   }
   DeleteContents();
@@ -223,6 +225,7 @@ bool CLFDoc::OnOpenDocument(const std::string& path) {
     if (dataRead_) followUp.helpTopic = 0x30000 + 148;
     ui_.showMessage(followUp);
   }
+  damagedFile_ = loadFailed_ ? path : std::string();
   undo_.clear();
   if (importHook_ && !exclusiveOpen_) {
     auto asRead = copyTables(*this);

@@ -1,5 +1,7 @@
 #include "library/DocumentCommands.h"
 
+#include <filesystem>
+
 #include "library/CLFDoc.h"
 #include "platform/Files.h"
 #include "platform/UiPort.h"
@@ -14,10 +16,7 @@ constexpr const char* kLibraryExtension = ".bml";
 }  // namespace
 
 DocumentCommands::DocumentCommands(CLFDoc& doc, std::function<void()> onDocumentChanged)
-    : doc_(doc),
-      ui_(doc.ui()),
-      onDocumentChanged_(std::move(onDocumentChanged)),
-      writeFile_(writeFileSafely) {}
+    : doc_(doc), ui_(doc.ui()), onDocumentChanged_(std::move(onDocumentChanged)) {}
 
 void DocumentCommands::documentChanged() {
   if (onDocumentChanged_) onDocumentChanged_();
@@ -101,6 +100,17 @@ std::string DocumentCommands::proposedSaveName() const {
   return title.substr(0, title.find_first_of(":/\\")) + kLibraryExtension;
 }
 
+std::string DocumentCommands::damagedCopyFor(const std::string& target) const {
+  const std::string& damaged = doc_.damagedFile();
+  std::error_code error;
+  if (damaged.empty() || !std::filesystem::equivalent(target, damaged, error)) return {};
+  const std::string copy = damaged + ".damaged";
+  return std::filesystem::symlink_status(copy, error).type() ==
+                 std::filesystem::file_type::not_found
+             ? copy
+             : std::string();
+}
+
 bool DocumentCommands::doSave(const std::string& path) {
   std::string target = path;
   if (target.empty()) {
@@ -109,10 +119,15 @@ bool DocumentCommands::doSave(const std::string& path) {
     if (!chosen) return false;
     target = *chosen;
   }
-  if (!writeFile_(target, [this](std::ostream& out) { doc_.Serialize(out); })) {
-    ui_.showMessage({"Failed to save document.", MessageIcon::Exclamation});
+  const std::string damagedCopy = damagedCopyFor(target);
+  std::string error;
+  if (!writeFileSafely(
+          target, [this](std::ostream& out) { doc_.Serialize(out); }, &error, damagedCopy)) {
+    ui_.showMessage({"Failed to save document.\n" + error, MessageIcon::Exclamation});
     return false;
   }
+  if (!damagedCopy.empty())
+    ui_.inform("The library file that could be read only in part was kept as\n" + damagedCopy);
   doc_.setModifiedFlag(false);
   doc_.undoStack().markSaved();
   doc_.setPathName(target);

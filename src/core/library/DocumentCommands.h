@@ -5,7 +5,6 @@
 // onDocumentChanged tells the view to rebuild its tree from the tables.
 
 #include <functional>
-#include <ostream>
 #include <string>
 
 namespace linkfold {
@@ -15,10 +14,6 @@ class UiPort;
 
 class DocumentCommands {
  public:
-  // Writes a file through `write`; true only when everything reached the disk.
-  using FileWriter =
-      std::function<bool(const std::string& path, const std::function<void(std::ostream&)>& write)>;
-
   explicit DocumentCommands(CLFDoc& doc, std::function<void()> onDocumentChanged = {});
 
   // File New. False when the prompt to save was cancelled or New failed.
@@ -38,18 +33,18 @@ class DocumentCommands {
   // failed, so the caller must not go on.
   bool saveModified();
 
-  void setFileWriter(FileWriter writer) { writeFile_ = std::move(writer); }
-
  private:
   // Saves under `path`, or asks for a name when it is empty.
   bool doSave(const std::string& path);
   std::string proposedSaveName() const;
+  // Where the damaged file that `target` replaces is kept first ("<name>.damaged", once);
+  // empty when `target` is no such file or its copy exists already.
+  std::string damagedCopyFor(const std::string& target) const;
   void documentChanged();
 
   CLFDoc& doc_;
   UiPort& ui_;
   std::function<void()> onDocumentChanged_;
-  FileWriter writeFile_;
 };
 
 }  // namespace linkfold

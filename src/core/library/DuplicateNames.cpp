@@ -114,7 +114,7 @@ bool CLFDoc::resolveDuplicateNames() {
   logLine("\nResolving duplicate bookmarks:\n\n");
   const auto report = [this](std::string_view oldName, std::string_view newName) {
     logParts(*this, {"  Duplicate  \"", oldName, "\"\n  renamed to \"", newName, "\"\n\n"});
-    adjustment_ = true;
+    setAdjustmentFlag();
   };
 
   bool outOfMemory = false;

@@ -1,71 +1,98 @@
 #include "platform/Files.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <streambuf>
 #include <vector>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "platform/SafeFile.h"
 
 namespace linkfold {
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string content;
-  in.seekg(0, std::ios::end);
-  const auto size = in.tellg();
-  if (size > 0) {
-    content.resize(static_cast<std::size_t>(size));
-    in.seekg(0, std::ios::beg);
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (in.gcount() != static_cast<std::streamsize>(content.size())) return std::nullopt;
+std::optional<std::string> readWholeFile(const std::string& path, std::string* error) {
+  const auto failure = [&](int code) -> std::optional<std::string> {
+    if (error) *error = path + ": " + systemReason(code);
+    return std::nullopt;
+  };
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return failure(errno);
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    const int code = S_ISDIR(status.st_mode) ? EISDIR : errno ? errno : EINVAL;
+    ::close(fd);
+    return failure(code);
   }
+  std::string content(static_cast<std::size_t>(status.st_size), '\0');
+  std::size_t done = 0;
+  int readError = 0;
+  while (done < content.size()) {
+    const ssize_t got = ::read(fd, content.data() + done, content.size() - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) readError = errno;
+    if (got <= 0) break;  // a file that shrank meanwhile ends here
+    done += static_cast<std::size_t>(got);
+  }
+  ::close(fd);
+  if (readError != 0) return failure(readError);
+  content.resize(done);
   return content;
 }
 
 namespace {
 
-std::string temporaryNameBeside(const std::string& path) {
-  std::random_device random;
-  return path + ".tmp" + std::to_string(random() % 1000000);
-}
+// Hands a stream's bytes to the safe writer in the blocks the stream collects.
+class SafeFileBuffer : public std::streambuf {
+ public:
+  explicit SafeFileBuffer(SafeFile& file) : file_(file), block_(1 << 16) {
+    setp(block_.data(), block_.data() + block_.size());
+  }
 
-bool syncFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  return ::close(fd) == 0 && ok;
-}
+ protected:
+  int_type overflow(int_type c) override {
+    if (!pass()) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
+    return traits_type::not_eof(c);
+  }
+  int sync() override { return pass() ? 0 : -1; }
+
+ private:
+  bool pass() {
+    const bool ok =
+        file_.write(std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())));
+    setp(block_.data(), block_.data() + block_.size());
+    return ok;
+  }
+
+  SafeFile& file_;
+  std::vector<char> block_;
+};
 
 }  // namespace
 
-bool writeFileSafely(const std::string& path, const std::function<void(std::ostream&)>& write) {
-  const std::string temporary = temporaryNameBeside(path);
-  bool ok = false;
-  {
-    // A large buffer: a library file of a million bookmarks is written in a few hundred calls.
-    std::vector<char> buffer(1 << 20);
-    std::ofstream out;
-    out.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    out.open(temporary, std::ios::binary | std::ios::trunc);
+bool writeFileSafely(const std::string& path, const std::function<void(std::ostream&)>& write,
+                     std::string* error, const std::string& keepOldAs) {
+  SafeFile file;
+  bool ok = file.open(path);
+  if (ok) {
+    SafeFileBuffer buffer(file);
+    std::ostream out(&buffer);
+    write(out);
+    out.flush();
     if (out) {
-      write(out);
-      out.flush();
-      ok = static_cast<bool>(out);
-      out.close();
-      ok = ok && !out.fail();
+      ok = file.commit(keepOldAs);
+    } else {
+      // The writer gave up (or the stream failed) without a reason from the system.
+      ok = false;
+      file.abandon();
     }
   }
-  ok = ok && syncFile(temporary);
-  std::error_code error;
-  if (ok) {
-    std::filesystem::rename(temporary, path, error);
-    ok = !error;
-  }
-  if (!ok) std::filesystem::remove(temporary, error);
+  if (!ok && error)
+    *error = file.error().empty() ? path + ": the file could not be written" : file.error();
   return ok;
 }
 

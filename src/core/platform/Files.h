@@ -8,12 +8,15 @@
 
 namespace linkfold {
 
-std::optional<std::string> readWholeFile(const std::string& path);
+// The whole contents of a regular file; none when it cannot be read, `error` (when given) then
+// holding "<path>: <system's reason>".
+std::optional<std::string> readWholeFile(const std::string& path, std::string* error = nullptr);
 
-// Writes a temporary file beside `path` through `write`, flushes it, and renames it over `path`
-// only when everything was written. On any failure the temporary file is removed, the old file
-// stays as it was, and false is returned.
-bool writeFileSafely(const std::string& path, const std::function<void(std::ostream&)>& write);
+// Writes `path` through `write` with the safe writer (SafeFile): the old file stays exactly as
+// it was unless everything was written. On a failure `error` (when given) gets "<path>:
+// <system's reason>". `keepOldAs` as for SafeFile::commit.
+bool writeFileSafely(const std::string& path, const std::function<void(std::ostream&)>& write,
+                     std::string* error = nullptr, const std::string& keepOldAs = {});
 
 bool fileIsReadable(const std::string& path);
 

@@ -8,13 +8,10 @@
 
 int main(int argc, char** argv) {
   // Answered before Qt looks for a display.
-  if (argc == 2 && std::string_view(argv[1]) == "--version") {
-    std::cout << "Linkfold 1.5\n";
-    return 0;
-  }
-  if (linkfold::asksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
-    std::cout << linkfold::kUsage;
-    return 0;
+  if (const char* text =
+          linkfold::informationRequest(std::vector<std::string>(argv + 1, argv + argc))) {
+    std::cout << text << std::flush;
+    return std::cout ? 0 : 2;
   }
   QApplication application(argc, argv);
   linkfold::gui::Program::setApplicationIdentity();

@@ -40,8 +40,9 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
     EXPECT_EQ(request.registryFile, c.registry);
     EXPECT_EQ(request.error, c.error);
   }
-  EXPECT_TRUE(asksForHelp(std::vector<std::string>{"a.bml", "--help"}));
-  EXPECT_FALSE(asksForHelp(std::vector<std::string>{"--", "--help"}));
+  EXPECT_EQ(informationRequest(std::vector<std::string>{"a.bml", "--help"}), kUsage);
+  EXPECT_EQ(informationRequest(std::vector<std::string>{"--version", "a.bml"}), kVersion);
+  EXPECT_EQ(informationRequest(std::vector<std::string>{"--", "--help"}), nullptr);
 }
 
 TEST(CommandLine, TakesTheHomeBesidesTheRegistry) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
+#include "core/browsers/FileSizeLimit.h"
 #include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
 #include "library/DocumentCommands.h"
@@ -151,18 +154,35 @@ TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
   temp.write("x.bml", "old contents");
   doc.setPathName(temp.file("x.bml"));
   doc.setModifiedFlag();
-  // The stream fails after the library was written to it, as a full disk would.
-  commands.setFileWriter([](const std::string& path, const auto& write) {
-    return writeFileSafely(path, [&](std::ostream& out) {
-      write(out);
-      out.setstate(std::ios::badbit);
-    });
-  });
-  EXPECT_FALSE(commands.fileSave());
-  EXPECT_MESSAGE(ui, 0, "Failed to save document.", Exclamation);
+  {
+    ScopedFileSizeLimit full(8);  // the disk fills after a few bytes
+    EXPECT_FALSE(commands.fileSave());
+  }
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "Failed to save document.\n" + temp.file("x.bml") + ": " + std::strerror(EFBIG));
   EXPECT_EQ(temp.read("x.bml"), "old contents");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
   EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(DocumentCommandsTest, SavingOverADamagedLibraryKeepsItsOriginalOnce) {
+  // Cut inside the second record: the first is read.
+  const std::string damaged =
+      libraryFile({"\\"}, {record("x", "http://x/", "", 0), record("y", "http://y/", "", 0)})
+          .substr(0, 40);
+  temp.write("d.bml", damaged);
+  ASSERT_FALSE(commands.openDocumentFile(temp.file("d.bml")));
+  ASSERT_TRUE(doc.canSave());
+  ui.messages.clear();
+  for (int save = 0; save < 2; ++save) {
+    ui.nextSaveFile(temp.file("d.bml"));
+    ASSERT_TRUE(commands.fileSaveAs());
+  }
+  EXPECT_EQ(temp.read("d.bml.damaged"), damaged);
+  // Said once: the second save finds the copy and leaves it.
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find(temp.file("d.bml.damaged")), std::string::npos);
 }
 
 }  // namespace

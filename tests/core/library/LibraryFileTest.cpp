@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <random>
 
 #include "core/library/LibraryBytes.h"
@@ -165,7 +167,12 @@ TEST_F(LibraryFile, AFileThatCannotBeOpenedLeavesTheDocumentAlone) {
   doc.setImportHook(&import);
   EXPECT_FALSE(doc.OnOpenDocument(temp.file("missing.bml")));
   EXPECT_FALSE(doc.OnOpenDocument(temp.path()));  // a directory
-  EXPECT_EQ(shownMessages(ui), ShownMessages(2, {Exclamation, "Failed to open document."}));
+  // The message names the file and the system's reason.
+  EXPECT_EQ(shownMessages(ui),
+            (ShownMessages{{Exclamation, "Failed to open document.\n" + temp.file("missing.bml") +
+                                             ": " + std::strerror(ENOENT)},
+                           {Exclamation, "Failed to open document.\n" + temp.path() + ": " +
+                                             std::strerror(EISDIR)}}));
   EXPECT_EQ(tables(), "\\:0 | keep@0");
   EXPECT_TRUE(doc.isModified());
   EXPECT_EQ(import.openCalls, 0);

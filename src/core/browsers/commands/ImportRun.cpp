@@ -52,7 +52,8 @@ void ImportRun::onOpenDocument(CLFDoc&) {
 
 bool ImportRun::createLogOrSay() {
   if (doc_.createLog()) return true;
-  doc_.ui().showMessage({kLogNotCreated, MessageIcon::Exclamation});
+  doc_.ui().showMessage(
+      {std::string(kLogNotCreated) + "\n" + doc_.logError(), MessageIcon::Exclamation});
   lastImportClean_ = false;
   return false;
 }
@@ -147,7 +148,7 @@ void ImportRun::finish(bool criticalError) {
   if (doc_.adjustmentFlag()) doc_.ui().inform(summaryText(criticalError));
   if (doc_.logWriteFailed())
     doc_.ui().showMessage(
-        {"Could not write the Import Log:\n" + doc_.logPath(), MessageIcon::Exclamation});
+        {"Could not write the Import Log:\n" + doc_.logError(), MessageIcon::Exclamation});
   lastImportClean_ = !criticalError && !doc_.logWriteFailed();
 }
 

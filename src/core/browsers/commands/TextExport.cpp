@@ -36,14 +36,17 @@ void writeFolders(const CLFDoc& doc, TextFile& out) {
 }  // namespace
 
 bool writeTextExport(const CLFDoc& doc, const std::string& path) {
-  const std::unique_ptr<TextFile> out = TextFile::create(path);
+  std::string error;
+  const std::unique_ptr<TextFile> out = TextFile::create(path, &error);
   if (!out) {
-    doc.ui().showMessage({"Could not create or replace\n" + path, MessageIcon::None});
+    doc.ui().showMessage(
+        {"Could not create or replace\n" + path + "\n" + error, MessageIcon::None});
     return false;
   }
   writeFolders(doc, *out);
   if (!out->close()) {
-    doc.ui().showMessage({"Could not write " + path, MessageIcon::Exclamation});
+    doc.ui().showMessage(
+        {"Could not write " + path + "\n" + out->error(), MessageIcon::Exclamation});
     return false;
   }
   return true;

@@ -3,15 +3,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <new>
 #include <vector>
 
+#include "browsers/favorites/FavoritesBackup.h"
 #include "browsers/favorites/FavoritesFiles.h"
 #include "browsers/favorites/InternetShortcut.h"
 #include "library/FolderContents.h"
+#include "platform/SafeFile.h"
+#include "platform/Text.h"
 #include "platform/UiPort.h"
 
 namespace linkfold {
@@ -25,18 +29,31 @@ bool isSelected(const FolderEntry& folder) {
   return folder.selection == kSelected || folder.selection == kPartlySelected;
 }
 
+// "0000000D (Permission denied)"
 std::string errorCode(int error) {
   char text[16];
   std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(error));
-  return text;
+  return std::string(text) + " (" + systemReason(error) + ")";
+}
+
+bool isDiskFailure(int error) {
+  return error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO || error == EROFS;
+}
+
+// The longest name a directory of the file system takes, in bytes.
+std::size_t nameLimit(const std::string& directory) {
+  const long limit = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<std::size_t>(limit) : 255;
 }
 
 class FavoritesWriter {
  public:
-  FavoritesWriter(CLFDoc& doc, StatusWindow& status)
+  FavoritesWriter(CLFDoc& doc, StatusWindow& status, FavoritesBackup& backup)
       : doc_(doc),
         status_(status),
+        backup_(backup),
         favorites_(doc.browsers().favoritesPath),
+        nameLimit_(nameLimit(favorites_)),
         children_(doc.folderCount()),
         bookmarksOf_(bookmarksByFolder(doc)),
         inside_(doc.folderCount(), 0) {
@@ -46,22 +63,6 @@ class FavoritesWriter {
       if (parent < doc.folderCount() && parent != f) children_[parent].push_back(f);
     }
     if (!inside_.empty()) inside_[0] = 1;  // the Favorites folder itself
-  }
-
-  // Deletes every shortcut file below the directory and every sub-directory left empty. Files
-  // of other kinds and symbolic links stay; failures are not reported.
-  void Delete_Shortcuts(const std::string& directory) {
-    const std::optional<std::vector<DirectoryEntry>> entries = listDirectory(directory);
-    if (!entries) return;
-    for (const DirectoryEntry& entry : *entries) {
-      if (entry.kind == EntryKind::File && hasShortcutExtension(entry.name)) {
-        ::unlink((directory + entry.name).c_str());
-      } else if (entry.kind == EntryKind::Directory) {
-        const std::string subDirectory = directory + entry.name + '/';
-        Delete_Shortcuts(subDirectory);
-        ::rmdir(std::string(withoutTrailingSeparator(subDirectory)).c_str());
-      }
-    }
   }
 
   // Writes the folder and everything below it, parents before their sub-folders. Walks from an
@@ -80,7 +81,7 @@ class FavoritesWriter {
         if (!enter(child)) return false;
         stack.push_back({child, 0});
       } else {
-        leave(visit.folder);
+        if (!leave(visit.folder)) return false;
         stack.pop_back();
       }
     }
@@ -89,7 +90,7 @@ class FavoritesWriter {
 
  private:
   // The folder's directory with a final "/": its path, component by component made safe.
-  std::string directoryOf(std::uint32_t folder) const {
+  std::string directoryOf(std::uint32_t folder) {
     std::string directory = favorites_;
     if (folder == 0) return directory;
     std::string_view path = doc_.folder(folder).path;
@@ -97,7 +98,7 @@ class FavoritesWriter {
       const std::size_t end = path.find('\\');
       const std::string_view name = path.substr(0, end);
       directory += name.empty() ? std::string(1, doc_.replacementChar())
-                                : fileSystemName(name, doc_.replacementChar());
+                                : fittedName(fileSystemName(name, doc_.replacementChar()), "");
       directory += '/';
       path.remove_prefix(end == std::string_view::npos ? path.size() : end + 1);
     }
@@ -114,6 +115,7 @@ class FavoritesWriter {
       return reportCreateFailure(shown, error);
     }
     if (::mkdir(shown.c_str(), 0777) == 0) {
+      backup_.madeDirectory(shown);
       doc_.setFolderLocked(folder, false);
     } else if (errno == EEXIST && isRealDirectory(shown)) {
       doc_.setFolderLocked(folder, true);  // the Favorites folder, or a directory of other files
@@ -134,41 +136,67 @@ class FavoritesWriter {
 
   // Steps 4 to 6: the shortcuts of a selected folder; a folder that is not selected loses its
   // directory when nothing else is left in it.
-  void leave(std::uint32_t folder) {
+  bool leave(std::uint32_t folder) {
     const std::string directory = directoryOf(folder);
     const std::string shown(withoutTrailingSeparator(directory));
     status_.setText("PROCESSING: " + shown);
     if (isSelected(doc_.folder(folder))) {
-      for (const std::uint32_t bookmark : bookmarksOf_[folder]) Write_Shortcut(directory, bookmark);
+      for (const std::uint32_t bookmark : bookmarksOf_[folder])
+        if (!Write_Shortcut(directory, bookmark)) return false;
     } else if (folder == 0) {
       doc_.setFolderLocked(0, true);
     } else {
       int error = 0;
       if (parentIsInside(folder, error) && ::rmdir(shown.c_str()) == 0) {
+        backup_.removedDirectory(shown);
         doc_.setFolderLocked(folder, false);
       }
     }
+    return true;
   }
 
-  // Writes one shortcut; a bookmark that cannot be written is reported and skipped.
-  void Write_Shortcut(const std::string& directory, std::uint32_t bookmark) {
+  // Writes one shortcut; a bookmark whose URL cannot be stored, or whose file cannot be made
+  // where something else stands, is reported and skipped. False when the disk failed (full,
+  // read-only, broken): the export stops.
+  bool Write_Shortcut(const std::string& directory, std::uint32_t bookmark) {
     const BookmarkRecord& record = doc_.bookmark(bookmark);
     const std::string path =
-        directory + fileSystemName(record.name, doc_.replacementChar()) + ".url";
+        directory + fittedName(fileSystemName(record.name, doc_.replacementChar()), ".url");
     InternetShortcut shortcut;
     if (!shortcut.SetURL(record.url)) {
       doc_.ui().inform("Invalid URL syntax.\n\nPage: " + record.name + "\nURL:" + record.url);
-      return;
+      return true;
     }
     if (!shortcut.Save(path)) {
-      doc_.ui().inform(shortcut.saveFailure() == InternetShortcut::SaveFailure::Write
-                           ? "Could not write " + path
-                           : "File creation failed.\n\nFilename: " + path);
-      return;
+      const std::string reason = "\nError code = " + errorCode(shortcut.saveError());
+      const bool written = shortcut.saveFailure() == InternetShortcut::SaveFailure::Write;
+      doc_.ui().inform(written ? "Could not write " + path + reason
+                               : "File creation failed.\n\nFilename: " + path + reason);
+      return !written && !isDiskFailure(shortcut.saveError());
     }
+    backup_.wroteFile(path);
     shortcut.SaveCompleted(path);
+    return true;
   }
 
+  // The name with `suffix` cut at a character boundary to what the file system takes; a cut is
+  // remembered for the report.
+  std::string fittedName(const std::string& name, std::string_view suffix) {
+    if (name.size() + suffix.size() <= nameLimit_) return name + std::string(suffix);
+    const std::size_t room = nameLimit_ > suffix.size() ? nameLimit_ - suffix.size() : 0;
+    std::size_t end = 0;
+    while (end < name.size() && end + utf8CharLength(name, end) <= room)
+      end += utf8CharLength(name, end);
+    std::string fitted = name.substr(0, end) + std::string(suffix);
+    if (std::find(cuts_.begin(), cuts_.end(), fitted) == cuts_.end()) cuts_.push_back(fitted);
+    return fitted;
+  }
+
+ public:
+  // The names shortened to fit, as written.
+  const std::vector<std::string>& cuts() const { return cuts_; }
+
+ private:
   // True when every directory above the folder's own, up to the Favorites folder, is a real
   // directory, so that nothing made or removed there can land outside the Favorites folder.
   bool parentIsInside(std::uint32_t folder, int& error) {
@@ -190,7 +218,10 @@ class FavoritesWriter {
 
   CLFDoc& doc_;
   StatusWindow& status_;
+  FavoritesBackup& backup_;
   const std::string& favorites_;
+  std::size_t nameLimit_;
+  std::vector<std::string> cuts_;
   std::vector<std::vector<std::uint32_t>> children_;
   std::vector<std::vector<std::uint32_t>> bookmarksOf_;
   std::vector<char> inside_;  // the folder's directory is known to be a real one
@@ -204,6 +235,14 @@ std::unique_ptr<StatusWindow> createStatusWindow(UiPort& ui) {
   }
 }
 
+// One message that names every shortened name.
+void reportCuts(UiPort& ui, const std::vector<std::string>& cuts) {
+  if (cuts.empty()) return;
+  std::string text = "These names were too long for the file system and were shortened:";
+  for (const std::string& name : cuts) text += "\n" + name;
+  ui.inform(text);
+}
+
 }  // namespace
 
 bool Do_MSIE_Export(CLFDoc& doc, const std::function<void()>& updateAllViews) {
@@ -214,17 +253,35 @@ bool Do_MSIE_Export(CLFDoc& doc, const std::function<void()>& updateAllViews) {
   }
   status->center();
   bool exported = true;
+  std::string failure;
+  std::vector<std::string> cuts;
   try {
-    FavoritesWriter writer(doc, *status);
-    writer.Delete_Shortcuts(doc.browsers().favoritesPath);
-    if (doc.folderCount() > 0) exported = writer.Export_Folder(0);
+    FavoritesBackup backup(doc.browsers().favoritesPath);
+    exported = backup.moveShortcutsAside(failure);
+    if (exported) {
+      FavoritesWriter writer(doc, *status, backup);
+      if (doc.folderCount() > 0) exported = writer.Export_Folder(0);
+      cuts = writer.cuts();
+    }
+    std::string kept;
+    if (exported)
+      backup.commit();
+    else if (failure.empty() && !backup.rollBack(kept))
+      failure = "Some shortcuts could not be put back; they are in\n" + kept;
   } catch (const std::bad_alloc&) {
-    exported = false;  // stopped where it was, like any other failure of the export
+    exported = false;  // the backup's destructor has put the Favorites folder back
   }
   status.reset();
   if (updateAllViews) updateAllViews();
-  if (!exported) doc.ui().showMessage({"MSIE Export failed.", MessageIcon::Exclamation});
-  return exported;
+  if (exported) {
+    reportCuts(doc.ui(), cuts);
+    return true;
+  }
+  doc.ui().showMessage(
+      {"MSIE Export failed.\n" +
+           (failure.empty() ? "The Favorites folder was left as it was." : failure),
+       MessageIcon::Exclamation});
+  return false;
 }
 
 }  // namespace linkfold

@@ -94,10 +94,15 @@ bool InternetShortcut::Save(const std::string& path) {
   // Never through a symbolic link: the file must be made where the path says.
   FileDescriptor file(
       ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
-  if (file.get() < 0) return false;
+  if (file.get() < 0) {
+    saveError_ = errno;
+    return false;
+  }
   const std::string text = "[InternetShortcut]\r\nURL=" + *url_ + "\r\n";
   const bool written = writeAll(file.get(), text);
+  saveError_ = errno;
   if (!file.close() || !written) {
+    if (written) saveError_ = errno;
     // A half-written shortcut is worth nothing; a device in its place is not ours to remove.
     struct stat info {};
     if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) std::remove(path.c_str());

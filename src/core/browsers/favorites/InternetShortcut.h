@@ -26,10 +26,13 @@ class InternetShortcut {
   // partial file is then removed).
   enum class SaveFailure { None, Create, Write };
   SaveFailure saveFailure() const { return saveFailure_; }
+  // The system's error code for that failure.
+  int saveError() const { return saveError_; }
 
  private:
   std::optional<std::string> url_;
   SaveFailure saveFailure_ = SaveFailure::None;
+  int saveError_ = 0;
 };
 
 }  // namespace linkfold

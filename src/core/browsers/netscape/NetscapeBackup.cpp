@@ -1,8 +1,12 @@
 #include "browsers/netscape/NetscapeBackup.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/UiPort.h"
 
@@ -13,8 +17,12 @@ bool RealBackupFiles::exists(const std::string& path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
-bool RealBackupFiles::rename(const std::string& from, const std::string& to) {
-  return std::rename(from.c_str(), to.c_str()) == 0;
+bool RealBackupFiles::copy(const std::string& from, const std::string& to) {
+  // A second name for the old contents: the safe writer then gives the target a new file.
+  if (::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+  if (errno == EEXIST) return false;
+  std::error_code error;  // a file system without hard links
+  return std::filesystem::copy_file(from, to, error) && !error;
 }
 
 bool RealBackupFiles::remove(const std::string& path) {
@@ -34,7 +42,7 @@ void exclaim(UiPort& ui, const std::string& text) {
   ui.showMessage({text, MessageIcon::Exclamation});
 }
 
-// Renames the target to its backup name, asking first before an older copy is replaced.
+// Keeps the target under its backup name, asking first before an older copy is replaced.
 // False when the export must stop; `made` tells whether a copy now exists.
 bool makeBackup(UiPort& ui, BackupFiles& files, const std::string& target,
                 const std::string& backup, bool& made) {
@@ -45,7 +53,7 @@ bool makeBackup(UiPort& ui, BackupFiles& files, const std::string& target,
       return false;
     }
   }
-  if (!files.rename(target, backup)) {
+  if (!files.copy(target, backup)) {
     exclaim(ui, "Could not create backup copy.\nOperation aborted.");
     return false;
   }
@@ -56,25 +64,24 @@ bool makeBackup(UiPort& ui, BackupFiles& files, const std::string& target,
 }  // namespace
 
 bool writeWithBackup(UiPort& ui, BackupFiles& files, const std::string& target, bool backup,
-                     const std::function<WriteOutcome()>& write) {
+                     const std::function<WriteResult()>& write) {
   const std::string copy = backupPath(target);
   bool made = false;
   // Only a file that exists has anything to protect.
   if (backup && files.exists(target) && !makeBackup(ui, files, target, copy, made)) return false;
-  switch (write()) {
-    case WriteOutcome::Written: return true;
-    case WriteOutcome::NotCreated: ui.inform("Could not create or replace " + target); break;
+  const WriteResult result = write();
+  switch (result.outcome) {
+    case WriteOutcome::Written:
+      return true;
+    case WriteOutcome::NotCreated:
+      ui.inform("Could not create or replace " + target + "\n" + result.reason);
+      break;
     case WriteOutcome::WriteFailed:
-      ui.inform("Could not write " + target);
-      files.remove(target);
+      ui.inform("Could not write " + target + "\n" + result.reason);
       break;
   }
-  if (made) {
-    if (files.rename(copy, target))
-      ui.inform("File restored from backup copy.");
-    else
-      exclaim(ui, "Could not restore from backup.");
-  }
+  // The target was not touched: the copy of it is not needed.
+  if (made) files.remove(copy);
   return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The backup copy that protects the file a Netscape export replaces: the target is renamed to
-// its backup name before it is written, and put back when the new file cannot be written.
+// The backup copy that protects the file a Netscape export replaces: the target's contents are
+// kept under the backup name before the safe writer replaces the target. The target itself is
+// never touched unless the new file was written in full.
 
 #include <functional>
 #include <string>
@@ -15,14 +16,15 @@ class BackupFiles {
  public:
   virtual ~BackupFiles() = default;
   virtual bool exists(const std::string& path) = 0;  // also a dangling symbolic link
-  virtual bool rename(const std::string& from, const std::string& to) = 0;
+  // Keeps the contents of `from` (a symbolic link followed) under the new name `to`.
+  virtual bool copy(const std::string& from, const std::string& to) = 0;
   virtual bool remove(const std::string& path) = 0;
 };
 
 class RealBackupFiles : public BackupFiles {
  public:
   bool exists(const std::string& path) override;
-  bool rename(const std::string& from, const std::string& to) override;
+  bool copy(const std::string& from, const std::string& to) override;
   bool remove(const std::string& path) override;
 };
 
@@ -32,10 +34,15 @@ std::string backupPath(const std::string& target);
 
 enum class WriteOutcome { Written, NotCreated, WriteFailed };
 
+struct WriteResult {
+  WriteOutcome outcome;
+  std::string reason;  // the system's, for a failure
+};
+
 // Makes the backup copy when `backup` is set and the target exists, runs `write`, and on a
-// failure reports it, removes a partly written file and puts the backup back. True when the
-// file was written.
+// failure reports it with its reason and drops the copy just made (the target is as it was).
+// True when the file was written.
 bool writeWithBackup(UiPort& ui, BackupFiles& files, const std::string& target, bool backup,
-                     const std::function<WriteOutcome()>& write);
+                     const std::function<WriteResult()>& write);
 
 }  // namespace linkfold

@@ -21,7 +21,9 @@ constexpr std::size_t kIndentStep = 4;
 // Item texts were fetched into a buffer of 260 characters.
 constexpr std::size_t kMaxWrittenNameChars = 259;
 
-bool isWritten(std::uint32_t state) { return state == kSelected || state == kPartlySelected; }
+bool isWritten(std::uint32_t state) {
+  return state == kSelected || state == kPartlySelected;
+}
 
 void number(CrLfFileWriter& out, std::uint32_t value) {
   char digits[16];
@@ -158,9 +160,10 @@ bool Do_NS_Export(CLFView& view, const std::string& targetPath, bool backup,
   RealBackupFiles files;
   return writeWithBackup(view.ui(), files, targetPath, backup, [&] {
     CrLfFileWriter out;
-    if (!out.create(targetPath)) return WriteOutcome::NotCreated;
+    if (!out.create(targetPath)) return WriteResult{WriteOutcome::NotCreated, out.error()};
     Write_NS_Folder(view, view.tree().root(), 0, title, out);
-    return out.close() ? WriteOutcome::Written : WriteOutcome::WriteFailed;
+    if (!out.close()) return WriteResult{WriteOutcome::WriteFailed, out.error()};
+    return WriteResult{WriteOutcome::Written, {}};
   });
 }
 

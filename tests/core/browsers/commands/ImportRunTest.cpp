@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include "core/browsers/commands/SessionFixture.h"
@@ -60,7 +62,8 @@ TEST(ImportRun, LogSummaryAndLibrary) {
     std::size_t at = 0;
     for (const auto& fragment : c.inOrder) {
       const std::size_t found = text.find(fragment, at);
-      EXPECT_NE(found, std::string::npos) << "missing or out of order: " << fragment << "\n" << text;
+      EXPECT_NE(found, std::string::npos) << "missing or out of order: " << fragment << "\n"
+                                          << text;
       if (found != std::string::npos) at = found + fragment.size();
     }
     for (const auto& fragment : c.absent)
@@ -90,8 +93,11 @@ TEST(ImportRunNew, WithoutBrowsersTheNoticeShowsOnceAndOnlyTheRootIsLeft) {
 // A log that cannot be created stops the run (the root is still made); one that cannot be
 // written does not, and says so once, after the summary.
 TEST(ImportLogFailures, NewImportHtmlAndTheirMessages) {
-  const std::string notCreated = "Could not create ERRLOG.TXT.";
-  const std::string notWritten = "Could not write the Import Log:\n/dev/full";
+  // Each names the file and the system's reason.
+  const std::string notCreated =
+      "Could not create ERRLOG.TXT.\n{T}/missing/IMPLOG.TXT: " + std::string(std::strerror(ENOENT));
+  const std::string notWritten =
+      "Could not write the Import Log:\n/dev/full: " + std::string(std::strerror(ENOSPC));
   const struct {
     const char* name;
     std::string logPath;  // in the temporary directory unless absolute
@@ -101,7 +107,11 @@ TEST(ImportLogFailures, NewImportHtmlAndTheirMessages) {
   } cases[] = {
       {"not created", "missing/IMPLOG.TXT", false, {notCreated}, {notCreated}, ""},
       {"not written", "/dev/full", false, {notWritten}, {notWritten}, "A Four "},
-      {"not written, after the summary", "/dev/full", true, {kCritical, notWritten}, {notWritten},
+      {"not written, after the summary",
+       "/dev/full",
+       true,
+       {kCritical, notWritten},
+       {notWritten},
        "A Four "},
   };
   for (const auto& c : cases) {
@@ -111,13 +121,17 @@ TEST(ImportLogFailures, NewImportHtmlAndTheirMessages) {
     f.temp.write("page.htm", kGood);
     f.start(f.browsers(c.netscape3, false, true),
             c.logPath[0] == '/' ? c.logPath : f.temp.file(c.logPath));
+    std::vector<std::string> newMessages = c.newMessages, importHtmlMessages = c.importHtmlMessages;
+    for (auto* list : {&newMessages, &importHtmlMessages})
+      for (std::string& m : *list)
+        if (const auto at = m.find("{T}"); at != std::string::npos) m.replace(at, 3, f.temp.path());
     ASSERT_TRUE(f.session->documentCommands().fileNew());
-    EXPECT_EQ(f.ui.messageTexts(), c.newMessages);
+    EXPECT_EQ(f.ui.messageTexts(), newMessages);
     EXPECT_FALSE(f.session->importRun().lastImportClean());
     f.ui.messages.clear();
     f.ui.nextOpenFile(f.temp.file("page.htm"));
     ASSERT_TRUE(f.session->importRun().OnImportHtml());
-    EXPECT_EQ(f.ui.messageTexts(), c.importHtmlMessages);
+    EXPECT_EQ(f.ui.messageTexts(), importHtmlMessages);
     EXPECT_FALSE(f.session->importRun().lastImportClean());
     for (const auto& m : f.ui.messages) EXPECT_NE(m.icon, MessageIcon::Question);
     EXPECT_EQ(f.bookmarks(), c.library);

@@ -89,6 +89,9 @@ TEST_F(FavoritesWriter, WithNothingSelectedEveryShortcutIsDeleted) {
 // "{F}" in a message stands for the Favorites path.
 TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
   const std::string tooLong(300, 'L');
+  const std::string cutInUtf8 = std::string(250, 'L') + "\xC3\xA9";  // é would end at byte 252
+  const std::string kShortened =
+      "These names were too long for the file system and were shortened:";
   struct Case {
     std::string folder, name, url;
     std::vector<std::string> messages;
@@ -99,11 +102,13 @@ TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
       {"\\", "Bad", "http://a/\r\nIconFile=x",
        {"Invalid URL syntax.\n\nPage: Bad\nURL:http://a/\r\nIconFile=x"}, MessageIcon::Information},
       {"\\", "Empty", "", {"Invalid URL syntax.\n\nPage: Empty\nURL:"}, MessageIcon::Information},
-      {"\\", tooLong, "http://a/", {"File creation failed.\n\nFilename: {F}" + tooLong + ".url"},
+      // Names over the file system's limit are cut to fit and named; the export goes on.
+      {"\\", tooLong, "http://a/", {kShortened + "\n" + tooLong.substr(0, 251) + ".url"},
        MessageIcon::Information},
-      {tooLong + "\\", "x", "http://a/",
-       {"Could not create folder:\n\"{F}" + tooLong + "\"\nError code = 00000024",
-        "MSIE Export failed."}, MessageIcon::Exclamation},
+      {tooLong + "\\", "x", "http://a/", {kShortened + "\n" + tooLong.substr(0, 255)},
+       MessageIcon::Information},
+      {"\\", cutInUtf8, "http://a/",
+       {kShortened + "\n" + cutInUtf8.substr(0, 250) + ".url"}, MessageIcon::Information},
       // clang-format on
   };
   for (const Case& c : cases) {
@@ -126,15 +131,31 @@ TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
   }
 }
 
-TEST_F(FavoritesWriter, AShortcutThatCannotBeWrittenIsReportedAndRemoved) {
-  bookmark("\\", "Full", "http://full/");
+TEST_F(FavoritesWriter, AFullDiskPutsTheFavoritesFolderBackAsItWas) {
+  shortcut("Old/x.url", "http://x/");
+  shortcut("top.url", "http://top/");
+  put("Old/notes.txt", "mine");
+  bookmark("\\", "A", "http://a/");
+  bookmark("New\\", "Full", "http://full/");
   {
     ScopedFileSizeLimit full(10);
-    EXPECT_TRUE(exportAll());
+    EXPECT_FALSE(exportAll());
   }
-  EXPECT_EQ(ui.messageTexts(),
-            std::vector<std::string>{"Could not write " + favorites() + "Full.url"});
-  EXPECT_FALSE(exists("Full.url"));
+  EXPECT_EQ(
+      ui.messageTexts(),
+      (std::vector<std::string>{
+          "Could not write " + favorites() + "New/Full.url\nError code = 0000001B (File too large)",
+          "MSIE Export failed.\nThe Favorites folder was left as it was."}));
+  // The shortcuts are back, nothing new stays, and no backup folder is left beside.
+  EXPECT_EQ(temp.read("Favorites/Old/x.url"), "[InternetShortcut]\r\nURL=http://x/\r\n");
+  EXPECT_TRUE(exists("top.url") && exists("Old/notes.txt"));
+  EXPECT_FALSE(exists("A.url") || exists("New"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
+  // Written in full, the backup goes.
+  ASSERT_TRUE(exportAll());
+  EXPECT_FALSE(exists("top.url") || exists("Old/x.url"));
+  EXPECT_TRUE(exists("New/Full.url"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
 }
 
 TEST_F(FavoritesWriter, NamesNeverBecomePathsOutsideTheirFolder) {
@@ -157,8 +178,10 @@ TEST_F(FavoritesWriter, SymbolicLinksAreNeitherFollowedNorDeleted) {
   std::filesystem::create_symlink(temp.file("Outside/o.url"), favorites() + "s.url");
   bookmark("\\", "s", "http://s/");
   ASSERT_TRUE(exportAll());
-  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{
-                                   "File creation failed.\n\nFilename: " + favorites() + "s.url"});
+  EXPECT_EQ(ui.messageTexts(),
+            std::vector<std::string>{"File creation failed.\n\nFilename: " + favorites() +
+                                     "s.url\nError code = 00000028 (Too many "
+                                     "levels of symbolic links)"});
   EXPECT_EQ(temp.read("Outside/o.url"), "[InternetShortcut]\r\nURL=http://o/\r\n");
   EXPECT_TRUE(exists("Link"));
   EXPECT_TRUE(exists("s.url"));
@@ -167,10 +190,11 @@ TEST_F(FavoritesWriter, SymbolicLinksAreNeitherFollowedNorDeleted) {
   bookmark("Link\\", "in", "http://in/");
   bookmark("Link\\Deeper\\", "deep", "http://deep/");
   EXPECT_FALSE(exportAll());
-  EXPECT_EQ(ui.messageTexts(),
-            (std::vector<std::string>{
-                "Could not create folder:\n\"" + favorites() + "Link\"\nError code = 00000014",
-                "MSIE Export failed."}));
+  EXPECT_EQ(
+      ui.messageTexts(),
+      (std::vector<std::string>{"Could not create folder:\n\"" + favorites() +
+                                    "Link\"\nError code = 00000014 (Not a directory)",
+                                "MSIE Export failed.\nThe Favorites folder was left as it was."}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.file("Outside")), {}), 1);
 }
 

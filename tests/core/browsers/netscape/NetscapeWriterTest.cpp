@@ -1,6 +1,10 @@
 // The Netscape writer: the bytes each tree gives, and the backup copy on every path.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -115,8 +119,8 @@ struct ScriptedFiles : BackupFiles {
   std::set<std::string> present, failing;
   std::string done;
   bool exists(const std::string& path) override { return present.count(path) != 0; }
-  bool rename(const std::string& from, const std::string& to) override {
-    done += "rename " + from + ">" + to + " ";
+  bool copy(const std::string& from, const std::string& to) override {
+    done += "copy " + from + ">" + to + " ";
     return failing.count(from) == 0;
   }
   bool remove(const std::string& path) override {
@@ -125,11 +129,10 @@ struct ScriptedFiles : BackupFiles {
   }
 };
 
-TEST(NetscapeBackup, ReportsEveryFailureAndPutsTheCopyBack) {
+TEST(NetscapeBackup, ReportsEveryFailureAndDropsTheCopyOfTheUntouchedTarget) {
   using O = WriteOutcome;
   const std::string created = "Could not create backup copy.\nOperation aborted.";
   const std::string ask = "Backup copy already exists.\n\nReplace it?";
-  const std::string restored = "File restored from backup copy.";
   const struct {
     const char* what;
     std::set<std::string> present, failing;
@@ -139,33 +142,28 @@ TEST(NetscapeBackup, ReportsEveryFailureAndPutsTheCopyBack) {
     std::string done;
     bool backup = true;
   } cases[] = {
-      {"backup made", {"t.htm"}, {}, {}, O::Written, {}, "rename t.htm>t.bak "},
+      {"backup made", {"t.htm"}, {}, {}, O::Written, {}, "copy t.htm>t.bak "},
       {"target missing: written without a backup", {}, {}, {}, O::Written, {}, ""},
       {"no backup wanted", {"t.htm", "t.bak"}, {}, {}, O::Written, {}, "", false},
-      {"rename refused", {"t.htm"}, {"t.htm"}, {}, {}, {{created, MessageIcon::Exclamation}},
-       "rename t.htm>t.bak "},
+      {"copy refused", {"t.htm"}, {"t.htm"}, {}, {}, {{created, MessageIcon::Exclamation}},
+       "copy t.htm>t.bak "},
       {"older copy kept", {"t.htm", "t.bak"}, {}, Answer::No, O::Written,
        {{ask, MessageIcon::Question}}, ""},
       {"older copy cannot be deleted", {"t.htm", "t.bak"}, {"t.bak"}, Answer::Yes, {},
        {{ask, MessageIcon::Question},
         {"Could not delete existing backup.\nOperation aborted.", MessageIcon::Exclamation}},
        "remove t.bak "},
-      {"older copy deleted, rename refused", {"t.htm", "t.bak"}, {"t.htm"}, Answer::Yes, {},
+      {"older copy deleted, copy refused", {"t.htm", "t.bak"}, {"t.htm"}, Answer::Yes, {},
        {{ask, MessageIcon::Question}, {created, MessageIcon::Exclamation}},
-       "remove t.bak rename t.htm>t.bak "},
-      {"target not created, copy put back", {"t.htm"}, {}, {}, O::NotCreated,
-       {{"Could not create or replace t.htm", MessageIcon::Information},
-        {restored, MessageIcon::Information}},
-       "rename t.htm>t.bak rename t.bak>t.htm "},
-      {"target not created, copy stays", {"t.htm"}, {"t.bak"}, {}, O::NotCreated,
-       {{"Could not create or replace t.htm", MessageIcon::Information},
-        {"Could not restore from backup.", MessageIcon::Exclamation}},
-       "rename t.htm>t.bak rename t.bak>t.htm "},
-      {"write failed: partial file removed, copy put back", {"t.htm"}, {}, {}, O::WriteFailed,
-       {{"Could not write t.htm", MessageIcon::Information}, {restored, MessageIcon::Information}},
-       "rename t.htm>t.bak remove t.htm rename t.bak>t.htm "},
+       "remove t.bak copy t.htm>t.bak "},
+      {"target not created: the new copy goes", {"t.htm"}, {}, {}, O::NotCreated,
+       {{"Could not create or replace t.htm\nwhy", MessageIcon::Information}},
+       "copy t.htm>t.bak remove t.bak "},
+      {"write failed: the new copy goes", {"t.htm"}, {}, {}, O::WriteFailed,
+       {{"Could not write t.htm\nwhy", MessageIcon::Information}},
+       "copy t.htm>t.bak remove t.bak "},
       {"write failed without a backup", {}, {}, {}, O::WriteFailed,
-       {{"Could not write t.htm", MessageIcon::Information}}, "remove t.htm "},
+       {{"Could not write t.htm\nwhy", MessageIcon::Information}}, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -177,7 +175,7 @@ TEST(NetscapeBackup, ReportsEveryFailureAndPutsTheCopyBack) {
     bool wrote = false;
     const bool result = writeWithBackup(ui, files, "t.htm", c.backup, [&] {
       wrote = true;
-      return c.outcome.value_or(O::Written);
+      return WriteResult{c.outcome.value_or(O::Written), "why"};
     });
     EXPECT_EQ(result, c.outcome == O::Written);
     EXPECT_EQ(wrote, c.outcome.has_value());
@@ -200,8 +198,9 @@ TEST_F(NetscapeWriter, BacksUpRealFilesAndRestoresThemWhenTheDiskIsFull) {
   const std::string first = temp.read("BOOKMARK.HTM");
   EXPECT_TRUE(Do_NS_Export(view, target, true, "T"));
   EXPECT_EQ(temp.read("BOOKMARK.bak"), first);
-  // A full disk: the partial file goes, the previous file comes back.
+  // A full disk: the previous file stays as it was, with its mode, and no copy is left.
   temp.write("BOOKMARK.HTM", "old");
+  ::chmod(target.c_str(), 0600);
   std::filesystem::remove(backup);
   {
     ScopedFileSizeLimit full(64);
@@ -210,7 +209,14 @@ TEST_F(NetscapeWriter, BacksUpRealFilesAndRestoresThemWhenTheDiskIsFull) {
   EXPECT_EQ(temp.read("BOOKMARK.HTM"), "old");
   EXPECT_FALSE(std::filesystem::exists(backup));
   EXPECT_EQ(ui.messageTexts(),
-            (std::vector<std::string>{"Could not write " + target, "File restored from backup copy."}));
+            (std::vector<std::string>{"Could not write " + target + "\n" + target + ": " +
+                                      std::strerror(EFBIG)}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
+  // Written at last: the backup holds the old contents, the target keeps its mode.
+  EXPECT_TRUE(Do_NS_Export(view, target, true, "T"));
+  EXPECT_EQ(temp.read("BOOKMARK.bak"), "old");
+  EXPECT_EQ(std::filesystem::status(target).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 }  // namespace

@@ -1,0 +1,95 @@
+#!/bin/bash
+# linkfold-cli never leaves a file of the person's worse than before: safe replacement, the
+# mistyped input, a full disk, damaged libraries, and failures of standard output.
+set -u
+cli=$(realpath "$1")
+source "$(dirname "$0")/library-bytes.bash"
+cd "$dir" || exit 1
+
+expect() {  # name, expected status, command...: output in out, messages in err
+  local name="$1" wanted="$2"
+  shift 2
+  "$cli" "$@" > out 2> err
+  local status=$?
+  [ "$status" = "$wanted" ] || { fail "$name: status $status, wanted $wanted"; cat err; }
+}
+html() {
+  printf '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n%s\n</DL><p>\n' "$1"
+}
+mark() { printf '<DT><A HREF="%s">%s</A>\n' "$2" "$1"; }
+
+{ u32 2; str '\'; str 'A\'; u32 1; bookmark Old http://old/ 1; } > My.bml
+cp My.bml original.bml
+html "$(mark Dup http://dup/)" > dup.html
+
+# A mistyped input library: nothing is written, the real one stays.
+expect "mistyped input" 2 import-html My.bm dup.html -o My.bml
+cmp -s My.bml original.bml || fail "mistyped input: the library was overwritten"
+grep -q 'My.bm: No such file or directory' err || fail "mistyped input: the reason"
+expect "mistyped open" 2 open My.bm -o My.bml
+cmp -s My.bml original.bml || fail "mistyped open: the library was overwritten"
+
+# A replaced library keeps its permissions; through a symbolic link, the link stays.
+chmod 600 My.bml
+expect "save over a private library" 0 import-html My.bml dup.html -o My.bml
+[ "$(stat -c %a My.bml)" = 600 ] || fail "mode: $(stat -c %a My.bml), wanted 600"
+mkdir real && cp original.bml real/lib.bml && ln -s real/lib.bml link.bml
+expect "save through a link" 0 import-html link.bml dup.html -o link.bml
+[ -L link.bml ] || fail "link: no longer a symbolic link"
+grep -q Dup real/lib.bml || fail "link: the target was not updated"
+
+# Several HTML files in order, one saving; "-" reads standard input; adjustments are counted.
+html "$(mark Two http://two/; mark Broken '')" > two.html
+"$cli" import-html --empty dup.html - -o several.bml < two.html > out 2> err ||
+  fail "several files: status $?"
+[ "$("$cli" tree several.bml)" = "$(printf 'L Root Folder\n  B Dup\n  B Two')" ] || fail "several files: tree"
+grep -qx "linkfold-cli: 1 adjustment was made; see the import log $XDG_DATA_HOME/Quillmere/Linkfold/IMPLOG.TXT" err ||
+  { fail "the adjustments line"; cat err; }
+
+# "-" writes an export to standard output.
+"$cli" export-html original.bml - > stdout.html 2> err || fail "export-html -: status $?"
+grep -q 'HREF="http://old/"' stdout.html || fail "export-html -: output"
+
+# A full disk (a file size limit of 0 blocks): the old files stay, the status says so.
+printf 'old text\n' > out.txt
+printf 'old html\n' > out.html
+mkdir Fav && printf '[InternetShortcut]\r\nURL=http://kept/\r\n' > Fav/Kept.url
+for form in "export-text original.bml out.txt" "export-html original.bml out.html" \
+            "export-favorites original.bml Fav"; do
+  (trap '' XFSZ; ulimit -f 0; "$cli" $form > out 2> err)
+  status=$?
+  [ "$status" = 2 ] || fail "full disk, $form: status $status"
+done
+[ "$(cat out.txt)" = "old text" ] && [ "$(cat out.html)" = "old html" ] || fail "full disk: a file changed"
+[ "$(ls Fav)" = Kept.url ] && [ "$(ls -d Fav.* 2>/dev/null)" = "" ] || fail "full disk: Favorites not put back"
+
+# Saving over a library that loaded only in part keeps the original once.
+{ u32 1; str '\'; u32 2; bookmark One http://one/ 0; bookmark Two http://two/ 0; } | head -c -5 > dmg.bml
+cp dmg.bml dmg-original.bml
+expect "damaged save" 2 open dmg.bml --exclusive -o dmg.bml
+cmp -s dmg.bml.damaged dmg-original.bml || fail "damaged save: no copy of the original"
+grep -q 'dmg.bml.damaged' err || fail "damaged save: not said"
+
+# The import log is never written into the current folder, even a read-only one.
+mkdir ro && chmod 555 ro
+(cd ro && "$cli" import-html --empty ../dup.html -o ../ro-out.bml > /dev/null 2>&1) || fail "read-only folder: status $?"
+[ -e ro/IMPLOG.TXT ] && fail "read-only folder: a log was written there"
+[ -e ro-out.bml ] || fail "read-only folder: nothing saved"
+chmod 755 ro
+
+# Standard output that cannot be written gives 2 and a message.
+{ u32 1; str '\'; u32 2; bookmark a http://x/ 0; bookmark b http://x/ 0; } > twins.bml
+if [ -w /dev/full ]; then
+  for form in "dump original.bml" "tree original.bml" "weed twins.bml" "detect" "--help"; do
+    "$cli" $form > /dev/full 2> err
+    status=$?
+    [ "$status" = 2 ] || fail "$form >/dev/full: status $status"
+    grep -q 'standard output could not be written: No space left on device' err ||
+      fail "$form >/dev/full: message"
+  done
+else
+  echo "skipped: /dev/full cannot be written here"
+fi
+
+[ "$failures" = 0 ] && echo "safety: all passed"
+exit $((failures > 0))

@@ -1,0 +1,125 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "core/browsers/FileSizeLimit.h"
+#include "platform/SafeFile.h"
+#include "support/TempDir.h"
+
+namespace linkfold::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+mode_t modeOf(const std::string& path) {
+  struct stat info {};
+  ::stat(path.c_str(), &info);
+  return info.st_mode & 07777;
+}
+
+std::size_t entriesIn(const std::string& directory) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(directory), {}));
+}
+
+bool replace(const std::string& path, const std::string& bytes, std::string* error = nullptr,
+             const std::string& keepOldAs = {}) {
+  SafeFile file;
+  const bool ok = file.open(path) && file.write(bytes) && file.commit(keepOldAs);
+  if (error) *error = file.error();
+  return ok;
+}
+
+TEST(SafeFile, ReplacesKeepingTheModeAndWritesThroughASymbolicLink) {
+  TempDir temp;
+  for (const mode_t mode : {0600, 0640, 0755}) {
+    SCOPED_TRACE(mode);
+    temp.write("lib.bml", "old");
+    ::chmod(temp.file("lib.bml").c_str(), mode);
+    ASSERT_TRUE(replace(temp.file("lib.bml"), "new"));
+    EXPECT_EQ(temp.read("lib.bml"), "new");
+    EXPECT_EQ(modeOf(temp.file("lib.bml")), mode);
+  }
+  const mode_t mask = ::umask(022);
+  ASSERT_TRUE(replace(temp.file("fresh.txt"), "x"));
+  ::umask(mask);
+  EXPECT_EQ(modeOf(temp.file("fresh.txt")), 0644u);
+  // The link stays a link; the file it names gets the new contents.
+  fs::create_directory(temp.file("real"));
+  temp.write("real/target.bml", "old");
+  fs::create_symlink("real/target.bml", temp.file("link.bml"));
+  ASSERT_TRUE(replace(temp.file("link.bml"), "through"));
+  EXPECT_TRUE(fs::is_symlink(temp.file("link.bml")));
+  EXPECT_EQ(temp.read("real/target.bml"), "through");
+  EXPECT_EQ(entriesIn(temp.file("real")), 1u);
+}
+
+TEST(SafeFile, AFailureLeavesTheTargetAsItWasAndSaysWhy) {
+  TempDir temp;
+  temp.write("t.htm", "old contents");
+  temp.write("t.bak", "older");
+  const std::string target = temp.file("t.htm");
+  const int holder = ::open(target.c_str(), O_RDONLY);
+  const struct {
+    const char* what;
+    std::string path, keepOldAs;
+    rlim_t sizeLimit;
+    bool lock;
+    std::string reason;
+  } cases[] = {
+      {"full disk", target, "", 4, false, std::strerror(EFBIG)},
+      {"held by another program", target, "", RLIM_INFINITY, true, "in use"},
+      {"old copy exists", target, temp.file("t.bak"), RLIM_INFINITY, false, std::strerror(EEXIST)},
+      {"no such folder", temp.file("none/t.htm"), "", RLIM_INFINITY, false, std::strerror(ENOENT)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.lock) {
+      ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    }
+    std::string error;
+    {
+      ScopedFileSizeLimit limit(c.sizeLimit);
+      EXPECT_FALSE(replace(c.path, std::string(100, 'n'), &error, c.keepOldAs));
+    }
+    if (c.lock) ::flock(holder, LOCK_UN);
+    EXPECT_EQ(error.rfind(c.path + ": ", 0), 0u) << error;
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    EXPECT_EQ(temp.read("t.htm"), "old contents");
+    EXPECT_EQ(temp.read("t.bak"), "older");
+    EXPECT_EQ(entriesIn(temp.path()), 2u);  // no temporary file left
+  }
+  ::close(holder);
+}
+
+TEST(SafeFile, KeepsTheOldFileUnderAnotherNameAndWritesDevicesDirectly) {
+  TempDir temp;
+  temp.write("d.bml", "damaged");
+  ASSERT_TRUE(replace(temp.file("d.bml"), "saved", nullptr, temp.file("d.bml.damaged")));
+  EXPECT_EQ(temp.read("d.bml"), "saved");
+  EXPECT_EQ(temp.read("d.bml.damaged"), "damaged");
+  EXPECT_TRUE(replace("/dev/null", "gone"));
+  std::string error;
+  EXPECT_FALSE(replace("/dev/full", "x", &error));
+  EXPECT_NE(error.find(std::strerror(ENOSPC)), std::string::npos);
+}
+
+TEST(SafeFile, AFolderThatTakesNoNewFileIsReported) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
+  TempDir temp;
+  temp.write("t.txt", "old");
+  ::chmod(temp.path().c_str(), 0555);
+  std::string error;
+  EXPECT_FALSE(replace(temp.file("t.txt"), "new", &error));
+  ::chmod(temp.path().c_str(), 0755);
+  EXPECT_NE(error.find(std::strerror(EACCES)), std::string::npos);
+  EXPECT_EQ(temp.read("t.txt"), "old");
+}
+
+}  // namespace
+}  // namespace linkfold::test
