@@ -1,20 +1,26 @@
 #include "browsers/builder/SourceImportLog.h"
 
 #include <algorithm>
+#include <new>
 
 #include "library/CLFDoc.h"
 #include "library/CStatDlg.h"
 
 namespace linkfold {
 
-void beginSourceImport(CLFDoc& doc, const std::string& label, const std::string& path) {
+bool importSource(CLFDoc& doc, const std::string& label, const std::string& path,
+                  std::string_view where, const std::function<bool()>& read) {
   if (CStatDlg* status = doc.statusWindow()) status->setText("Importing " + label + " bookmarks");
   doc.logLine("Beginning " + label + " import\n\n");
   doc.logLine("Opening " + path + "\n");
-}
-
-void endSourceImport(CLFDoc& doc, const std::string& label) {
+  bool done = false;
+  try {
+    done = read();
+  } catch (const std::bad_alloc&) {
+    doc.logFatal(std::string(where) + "Not enough memory to read " + path);
+  }
   if (!doc.adjustmentFlag()) doc.logLine(label + " import complete ... no errors.\n\n");
+  return done;
 }
 
 void ItemProgress::show() const {

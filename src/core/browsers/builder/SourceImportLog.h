@@ -3,17 +3,20 @@
 // in the forms of the Netscape import.
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace linkfold {
 
 class CLFDoc;
 
-// Shows "Importing <label> bookmarks" and logs the begin line and "Opening <path>".
-void beginSourceImport(CLFDoc& doc, const std::string& label, const std::string& path);
-// Logs the completion line when the import has adjusted nothing.
-void endSourceImport(CLFDoc& doc, const std::string& label);
+// Reads one source between its log lines: shows "Importing <label> bookmarks", logs the begin
+// line and "Opening <path>", runs `read`, and logs the completion line when nothing was adjusted.
+// Running out of memory is a fatal entry headed by `where`. False after a fatal error.
+bool importSource(CLFDoc& doc, const std::string& label, const std::string& path,
+                  std::string_view where, const std::function<bool()>& read);
 
 // Shows in the status window how many items were read, a block of items at a time; with a
 // known total (0: unknown) also the progress towards it.

@@ -195,15 +195,8 @@ bool readFile(CLFDoc& doc, const std::string& path, const std::string& label) {
 
 bool Read_Chromium_Bookmarks(CLFDoc& doc, const std::string& bookmarksPath,
                              const std::string& sourceLabel) {
-  beginSourceImport(doc, sourceLabel, bookmarksPath);
-  bool read = false;
-  try {
-    read = readFile(doc, bookmarksPath, sourceLabel);
-  } catch (const std::bad_alloc&) {
-    doc.logFatal(std::string(kWhere) + "Not enough memory to read " + bookmarksPath);
-  }
-  endSourceImport(doc, sourceLabel);
-  return read;
+  return importSource(doc, sourceLabel, bookmarksPath, kWhere,
+                      [&] { return readFile(doc, bookmarksPath, sourceLabel); });
 }
 
 }  // namespace linkfold

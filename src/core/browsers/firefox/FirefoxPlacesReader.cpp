@@ -254,15 +254,8 @@ bool readCopy(CLFDoc& doc, const std::string& placesPath, const std::string& lab
 
 bool Read_Firefox_Places(CLFDoc& doc, const std::string& placesPath,
                          const std::string& sourceLabel) {
-  beginSourceImport(doc, sourceLabel, placesPath);
-  bool read = false;
-  try {
-    read = readCopy(doc, placesPath, sourceLabel);
-  } catch (const std::bad_alloc&) {
-    doc.logFatal(std::string(kWhere) + "Not enough memory to read " + placesPath);
-  }
-  endSourceImport(doc, sourceLabel);
-  return read;
+  return importSource(doc, sourceLabel, placesPath, kWhere,
+                      [&] { return readCopy(doc, placesPath, sourceLabel); });
 }
 
 }  // namespace linkfold
