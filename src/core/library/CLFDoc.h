@@ -183,8 +183,11 @@ class CLFDoc {
   bool dataRead() const { return dataRead_; }
   bool exclusiveOpen() const { return exclusiveOpen_; }
   void setExclusiveOpen(bool on) { exclusiveOpen_ = on; }
-  // Save, Save As and Text only are enabled exactly when the library holds bookmarks.
-  bool canSave() const { return !bookmarks_.empty(); }
+  // A library without a root folder cannot be read back: it is never written.
+  bool hasRoot() const { return !folders_.empty(); }
+  // Save, Save As and Text only are enabled exactly when the library has its root and holds
+  // bookmarks.
+  bool canSave() const { return hasRoot() && !bookmarks_.empty(); }
 
   // The framework's document state.
   bool isModified() const { return modified_; }

@@ -1,7 +1,13 @@
 // The library file: writing and reading the two tables, and the New and Open hooks that empty
 // the document, read a file and report a damaged one.
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <new>
 #include <ostream>
 
@@ -157,6 +163,17 @@ constexpr const char* kNoDataRead =  // string 149
     "The resulting document will contain only the bookmarks\n"
     "that were imported from your browser(s).";
 
+// Why a library file cannot be read, in the system's words.
+std::string unreadableReason(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
+  if (S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) return std::strerror(errno);
+  ::close(fd);
+  return "The file could not be read whole.";
+}
+
 }  // namespace
 
 void CLFDoc::Serialize(std::string_view contents) {
@@ -200,7 +217,8 @@ bool CLFDoc::OnOpenDocument(const std::string& path) {
     file.reset();
   }
   if (!file) {
-    ui_.showMessage({"Failed to open document.", MessageIcon::Exclamation});
+    ui_.showMessage({"Failed to open document.\n\n" + path + "\n" + unreadableReason(path),
+                     MessageIcon::Exclamation});
     return false;
   }
   DeleteContents();

@@ -1,5 +1,8 @@
 #include "library/DocumentCommands.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "library/CLFDoc.h"
 #include "platform/Files.h"
 #include "platform/UiPort.h"
@@ -65,6 +68,9 @@ bool DocumentCommands::openDocumentFile(const std::string& path) {
     doc_.setDefaultTitle();
     doc_.setModifiedFlag(wasModified);
   }
+  // Nothing usable was read (the messages said the library holds only the browsers' bookmarks):
+  // the library is what New makes.
+  if (!opened && !doc_.hasRoot()) doc_.OnNewDocument();
   documentChanged();
   return opened;
 }
@@ -82,7 +88,8 @@ bool DocumentCommands::fileSaveAs() {
 }
 
 bool DocumentCommands::saveModified() {
-  if (!doc_.isModified()) return true;
+  // A library without a root would be written unreadable: there is nothing to save.
+  if (!doc_.isModified() || !doc_.hasRoot()) return true;
   const Message question{"Save changes to " + doc_.title() + "?", MessageIcon::Question,
                          MessageButtons::YesNoCancel};
   switch (ui_.showMessage(question)) {
@@ -102,6 +109,7 @@ std::string DocumentCommands::proposedSaveName() const {
 }
 
 bool DocumentCommands::doSave(const std::string& path) {
+  if (!doc_.hasRoot()) return false;
   std::string target = path;
   if (target.empty()) {
     const auto chosen =
@@ -109,8 +117,12 @@ bool DocumentCommands::doSave(const std::string& path) {
     if (!chosen) return false;
     target = *chosen;
   }
+  errno = 0;
   if (!writeFile_(target, [this](std::ostream& out) { doc_.Serialize(out); })) {
-    ui_.showMessage({"Failed to save document.", MessageIcon::Exclamation});
+    const int reason = errno;
+    ui_.showMessage({"Failed to save document.\n\n" + target + "\n" +
+                         (reason ? std::strerror(reason) : "The file could not be written."),
+                     MessageIcon::Exclamation});
     return false;
   }
   doc_.setModifiedFlag(false);

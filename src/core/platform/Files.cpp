@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -64,8 +65,14 @@ bool writeFileSafely(const std::string& path, const std::function<void(std::ostr
   if (ok) {
     std::filesystem::rename(temporary, path, error);
     ok = !error;
+    if (error) errno = error.value();
   }
-  if (!ok) std::filesystem::remove(temporary, error);
+  if (!ok) {
+    // The caller reports errno: the removal of the temporary file must not replace it.
+    const int reason = errno;
+    std::filesystem::remove(temporary, error);
+    errno = reason;
+  }
   return ok;
 }
 

@@ -25,7 +25,7 @@ inline constexpr std::string_view kSection = "Settings";
 inline constexpr IntSetting kReplaceChar{"ReplaceChar", 36};  // "$"
 inline constexpr IntSetting kConfirmBookmarkDel{"ConfirmBookmarkDel", 1};
 inline constexpr IntSetting kConfirmFolderDel{"ConfirmFolderDel", 1};
-inline constexpr IntSetting kFollow{"Follow", 0};
+inline constexpr IntSetting kFollow{"Follow", 1};
 inline constexpr IntSetting kScrollRate{"ScrollRate", 0};  // 0..100
 inline constexpr IntSetting kIgnoreCase{"IgnoreCase", 0};
 inline constexpr TextSetting kMainWindowPos{"MainWindowPos", "*"};  // "%u,%i,%i,%i,%i"

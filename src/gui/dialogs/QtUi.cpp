@@ -153,6 +153,11 @@ bool QtUi::openWithDesktop(const std::string& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
 }
 
+bool QtUi::openUrl(const std::string& url) {
+  const QUrl parsed = QUrl::fromUserInput(QString::fromStdString(url));
+  return parsed.isValid() && QDesktopServices::openUrl(parsed);
+}
+
 void QtUi::showHelp(std::uint32_t topic) {
   if (help_) help_(topic);
 }

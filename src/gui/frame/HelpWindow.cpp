@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -24,6 +25,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   auto* contents = new QPushButton("&Contents");
   auto* back = new QPushButton("&Back");
   auto* forward = new QPushButton("&Forward");
+  auto* close = new QPushButton("C&lose");
+  close->setObjectName("closeButton");
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(contents, &QPushButton::clicked, this, [this] { showTopic(kHelpTopicContents); });
@@ -31,12 +34,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(contents);
   buttons->addWidget(back);
   buttons->addWidget(forward);
   buttons->addStretch();
+  buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(browser_);

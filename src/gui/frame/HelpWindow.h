@@ -1,6 +1,6 @@
 #pragma once
 // The built-in help: a window over the program's HTML pages, opened at a topic's page, with
-// Contents, Back and Forward.
+// Contents, Back, Forward and Close (Escape closes it too).
 
 #include <QPointer>
 #include <QWidget>

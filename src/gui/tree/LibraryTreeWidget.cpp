@@ -224,6 +224,10 @@ void LibraryTreeWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Delete:
       emit commandRequested(kCmdDelete);
       return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit commandRequested(kCmdOpenInBrowser);
+      return;
     default:
       break;
   }

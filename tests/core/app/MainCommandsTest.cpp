@@ -27,6 +27,11 @@ class RecordingFrame : public FrameControls {
   void showHelpContents() override { calls += "contents "; }
   void showContextHelp() override { calls += "context "; }
   void enterContextHelpMode() override { calls += "what's-this "; }
+  void setClipboard(const ClipboardData& data) override { clipboardData = data; }
+  ClipboardData clipboard() const override { return clipboardData; }
+  void focusFilter() override { calls += "filter "; }
+
+  ClipboardData clipboardData;
 
   bool visible[2] = {true, true};
   std::string calls;
@@ -98,6 +103,7 @@ TEST_F(MainCommandsTest, EachCommandReachesItsHandler) {
       {kCmdAppAbout, "about "},          {kCmdAppExit, "close "},
       {kCmdHelpFinder, "contents "},     {kCmdDefaultHelp, "contents "},
       {kCmdHelp, "context "},            {kCmdContextHelp, "what's-this "},
+      {kCmdFilter, "filter "},
   };
   for (const auto& c : frameCases) {
     frame.calls.clear();
@@ -136,11 +142,11 @@ TEST_F(MainCommandsTest, ADisabledCommandDoesNothing) {
 }
 
 TEST_F(MainCommandsTest, OpensAndSavesKeepTheRecentFilesAndTheTitle) {
-  EXPECT_EQ(commands->windowTitle(), "Untitled - Linkfold");
+  EXPECT_EQ(commands->windowTitle(), "Untitled[*] - Linkfold");
   addBookmarks();
   ui.nextSaveFile(temp.file("Work.bml"));
   EXPECT_TRUE(commands->run(kCmdFileSaveAs));
-  EXPECT_EQ(commands->windowTitle(), "Work.bml - Linkfold");
+  EXPECT_EQ(commands->windowTitle(), "Work.bml[*] - Linkfold");
   EXPECT_EQ(recent.entries(), std::vector<std::string>{temp.file("Work.bml")});
 
   // A vanished file leaves the list when its entry is chosen.
@@ -156,7 +162,7 @@ TEST_F(MainCommandsTest, OpensAndSavesKeepTheRecentFilesAndTheTitle) {
   ui.messages.clear();
   EXPECT_TRUE(commands->openFile(temp.file("Work.bml")));
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(commands->windowTitle(), "Work.bml - Linkfold");
+  EXPECT_EQ(commands->windowTitle(), "Work.bml[*] - Linkfold");
   EXPECT_TRUE(commands->canClose());
 }
 

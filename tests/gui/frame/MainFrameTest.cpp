@@ -73,7 +73,7 @@ class MainFrameTest : public QObject {
     QVERIFY(run->start());
     QCOMPARE(run->modals.titles, QStringList{"Select Netscape Communicator User Profile"});
     QVERIFY(run->frame().isVisible());
-    QCOMPARE(run->frame().windowTitle(), QString("Untitled - Linkfold"));
+    QCOMPARE(run->frame().windowTitle(), QString("Untitled[*] - Linkfold"));
     const QStringList labels = ProgramFixture::labels(*tree().model());
     for (const char* expected : {"Root Folder", "  News", "    BBC News", "    The Guardian",
                                  "  Software", "    Tucows", "  Sports", "  Amazon.com"})
@@ -298,7 +298,7 @@ class MainFrameTest : public QObject {
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&run->frame(), &drop);
-    QTRY_COMPARE(run->frame().windowTitle(), QString("Mine.bml - Linkfold"));
+    QTRY_COMPARE(run->frame().windowTitle(), QString("Mine.bml[*] - Linkfold"));
 
     QMenu* file = run->frame().findChild<QMenu*>("fileMenu");
     emit file->aboutToShow();

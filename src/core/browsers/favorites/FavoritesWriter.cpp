@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -49,13 +50,15 @@ class FavoritesWriter {
   }
 
   // Deletes every shortcut file below the directory and every sub-directory left empty. Files
-  // of other kinds and symbolic links stay; failures are not reported.
+  // of other kinds and symbolic links stay; a shortcut that cannot be removed is noted.
   void Delete_Shortcuts(const std::string& directory) {
     const std::optional<std::vector<DirectoryEntry>> entries = listDirectory(directory);
     if (!entries) return;
     for (const DirectoryEntry& entry : *entries) {
       if (entry.kind == EntryKind::File && hasShortcutExtension(entry.name)) {
-        ::unlink((directory + entry.name).c_str());
+        const std::string path = directory + entry.name;
+        if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+          failures_.push_back("Could not remove " + path + ": " + std::strerror(errno));
       } else if (entry.kind == EntryKind::Directory) {
         const std::string subDirectory = directory + entry.name + '/';
         Delete_Shortcuts(subDirectory);
@@ -63,6 +66,9 @@ class FavoritesWriter {
       }
     }
   }
+
+  // The file operations that failed without stopping the export, each with its path and reason.
+  const std::vector<std::string>& failures() const { return failures_; }
 
   // Writes the folder and everything below it, parents before their sub-folders. Walks from an
   // explicit stack: a library may nest folders deeper than the call stack would allow.
@@ -156,11 +162,14 @@ class FavoritesWriter {
     const std::string path =
         directory + fileSystemName(record.name, doc_.replacementChar()) + ".url";
     InternetShortcut shortcut;
+    errno = 0;
     if (!shortcut.SetURL(record.url)) {
       doc_.ui().inform("Invalid URL syntax.\n\nPage: " + record.name + "\nURL:" + record.url);
       return;
     }
     if (!shortcut.Save(path)) {
+      failures_.push_back("Could not write " + path + ": " +
+                          (errno ? std::strerror(errno) : "the shortcut could not be made"));
       doc_.ui().inform(shortcut.saveFailure() == InternetShortcut::SaveFailure::Write
                            ? "Could not write " + path
                            : "File creation failed.\n\nFilename: " + path);
@@ -194,7 +203,19 @@ class FavoritesWriter {
   std::vector<std::vector<std::uint32_t>> children_;
   std::vector<std::vector<std::uint32_t>> bookmarksOf_;
   std::vector<char> inside_;  // the folder's directory is known to be a real one
+  std::vector<std::string> failures_;
 };
+
+// "MSIE Export failed." with the first failures that did not stop it, one a line.
+std::string failureReport(const std::vector<std::string>& failures) {
+  constexpr std::size_t kListed = 10;
+  std::string text = "MSIE Export failed.";
+  if (!failures.empty()) text += '\n';
+  for (std::size_t i = 0; i < failures.size() && i < kListed; ++i) text += '\n' + failures[i];
+  if (failures.size() > kListed)
+    text += "\n... and " + std::to_string(failures.size() - kListed) + " more.";
+  return text;
+}
 
 std::unique_ptr<StatusWindow> createStatusWindow(UiPort& ui) {
   try {
@@ -214,16 +235,19 @@ bool Do_MSIE_Export(CLFDoc& doc, const std::function<void()>& updateAllViews) {
   }
   status->center();
   bool exported = true;
+  std::vector<std::string> failures;
   try {
     FavoritesWriter writer(doc, *status);
     writer.Delete_Shortcuts(doc.browsers().favoritesPath);
     if (doc.folderCount() > 0) exported = writer.Export_Folder(0);
+    failures = writer.failures();
   } catch (const std::bad_alloc&) {
     exported = false;  // stopped where it was, like any other failure of the export
   }
   status.reset();
   if (updateAllViews) updateAllViews();
-  if (!exported) doc.ui().showMessage({"MSIE Export failed.", MessageIcon::Exclamation});
+  exported = exported && failures.empty();
+  if (!exported) doc.ui().showMessage({failureReport(failures), MessageIcon::Exclamation});
   return exported;
 }
 

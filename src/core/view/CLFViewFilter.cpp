@@ -1,0 +1,128 @@
+// The view's filter and the tree state it keeps across rebuilds.
+
+#include <unordered_set>
+
+#include "library/CLFDoc.h"
+#include "view/CLFView.h"
+
+namespace linkfold {
+
+namespace {
+
+// Every item of the tree, parents before children.
+template <class F>
+void forEachItem(const CSortedTreeCtrl& tree, F&& visit) {
+  std::vector<TreeItem> pending(tree.children(kNoItem).rbegin(), tree.children(kNoItem).rend());
+  while (!pending.empty()) {
+    const TreeItem item = pending.back();
+    pending.pop_back();
+    visit(item);
+    const auto& children = tree.children(item);
+    pending.insert(pending.end(), children.rbegin(), children.rend());
+  }
+}
+
+}  // namespace
+
+TreeState CLFView::captureTreeState() const {
+  TreeState state;
+  forEachItem(tree_, [&](TreeItem item) {
+    if (IsFolderItem(item) && tree_.isExpanded(item) && tree_.data(item) < doc_.folderCount())
+      state.expandedFolders.push_back(doc_.folder(tree_.data(item)).path);
+  });
+  const TreeItem selected = tree_.selected();
+  const std::uint32_t data = tree_.data(selected);
+  if (IsFolderItem(selected) && data < doc_.folderCount()) {
+    state.selectedFolder = doc_.folder(data).path;
+    state.hasSelection = true;
+  } else if (IsBookmarkItem(selected) && data < doc_.bookmarkCount()) {
+    const BookmarkRecord& record = doc_.bookmark(data);
+    if (record.folder < doc_.folderCount()) {
+      state.selectedFolder = doc_.folder(record.folder).path;
+      state.selectedBookmark.emplace(record.name, record.url);
+      state.hasSelection = true;
+    }
+  }
+  return state;
+}
+
+void CLFView::restoreTreeState(const TreeState& state) {
+  const std::unordered_set<std::string> expanded(state.expandedFolders.begin(),
+                                                 state.expandedFolders.end());
+  TreeItem toSelect = kNoItem;
+  forEachItem(tree_, [&](TreeItem item) {
+    const std::uint32_t data = tree_.data(item);
+    if (IsFolderItem(item) && data < doc_.folderCount()) {
+      const std::string& path = doc_.folder(data).path;
+      if (expanded.count(path)) tree_.expand(item, CSortedTreeCtrl::Expand::Expand);
+      if (state.hasSelection && !state.selectedBookmark && path == state.selectedFolder)
+        toSelect = item;
+    } else if (state.selectedBookmark && toSelect == kNoItem && data < doc_.bookmarkCount()) {
+      const BookmarkRecord& record = doc_.bookmark(data);
+      if (record.name == state.selectedBookmark->first &&
+          record.url == state.selectedBookmark->second && record.folder < doc_.folderCount() &&
+          doc_.folder(record.folder).path == state.selectedFolder)
+        toSelect = item;
+    }
+  });
+  if (toSelect == kNoItem) return;
+  tree_.select(toSelect);
+  tree_.ensureVisible(toSelect);
+}
+
+void CLFView::RefillKeepingState() {
+  const TreeState kept = captureTreeState();
+  OnUpdate();
+  restoreTreeState(kept);
+}
+
+void CLFView::computeFilter() {
+  const std::vector<std::uint32_t>& matches = filter_.match(doc_, filterText_);
+  filterMatches_ = matches.size();
+  shownFolders_ = BookmarkFilter::foldersShown(doc_, matches);
+  shownBookmarks_.assign(doc_.bookmarkCount(), 0);
+  for (const std::uint32_t b : matches) shownBookmarks_[b] = 1;
+}
+
+void CLFView::setFilter(std::string_view text) {
+  if (text == filterText_) return;
+  const bool starting = !isFiltering();
+  const TreeState current = captureTreeState();
+  if (starting) {
+    beforeFilter_ = current;
+    filter_.invalidate();  // the library may have changed since the last filter
+  }
+  filterText_ = text;
+  if (!isFiltering()) {
+    shownFolders_.clear();
+    shownBookmarks_.clear();
+    filterMatches_ = 0;
+    OnUpdate();
+    // The tree as it was; a bookmark picked while filtering stays selected.
+    TreeState restored = beforeFilter_;
+    if (current.selectedBookmark) {
+      restored.selectedFolder = current.selectedFolder;
+      restored.selectedBookmark = current.selectedBookmark;
+      restored.hasSelection = true;
+    }
+    restoreTreeState(restored);
+    return;
+  }
+  // The folded texts are kept from keystroke to keystroke: OnUpdate would drop them.
+  computeFilter();
+  {
+    const CSortedTreeCtrl::Rebuild rebuild(tree_);
+    tree_.deleteAllItems();
+    doc_.clearListedMarks();
+    FillTree(0, kNoItem);
+  }
+  const TreeItem root = tree_.root();
+  if (root == kNoItem) return;
+  tree_.select(root);
+  OnExpandAll();
+  TreeState selection = current;
+  selection.expandedFolders.clear();
+  restoreTreeState(selection);
+}
+
+}  // namespace linkfold
