@@ -49,7 +49,7 @@ printf '%s\n' '{"folders":[],"bookmarks":[]}' > "$dir/empty.json"
 printf '[information] Error reading %s\nThe file is either not a Bookmark Library,\nor it is damaged in some way.\n\n\n[information] No data was retrieved from the file.\n\nThe resulting document will contain only the bookmarks\nthat were imported from your browser(s).\n' "$dir/rejected.bml" > "$dir/rejected.err"
 run rejected "$dir/rejected.bml" 2 "$dir/empty.json" "$dir/rejected.err"
 
-printf '[exclamation] Failed to open document.\n' > "$dir/missing.err"
+printf '[exclamation] Failed to open document.\n\n%s\nNo such file or directory\n' "$dir/missing.bml" > "$dir/missing.err"
 run missing "$dir/missing.bml" 2 "$dir/empty.json" "$dir/missing.err"
 
 : > "$dir/zero.bml"

@@ -67,7 +67,7 @@ TEST_F(Paste, PastedBookmarksFollowTheNameRules) {
   EXPECT_TRUE(doc.isModified());
   std::vector<std::string> names;
   for (const auto& b : doc.bookmarks()) names.push_back(b.name + "@" + std::to_string(b.folder));
-  EXPECT_EQ(names, (std::vector<std::string>{"a$b$c@1", "Home@1", "Home (2)@1",
+  EXPECT_EQ(names, (std::vector<std::string>{"a$b$c@1", "Home@1", "Home (1)@1",
                                              "http$$$no.name$path@1", std::string(50, 'n') + "@1"}));
   EXPECT_EQ(pasteBookmarks(doc, 99, pasted), 0u);  // no such folder
 }

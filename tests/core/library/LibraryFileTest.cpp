@@ -155,14 +155,18 @@ TEST_F(LibraryFile, TheImportFollowsTheMessagesUnlessOpenedExclusively) {
   EXPECT_EQ(import.openCalls, 1);
 }
 
-TEST_F(LibraryFile, AFileThatCannotBeOpenedLeavesTheDocumentAlone) {
+TEST_F(LibraryFile, AFileThatCannotBeOpenedIsNamedWithTheReasonAndLeavesTheDocumentAlone) {
   bookmark(folder("\\"), "keep", "me");
   doc.setModifiedFlag();
   ImportSpy import(ui, false);
   doc.setImportHook(&import);
   EXPECT_FALSE(doc.OnOpenDocument(temp.file("missing.bml")));
   EXPECT_FALSE(doc.OnOpenDocument(temp.path()));  // a directory
-  EXPECT_EQ(shownMessages(ui), ShownMessages(2, {Exclamation, "Failed to open document."}));
+  EXPECT_EQ(shownMessages(ui),
+            (ShownMessages{{Exclamation, "Failed to open document.\n\n" + temp.file("missing.bml") +
+                                             "\nNo such file or directory"},
+                           {Exclamation, "Failed to open document.\n\n" + temp.path() +
+                                             "\nIs a directory"}}));
   EXPECT_EQ(tables(), "\\:0 | keep@0");
   EXPECT_TRUE(doc.isModified());
   EXPECT_EQ(import.openCalls, 0);

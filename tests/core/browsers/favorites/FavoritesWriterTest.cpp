@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -99,8 +104,9 @@ TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
       {"\\", "Bad", "http://a/\r\nIconFile=x",
        {"Invalid URL syntax.\n\nPage: Bad\nURL:http://a/\r\nIconFile=x"}, MessageIcon::Information},
       {"\\", "Empty", "", {"Invalid URL syntax.\n\nPage: Empty\nURL:"}, MessageIcon::Information},
-      {"\\", tooLong, "http://a/", {"File creation failed.\n\nFilename: {F}" + tooLong + ".url"},
-       MessageIcon::Information},
+      {"\\", tooLong, "http://a/", {"File creation failed.\n\nFilename: {F}" + tooLong + ".url",
+       "MSIE Export failed.\n\nCould not write {F}" + tooLong + ".url: File name too long"},
+       MessageIcon::Exclamation},
       {tooLong + "\\", "x", "http://a/",
        {"Could not create folder:\n\"{F}" + tooLong + "\"\nError code = 00000024",
         "MSIE Export failed."}, MessageIcon::Exclamation},
@@ -117,8 +123,9 @@ TEST(FavoritesWriterMessages, ReportsEachFailureWithItsMessage) {
       if (const auto at = m.find("{F}"); at != std::string::npos) m.replace(at, 3, f.favorites());
       expected.push_back(m);
     }
-    const bool stops = c.lastIcon == MessageIcon::Exclamation;
-    EXPECT_EQ(Do_MSIE_Export(f.doc, {}), !stops);
+    const bool fails = c.lastIcon == MessageIcon::Exclamation;
+    const bool stops = fails && c.folder != "\\";
+    EXPECT_EQ(Do_MSIE_Export(f.doc, {}), !fails);
     EXPECT_EQ(f.ui.messageTexts(), expected);
     ASSERT_FALSE(f.ui.messages.empty());
     EXPECT_EQ(f.ui.messages.back().icon, c.lastIcon);
@@ -130,11 +137,30 @@ TEST_F(FavoritesWriter, AShortcutThatCannotBeWrittenIsReportedAndRemoved) {
   bookmark("\\", "Full", "http://full/");
   {
     ScopedFileSizeLimit full(10);
-    EXPECT_TRUE(exportAll());
+    EXPECT_FALSE(exportAll());
   }
   EXPECT_EQ(ui.messageTexts(),
-            std::vector<std::string>{"Could not write " + favorites() + "Full.url"});
+            (std::vector<std::string>{"Could not write " + favorites() + "Full.url",
+                                      "MSIE Export failed.\n\nCould not write " + favorites() +
+                                          "Full.url: File too large"}));
   EXPECT_FALSE(exists("Full.url"));
+}
+
+TEST_F(FavoritesWriter, AShortcutThatCannotBeRemovedFailsTheExportWithItsPathAndReason) {
+  shortcut("Stuck.url", "http://old/");
+  const std::string stuck = favorites() + "Stuck.url";
+  const int fd = ::open(stuck.c_str(), O_RDONLY);
+  int flags = 0;
+  const bool immutable = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                         ::ioctl(fd, FS_IOC_SETFLAGS, &(flags |= FS_IMMUTABLE_FL)) == 0;
+  bookmark("\\", "New", "http://new/");
+  const bool exported = exportAll();
+  if (immutable) ::ioctl(fd, FS_IOC_SETFLAGS, &(flags &= ~FS_IMMUTABLE_FL));
+  if (fd >= 0) ::close(fd);
+  if (!immutable) GTEST_SKIP() << "files cannot be made immutable here";
+  EXPECT_FALSE(exported);
+  EXPECT_EQ(ui.messageTexts().back(),
+            "MSIE Export failed.\n\nCould not remove " + stuck + ": Operation not permitted");
 }
 
 TEST_F(FavoritesWriter, NamesNeverBecomePathsOutsideTheirFolder) {
@@ -156,9 +182,8 @@ TEST_F(FavoritesWriter, SymbolicLinksAreNeitherFollowedNorDeleted) {
   std::filesystem::create_directory_symlink(temp.file("Outside"), favorites() + "Link");
   std::filesystem::create_symlink(temp.file("Outside/o.url"), favorites() + "s.url");
   bookmark("\\", "s", "http://s/");
-  ASSERT_TRUE(exportAll());
-  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{
-                                   "File creation failed.\n\nFilename: " + favorites() + "s.url"});
+  EXPECT_FALSE(exportAll());
+  EXPECT_EQ(ui.messageTexts().front(), "File creation failed.\n\nFilename: " + favorites() + "s.url");
   EXPECT_EQ(temp.read("Outside/o.url"), "[InternetShortcut]\r\nURL=http://o/\r\n");
   EXPECT_TRUE(exists("Link"));
   EXPECT_TRUE(exists("s.url"));
