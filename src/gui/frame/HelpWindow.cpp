@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -35,9 +35,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::WindowShortcut);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(contents);
@@ -49,6 +46,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   layout->addLayout(buttons);
   layout->addWidget(browser_);
   resize(620, 520);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showTopic(std::uint32_t topic) {

@@ -21,6 +21,9 @@ class HelpWindow : public QWidget {
   // The page shown, as a path within the help ("introduction.html").
   QString currentPage() const;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QTextBrowser* browser_;
 };
