@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "library/CLFDoc.h"
+#include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/UiPort.h"
 
@@ -34,9 +35,12 @@ bool DocumentCommands::fileNew() {
 }
 
 bool DocumentCommands::fileOpen() {
-  const FileDialogRequest request{
-      "Open", {kLibraryFilter, {"All Files (*.*)", "*.*"}}, kLibraryExtension, {}};
-  const auto path = ui_.chooseFileToOpen(request);
+  const FileDialogRequest request{"Open",
+                                  {kLibraryFilter, {"All Files (*.*)", "*.*"}},
+                                  kLibraryExtension,
+                                  {},
+                                  FileKind::Library, {}};
+  const auto path = chooseFileToOpen(ui_, doc_.settings(), request);
   return path && openDocumentFile(*path);
 }
 
@@ -112,8 +116,9 @@ bool DocumentCommands::doSave(const std::string& path) {
   if (!doc_.hasRoot()) return false;
   std::string target = path;
   if (target.empty()) {
-    const auto chosen =
-        ui_.chooseFileToSave({"Save As", {kLibraryFilter}, kLibraryExtension, proposedSaveName()});
+    const auto chosen = chooseFileToSave(
+        ui_, doc_.settings(),
+        {"Save As", {kLibraryFilter}, kLibraryExtension, proposedSaveName(), FileKind::Library, {}});
     if (!chosen) return false;
     target = *chosen;
   }

@@ -30,6 +30,10 @@ inline constexpr IntSetting kScrollRate{"ScrollRate", 0};  // 0..100
 inline constexpr IntSetting kIgnoreCase{"IgnoreCase", 0};
 inline constexpr TextSetting kMainWindowPos{"MainWindowPos", "*"};  // "%u,%i,%i,%i,%i"
 inline constexpr TextSetting kWeedDlgPos{"WeedDlgPos", "*"};        // "%i,%i,%i,%i,%i"
+// The folder each kind of file was last opened from or saved to.
+inline constexpr TextSetting kLibraryFolder{"LibraryFolder", ""};
+inline constexpr TextSetting kHtmlFolder{"HtmlFolder", ""};
+inline constexpr TextSetting kTextFolder{"TextFolder", ""};
 }  // namespace setting
 
 class SettingsStore {

@@ -57,11 +57,16 @@ struct FileFilter {
   std::string patterns;     // "*.bml"
 };
 
+// The kinds of files whose dialogs each remember the folder last used.
+enum class FileKind { Other, Library, Html, Text };
+
 struct FileDialogRequest {
   std::string title;
   std::vector<FileFilter> filters;
   std::string defaultExtension;  // ".bml"
   std::string proposedName;
+  FileKind kind = FileKind::Other;
+  std::string startFolder;  // where the dialog opens; empty: where the desktop chooses
 };
 
 class UiPort {

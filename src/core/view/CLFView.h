@@ -4,6 +4,7 @@
 // and holds the view's options and the drag state. The Qt widget that displays it only shows
 // the tree and forwards the user's clicks, keys and commands here.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -105,8 +106,12 @@ class CLFView : public TreeObserver {
   void setFilter(std::string_view text);
   const std::string& filterText() const { return filterText_; }
   bool isFiltering() const { return !filterText_.empty(); }
-  // How many bookmarks the filter shows.
+  // The filter lists at most this many bookmarks (the first by name): a tree of them is built
+  // between two keystrokes, whatever the size of the library.
+  static constexpr std::size_t kFilterShownLimit = 5000;
+  // How many bookmarks match the filter, and how many of them the tree shows.
   std::size_t filterMatchCount() const { return filterMatches_; }
+  std::size_t filterShownCount() const { return std::min(filterMatches_, kFilterShownLimit); }
 
   // ---- Opening and the clipboard (CLFViewClipboard.cpp) ----
   // The selected bookmark, or the bookmarks directly in the selected folder, in tree order.

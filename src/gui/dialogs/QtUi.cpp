@@ -76,6 +76,8 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
   QString extension = toDisplay(request.defaultExtension);
   if (extension.startsWith(u'.')) extension.remove(0, 1);
   dialog.setDefaultSuffix(extension);
+  if (!request.startFolder.empty())
+    dialog.setDirectory(QFile::decodeName(request.startFolder.c_str()));
   if (!request.proposedName.empty())
     dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
 }

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QDir>
@@ -112,6 +113,15 @@ QWidget* CMainFrame::buildFilteredTree() {
 void CMainFrame::applyFilter() {
   filterPause_->stop();
   view_.setFilter(filter_->text().toStdString());
+  if (!view_.isFiltering()) {
+    statusBar()->clearMessage();
+    return;
+  }
+  const QString shown = QLocale().toString(qulonglong{view_.filterShownCount()});
+  const QString matching = QLocale().toString(qulonglong{view_.filterMatchCount()});
+  statusBar()->showMessage(view_.filterShownCount() < view_.filterMatchCount()
+                               ? shown + " of " + matching + " matching bookmarks shown; type more to narrow"
+                               : matching + " matching bookmarks");
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 #include "browsers/favorites/FavoritesReader.h"
 #include "browsers/netscape/NetscapeReader.h"
 #include "library/CStatDlg.h"
+#include "platform/FileDialogs.h"
 #include "platform/UiPort.h"
 
 namespace linkfold {
@@ -98,8 +99,10 @@ bool ImportRun::readNetscapeFile(const std::string& statusText, const std::strin
 }
 
 bool ImportRun::OnImportHtml() {
-  const auto path = doc_.ui().chooseFileToOpen(
-      {"Open", {{"HTML files (*.htm; *.html)", "*.htm; *.html"}}, ".htm", "BOOKMARK.HTM"});
+  const auto path = chooseFileToOpen(
+      doc_.ui(), doc_.settings(),
+      {"Open", {{"HTML files (*.htm; *.html)", "*.htm; *.html"}}, ".htm", "BOOKMARK.HTM",
+       FileKind::Html, {}});
   if (!path) return false;
   importHtml(*path);
   return true;
