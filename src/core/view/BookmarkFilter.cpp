@@ -9,6 +9,20 @@
 
 namespace linkfold {
 
+namespace {
+
+// Appends the field's folded text; plain ASCII, by far the most common, is lowered in place.
+void appendFolded(std::string& out, std::string_view field) {
+  if (std::any_of(field.begin(), field.end(),
+                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+    out += caseFolded(field);
+    return;
+  }
+  for (const char c : field) out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
 void BookmarkFilter::invalidate() {
   built_ = false;
   folded_ = {};
@@ -21,12 +35,15 @@ void BookmarkFilter::build(const CLFDoc& doc) {
   folded_.clear();
   starts_.clear();
   starts_.reserve(doc.bookmarkCount() + 1);
+  std::size_t bytes = 0;
+  for (const BookmarkRecord& record : doc.bookmarks()) bytes += record.name.size() + record.url.size() + 2;
+  folded_.reserve(bytes);
   for (const BookmarkRecord& record : doc.bookmarks()) {
     starts_.push_back(static_cast<std::uint32_t>(folded_.size()));
     // A NUL after each field: no needle (which never holds one) matches across two fields.
-    folded_ += caseFolded(record.name);
+    appendFolded(folded_, record.name);
     folded_ += '\0';
-    folded_ += caseFolded(record.url);
+    appendFolded(folded_, record.url);
     folded_ += '\0';
   }
   starts_.push_back(static_cast<std::uint32_t>(folded_.size()));

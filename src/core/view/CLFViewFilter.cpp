@@ -9,16 +9,21 @@ namespace linkfold {
 
 namespace {
 
-// Every item of the tree, parents before children.
+// Every folder item of the tree, parents before children. Folders sort before bookmarks, so
+// the walk stops at a folder's first bookmark and costs the folders, not the bookmarks.
 template <class F>
-void forEachItem(const CSortedTreeCtrl& tree, F&& visit) {
-  std::vector<TreeItem> pending(tree.children(kNoItem).rbegin(), tree.children(kNoItem).rend());
+void forEachFolderItem(const CLFView& view, F&& visit) {
+  const CSortedTreeCtrl& tree = view.tree();
+  std::vector<TreeItem> pending{tree.root()};
   while (!pending.empty()) {
     const TreeItem item = pending.back();
     pending.pop_back();
+    if (!view.IsFolderItem(item)) continue;
     visit(item);
-    const auto& children = tree.children(item);
-    pending.insert(pending.end(), children.rbegin(), children.rend());
+    for (const TreeItem child : tree.children(item)) {
+      if (view.IsBookmarkItem(child)) break;
+      pending.push_back(child);
+    }
   }
 }
 
@@ -26,8 +31,8 @@ void forEachItem(const CSortedTreeCtrl& tree, F&& visit) {
 
 TreeState CLFView::captureTreeState() const {
   TreeState state;
-  forEachItem(tree_, [&](TreeItem item) {
-    if (IsFolderItem(item) && tree_.isExpanded(item) && tree_.data(item) < doc_.folderCount())
+  forEachFolderItem(*this, [&](TreeItem item) {
+    if (tree_.isExpanded(item) && tree_.data(item) < doc_.folderCount())
       state.expandedFolders.push_back(doc_.folder(tree_.data(item)).path);
   });
   const TreeItem selected = tree_.selected();
@@ -49,22 +54,26 @@ TreeState CLFView::captureTreeState() const {
 void CLFView::restoreTreeState(const TreeState& state) {
   const std::unordered_set<std::string> expanded(state.expandedFolders.begin(),
                                                  state.expandedFolders.end());
-  TreeItem toSelect = kNoItem;
-  forEachItem(tree_, [&](TreeItem item) {
-    const std::uint32_t data = tree_.data(item);
-    if (IsFolderItem(item) && data < doc_.folderCount()) {
-      const std::string& path = doc_.folder(data).path;
-      if (expanded.count(path)) tree_.expand(item, CSortedTreeCtrl::Expand::Expand);
-      if (state.hasSelection && !state.selectedBookmark && path == state.selectedFolder)
-        toSelect = item;
-    } else if (state.selectedBookmark && toSelect == kNoItem && data < doc_.bookmarkCount()) {
-      const BookmarkRecord& record = doc_.bookmark(data);
-      if (record.name == state.selectedBookmark->first &&
-          record.url == state.selectedBookmark->second && record.folder < doc_.folderCount() &&
-          doc_.folder(record.folder).path == state.selectedFolder)
-        toSelect = item;
-    }
+  TreeItem selectedFolder = kNoItem;
+  forEachFolderItem(*this, [&](TreeItem item) {
+    if (tree_.data(item) >= doc_.folderCount()) return;
+    const std::string& path = doc_.folder(tree_.data(item)).path;
+    if (expanded.count(path)) tree_.expand(item, CSortedTreeCtrl::Expand::Expand);
+    if (state.hasSelection && path == state.selectedFolder) selectedFolder = item;
   });
+  TreeItem toSelect = selectedFolder;
+  if (state.selectedBookmark) {
+    toSelect = kNoItem;
+    const auto& [name, url] = *state.selectedBookmark;
+    for (const TreeItem child : tree_.children(selectedFolder)) {
+      const std::uint32_t data = tree_.data(child);
+      if (IsBookmarkItem(child) && data < doc_.bookmarkCount() &&
+          doc_.bookmark(data).name == name && doc_.bookmark(data).url == url) {
+        toSelect = child;
+        break;
+      }
+    }
+  }
   if (toSelect == kNoItem) return;
   tree_.select(toSelect);
   tree_.ensureVisible(toSelect);
