@@ -13,6 +13,7 @@
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 #include "tools/Finder.h"
+#include "tools/WeedDialog.h"
 #include "view/CLFView.h"
 
 namespace linkfold::test {
@@ -129,6 +130,37 @@ TEST_F(MainCommandsTest, EachCommandReachesItsHandler) {
   EXPECT_TRUE(commands->run(kCmdFileNew));
   EXPECT_EQ(session->document().bookmarkCount(), 2u);
   EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Save changes to Untitled?"});
+}
+
+TEST_F(MainCommandsTest, CutIsCopyThenDeleteAndPasteReadsTheWindowsClipboard) {
+  addBookmarks();
+  CSortedTreeCtrl& tree = view->tree();
+  tree.select(tree.children(tree.root()).front());  // "Debian"
+  ui.answer(Answer::Yes);  // Delete's question
+  EXPECT_TRUE(commands->run(kCmdCut));
+  EXPECT_EQ(frame.clipboardData.text, "https://www.debian.org/");
+  EXPECT_EQ(session->document().bookmarkCount(), 1u);
+  tree.select(tree.root());
+  EXPECT_TRUE(commands->run(kCmdPaste));
+  EXPECT_EQ(session->document().bookmarkCount(), 2u);
+}
+
+TEST_F(MainCommandsTest, WeedingKeepsTheTreesExpansionAndSelection) {
+  addBookmarks();
+  CLFDoc& doc = session->document();
+  doc.addFolder("Sub\\", false);
+  doc.addBookmark(*doc.findFolder("Sub\\"), "Inner", "http://inner/", "", 0, 0, 0);
+  view->OnUpdate();
+  CSortedTreeCtrl& tree = view->tree();
+  const TreeItem sub = tree.children(tree.root()).front();
+  tree.expand(sub, CSortedTreeCtrl::Expand::Expand);
+  tree.select(tree.children(sub).front());
+  ui.onDialog<WeedDialog>([](WeedDialog& dialog) { return dialog.toggle(1); });
+  ui.answer(Answer::Yes);  // remove the other one
+  EXPECT_TRUE(commands->run(kCmdWeedDuplicates));
+  ASSERT_EQ(doc.bookmarkCount(), 2u);
+  EXPECT_TRUE(tree.isExpanded(tree.children(tree.root()).front()));
+  EXPECT_EQ(tree.label(tree.selected()), "Inner");
 }
 
 TEST_F(MainCommandsTest, ADisabledCommandDoesNothing) {
