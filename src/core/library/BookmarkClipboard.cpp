@@ -27,22 +27,30 @@ char lower(char c) {
 
 // Where `needle` (lower case) starts in `text` at or after `from`, ignoring ASCII case.
 std::size_t findNoCase(std::string_view text, std::string_view needle, std::size_t from) {
-  const auto hit = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())),
-                               text.end(), needle.begin(), needle.end(),
-                               [](char a, char b) { return lower(a) == b; });
-  return hit == text.end() ? std::string_view::npos
-                           : static_cast<std::size_t>(hit - text.begin());
+  const auto hit = std::search(
+      text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(),
+      needle.begin(), needle.end(), [](char a, char b) { return lower(a) == b; });
+  return hit == text.end() ? std::string_view::npos : static_cast<std::size_t>(hit - text.begin());
 }
 
 std::string escapeHtml(std::string_view text) {
   std::string out;
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -52,8 +60,8 @@ std::string escapeHtml(std::string_view text) {
 // made one space.
 std::string htmlText(std::string_view html) {
   static constexpr std::pair<std::string_view, char> kEntities[] = {
-      {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''},
-      {"&apos;", '\''}, {"&nbsp;", ' '}};
+      {"&amp;", '&'},  {"&lt;", '<'},    {"&gt;", '>'},  {"&quot;", '"'},
+      {"&#39;", '\''}, {"&apos;", '\''}, {"&nbsp;", ' '}};
   std::string out;
   for (std::size_t i = 0; i < html.size();) {
     if (html[i] == '<') {
@@ -62,8 +70,9 @@ std::string htmlText(std::string_view html) {
       continue;
     }
     if (html[i] == '&') {
-      const auto entity = std::find_if(std::begin(kEntities), std::end(kEntities),
-                                       [&](const auto& e) { return html.substr(i).starts_with(e.first); });
+      const auto entity =
+          std::find_if(std::begin(kEntities), std::end(kEntities),
+                       [&](const auto& e) { return html.substr(i).starts_with(e.first); });
       if (entity != std::end(kEntities)) {
         out += entity->second;
         i += entity->first.size();
@@ -79,9 +88,8 @@ std::string htmlText(std::string_view html) {
 
 // A URL as other programs hand it over: no white space or control characters inside.
 bool looksLikeUrl(std::string_view text) {
-  if (text.empty() || std::any_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) <= ' ';
-      }))
+  if (text.empty() || std::any_of(text.begin(), text.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
     return false;
   const auto colon = text.find(':');
   const bool scheme =
@@ -113,8 +121,8 @@ ClipboardData clipboardFor(const CLFDoc& doc, const std::vector<std::uint32_t>& 
     if (!data.text.empty()) data.text += '\n';
     data.text += record.url;
     data.uriList += record.url + "\r\n";
-    data.html += "    <DT><A HREF=\"" + escapeHtml(record.url) + "\">" + escapeHtml(record.name) +
-                 "</A>\n";
+    data.html +=
+        "    <DT><A HREF=\"" + escapeHtml(record.url) + "\">" + escapeHtml(record.name) + "</A>\n";
   }
   data.html += "</DL><p>\n";
   return data;

@@ -8,10 +8,14 @@ namespace {
 
 const TextSetting* folderSetting(FileKind kind) {
   switch (kind) {
-    case FileKind::Library: return &setting::kLibraryFolder;
-    case FileKind::Html: return &setting::kHtmlFolder;
-    case FileKind::Text: return &setting::kTextFolder;
-    case FileKind::Other: break;
+    case FileKind::Library:
+      return &setting::kLibraryFolder;
+    case FileKind::Html:
+      return &setting::kHtmlFolder;
+    case FileKind::Text:
+      return &setting::kTextFolder;
+    case FileKind::Other:
+      break;
   }
   return nullptr;
 }

@@ -36,7 +36,8 @@ void BookmarkFilter::build(const CLFDoc& doc) {
   starts_.clear();
   starts_.reserve(doc.bookmarkCount() + 1);
   std::size_t bytes = 0;
-  for (const BookmarkRecord& record : doc.bookmarks()) bytes += record.name.size() + record.url.size() + 2;
+  for (const BookmarkRecord& record : doc.bookmarks())
+    bytes += record.name.size() + record.url.size() + 2;
   folded_.reserve(bytes);
   for (const BookmarkRecord& record : doc.bookmarks()) {
     starts_.push_back(static_cast<std::uint32_t>(folded_.size()));
@@ -75,8 +76,8 @@ void BookmarkFilter::scanAll(std::string_view needle) {
   const char* const end = begin + folded_.size();
   const char* from = begin;
   while (from < end) {
-    const void* hit = ::memmem(from, static_cast<std::size_t>(end - from), needle.data(),
-                               needle.size());
+    const void* hit =
+        ::memmem(from, static_cast<std::size_t>(end - from), needle.data(), needle.size());
     if (!hit) break;
     const auto offset = static_cast<std::uint32_t>(static_cast<const char*>(hit) - begin);
     // The record holding the hit; the search goes on after it.

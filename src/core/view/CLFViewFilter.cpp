@@ -89,8 +89,8 @@ void CLFView::computeFilter() {
   const std::vector<std::uint32_t>& all = filter_.match(doc_, filterText_);
   filterMatches_ = all.size();
   // The table is in name order: the first matches are the first by name.
-  const std::vector<std::uint32_t> shown(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(
-                                                                        filterShownCount()));
+  const std::vector<std::uint32_t> shown(
+      all.begin(), all.begin() + static_cast<std::ptrdiff_t>(filterShownCount()));
   shownFolders_ = BookmarkFilter::foldersShown(doc_, shown);
   shownBookmarks_.assign(doc_.bookmarkCount(), 0);
   for (const std::uint32_t b : shown) shownBookmarks_[b] = 1;

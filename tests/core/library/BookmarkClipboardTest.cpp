@@ -17,16 +17,19 @@ TEST(BookmarkClipboard, EachFormGivesItsBookmarksAndIgnoresTheRest) {
     Items expected;
   } cases[] = {
       {"a browser's link",
-       {"", "", "<meta charset='utf-8'><a href=\"https://x.org/?a=1&amp;b=2\">Tom &amp; <b>Jerry</b></a>"},
+       {"", "",
+        "<meta charset='utf-8'><a href=\"https://x.org/?a=1&amp;b=2\">Tom &amp; <b>Jerry</b></a>"},
        {{"Tom & Jerry", "https://x.org/?a=1&b=2"}}},
       {"a Netscape fragment",
-       {"", "", "<DL><p>\n<DT><A HREF='http://a/' ADD_DATE=\"1\">A</A>\n<DT><A HREF=http://b/>B</A>\n"},
+       {"", "",
+        "<DL><p>\n<DT><A HREF='http://a/' ADD_DATE=\"1\">A</A>\n<DT><A HREF=http://b/>B</A>\n"},
        {{"A", "http://a/"}, {"B", "http://b/"}}},
       {"links without URLs, or cut off",
        {"", "", "<a name=x>no</a><a href=\"javascript\">js</a><a href=\"http://c/\">C"},
        {{"C", "http://c/"}}},
       {"the HTML wins over the others",
-       {"http://t/", "http://u/\r\n", "<a href=\"http://h/\">H</a>"}, {{"H", "http://h/"}}},
+       {"http://t/", "http://u/\r\n", "<a href=\"http://h/\">H</a>"},
+       {{"H", "http://h/"}}},
       {"a uri-list with a comment",
        {"ignored", "# from a file manager\r\nhttp://u1/\r\n\r\nftp://u2/\r\n", ""},
        {{"", "http://u1/"}, {"", "ftp://u2/"}}},
@@ -61,14 +64,15 @@ TEST_F(Paste, PastedBookmarksFollowTheNameRules) {
   const Items pasted{{"", "http://no.name/path"},
                      {"a:b*c", "http://forbidden/"},
                      {longName, "http://long/"},
-                     {"Home", "http://home/"},   // already there: not added again
+                     {"Home", "http://home/"},    // already there: not added again
                      {"Home", "http://other/"}};  // a name taken in the folder
   EXPECT_EQ(pasteBookmarks(doc, f, pasted), 4u);
   EXPECT_TRUE(doc.isModified());
   std::vector<std::string> names;
   for (const auto& b : doc.bookmarks()) names.push_back(b.name + "@" + std::to_string(b.folder));
-  EXPECT_EQ(names, (std::vector<std::string>{"a$b$c@1", "Home@1", "Home (1)@1",
-                                             "http$$$no.name$path@1", std::string(50, 'n') + "@1"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"a$b$c@1", "Home@1", "Home (1)@1", "http$$$no.name$path@1",
+                                      std::string(50, 'n') + "@1"}));
   EXPECT_EQ(pasteBookmarks(doc, 99, pasted), 0u);  // no such folder
 }
 

@@ -20,7 +20,8 @@ TEST_F(OpenAndClipboard, OpensTheBookmarkOrTheFoldersBookmarksAskingBeyondTen) {
   view.OnOpenInBrowser();
   EXPECT_EQ(ui.openedUrls.size(), 3u);
   EXPECT_TRUE(ui.messages.empty());
-  for (int i = 0; i < 8; ++i) bookmark(1, "more" + std::to_string(i), "http://m/" + std::to_string(i));
+  for (int i = 0; i < 8; ++i)
+    bookmark(1, "more" + std::to_string(i), "http://m/" + std::to_string(i));
   view.OnUpdate();
   select("A");
   ui.openedUrls.clear();
