@@ -105,7 +105,8 @@ constexpr std::array kPrompts{
     Prompt{kCmdCopy, "Copies the selected bookmark, or the bookmarks of the selected folder, to "
                      "the clipboard\nCopy"},
     Prompt{kCmdPaste, "Adds the URLs on the clipboard to the selected folder\nPaste"},
-    Prompt{kCmdFilter, "Shows only the bookmarks whose name or URL holds the text you type\nFilter"},
+    Prompt{kCmdFilter,
+           "Shows only the bookmarks whose name or URL holds the text you type\nFilter"},
     Prompt{kCmdImportLog, "Opens the log of the last import in your text viewer\nImport Log"},
     Prompt{kCmdHelpFinder, "List Help topics\nHelp Topics"},
     Prompt{kCmdIntroduction, "Shows the introduction to Linkfold\nIntroduction"},

@@ -39,7 +39,8 @@ bool DocumentCommands::fileOpen() {
                                   {kLibraryFilter, {"All Files (*.*)", "*.*"}},
                                   kLibraryExtension,
                                   {},
-                                  FileKind::Library, {}};
+                                  FileKind::Library,
+                                  {}};
   const auto path = chooseFileToOpen(ui_, doc_.settings(), request);
   return path && openDocumentFile(*path);
 }
@@ -116,9 +117,13 @@ bool DocumentCommands::doSave(const std::string& path) {
   if (!doc_.hasRoot()) return false;
   std::string target = path;
   if (target.empty()) {
-    const auto chosen = chooseFileToSave(
-        ui_, doc_.settings(),
-        {"Save As", {kLibraryFilter}, kLibraryExtension, proposedSaveName(), FileKind::Library, {}});
+    const auto chosen = chooseFileToSave(ui_, doc_.settings(),
+                                         {"Save As",
+                                          {kLibraryFilter},
+                                          kLibraryExtension,
+                                          proposedSaveName(),
+                                          FileKind::Library,
+                                          {}});
     if (!chosen) return false;
     target = *chosen;
   }

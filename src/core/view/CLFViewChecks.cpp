@@ -100,8 +100,8 @@ std::vector<MenuEntry> CLFView::OnRightClick(const HitTest& hit) {
             newFolder,
             separator,
             {kCmdProperties, "&Properties"}};
-  std::vector<MenuEntry> menu{{kCmdOpenInBrowser, "Open &All in Browser"}, separator, copy, paste,
-                              separator};
+  std::vector<MenuEntry> menu{
+      {kCmdOpenInBrowser, "Open &All in Browser"}, separator, copy, paste, separator};
   if (!IsLockedItem(hit.item)) {
     menu.push_back({kCmdRename, "&Rename Folder"});
     if (!tree_.hasChildren(hit.item)) menu.push_back({kCmdDelete, "&Delete Folder"});

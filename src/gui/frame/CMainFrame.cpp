@@ -2,14 +2,13 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLocale>
-#include <QLineEdit>
-#include <QVBoxLayout>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -17,6 +16,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 #include <QWhatsThis>
 
 #include "app/HelpTopics.h"
@@ -51,13 +51,13 @@ QString droppedLibrary(const QMimeData* data) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder,
-                       ExportCommands& exports, RecentFileList& recentFiles,
-                       SettingsStore& settings)
+CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder, ExportCommands& exports,
+                       RecentFileList& recentFiles, SettingsStore& settings)
     : settings_(settings),
       recentFiles_(recentFiles),
       view_(view),
-      commands_(std::make_unique<MainCommands>(session, view, finder, exports, recentFiles, *this)) {
+      commands_(
+          std::make_unique<MainCommands>(session, view, finder, exports, recentFiles, *this)) {
   setObjectName("mainFrame");
   setWindowIcon(QIcon(":/icons/linkfold.svg"));
   setMinimumSize(kMainWindowMinimum.width, kMainWindowMinimum.height);
@@ -120,7 +120,8 @@ void CMainFrame::applyFilter() {
   const QString shown = QLocale().toString(qulonglong{view_.filterShownCount()});
   const QString matching = QLocale().toString(qulonglong{view_.filterMatchCount()});
   statusBar()->showMessage(view_.filterShownCount() < view_.filterMatchCount()
-                               ? shown + " of " + matching + " matching bookmarks shown; type more to narrow"
+                               ? shown + " of " + matching +
+                                     " matching bookmarks shown; type more to narrow"
                                : matching + " matching bookmarks");
 }
 

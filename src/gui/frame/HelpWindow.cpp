@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>

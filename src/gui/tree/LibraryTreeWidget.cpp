@@ -215,9 +215,9 @@ void LibraryTreeWidget::keyPressEvent(QKeyEvent* event) {
     return;
   }
   // The view would copy the label itself: the clipboard keys are the window's commands.
-  for (const auto& [standard, command] : {std::pair{QKeySequence::Copy, kCmdCopy},
-                                          std::pair{QKeySequence::Cut, kCmdCut},
-                                          std::pair{QKeySequence::Paste, kCmdPaste}})
+  for (const auto& [standard, command] :
+       {std::pair{QKeySequence::Copy, kCmdCopy}, std::pair{QKeySequence::Cut, kCmdCut},
+        std::pair{QKeySequence::Paste, kCmdPaste}})
     if (event->matches(standard)) {
       emit commandRequested(command);
       return;

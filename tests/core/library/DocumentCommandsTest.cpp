@@ -186,10 +186,10 @@ TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
     });
   });
   EXPECT_FALSE(commands.fileSave());
-  EXPECT_MESSAGE(ui, 0,
-                 "Failed to save document.\n\n" + temp.file("x.bml") +
-                     "\nThe file could not be written.",
-                 Exclamation);
+  EXPECT_MESSAGE(
+      ui, 0,
+      "Failed to save document.\n\n" + temp.file("x.bml") + "\nThe file could not be written.",
+      Exclamation);
   EXPECT_EQ(temp.read("x.bml"), "old contents");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
   EXPECT_TRUE(doc.isModified());

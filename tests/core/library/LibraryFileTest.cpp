@@ -163,10 +163,10 @@ TEST_F(LibraryFile, AFileThatCannotBeOpenedIsNamedWithTheReasonAndLeavesTheDocum
   EXPECT_FALSE(doc.OnOpenDocument(temp.file("missing.bml")));
   EXPECT_FALSE(doc.OnOpenDocument(temp.path()));  // a directory
   EXPECT_EQ(shownMessages(ui),
-            (ShownMessages{{Exclamation, "Failed to open document.\n\n" + temp.file("missing.bml") +
-                                             "\nNo such file or directory"},
-                           {Exclamation, "Failed to open document.\n\n" + temp.path() +
-                                             "\nIs a directory"}}));
+            (ShownMessages{
+                {Exclamation, "Failed to open document.\n\n" + temp.file("missing.bml") +
+                                  "\nNo such file or directory"},
+                {Exclamation, "Failed to open document.\n\n" + temp.path() + "\nIs a directory"}}));
   EXPECT_EQ(tables(), "\\:0 | keep@0");
   EXPECT_TRUE(doc.isModified());
   EXPECT_EQ(import.openCalls, 0);

@@ -257,7 +257,7 @@ TEST(ViewOptions, TheTogglesFlipTheirFlagsWhichAreWrittenWhenTheViewEnds) {
   EXPECT_EQ(settings.read(setting::kConfirmBookmarkDel), 0);
   EXPECT_EQ(settings.read(setting::kConfirmFolderDel), 0);
   EXPECT_EQ(settings.read(setting::kFollow), 0);
-  EXPECT_FALSE(ViewOptions::read(settings).follow);  // an existing setting is kept
+  EXPECT_FALSE(ViewOptions::read(settings).follow);            // an existing setting is kept
   EXPECT_FALSE(settings.contains(setting::kScrollRate.name));  // written by its own command
   EXPECT_EQ(settings.writeCount(), 3);
   settings.write(setting::kConfirmFolderDel, 7);  // any value but 0 is on

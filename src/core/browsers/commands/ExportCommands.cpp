@@ -101,7 +101,8 @@ bool ExportCommands::OnExportOther() {
                                       {{"HTML Files (*.htm; *.html)", "*.htm; *.html"}},
                                       ".htm",
                                       "Bookmark.htm",
-                                      FileKind::Html, {}});
+                                      FileKind::Html,
+                                      {}});
   return path && Do_NS_Export(view_, *path, false, kChosenFileTitle);
 }
 

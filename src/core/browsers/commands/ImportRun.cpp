@@ -99,10 +99,13 @@ bool ImportRun::readNetscapeFile(const std::string& statusText, const std::strin
 }
 
 bool ImportRun::OnImportHtml() {
-  const auto path = chooseFileToOpen(
-      doc_.ui(), doc_.settings(),
-      {"Open", {{"HTML files (*.htm; *.html)", "*.htm; *.html"}}, ".htm", "BOOKMARK.HTM",
-       FileKind::Html, {}});
+  const auto path = chooseFileToOpen(doc_.ui(), doc_.settings(),
+                                     {"Open",
+                                      {{"HTML files (*.htm; *.html)", "*.htm; *.html"}},
+                                      ".htm",
+                                      "BOOKMARK.HTM",
+                                      FileKind::Html,
+                                      {}});
   if (!path) return false;
   importHtml(*path);
   return true;

@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -183,7 +182,8 @@ TEST_F(FavoritesWriter, SymbolicLinksAreNeitherFollowedNorDeleted) {
   std::filesystem::create_symlink(temp.file("Outside/o.url"), favorites() + "s.url");
   bookmark("\\", "s", "http://s/");
   EXPECT_FALSE(exportAll());
-  EXPECT_EQ(ui.messageTexts().front(), "File creation failed.\n\nFilename: " + favorites() + "s.url");
+  EXPECT_EQ(ui.messageTexts().front(),
+            "File creation failed.\n\nFilename: " + favorites() + "s.url");
   EXPECT_EQ(temp.read("Outside/o.url"), "[InternetShortcut]\r\nURL=http://o/\r\n");
   EXPECT_TRUE(exists("Link"));
   EXPECT_TRUE(exists("s.url"));
