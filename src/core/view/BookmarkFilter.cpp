@@ -53,8 +53,12 @@ void BookmarkFilter::build(const CLFDoc& doc) {
   matches_.clear();
 }
 
-const std::vector<std::uint32_t>& BookmarkFilter::match(const CLFDoc& doc, std::string_view text) {
+void BookmarkFilter::prepare(const CLFDoc& doc) {
   if (!built_ || starts_.size() != doc.bookmarkCount() + std::size_t{1}) build(doc);
+}
+
+const std::vector<std::uint32_t>& BookmarkFilter::match(const CLFDoc& doc, std::string_view text) {
+  prepare(doc);
   std::string needle = caseFolded(text);
   // A NUL cannot be in a name or URL that shows; cut the text there.
   needle.resize(std::strlen(needle.c_str()));

@@ -17,6 +17,8 @@ class BookmarkFilter {
  public:
   // Forgets the folded texts; the next match() folds the library again.
   void invalidate();
+  // Folds the library's texts now, unless they are folded already.
+  void prepare(const CLFDoc& doc);
   // The bookmarks (ascending table indexes) whose name or URL contains `text`, ignoring case.
   // An empty text matches every bookmark.
   const std::vector<std::uint32_t>& match(const CLFDoc& doc, std::string_view text);

@@ -101,6 +101,7 @@ void CLFView::OnUpdate() {
   dragging_ = false;
   dragged_ = dropTarget_ = kNoItem;
   filter_.invalidate();
+  filterPrepared_ = false;
   if (isFiltering()) computeFilter();
   {
     const CSortedTreeCtrl::Rebuild rebuild(tree_);

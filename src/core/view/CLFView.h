@@ -105,6 +105,9 @@ class CLFView : public TreeObserver {
   // folders, all expanded; an empty text shows the whole tree again as it was before.
   void setFilter(std::string_view text);
   const std::string& filterText() const { return filterText_; }
+  // Folds the library's texts ahead of the first keystroke (the filter box took the keyboard);
+  // the filter that starts next uses them.
+  void prepareFilter();
   bool isFiltering() const { return !filterText_.empty(); }
   // The filter lists at most this many bookmarks (the first by name): a tree of them is built
   // between two keystrokes, whatever the size of the library.
@@ -191,6 +194,7 @@ class CLFView : public TreeObserver {
   std::vector<char> shownFolders_, shownBookmarks_;  // empty: everything is shown
   std::size_t filterMatches_ = 0;
   TreeState beforeFilter_;
+  bool filterPrepared_ = false;
 };
 
 }  // namespace linkfold

@@ -1,6 +1,7 @@
 // The view's filter and the tree state it keeps across rebuilds.
 
 #include <unordered_set>
+#include <utility>
 
 #include "library/CLFDoc.h"
 #include "view/CLFView.h"
@@ -96,13 +97,21 @@ void CLFView::computeFilter() {
   for (const std::uint32_t b : shown) shownBookmarks_[b] = 1;
 }
 
+void CLFView::prepareFilter() {
+  if (isFiltering()) return;
+  filter_.invalidate();
+  filter_.prepare(doc_);
+  filterPrepared_ = true;
+}
+
 void CLFView::setFilter(std::string_view text) {
   if (text == filterText_) return;
   const bool starting = !isFiltering();
   const TreeState current = captureTreeState();
   if (starting) {
     beforeFilter_ = current;
-    filter_.invalidate();  // the library may have changed since the last filter
+    // The library may have changed since the texts were folded, unless that was just now.
+    if (!std::exchange(filterPrepared_, false)) filter_.invalidate();
   }
   filterText_ = text;
   if (!isFiltering()) {

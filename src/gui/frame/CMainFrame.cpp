@@ -115,6 +115,7 @@ void CMainFrame::applyFilter() {
   view_.setFilter(filter_->text().toStdString());
   if (!view_.isFiltering()) {
     statusBar()->clearMessage();
+    if (filter_->hasFocus()) view_.prepareFilter();
     return;
   }
   const QString shown = QLocale().toString(qulonglong{view_.filterShownCount()});
@@ -126,6 +127,8 @@ void CMainFrame::applyFilter() {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  // The texts are folded while the person is about to type, not at the first keystroke.
+  if (watched == filter_ && event->type() == QEvent::FocusIn) view_.prepareFilter();
   if (watched == filter_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Escape) {
