@@ -234,8 +234,12 @@ void LibraryTreeWidget::keyPressEvent(QKeyEvent* event) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      emit commandRequested(kCmdOpenInBrowser);
-      return;
+      // On a bookmark: open it; a folder's bookmarks open only from the menus.
+      if (view_.IsBookmarkItem(view_.tree().selected())) {
+        emit commandRequested(kCmdOpenInBrowser);
+        return;
+      }
+      break;
     default:
       break;
   }
