@@ -1,6 +1,7 @@
 // The library tree window's speed, offscreen: opening a library until the window is ready for
 // input (the file loaded, the tree filled, the widget shown and painted once), Expand All, and
-// a rename, a delete and a drop with every folder of the library expanded, each until painted.
+// a rename, a delete and a drop with every folder of the library expanded, each until painted,
+// and a keystroke in the filter box.
 
 #include <benchmark/benchmark.h>
 
@@ -175,6 +176,38 @@ BENCHMARK(BM_Edit)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
+
+// One keystroke in the filter box: the text grows from the previous step's by one letter (step
+// 0: the first letter typed into the empty box), and the time runs until the filtered tree is
+// painted. "w" matches every bookmark (every URL starts with "http://www."): the worst case.
+// The last step clears the box again, back to the whole tree.
+void BM_FilterKeystroke(benchmark::State& state) {
+  static constexpr const char* kTyped[] = {"w", "k", "ke", "kel", "kelp", ""};
+  Window window;
+  if (!window.open(libraryFile(static_cast<std::uint32_t>(state.range(0))))) {
+    state.SkipWithError("the library did not open");
+    return;
+  }
+  const auto step = static_cast<std::size_t>(state.range(1));
+  for (auto _ : state) {
+    window.view.setFilter("");
+    window.view.prepareFilter();  // as the filter box does when it takes the keyboard
+    if (step > 1) window.view.setFilter(kTyped[step - 1]);
+    window.paint();
+    QElapsedTimer timer;
+    timer.start();
+    window.view.setFilter(kTyped[step]);
+    window.paint();
+    state.SetIterationTime(seconds(timer));
+    state.counters["shown"] = static_cast<double>(window.view.filterMatchCount());
+  }
+}
+BENCHMARK(BM_FilterKeystroke)
+    ->ArgNames({"bookmarks", "step"})
+    ->ArgsProduct({{100'000, 1'000'000}, {0, 1, 2, 3, 4, 5}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 }  // namespace linkfold::bench

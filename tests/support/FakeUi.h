@@ -47,6 +47,7 @@ class FakeUi : public UiPort {
     int backwards = 0;  // reports past the total, or going back within the same total
   } progress;
   std::vector<std::string> openedWithDesktop;
+  std::vector<std::string> openedUrls;  // URLs containing "unopenable" fail to open
   std::vector<std::uint32_t> helpTopics;
   std::vector<FileDialogRequest> fileRequests;
   int dialogsShown = 0;
@@ -69,6 +70,10 @@ class FakeUi : public UiPort {
   std::unique_ptr<StatusWindow> createStatusWindow() override;
   void setWaitCursor(bool on) override;
   bool openWithDesktop(const std::string& path) override;
+  bool openUrl(const std::string& url) override {
+    openedUrls.push_back(url);
+    return url.find("unopenable") == std::string::npos;
+  }
   void showHelp(std::uint32_t topic) override { helpTopics.push_back(topic); }
 
  private:

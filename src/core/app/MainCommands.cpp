@@ -25,6 +25,23 @@ CommandState checkedIf(bool checked) {
   return {true, std::nullopt, checked};
 }
 
+// Commands that rebuild the tree: it keeps its expansion and selection across them.
+bool keepsTreeState(std::uint32_t command) {
+  switch (command) {
+    case kCmdImportHtml:
+    case kCmdWeedDuplicates:
+    case kCmdExportMsie:
+    case kCmdExportNetscape3:
+    case kCmdExportNetscape4:
+    case kCmdExportAll:
+    case kCmdExportOther:
+    case kCmdExportText:
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool isRecentFile(std::uint32_t command) {
   return command >= kCmdRecentFile1 && command < kCmdRecentFile1 + RecentFileList::kSize;
 }
@@ -52,6 +69,10 @@ CommandState MainCommands::update(std::uint32_t command) const {
     case kCmdRename: return view_.OnUpdateRename();
     case kCmdDelete: return view_.OnUpdateDelete();
     case kCmdProperties: return view_.OnUpdateProperties();
+    case kCmdOpenInBrowser: return view_.OnUpdateOpenInBrowser();
+    case kCmdCopy: return view_.OnUpdateCopy();
+    case kCmdCut: return view_.OnUpdateCut();
+    case kCmdPaste: return view_.OnUpdatePaste();
     case kCmdFind: return finder_.OnUpdateFind();
     case kCmdFindNext: return finder_.OnUpdateFindNext();
     case kCmdWeedDuplicates: return OnUpdateWeedDuplicates(view_);
@@ -79,6 +100,14 @@ CommandState MainCommands::update(std::uint32_t command) const {
 
 bool MainCommands::run(std::uint32_t command) {
   if (!update(command).enabled) return false;
+  const bool keepState = keepsTreeState(command);
+  const TreeState kept = keepState ? view_.captureTreeState() : TreeState{};
+  const bool ran = runEnabled(command);
+  if (keepState) view_.restoreTreeState(kept);
+  return ran;
+}
+
+bool MainCommands::runEnabled(std::uint32_t command) {
   DocumentCommands& documents = session_.documentCommands();
   switch (command) {
     case kCmdFileNew: documents.fileNew(); break;
@@ -93,6 +122,14 @@ bool MainCommands::run(std::uint32_t command) {
     case kCmdRename: view_.OnRename(); break;
     case kCmdDelete: view_.OnDelete(); break;
     case kCmdNewFolder: view_.OnNewFolder(); break;
+    case kCmdOpenInBrowser: view_.OnOpenInBrowser(); break;
+    case kCmdCopy: frame_.setClipboard(view_.OnCopy()); break;
+    case kCmdCut:  // copy, then the Delete command with its question
+      frame_.setClipboard(view_.OnCopy());
+      view_.OnDelete();
+      break;
+    case kCmdPaste: view_.OnPaste(frame_.clipboard()); break;
+    case kCmdFilter: frame_.focusFilter(); break;
     case kCmdFind: finder_.OnFind(); break;
     case kCmdFindNext: finder_.OnFindNext(); break;
     case kCmdWeedDuplicates: OnWeedDuplicates(view_); break;
@@ -156,7 +193,11 @@ bool MainCommands::rememberPathIf(bool succeeded) {
 }
 
 std::string MainCommands::windowTitle() const {
-  return session_.document().title() + " - " + kAppTitle;
+  return session_.document().title() + "[*] - " + kAppTitle;
+}
+
+bool MainCommands::libraryModified() const {
+  return session_.document().isModified();
 }
 
 }  // namespace linkfold

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/RecentFileList.h"
+#include "library/BookmarkClipboard.h"
 #include "view/CommandIds.h"
 
 namespace linkfold {
@@ -33,6 +34,11 @@ class FrameControls {
   virtual void showContextHelp() = 0;
   // Shift+F1: the next click asks what a control is.
   virtual void enterContextHelpMode() = 0;
+  // The system clipboard, in the forms bookmarks travel in.
+  virtual void setClipboard(const ClipboardData& data) = 0;
+  virtual ClipboardData clipboard() const = 0;
+  // Ctrl+L: the keyboard goes to the filter box.
+  virtual void focusFilter() = 0;
 };
 
 inline constexpr std::uint32_t kHelpTopicIntroduction = 0x5800;
@@ -51,13 +57,16 @@ class MainCommands {
   // Before the window closes: false when the person cancelled the prompt to save.
   bool canClose();
 
-  // "Untitled - Linkfold" or "<file title> - Linkfold".
+  // "Untitled[*] - Linkfold" or "<file title>[*] - Linkfold": the window shows "*" in place of
+  // "[*]" while the library is modified.
   std::string windowTitle() const;
+  bool libraryModified() const;
 
  private:
   // Puts the library's file at the top of the recent-file list after an open or a save that
   // succeeded; returns `succeeded`.
   bool rememberPathIf(bool succeeded);
+  bool runEnabled(std::uint32_t command);
   void openRecentFile(std::uint32_t command);
 
   AppSession& session_;

@@ -27,6 +27,10 @@ constexpr std::array kAccelerators{
     Accelerator{kCmdUndo, Key::Letter, 'Z', true},
     Accelerator{kCmdRedo, Key::Letter, 'Y', true},
     Accelerator{kCmdRedo, Key::Letter, 'Z', true, true},
+    Accelerator{kCmdCopy, Key::Letter, 'C', true},
+    Accelerator{kCmdCut, Key::Letter, 'X', true},
+    Accelerator{kCmdPaste, Key::Letter, 'V', true},
+    Accelerator{kCmdFilter, Key::Letter, 'L', true},
 };
 
 constexpr std::array kToolbar{
@@ -104,6 +108,15 @@ constexpr std::array kPrompts{
     Prompt{kCmdExpandAll, "Opens all folders in the document."},
     Prompt{kCmdCollapseAll, "Closes all folders in the document."},
     Prompt{kCmdProperties, "Displays detailed information about the selected bookmark"},
+    Prompt{kCmdOpenInBrowser,
+           "Opens the selected bookmark, or every bookmark of the selected folder, in your web "
+           "browser\nOpen in Browser"},
+    Prompt{kCmdCut, "Copies the selected bookmark to the clipboard and deletes it\nCut"},
+    Prompt{kCmdCopy, "Copies the selected bookmark, or the bookmarks of the selected folder, to "
+                     "the clipboard\nCopy"},
+    Prompt{kCmdPaste, "Adds the URLs on the clipboard to the selected folder\nPaste"},
+    Prompt{kCmdFilter,
+           "Shows only the bookmarks whose name or URL holds the text you type\nFilter"},
     Prompt{kCmdImportLog, "Opens the log of the last import in your text viewer\nImport Log"},
     Prompt{kCmdHelpFinder, "List Help topics\nHelp Topics"},
     Prompt{kCmdIntroduction, "Shows the introduction to Linkfold\nIntroduction"},
@@ -124,9 +137,11 @@ const std::vector<MenuDefinition>& mainMenus() {
         {kCmdAppExit, "E&xit"}}},
       {"&Edit",
        {{kCmdUndo, "&Undo\tCtrl+Z"}, {kCmdRedo, "&Redo\tCtrl+Y"}, kSeparator,
+        {kCmdOpenInBrowser, "&Open in Browser\tEnter"}, kSeparator, {kCmdCut, "Cu&t\tCtrl+X"},
+        {kCmdCopy, "&Copy\tCtrl+C"}, {kCmdPaste, "&Paste\tCtrl+V"}, kSeparator,
         {kCmdRename, "&Rename\tCtrl+R"}, {kCmdDelete, "&Delete\tDel"},
         {kCmdNewFolder, "&New Folder"}, kSeparator, {kCmdFind, "&Find Bookmark\tCtrl+F"},
-        {kCmdFindNext, "Find Ne&xt\tF3"}, kSeparator,
+        {kCmdFindNext, "Find Ne&xt\tF3"}, {kCmdFilter, "F&ilter\tCtrl+L"}, kSeparator,
         {kCmdWeedDuplicates, "&Weed Duplicates\tCtrl+W"}}},
       {"E&xport",
        {{kCmdExportMsie, "&MSIE Bookmarks"}, {kCmdExportNetscape3, "Netscape &3.x"},

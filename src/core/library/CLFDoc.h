@@ -202,8 +202,11 @@ class CLFDoc {
   const std::string& damagedFile() const { return damagedFile_; }
   bool exclusiveOpen() const { return exclusiveOpen_; }
   void setExclusiveOpen(bool on) { exclusiveOpen_ = on; }
-  // Save, Save As and Text only are enabled exactly when the library holds bookmarks.
-  bool canSave() const { return !bookmarks_.empty(); }
+  // A library without a root folder cannot be read back: it is never written.
+  bool hasRoot() const { return !folders_.empty(); }
+  // Save, Save As and Text only are enabled exactly when the library has its root and holds
+  // bookmarks.
+  bool canSave() const { return hasRoot() && !bookmarks_.empty(); }
 
   // The steps that undo and redo take; New and Open start it afresh.
   UndoStack& undoStack() { return undo_; }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "library/CLFDoc.h"
+#include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/UiPort.h"
 
@@ -30,9 +31,13 @@ bool DocumentCommands::fileNew() {
 }
 
 bool DocumentCommands::fileOpen() {
-  const FileDialogRequest request{
-      "Open", {kLibraryFilter, {"All Files (*.*)", "*.*"}}, kLibraryExtension, {}};
-  const auto path = ui_.chooseFileToOpen(request);
+  const FileDialogRequest request{"Open",
+                                  {kLibraryFilter, {"All Files (*.*)", "*.*"}},
+                                  kLibraryExtension,
+                                  {},
+                                  FileKind::Library,
+                                  {}};
+  const auto path = chooseFileToOpen(ui_, doc_.settings(), request);
   return path && openDocumentFile(*path);
 }
 
@@ -64,6 +69,9 @@ bool DocumentCommands::openDocumentFile(const std::string& path) {
     doc_.setDefaultTitle();
     doc_.setModifiedFlag(wasModified);
   }
+  // Nothing usable was read (the messages said the library holds only the browsers' bookmarks):
+  // the library is what New makes.
+  if (!opened && !doc_.hasRoot()) doc_.OnNewDocument();
   documentChanged();
   return opened;
 }
@@ -81,7 +89,8 @@ bool DocumentCommands::fileSaveAs() {
 }
 
 bool DocumentCommands::saveModified() {
-  if (!doc_.isModified()) return true;
+  // A library without a root would be written unreadable: there is nothing to save.
+  if (!doc_.isModified() || !doc_.hasRoot()) return true;
   const Message question{"Save changes to " + doc_.title() + "?", MessageIcon::Question,
                          MessageButtons::YesNoCancel};
   switch (ui_.showMessage(question)) {
@@ -112,10 +121,16 @@ std::string DocumentCommands::damagedCopyFor(const std::string& target) const {
 }
 
 bool DocumentCommands::doSave(const std::string& path) {
+  if (!doc_.hasRoot()) return false;
   std::string target = path;
   if (target.empty()) {
-    const auto chosen =
-        ui_.chooseFileToSave({"Save As", {kLibraryFilter}, kLibraryExtension, proposedSaveName()});
+    const auto chosen = chooseFileToSave(ui_, doc_.settings(),
+                                         {"Save As",
+                                          {kLibraryFilter},
+                                          kLibraryExtension,
+                                          proposedSaveName(),
+                                          FileKind::Library,
+                                          {}});
     if (!chosen) return false;
     target = *chosen;
   }

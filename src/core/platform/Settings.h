@@ -25,7 +25,7 @@ inline constexpr std::string_view kSection = "Settings";
 inline constexpr IntSetting kReplaceChar{"ReplaceChar", 36};  // "$"
 inline constexpr IntSetting kConfirmBookmarkDel{"ConfirmBookmarkDel", 1};
 inline constexpr IntSetting kConfirmFolderDel{"ConfirmFolderDel", 1};
-inline constexpr IntSetting kFollow{"Follow", 0};
+inline constexpr IntSetting kFollow{"Follow", 1};
 inline constexpr IntSetting kScrollRate{"ScrollRate", 0};  // 0..100
 inline constexpr IntSetting kIgnoreCase{"IgnoreCase", 0};
 inline constexpr IntSetting kUndoMemoryMB{"UndoMemoryMB", 256};     // the undo stack's bound
@@ -34,6 +34,10 @@ inline constexpr TextSetting kWeedDlgPos{"WeedDlgPos", "*"};        // "%i,%i,%i
 // Today's browsers seen so far, one "1 <id>" (chosen) or "0 <id>" a line; in the ids "%",
 // control characters and bytes outside ASCII are written as %XX.
 inline constexpr TextSetting kBrowserSources{"BrowserSources", ""};
+// The folder each kind of file was last opened from or saved to.
+inline constexpr TextSetting kLibraryFolder{"LibraryFolder", ""};
+inline constexpr TextSetting kHtmlFolder{"HtmlFolder", ""};
+inline constexpr TextSetting kTextFolder{"TextFolder", ""};
 }  // namespace setting
 
 class SettingsStore {

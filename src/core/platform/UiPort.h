@@ -57,11 +57,16 @@ struct FileFilter {
   std::string patterns;     // "*.bml"
 };
 
+// The kinds of files whose dialogs each remember the folder last used.
+enum class FileKind { Other, Library, Html, Text };
+
 struct FileDialogRequest {
   std::string title;
   std::vector<FileFilter> filters;
   std::string defaultExtension;  // ".bml"
   std::string proposedName;
+  FileKind kind = FileKind::Other;
+  std::string startFolder;  // where the dialog opens; empty: where the desktop chooses
 };
 
 class UiPort {
@@ -77,6 +82,11 @@ class UiPort {
   virtual void setWaitCursor(bool on) = 0;
   // Opens a file with the desktop's default program; false when that failed.
   virtual bool openWithDesktop(const std::string& path) = 0;
+  // Opens a URL with the desktop's handler for it (the web browser); false when that failed.
+  virtual bool openUrl(const std::string& url) {
+    (void)url;
+    return false;
+  }
   virtual void showHelp(std::uint32_t topic) = 0;
 
   // Shorthands for the common message forms.

@@ -72,14 +72,14 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
     if (item == kNoItem) return false;
     const auto& subFolders = contents.subFolders[f];
     for (auto sub = subFolders.rbegin(); sub != subFolders.rend(); ++sub)
-      if (!doc_.folder(*sub).listed) pending.emplace_back(*sub, item);
+      if (!doc_.folder(*sub).listed && filterShowsFolder(*sub)) pending.emplace_back(*sub, item);
 
     // Bookmarks with equal labels keep table order; inserting them already sorted makes every
     // insertion an append.
     std::vector<std::pair<std::string_view, std::uint32_t>> marks;
     marks.reserve(contents.bookmarks.of(f).size());
     for (std::uint32_t b : contents.bookmarks.of(f))
-      marks.emplace_back(comparedLabel(doc_.bookmark(b).name), b);
+      if (filterShowsBookmark(b)) marks.emplace_back(comparedLabel(doc_.bookmark(b).name), b);
     const auto byLabel = [](const auto& a, const auto& b) {
       return compareNoCase(a.first, b.first) < 0;
     };
@@ -100,6 +100,9 @@ void CLFView::OnUpdate() {
   // A drag cannot outlive the items it refers to.
   dragging_ = false;
   dragged_ = dropTarget_ = kNoItem;
+  filter_.invalidate();
+  filterPrepared_ = false;
+  if (isFiltering()) computeFilter();
   {
     const CSortedTreeCtrl::Rebuild rebuild(tree_);
     tree_.deleteAllItems();
@@ -111,6 +114,7 @@ void CLFView::OnUpdate() {
   if (root == kNoItem) return;
   tree_.select(root);
   tree_.expand(root, CSortedTreeCtrl::Expand::Expand);
+  if (isFiltering()) OnExpandAll();
 }
 
 }  // namespace linkfold

@@ -4,12 +4,17 @@
 // and holds the view's options and the drag state. The Qt widget that displays it only shows
 // the tree and forwards the user's clicks, keys and commands here.
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "library/BookmarkClipboard.h"
 #include "library/UndoStep.h"
+#include "view/BookmarkFilter.h"
 #include "view/CSortedTreeCtrl.h"
 #include "view/CommandIds.h"
 #include "view/ViewOptions.h"
@@ -38,6 +43,15 @@ enum HitFlags : unsigned {
 struct HitTest {
   TreeItem item = kNoItem;
   unsigned flags = kHitNowhere;
+};
+
+// Which folders are expanded and which item is selected, by what they are (folder paths, a
+// bookmark's folder, name and URL), so that it can be taken again after the tree is rebuilt.
+struct TreeState {
+  std::vector<std::string> expandedFolders;
+  std::string selectedFolder;  // the selected item's folder (a bookmark's own folder)
+  std::optional<std::pair<std::string, std::string>> selectedBookmark;  // name, URL
+  bool hasSelection = false;
 };
 
 // One step of automatic scrolling while dragging outside the tree.
@@ -81,6 +95,42 @@ class CLFView : public TreeObserver {
   void OnDoubleClick(const HitTest& hit);
   // A right click: selects the hit item and returns its context menu (empty: no menu).
   std::vector<MenuEntry> OnRightClick(const HitTest& hit);
+
+  // ---- Keeping the tree's state across rebuilds, and the filter (CLFViewFilter.cpp) ----
+  TreeState captureTreeState() const;
+  // Expands the folders that still exist and selects the item, when it still exists.
+  void restoreTreeState(const TreeState& state);
+  // Rebuilds the tree (OnUpdate) keeping its expansion and selection.
+  void RefillKeepingState();
+  // Shows only the bookmarks whose name or URL contains `text` (ignoring case) with their
+  // folders, all expanded; an empty text shows the whole tree again as it was before.
+  void setFilter(std::string_view text);
+  const std::string& filterText() const { return filterText_; }
+  // Folds the library's texts ahead of the first keystroke (the filter box took the keyboard);
+  // the filter that starts next uses them.
+  void prepareFilter();
+  bool isFiltering() const { return !filterText_.empty(); }
+  // The filter lists at most this many bookmarks (the first by name): a tree of them is built
+  // between two keystrokes, whatever the size of the library.
+  static constexpr std::size_t kFilterShownLimit = 5000;
+  // How many bookmarks match the filter, and how many of them the tree shows.
+  std::size_t filterMatchCount() const { return filterMatches_; }
+  std::size_t filterShownCount() const { return std::min(filterMatches_, kFilterShownLimit); }
+
+  // ---- Opening and the clipboard (CLFViewClipboard.cpp) ----
+  // The selected bookmark, or the bookmarks directly in the selected folder, in tree order.
+  std::vector<std::uint32_t> selectedBookmarks() const;
+  // Enabled on a bookmark and on a folder that holds bookmarks; on a folder the text says
+  // "Open All".
+  CommandState OnUpdateOpenInBrowser() const;
+  // Opens the bookmarks with the desktop's URL handler, asking first for more than ten.
+  void OnOpenInBrowser();
+  CommandState OnUpdateCopy() const;
+  ClipboardData OnCopy() const;
+  CommandState OnUpdateCut() const;
+  CommandState OnUpdatePaste() const;
+  // Adds the clipboard's bookmarks to the selected folder (a bookmark's own folder).
+  void OnPaste(const ClipboardData& data);
 
   // ---- Renumbering after a removal from the library ----
   void RenumberBookmarkItems(TreeItem start, std::uint32_t removed);
@@ -150,6 +200,13 @@ class CLFView : public TreeObserver {
   void dropBookmark(TreeItem bookmark, TreeItem target);
   void dropFolder(TreeItem folder, TreeItem target);
   void endDrag();
+  void computeFilter();
+  bool filterShowsFolder(std::uint32_t f) const {
+    return shownFolders_.empty() || (f < shownFolders_.size() && shownFolders_[f]);
+  }
+  bool filterShowsBookmark(std::uint32_t b) const {
+    return shownBookmarks_.empty() || (b < shownBookmarks_.size() && shownBookmarks_[b]);
+  }
 
   CLFDoc& doc_;
   UiPort& ui_;
@@ -160,6 +217,12 @@ class CLFView : public TreeObserver {
   bool dragging_ = false;
   TreeItem dragged_ = kNoItem;
   TreeItem dropTarget_ = kNoItem;
+  BookmarkFilter filter_;
+  std::string filterText_;
+  std::vector<char> shownFolders_, shownBookmarks_;  // empty: everything is shown
+  std::size_t filterMatches_ = 0;
+  TreeState beforeFilter_;
+  bool filterPrepared_ = false;
 };
 
 }  // namespace linkfold

@@ -85,16 +85,30 @@ std::vector<MenuEntry> CLFView::OnRightClick(const HitTest& hit) {
   tree_.select(hit.item);
   const MenuEntry separator{kCmdSeparator, {}};
   const MenuEntry newFolder{kCmdNewFolder, "&New folder"};
+  const MenuEntry copy{kCmdCopy, "&Copy\tCtrl+C"};
+  const MenuEntry paste{kCmdPaste, "&Paste\tCtrl+V"};
   if (IsBookmarkItem(hit.item))
-    return {{kCmdRename, "&Rename Bookmark"},
+    return {{kCmdOpenInBrowser, "&Open in Browser\tEnter"},
+            separator,
+            {kCmdCut, "Cu&t\tCtrl+X"},
+            copy,
+            paste,
+            separator,
+            {kCmdRename, "&Rename Bookmark"},
             {kCmdDelete, "&Delete Bookmark"},
             separator,
             newFolder,
             separator,
             {kCmdProperties, "&Properties"}};
-  if (IsLockedItem(hit.item)) return {newFolder};
-  if (tree_.hasChildren(hit.item)) return {{kCmdRename, "&Rename Folder"}, separator, newFolder};
-  return {{kCmdRename, "&Rename Folder"}, {kCmdDelete, "&Delete Folder"}, separator, newFolder};
+  std::vector<MenuEntry> menu{
+      {kCmdOpenInBrowser, "Open &All in Browser"}, separator, copy, paste, separator};
+  if (!IsLockedItem(hit.item)) {
+    menu.push_back({kCmdRename, "&Rename Folder"});
+    if (!tree_.hasChildren(hit.item)) menu.push_back({kCmdDelete, "&Delete Folder"});
+    menu.push_back(separator);
+  }
+  menu.push_back(newFolder);
+  return menu;
 }
 
 }  // namespace linkfold

@@ -42,6 +42,12 @@ enum CommandId : std::uint32_t {
   kCmdFind = 57636,
   kCmdUndo = 57643,
   kCmdRedo = 57644,
+  // Opening bookmarks, the clipboard and the filter box.
+  kCmdOpenInBrowser = 32803,
+  kCmdFilter = 32804,
+  kCmdCopy = 57634,
+  kCmdCut = 57635,
+  kCmdPaste = 57637,
 };
 
 // What an update handler decides about a command.

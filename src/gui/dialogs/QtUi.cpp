@@ -76,6 +76,8 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
   QString extension = toDisplay(request.defaultExtension);
   if (extension.startsWith(u'.')) extension.remove(0, 1);
   dialog.setDefaultSuffix(extension);
+  if (!request.startFolder.empty())
+    dialog.setDirectory(QFile::decodeName(request.startFolder.c_str()));
   if (!request.proposedName.empty())
     dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
 }
@@ -151,6 +153,11 @@ void QtUi::setWaitCursor(bool on) {
 
 bool QtUi::openWithDesktop(const std::string& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
+}
+
+bool QtUi::openUrl(const std::string& url) {
+  const QUrl parsed = QUrl::fromUserInput(QString::fromStdString(url));
+  return parsed.isValid() && QDesktopServices::openUrl(parsed);
 }
 
 void QtUi::showHelp(std::uint32_t topic) {

@@ -34,6 +34,7 @@ class QtUi : public UiPort {
   std::unique_ptr<StatusWindow> createStatusWindow() override;
   void setWaitCursor(bool on) override;
   bool openWithDesktop(const std::string& path) override;
+  bool openUrl(const std::string& url) override;
   void showHelp(std::uint32_t topic) override;
 
  private:

@@ -1,10 +1,14 @@
 #include "frame/CMainFrame.h"
 
-#include <QGuiApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -12,6 +16,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 #include <QWhatsThis>
 
 #include "app/HelpTopics.h"
@@ -24,10 +29,16 @@
 #include "frame/StatusPanes.h"
 #include "platform/Settings.h"
 #include "tree/LibraryTreeWidget.h"
+#include "view/CLFView.h"
 
 namespace linkfold::gui {
 
 namespace {
+
+// How long typing must pause before the tree is filtered: long enough that a burst of keys
+// filters once, short enough to feel immediate.
+constexpr int kFilterPauseMs = 40;
+constexpr const char* kUriListType = "text/uri-list";
 
 // The first dropped local file that is a library, if any.
 QString droppedLibrary(const QMimeData* data) {
@@ -40,12 +51,13 @@ QString droppedLibrary(const QMimeData* data) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder,
-                       ExportCommands& exports, RecentFileList& recentFiles,
-                       SettingsStore& settings)
+CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder, ExportCommands& exports,
+                       RecentFileList& recentFiles, SettingsStore& settings)
     : settings_(settings),
       recentFiles_(recentFiles),
-      commands_(std::make_unique<MainCommands>(session, view, finder, exports, recentFiles, *this)) {
+      view_(view),
+      commands_(
+          std::make_unique<MainCommands>(session, view, finder, exports, recentFiles, *this)) {
   setObjectName("mainFrame");
   setWindowIcon(QIcon(":/icons/linkfold.svg"));
   setMinimumSize(kMainWindowMinimum.width, kMainWindowMinimum.height);
@@ -57,7 +69,7 @@ CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder,
   tree_ = new LibraryTreeWidget(view, this);
   tree_->setObjectName("libraryTree");
   tree_->setWhatsThis(fromCore(kTreeWhatsThis));
-  setCentralWidget(tree_);
+  setCentralWidget(buildFilteredTree());
   connect(tree_, &LibraryTreeWidget::commandRequested, this, &CMainFrame::runCommand);
   QAbstractItemModel* model = tree_->model();
   connect(model, &QAbstractItemModel::modelReset, this, &CMainFrame::scheduleRefresh);
@@ -76,6 +88,64 @@ CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder,
 }
 
 CMainFrame::~CMainFrame() = default;
+
+QWidget* CMainFrame::buildFilteredTree() {
+  filter_ = new QLineEdit;
+  filter_->setObjectName("filterBox");
+  filter_->setPlaceholderText("Filter");
+  filter_->setClearButtonEnabled(true);
+  filter_->setToolTip(fromCore(linkfold::toolTip(kCmdFilter)) + " (Ctrl+L; Escape clears it)");
+  filter_->installEventFilter(this);
+  filterPause_ = new QTimer(this);
+  filterPause_->setSingleShot(true);
+  filterPause_->setInterval(kFilterPauseMs);
+  connect(filterPause_, &QTimer::timeout, this, &CMainFrame::applyFilter);
+  connect(filter_, &QLineEdit::textChanged, filterPause_, qOverload<>(&QTimer::start));
+  auto* holder = new QWidget;
+  auto* layout = new QVBoxLayout(holder);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(filter_);
+  layout->addWidget(tree_);
+  return holder;
+}
+
+void CMainFrame::applyFilter() {
+  filterPause_->stop();
+  view_.setFilter(filter_->text().toStdString());
+  if (!view_.isFiltering()) {
+    statusBar()->clearMessage();
+    if (filter_->hasFocus()) view_.prepareFilter();
+    return;
+  }
+  const QString shown = QLocale().toString(qulonglong{view_.filterShownCount()});
+  const QString matching = QLocale().toString(qulonglong{view_.filterMatchCount()});
+  statusBar()->showMessage(view_.filterShownCount() < view_.filterMatchCount()
+                               ? shown + " of " + matching +
+                                     " matching bookmarks shown; type more to narrow"
+                               : matching + " matching bookmarks");
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  // The texts are folded while the person is about to type, not at the first keystroke.
+  if (watched == filter_ && event->type() == QEvent::FocusIn) view_.prepareFilter();
+  if (watched == filter_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape) {
+      // Escape clears the filter at once; on an empty box it goes back to the tree.
+      if (filter_->text().isEmpty()) tree_->setFocus();
+      filter_->clear();
+      applyFilter();
+      return true;
+    }
+    if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+      applyFilter();
+      tree_->setFocus();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
 
 void CMainFrame::buildMenus() {
   for (const auto& definition : mainMenus()) {
@@ -143,6 +213,7 @@ void CMainFrame::scheduleRefresh() {
 
 void CMainFrame::refreshNow() {
   refreshPending_ = false;
+  setWindowModified(commands_->libraryModified());
   actions_->refreshAll();
 }
 
@@ -247,6 +318,26 @@ void CMainFrame::showContextHelp() {
 
 void CMainFrame::enterContextHelpMode() {
   QWhatsThis::enterWhatsThisMode();
+}
+
+void CMainFrame::setClipboard(const ClipboardData& content) {
+  auto* mime = new QMimeData;
+  mime->setText(QString::fromStdString(content.text));
+  mime->setData(kUriListType, QByteArray::fromStdString(content.uriList));
+  mime->setHtml(QString::fromStdString(content.html));
+  QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+ClipboardData CMainFrame::clipboard() const {
+  const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+  if (!mime) return {};
+  return {mime->text().toStdString(), mime->data(kUriListType).toStdString(),
+          mime->hasHtml() ? mime->html().toStdString() : std::string()};
+}
+
+void CMainFrame::focusFilter() {
+  filter_->setFocus(Qt::ShortcutFocusReason);
+  filter_->selectAll();
 }
 
 }  // namespace linkfold::gui

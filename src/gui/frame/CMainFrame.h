@@ -16,7 +16,9 @@
 #include "app/MainCommands.h"
 #include "app/MainWindowLayout.h"
 
+class QLineEdit;
 class QMenu;
+class QTimer;
 class QToolBar;
 
 namespace linkfold {
@@ -40,6 +42,7 @@ class CMainFrame : public QMainWindow, public FrameControls {
   MainCommands& commands() { return *commands_; }
   CommandActions& commandActions() { return *actions_; }
   LibraryTreeWidget& tree() { return *tree_; }
+  QLineEdit& filterBox() { return *filter_; }
   QToolBar& toolbar() { return *toolbar_; }
   StatusPanes& statusPanes() { return *panes_; }
   // The help window, once help was asked for.
@@ -61,15 +64,22 @@ class CMainFrame : public QMainWindow, public FrameControls {
   void showHelpContents() override;
   void showContextHelp() override;
   void enterContextHelpMode() override;
+  void setClipboard(const ClipboardData& data) override;
+  ClipboardData clipboard() const override;
+  void focusFilter() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenus();
   void buildToolbar();
+  // The filter box above the tree; what is typed reaches the view once typing pauses.
+  QWidget* buildFilteredTree();
+  void applyFilter();
   void rebuildRecentFiles();
   void runCommand(std::uint32_t command);
   // Coalesces the refreshes asked for in one turn of the event loop into one.
@@ -80,9 +90,12 @@ class CMainFrame : public QMainWindow, public FrameControls {
 
   SettingsStore& settings_;
   RecentFileList& recentFiles_;
+  CLFView& view_;
   std::unique_ptr<MainCommands> commands_;
   CommandActions* actions_ = nullptr;
   LibraryTreeWidget* tree_ = nullptr;
+  QLineEdit* filter_ = nullptr;
+  QTimer* filterPause_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   StatusPanes* panes_ = nullptr;
   QPointer<HelpWindow> help_;

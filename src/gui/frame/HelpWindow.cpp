@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -24,6 +25,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   auto* contents = new QPushButton("&Contents");
   auto* back = new QPushButton("&Back");
   auto* forward = new QPushButton("&Forward");
+  auto* close = new QPushButton("C&lose");
+  close->setObjectName("closeButton");
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(contents, &QPushButton::clicked, this, [this] { showTopic(kHelpTopicContents); });
@@ -31,16 +34,26 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(contents);
   buttons->addWidget(back);
   buttons->addWidget(forward);
   buttons->addStretch();
+  buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(browser_);
   resize(620, 520);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showTopic(std::uint32_t topic) {

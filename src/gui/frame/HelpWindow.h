@@ -1,6 +1,6 @@
 #pragma once
 // The built-in help: a window over the program's HTML pages, opened at a topic's page, with
-// Contents, Back and Forward.
+// Contents, Back, Forward and Close (Escape closes it too).
 
 #include <QPointer>
 #include <QWidget>
@@ -20,6 +20,9 @@ class HelpWindow : public QWidget {
   void showTopic(std::uint32_t topic);
   // The page shown, as a path within the help ("introduction.html").
   QString currentPage() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QTextBrowser* browser_;

@@ -16,6 +16,7 @@
 #include "dialogs/QtUi.h"
 #include "frame/CMainFrame.h"
 #include "frame/QtSettingsStore.h"
+#include "library/CLFDoc.h"
 #include "library/DocumentCommands.h"
 #include "tools/Finder.h"
 #include "view/CLFView.h"
@@ -109,9 +110,10 @@ bool Program::start() {
     frame_->documentChanged();
   });
 
-  const bool processed = request.file ? frame_->commands().openFile(*request.file)
-                                      : session_->documentCommands().fileNew();
-  if (!processed) {
+  // A library that cannot be opened was reported with its name and the reason; the window then
+  // goes on with what the failed open left, which is at least what New makes.
+  if (request.file) frame_->commands().openFile(*request.file);
+  if (!session_->document().hasRoot() && !session_->documentCommands().fileNew()) {
     exitCode_ = 1;
     return false;
   }

@@ -45,6 +45,7 @@ class Program {
   QtSettingsStore& settings() { return *settings_; }
   // Present once start() got as far.
   AppSession* session() const { return session_.get(); }
+  CLFView* view() const { return view_.get(); }
   CMainFrame* frame() const { return frame_.get(); }
 
   // Where every import writes its log: IMPLOG.TXT in the program's own data directory.

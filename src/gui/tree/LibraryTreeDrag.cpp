@@ -25,6 +25,15 @@ void LibraryTreeWidget::mousePressEvent(QMouseEvent* event) {
   }
   cancelledByRightClick_ = false;
   pressedItem_ = kNoItem;
+  if (event->button() == Qt::MiddleButton) {
+    // A middle click opens the bookmark (or the folder's bookmarks) under the pointer.
+    const HitTest hit = hitTest(pos);
+    if (hit.flags & (kHitOnStateIcon | kHitOnIcon | kHitOnLabel)) {
+      view_.tree().select(hit.item);
+      emit commandRequested(kCmdOpenInBrowser);
+    }
+    return;
+  }
   if (event->button() == Qt::LeftButton) {
     const HitTest hit = hitTest(pos);
     if (hit.flags & (kHitOnStateIcon | kHitOnIcon | kHitOnLabel)) {

@@ -214,6 +214,14 @@ void LibraryTreeWidget::keyPressEvent(QKeyEvent* event) {
     }
     return;
   }
+  // The view would copy the label itself: the clipboard keys are the window's commands.
+  for (const auto& [standard, command] :
+       {std::pair{QKeySequence::Copy, kCmdCopy}, std::pair{QKeySequence::Cut, kCmdCut},
+        std::pair{QKeySequence::Paste, kCmdPaste}})
+    if (event->matches(standard)) {
+      emit commandRequested(command);
+      return;
+    }
   switch (event->key()) {
     case Qt::Key_Space:
       if (event->modifiers() == Qt::NoModifier && view_.OnSpaceKey() == 1) return;
@@ -224,6 +232,14 @@ void LibraryTreeWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Delete:
       emit commandRequested(kCmdDelete);
       return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // On a bookmark: open it; a folder's bookmarks open only from the menus.
+      if (view_.IsBookmarkItem(view_.tree().selected())) {
+        emit commandRequested(kCmdOpenInBrowser);
+        return;
+      }
+      break;
     default:
       break;
   }

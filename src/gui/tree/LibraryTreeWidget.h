@@ -31,7 +31,8 @@ class LibraryTreeWidget : public QTreeView, private TreeObserver {
   bool isDragging() const { return view_.isDragging(); }
 
  signals:
-  // A command for the main window to route (from the context menu, F2 and Delete).
+  // A command for the main window to route (from the context menu, F2, Delete, Enter and the
+  // middle click).
   void commandRequested(std::uint32_t id);
 
  protected:

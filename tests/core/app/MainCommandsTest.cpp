@@ -13,6 +13,7 @@
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 #include "tools/Finder.h"
+#include "tools/WeedDialog.h"
 #include "view/CLFView.h"
 #include "view/EditDialogs.h"
 
@@ -28,6 +29,11 @@ class RecordingFrame : public FrameControls {
   void showHelpContents() override { calls += "contents "; }
   void showContextHelp() override { calls += "context "; }
   void enterContextHelpMode() override { calls += "what's-this "; }
+  void setClipboard(const ClipboardData& data) override { clipboardData = data; }
+  ClipboardData clipboard() const override { return clipboardData; }
+  void focusFilter() override { calls += "filter "; }
+
+  ClipboardData clipboardData;
 
   bool visible[2] = {true, true};
   std::string calls;
@@ -99,6 +105,7 @@ TEST_F(MainCommandsTest, EachCommandReachesItsHandler) {
       {kCmdAppAbout, "about "},          {kCmdAppExit, "close "},
       {kCmdHelpFinder, "contents "},     {kCmdDefaultHelp, "contents "},
       {kCmdHelp, "context "},            {kCmdContextHelp, "what's-this "},
+      {kCmdFilter, "filter "},
   };
   for (const auto& c : frameCases) {
     frame.calls.clear();
@@ -144,6 +151,35 @@ TEST_F(MainCommandsTest, UndoAndRedoNameTheirStep) {
   EXPECT_TRUE(commands->run(kCmdRedo));
   EXPECT_EQ(session->document().bookmark(0).name, "Ubuntu");
   EXPECT_FALSE(commands->run(kCmdRedo));
+TEST_F(MainCommandsTest, CutIsCopyThenDeleteAndPasteReadsTheWindowsClipboard) {
+  addBookmarks();
+  CSortedTreeCtrl& tree = view->tree();
+  tree.select(tree.children(tree.root()).front());  // "Debian"
+  ui.answer(Answer::Yes);  // Delete's question
+  EXPECT_TRUE(commands->run(kCmdCut));
+  EXPECT_EQ(frame.clipboardData.text, "https://www.debian.org/");
+  EXPECT_EQ(session->document().bookmarkCount(), 1u);
+  tree.select(tree.root());
+  EXPECT_TRUE(commands->run(kCmdPaste));
+  EXPECT_EQ(session->document().bookmarkCount(), 2u);
+}
+
+TEST_F(MainCommandsTest, WeedingKeepsTheTreesExpansionAndSelection) {
+  addBookmarks();
+  CLFDoc& doc = session->document();
+  doc.addFolder("Sub\\", false);
+  doc.addBookmark(*doc.findFolder("Sub\\"), "Inner", "http://inner/", "", 0, 0, 0);
+  view->OnUpdate();
+  CSortedTreeCtrl& tree = view->tree();
+  const TreeItem sub = tree.children(tree.root()).front();
+  tree.expand(sub, CSortedTreeCtrl::Expand::Expand);
+  tree.select(tree.children(sub).front());
+  ui.onDialog<WeedDialog>([](WeedDialog& dialog) { return dialog.toggle(1); });
+  ui.answer(Answer::Yes);  // remove the other one
+  EXPECT_TRUE(commands->run(kCmdWeedDuplicates));
+  ASSERT_EQ(doc.bookmarkCount(), 2u);
+  EXPECT_TRUE(tree.isExpanded(tree.children(tree.root()).front()));
+  EXPECT_EQ(tree.label(tree.selected()), "Inner");
 }
 
 TEST_F(MainCommandsTest, ADisabledCommandDoesNothing) {
@@ -157,11 +193,11 @@ TEST_F(MainCommandsTest, ADisabledCommandDoesNothing) {
 }
 
 TEST_F(MainCommandsTest, OpensAndSavesKeepTheRecentFilesAndTheTitle) {
-  EXPECT_EQ(commands->windowTitle(), "Untitled - Linkfold");
+  EXPECT_EQ(commands->windowTitle(), "Untitled[*] - Linkfold");
   addBookmarks();
   ui.nextSaveFile(temp.file("Work.bml"));
   EXPECT_TRUE(commands->run(kCmdFileSaveAs));
-  EXPECT_EQ(commands->windowTitle(), "Work.bml - Linkfold");
+  EXPECT_EQ(commands->windowTitle(), "Work.bml[*] - Linkfold");
   EXPECT_EQ(recent.entries(), std::vector<std::string>{temp.file("Work.bml")});
 
   // A vanished file leaves the list when its entry is chosen.
@@ -177,7 +213,7 @@ TEST_F(MainCommandsTest, OpensAndSavesKeepTheRecentFilesAndTheTitle) {
   ui.messages.clear();
   EXPECT_TRUE(commands->openFile(temp.file("Work.bml")));
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(commands->windowTitle(), "Work.bml - Linkfold");
+  EXPECT_EQ(commands->windowTitle(), "Work.bml[*] - Linkfold");
   EXPECT_TRUE(commands->canClose());
 }
 

@@ -150,6 +150,33 @@ TEST_F(DocumentCommandsTest, SaveAsAsksForANameThenSaveAndThePromptUseIt) {
   EXPECT_EQ(ui.fileRequests.size(), 2u);
 }
 
+TEST_F(DocumentCommandsTest, ALibraryWithoutARootIsNeverWritten) {
+  // A failed open of a file that is no library: the document is New's, root and all.
+  temp.write("page.html", "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n");
+  doc.setModifiedFlag();
+  ui.answer(Answer::No);
+  EXPECT_FALSE(commands.openDocumentFile(temp.file("page.html")));
+  EXPECT_EQ(tables(), "\\:0 |");
+  // Without a root there is no question and nothing to save.
+  doc.DeleteContents();
+  doc.setModifiedFlag();
+  ui.messages.clear();
+  EXPECT_FALSE(commands.canSave());
+  EXPECT_TRUE(commands.saveModified());
+  EXPECT_FALSE(commands.fileSaveAs());
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(ui.fileRequests.empty());
+}
+
+TEST_F(DocumentCommandsTest, AFailedSaveNamesTheFileAndTheSystemsReason) {
+  doc.setModifiedFlag();
+  const std::string target = temp.file("missing/dir/x.bml");
+  ui.nextSaveFile(target);
+  EXPECT_FALSE(commands.fileSaveAs());
+  EXPECT_MESSAGE(ui, 0, "Failed to save document.\n\n" + target + "\nNo such file or directory",
+                 Exclamation);
+}
+
 TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
   temp.write("x.bml", "old contents");
   doc.setPathName(temp.file("x.bml"));

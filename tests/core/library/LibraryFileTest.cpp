@@ -160,7 +160,7 @@ TEST_F(LibraryFile, TheImportFollowsTheMessagesUnlessOpenedExclusively) {
   EXPECT_EQ(import.openCalls, 1);
 }
 
-TEST_F(LibraryFile, AFileThatCannotBeOpenedLeavesTheDocumentAlone) {
+TEST_F(LibraryFile, AFileThatCannotBeOpenedIsNamedWithTheReasonAndLeavesTheDocumentAlone) {
   bookmark(folder("\\"), "keep", "me");
   doc.setModifiedFlag();
   ImportSpy import(ui, false);

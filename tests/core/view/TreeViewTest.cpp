@@ -143,19 +143,32 @@ using StandardTree = CheckBoxes;
 TEST_F(StandardTree, TheContextMenuDependsOnTheKindOfItemAndSelectsIt) {
   const MenuEntry separator{kCmdSeparator, ""}, newFolder{kCmdNewFolder, "&New folder"};
   const MenuEntry rename{kCmdRename, "&Rename Folder"}, del{kCmdDelete, "&Delete Folder"};
+  const MenuEntry copy{kCmdCopy, "&Copy\tCtrl+C"}, paste{kCmdPaste, "&Paste\tCtrl+V"};
+  const MenuEntry openAll{kCmdOpenInBrowser, "Open &All in Browser"};
+  const std::vector<MenuEntry> folderStart{openAll, separator, copy, paste, separator};
+  const auto folderMenu = [&](std::vector<MenuEntry> rest) {
+    rest.insert(rest.begin(), folderStart.begin(), folderStart.end());
+    return rest;
+  };
   const std::pair<const char*, std::vector<MenuEntry>> cases[] = {
       {"top",
-       {{kCmdRename, "&Rename Bookmark"},
+       {{kCmdOpenInBrowser, "&Open in Browser\tEnter"},
+        separator,
+        {kCmdCut, "Cu&t\tCtrl+X"},
+        copy,
+        paste,
+        separator,
+        {kCmdRename, "&Rename Bookmark"},
         {kCmdDelete, "&Delete Bookmark"},
         separator,
         newFolder,
         separator,
         {kCmdProperties, "&Properties"}}},
-      {"A", {rename, separator, newFolder}},
-      {"B", {rename, separator, newFolder}},  // bookmarks count as children
-      {"C", {rename, del, separator, newFolder}},
-      {"L", {newFolder}},  // locked: no Delete even though it is empty
-      {"", {newFolder}}};  // the root
+      {"A", folderMenu({rename, separator, newFolder})},
+      {"B", folderMenu({rename, separator, newFolder})},  // bookmarks count as children
+      {"C", folderMenu({rename, del, separator, newFolder})},
+      {"L", folderMenu({newFolder})},  // locked: no Delete even though it is empty
+      {"", folderMenu({newFolder})}};  // the root
   for (const auto& [path, menu] : cases) {
     EXPECT_EQ(view.OnRightClick({item(path), kHitOnLabel}), menu) << path;
     EXPECT_EQ(view.currentItem(), item(path));  // selected
@@ -230,19 +243,21 @@ TEST(ViewOptions, TheTogglesFlipTheirFlagsWhichAreWrittenWhenTheViewEnds) {
   {
     CLFView view(doc, ui, settings);
     ViewOptions& o = view.options();
-    EXPECT_TRUE(o.confirmBookmarkDelete && o.confirmFolderDelete && !o.follow && !o.scrollDelay);
+    // Follow starts switched on for new settings.
+    EXPECT_TRUE(o.confirmBookmarkDelete && o.confirmFolderDelete && o.follow && !o.scrollDelay);
     for (auto toggle :
          {ViewToggle::ConfirmBookmarkDelete, ViewToggle::Follow, ViewToggle::ConfirmFolderDelete})
       o.toggle(toggle);
     EXPECT_FALSE(o.isChecked(ViewToggle::ConfirmBookmarkDelete) ||
                  o.isChecked(ViewToggle::ConfirmFolderDelete));
-    EXPECT_TRUE(o.isChecked(ViewToggle::Follow));
+    EXPECT_FALSE(o.isChecked(ViewToggle::Follow));
     o.scrollDelay = 70;
     EXPECT_EQ(settings.writeCount(), 0);
   }
   EXPECT_EQ(settings.read(setting::kConfirmBookmarkDel), 0);
   EXPECT_EQ(settings.read(setting::kConfirmFolderDel), 0);
-  EXPECT_EQ(settings.read(setting::kFollow), 1);
+  EXPECT_EQ(settings.read(setting::kFollow), 0);
+  EXPECT_FALSE(ViewOptions::read(settings).follow);            // an existing setting is kept
   EXPECT_FALSE(settings.contains(setting::kScrollRate.name));  // written by its own command
   EXPECT_EQ(settings.writeCount(), 3);
   settings.write(setting::kConfirmFolderDel, 7);  // any value but 0 is on

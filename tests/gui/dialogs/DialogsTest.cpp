@@ -294,15 +294,18 @@ void DialogsTest::statusWindowShowsTextAndProgress() {
 // extension is added to a name typed without one, and replacing a file is confirmed.
 void DialogsTest::saveDialogAsksWithTheRequestsTexts() {
   QtUi ui;
+  QTemporaryDir folder;
   const FileDialogRequest request{
       "Save As",
       {{"Bookmark Libraries (*.bml)", "*.bml"}, {"HTML Files", "*.htm;*.html"}},
       ".bml",
-      "Untitled"};
-  QTemporaryDir folder;
+      "Untitled",
+      FileKind::Library,
+      folder.path().toStdString()};
   onNextModal([&](QDialog& d) {
     auto* files = qobject_cast<QFileDialog*>(&d);
     QVERIFY(files != nullptr);
+    QCOMPARE(files->directory().absolutePath(), QDir(folder.path()).absolutePath());
     QCOMPARE(files->windowTitle(), QStringLiteral("Save As"));
     QCOMPARE(files->nameFilters(), QStringList({QStringLiteral("Bookmark Libraries (*.bml)"),
                                                 QStringLiteral("HTML Files (*.htm *.html)")}));
@@ -310,7 +313,6 @@ void DialogsTest::saveDialogAsksWithTheRequestsTexts() {
     QCOMPARE(files->acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(!files->testOption(QFileDialog::DontConfirmOverwrite));
     QCOMPARE(QFileInfo(files->selectedFiles().value(0)).fileName(), QStringLiteral("Untitled.bml"));
-    files->setDirectory(folder.path());
     files->selectFile(QStringLiteral("Mine"));
     d.accept();  // the file dialog's own accept, through QDialog
   });

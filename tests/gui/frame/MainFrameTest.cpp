@@ -1,6 +1,10 @@
 // The main window over the demo set: start-up, the menus against the core's update handlers,
 // the wiring of every command id, focus and keys.
 #include <QAction>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,8 +26,20 @@
 #include "library/CLFDoc.h"
 #include "browsers/commands/AppSession.h"
 #include "tree/LibraryTreeWidget.h"
+#include "view/CLFView.h"
 
 namespace linkfold::gui::test {
+
+// Stands in for the desktop's browser.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+
+ public slots:
+  void open(const QUrl& url) { urls << url.toString(); }
+
+ public:
+  QStringList urls;
+};
 
 class MainFrameTest : public QObject {
   Q_OBJECT
@@ -73,7 +89,7 @@ class MainFrameTest : public QObject {
     QVERIFY(run->start());
     QCOMPARE(run->modals.titles, QStringList{"Select Netscape Communicator User Profile"});
     QVERIFY(run->frame().isVisible());
-    QCOMPARE(run->frame().windowTitle(), QString("Untitled - Linkfold"));
+    QCOMPARE(run->frame().windowTitle(), QString("Untitled[*] - Linkfold"));
     const QStringList labels = ProgramFixture::labels(*tree().model());
     for (const char* expected : {"Root Folder", "  News", "    BBC News", "    The Guardian",
                                  "  Software", "    Tucows", "  Sports", "  Amazon.com"})
@@ -134,9 +150,70 @@ class MainFrameTest : public QObject {
     QVERIFY(!run->start({"a.bml", "b.bml"}));
     QCOMPARE(run->program->exitCode(), 2);
     QVERIFY(!run->program->frame());
-    run = std::make_unique<ProgramFixture>();
-    QVERIFY(!run->start({run->demoPath() + "/missing.bml"}));
-    QCOMPARE(run->program->exitCode(), 1);
+  }
+
+  void aMissingLibraryOnTheCommandLineIsNamedAndTheWindowGoesOnAsNew() {
+    const QString missing = run->demoPath() + "/missing.bml";
+    QVERIFY(run->start({missing}));
+    QVERIFY(run->messages.front().text.find(missing.toStdString() + "\nNo such file") !=
+            std::string::npos);
+    QVERIFY(run->program->session()->document().hasRoot());
+    QVERIFY(tree().model()->rowCount() == 1);
+  }
+
+  void theHelpWindowClosesWithEscapeAndItsCloseButton() {
+    QVERIFY(run->start());
+    for (const bool byEscape : {true, false}) {
+      run->frame().showHelpContents();
+      HelpWindow* help = run->frame().helpWindow();
+      QTRY_VERIFY(help && help->isVisible());
+      if (byEscape)
+        QTest::keyClick(help, Qt::Key_Escape);
+      else
+        help->findChild<QPushButton*>("closeButton")->click();
+      QTRY_VERIFY(!help->isVisible());
+    }
+  }
+
+  void theFilterBoxDrivesTheCoreFilter() {
+    QVERIFY(run->start());
+    CLFView& view = *run->program->view();
+    QTRY_VERIFY(tree().hasFocus() || QApplication::focusWidget() == &tree());
+    QTest::keyClick(&tree(), Qt::Key_L, Qt::ControlModifier);
+    QTRY_VERIFY(run->frame().focusWidget() == &run->frame().filterBox());
+    QTest::keyClicks(&run->frame().filterBox(), "bbc");
+    QTRY_COMPARE(view.filterText(), std::string("bbc"));
+    QVERIFY(view.filterMatchCount() > 0);
+    QTest::keyClick(&run->frame().filterBox(), Qt::Key_Escape);
+    QCOMPARE(view.filterText(), std::string());
+    QVERIFY(run->frame().filterBox().text().isEmpty());
+  }
+
+  void enterMiddleClickAndClipboardKeysReachTheirCommands() {
+    QVERIFY(run->start());
+    UrlRecorder opened;
+    QDesktopServices::setUrlHandler("http", &opened, "open");
+    QDesktopServices::setUrlHandler("https", &opened, "open");
+    selectBookmark("News", "BBC News");
+    const CLFDoc& doc = run->program->session()->document();
+    const QString url =
+        QString::fromStdString(doc.bookmark(run->program->view()->selectedBookmarks()[0]).url);
+    QTest::keyClick(&tree(), Qt::Key_Return);
+    QTest::mouseClick(tree().viewport(), Qt::MiddleButton, {},
+                      tree().visualRect(tree().currentIndex()).center());
+    QCOMPARE(opened.urls, QStringList({url, url}));
+    QTest::keyClick(&tree(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), url);
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
+    // Pasted into the same folder, the same bookmark is already there: nothing is added.
+    const std::uint32_t before = doc.bookmarkCount();
+    QTest::keyClick(&tree(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(doc.bookmarkCount(), before);
+    run->answers.push_back(Answer::No);
+    QTest::keyClick(&tree(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(run->messages.back().buttons, MessageButtons::YesNo);  // Delete's question
+    QDesktopServices::unsetUrlHandler("http");
+    QDesktopServices::unsetUrlHandler("https");
   }
 
   void menusRefreshAsTheyOpen() {
@@ -299,7 +376,7 @@ class MainFrameTest : public QObject {
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&run->frame(), &drop);
-    QTRY_COMPARE(run->frame().windowTitle(), QString("Mine.bml - Linkfold"));
+    QTRY_COMPARE(run->frame().windowTitle(), QString("Mine.bml[*] - Linkfold"));
 
     QMenu* file = run->frame().findChild<QMenu*>("fileMenu");
     emit file->aboutToShow();

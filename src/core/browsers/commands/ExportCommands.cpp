@@ -4,6 +4,7 @@
 #include "browsers/favorites/FavoritesWriter.h"
 #include "browsers/netscape/NetscapeWriter.h"
 #include "library/CLFDoc.h"
+#include "platform/FileDialogs.h"
 #include "platform/UiPort.h"
 #include "view/CLFView.h"
 
@@ -95,17 +96,21 @@ bool ExportCommands::OnExportAll() {
 
 bool ExportCommands::OnExportOther() {
   if (!proceed(OnUpdateExportOther())) return false;
-  const auto path = doc_.ui().chooseFileToSave({"Export HTML File",
-                                                {{"HTML Files (*.htm; *.html)", "*.htm; *.html"}},
-                                                ".htm",
-                                                "Bookmark.htm"});
+  const auto path = chooseFileToSave(doc_.ui(), doc_.settings(),
+                                     {"Export HTML File",
+                                      {{"HTML Files (*.htm; *.html)", "*.htm; *.html"}},
+                                      ".htm",
+                                      "Bookmark.htm",
+                                      FileKind::Html,
+                                      {}});
   return path && Do_NS_Export(view_, *path, false, kChosenFileTitle);
 }
 
 bool ExportCommands::OnExportText() {
   if (!proceed(OnUpdateExportText())) return false;
-  const auto path = doc_.ui().chooseFileToSave(
-      {"Export Text File", {{"Text Files (*.txt)", "*.txt"}}, ".txt", ""});
+  const auto path = chooseFileToSave(
+      doc_.ui(), doc_.settings(),
+      {"Export Text File", {{"Text Files (*.txt)", "*.txt"}}, ".txt", "", FileKind::Text, {}});
   return path && writeTextExport(doc_, *path);
 }
 

@@ -6,6 +6,7 @@
 #include "browsers/netscape/NetscapeReader.h"
 #include "library/CStatDlg.h"
 #include "library/UndoRecorder.h"
+#include "platform/FileDialogs.h"
 #include "platform/UiPort.h"
 
 namespace linkfold {
@@ -118,8 +119,13 @@ bool ImportRun::readSource(const BrowserSource& source) {
 }
 
 bool ImportRun::OnImportHtml() {
-  const auto path = doc_.ui().chooseFileToOpen(
-      {"Open", {{"HTML files (*.htm; *.html)", "*.htm; *.html"}}, ".htm", "BOOKMARK.HTM"});
+  const auto path = chooseFileToOpen(doc_.ui(), doc_.settings(),
+                                     {"Open",
+                                      {{"HTML files (*.htm; *.html)", "*.htm; *.html"}},
+                                      ".htm",
+                                      "BOOKMARK.HTM",
+                                      FileKind::Html,
+                                      {}});
   if (!path) return false;
   importHtml(*path);
   return true;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -172,6 +173,7 @@ class FavoritesWriter {
       const bool written = shortcut.saveFailure() == InternetShortcut::SaveFailure::Write;
       doc_.ui().inform(written ? "Could not write " + path + reason
                                : "File creation failed.\n\nFilename: " + path + reason);
+      failures_.push_back(path + ": " + std::strerror(shortcut.saveError()));
       return !written && !isDiskFailure(shortcut.saveError());
     }
     backup_.wroteFile(path);
@@ -195,6 +197,8 @@ class FavoritesWriter {
  public:
   // The names shortened to fit, as written.
   const std::vector<std::string>& cuts() const { return cuts_; }
+  // The shortcuts that could not be written and were skipped, each with the system's reason.
+  const std::vector<std::string>& failures() const { return failures_; }
 
  private:
   // True when every directory above the folder's own, up to the Favorites folder, is a real
@@ -225,7 +229,18 @@ class FavoritesWriter {
   std::vector<std::vector<std::uint32_t>> children_;
   std::vector<std::vector<std::uint32_t>> bookmarksOf_;
   std::vector<char> inside_;  // the folder's directory is known to be a real one
+  std::vector<std::string> failures_;
 };
+
+// "MSIE Export failed." with the first shortcuts that were skipped, one a line.
+std::string failureReport(const std::vector<std::string>& failures) {
+  constexpr std::size_t kListed = 10;
+  std::string text = "MSIE Export failed.\nThese shortcuts could not be written:";
+  for (std::size_t i = 0; i < failures.size() && i < kListed; ++i) text += '\n' + failures[i];
+  if (failures.size() > kListed)
+    text += "\n... and " + std::to_string(failures.size() - kListed) + " more.";
+  return text;
+}
 
 std::unique_ptr<StatusWindow> createStatusWindow(UiPort& ui) {
   try {
@@ -255,6 +270,7 @@ bool Do_MSIE_Export(CLFDoc& doc, const std::function<void()>& updateAllViews) {
   bool exported = true;
   std::string failure;
   std::vector<std::string> cuts;
+  std::vector<std::string> skipped;
   try {
     FavoritesBackup backup(doc.browsers().favoritesPath);
     exported = backup.moveShortcutsAside(failure);
@@ -262,6 +278,7 @@ bool Do_MSIE_Export(CLFDoc& doc, const std::function<void()>& updateAllViews) {
       FavoritesWriter writer(doc, *status, backup);
       if (doc.folderCount() > 0) exported = writer.Export_Folder(0);
       cuts = writer.cuts();
+      skipped = writer.failures();
     }
     std::string kept;
     if (exported)
@@ -275,7 +292,10 @@ bool Do_MSIE_Export(CLFDoc& doc, const std::function<void()>& updateAllViews) {
   if (updateAllViews) updateAllViews();
   if (exported) {
     reportCuts(doc.ui(), cuts);
-    return true;
+    if (skipped.empty()) return true;
+    // The rest was written; the export still did not do all it was asked to.
+    doc.ui().showMessage({failureReport(skipped), MessageIcon::Exclamation});
+    return false;
   }
   doc.ui().showMessage(
       {"MSIE Export failed.\n" +

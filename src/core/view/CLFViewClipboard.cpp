@@ -1,0 +1,86 @@
+// Opening bookmarks in the browser and the clipboard commands of the library tree.
+
+#include "library/CLFDoc.h"
+#include "platform/UiPort.h"
+#include "view/CLFView.h"
+
+namespace linkfold {
+
+namespace {
+
+// More bookmarks than this are opened only after a question.
+constexpr std::size_t kOpenWithoutAsking = 10;
+
+CommandState enabledIf(bool enabled) {
+  return {enabled, std::nullopt, false};
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> CLFView::selectedBookmarks() const {
+  const TreeItem selected = tree_.selected();
+  if (IsBookmarkItem(selected)) return {tree_.data(selected)};
+  std::vector<std::uint32_t> bookmarks;
+  if (!IsFolderItem(selected)) return bookmarks;
+  for (const TreeItem child : tree_.children(selected))
+    if (IsBookmarkItem(child) && tree_.data(child) < doc_.bookmarkCount())
+      bookmarks.push_back(tree_.data(child));
+  return bookmarks;
+}
+
+CommandState CLFView::OnUpdateOpenInBrowser() const {
+  CommandState state = enabledIf(!selectedBookmarks().empty());
+  if (IsFolderItem(tree_.selected())) state.text = "Open &All in Browser";
+  return state;
+}
+
+void CLFView::OnOpenInBrowser() {
+  const std::vector<std::uint32_t> bookmarks = selectedBookmarks();
+  if (bookmarks.size() > kOpenWithoutAsking &&
+      !ui_.askYesNo("Open all " + std::to_string(bookmarks.size()) + " bookmarks of \"" +
+                    tree_.label(tree_.selected()) + "\" in the browser?"))
+    return;
+  for (const std::uint32_t b : bookmarks) {
+    const std::string& url = doc_.bookmark(b).url;
+    if (!ui_.openUrl(url)) {
+      ui_.showMessage({"The desktop could not open this URL:\n" + url, MessageIcon::Exclamation});
+      return;
+    }
+  }
+}
+
+CommandState CLFView::OnUpdateCopy() const {
+  return enabledIf(!selectedBookmarks().empty());
+}
+
+ClipboardData CLFView::OnCopy() const {
+  return clipboardFor(doc_, selectedBookmarks());
+}
+
+CommandState CLFView::OnUpdateCut() const {
+  return enabledIf(IsBookmarkItem(tree_.selected()));
+}
+
+CommandState CLFView::OnUpdatePaste() const {
+  return enabledIf(tree_.exists(tree_.selected()));
+}
+
+void CLFView::OnPaste(const ClipboardData& data) {
+  const TreeItem selected = tree_.selected();
+  std::uint32_t folder = tree_.data(selected);
+  if (IsBookmarkItem(selected)) {
+    if (folder >= doc_.bookmarkCount()) return;
+    folder = doc_.bookmark(folder).folder;
+  } else if (!IsFolderItem(selected)) {
+    return;
+  }
+  const std::vector<PastedBookmark> items = parseClipboard(data);
+  if (items.empty()) {
+    ui_.showMessage({"The clipboard holds no URL to paste.", MessageIcon::Exclamation});
+    return;
+  }
+  if (pasteBookmarks(doc_, folder, items) == 0) return;
+  RefillKeepingState();
+}
+
+}  // namespace linkfold

@@ -1,0 +1,149 @@
+// The view's filter and the tree state it keeps across rebuilds.
+
+#include <unordered_set>
+#include <utility>
+
+#include "library/CLFDoc.h"
+#include "view/CLFView.h"
+
+namespace linkfold {
+
+namespace {
+
+// Every folder item of the tree, parents before children. Folders sort before bookmarks, so
+// the walk stops at a folder's first bookmark and costs the folders, not the bookmarks.
+template <class F>
+void forEachFolderItem(const CLFView& view, F&& visit) {
+  const CSortedTreeCtrl& tree = view.tree();
+  std::vector<TreeItem> pending{tree.root()};
+  while (!pending.empty()) {
+    const TreeItem item = pending.back();
+    pending.pop_back();
+    if (!view.IsFolderItem(item)) continue;
+    visit(item);
+    for (const TreeItem child : tree.children(item)) {
+      if (view.IsBookmarkItem(child)) break;
+      pending.push_back(child);
+    }
+  }
+}
+
+}  // namespace
+
+TreeState CLFView::captureTreeState() const {
+  TreeState state;
+  forEachFolderItem(*this, [&](TreeItem item) {
+    if (tree_.isExpanded(item) && tree_.data(item) < doc_.folderCount())
+      state.expandedFolders.push_back(doc_.folder(tree_.data(item)).path);
+  });
+  const TreeItem selected = tree_.selected();
+  const std::uint32_t data = tree_.data(selected);
+  if (IsFolderItem(selected) && data < doc_.folderCount()) {
+    state.selectedFolder = doc_.folder(data).path;
+    state.hasSelection = true;
+  } else if (IsBookmarkItem(selected) && data < doc_.bookmarkCount()) {
+    const BookmarkRecord& record = doc_.bookmark(data);
+    if (record.folder < doc_.folderCount()) {
+      state.selectedFolder = doc_.folder(record.folder).path;
+      state.selectedBookmark.emplace(record.name, record.url);
+      state.hasSelection = true;
+    }
+  }
+  return state;
+}
+
+void CLFView::restoreTreeState(const TreeState& state) {
+  const std::unordered_set<std::string> expanded(state.expandedFolders.begin(),
+                                                 state.expandedFolders.end());
+  TreeItem selectedFolder = kNoItem;
+  forEachFolderItem(*this, [&](TreeItem item) {
+    if (tree_.data(item) >= doc_.folderCount()) return;
+    const std::string& path = doc_.folder(tree_.data(item)).path;
+    if (expanded.count(path)) tree_.expand(item, CSortedTreeCtrl::Expand::Expand);
+    if (state.hasSelection && path == state.selectedFolder) selectedFolder = item;
+  });
+  TreeItem toSelect = selectedFolder;
+  if (state.selectedBookmark) {
+    toSelect = kNoItem;
+    const auto& [name, url] = *state.selectedBookmark;
+    for (const TreeItem child : tree_.children(selectedFolder)) {
+      const std::uint32_t data = tree_.data(child);
+      if (IsBookmarkItem(child) && data < doc_.bookmarkCount() &&
+          doc_.bookmark(data).name == name && doc_.bookmark(data).url == url) {
+        toSelect = child;
+        break;
+      }
+    }
+  }
+  if (toSelect == kNoItem) return;
+  tree_.select(toSelect);
+  tree_.ensureVisible(toSelect);
+}
+
+void CLFView::RefillKeepingState() {
+  const TreeState kept = captureTreeState();
+  OnUpdate();
+  restoreTreeState(kept);
+}
+
+void CLFView::computeFilter() {
+  const std::vector<std::uint32_t>& all = filter_.match(doc_, filterText_);
+  filterMatches_ = all.size();
+  // The table is in name order: the first matches are the first by name.
+  const std::vector<std::uint32_t> shown(
+      all.begin(), all.begin() + static_cast<std::ptrdiff_t>(filterShownCount()));
+  shownFolders_ = BookmarkFilter::foldersShown(doc_, shown);
+  shownBookmarks_.assign(doc_.bookmarkCount(), 0);
+  for (const std::uint32_t b : shown) shownBookmarks_[b] = 1;
+}
+
+void CLFView::prepareFilter() {
+  if (isFiltering()) return;
+  filter_.invalidate();
+  filter_.prepare(doc_);
+  filterPrepared_ = true;
+}
+
+void CLFView::setFilter(std::string_view text) {
+  if (text == filterText_) return;
+  const bool starting = !isFiltering();
+  const TreeState current = captureTreeState();
+  if (starting) {
+    beforeFilter_ = current;
+    // The library may have changed since the texts were folded, unless that was just now.
+    if (!std::exchange(filterPrepared_, false)) filter_.invalidate();
+  }
+  filterText_ = text;
+  if (!isFiltering()) {
+    shownFolders_.clear();
+    shownBookmarks_.clear();
+    filterMatches_ = 0;
+    OnUpdate();
+    // The tree as it was; a bookmark picked while filtering stays selected.
+    TreeState restored = beforeFilter_;
+    if (current.selectedBookmark) {
+      restored.selectedFolder = current.selectedFolder;
+      restored.selectedBookmark = current.selectedBookmark;
+      restored.hasSelection = true;
+    }
+    restoreTreeState(restored);
+    return;
+  }
+  // The folded texts are kept from keystroke to keystroke: OnUpdate would drop them.
+  computeFilter();
+  {
+    const CSortedTreeCtrl::Rebuild rebuild(tree_);
+    tree_.deleteAllItems();
+    doc_.clearListedMarks();
+    FillTree(0, kNoItem);
+  }
+  const TreeItem root = tree_.root();
+  if (root == kNoItem) return;
+  tree_.select(root);
+  OnExpandAll();
+  TreeState selection = current;
+  selection.expandedFolders.clear();
+  restoreTreeState(selection);
+}
+
+}  // namespace linkfold
