@@ -151,6 +151,8 @@ TEST_F(MainCommandsTest, UndoAndRedoNameTheirStep) {
   EXPECT_TRUE(commands->run(kCmdRedo));
   EXPECT_EQ(session->document().bookmark(0).name, "Ubuntu");
   EXPECT_FALSE(commands->run(kCmdRedo));
+}
+
 TEST_F(MainCommandsTest, CutIsCopyThenDeleteAndPasteReadsTheWindowsClipboard) {
   addBookmarks();
   CSortedTreeCtrl& tree = view->tree();

@@ -173,7 +173,7 @@ TEST_F(DocumentCommandsTest, AFailedSaveNamesTheFileAndTheSystemsReason) {
   const std::string target = temp.file("missing/dir/x.bml");
   ui.nextSaveFile(target);
   EXPECT_FALSE(commands.fileSaveAs());
-  EXPECT_MESSAGE(ui, 0, "Failed to save document.\n\n" + target + "\nNo such file or directory",
+  EXPECT_MESSAGE(ui, 0, "Failed to save document.\n" + target + ": " + std::strerror(ENOENT),
                  Exclamation);
 }
 

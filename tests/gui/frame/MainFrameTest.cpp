@@ -155,7 +155,7 @@ class MainFrameTest : public QObject {
   void aMissingLibraryOnTheCommandLineIsNamedAndTheWindowGoesOnAsNew() {
     const QString missing = run->demoPath() + "/missing.bml";
     QVERIFY(run->start({missing}));
-    QVERIFY(run->messages.front().text.find(missing.toStdString() + "\nNo such file") !=
+    QVERIFY(run->messages.front().text.find(missing.toStdString() + ": No such file") !=
             std::string::npos);
     QVERIFY(run->program->session()->document().hasRoot());
     QVERIFY(tree().model()->rowCount() == 1);
