@@ -1,6 +1,7 @@
 // Opening bookmarks in the browser and the clipboard commands of the library tree.
 
 #include "library/CLFDoc.h"
+#include "library/UndoRecorder.h"
 #include "platform/UiPort.h"
 #include "view/CLFView.h"
 
@@ -79,7 +80,10 @@ void CLFView::OnPaste(const ClipboardData& data) {
     ui_.showMessage({"The clipboard holds no URL to paste.", MessageIcon::Exclamation});
     return;
   }
+  // Pasting sorts the table and may rename duplicates, so the step keeps the tables as they were.
+  std::optional<LibraryTables> before = copyTables(doc_);
   if (pasteBookmarks(doc_, folder, items) == 0) return;
+  recordTablesStep(doc_, "Paste", std::move(before));
   RefillKeepingState();
 }
 

@@ -55,6 +55,10 @@ TEST_F(OpenAndClipboard, CopyTakesTheSelectionAndPasteAddsToItsFolder) {
   select("B/zulu");  // a bookmark's folder takes the paste
   view.OnPaste({"www.pasted.example", "", ""});
   EXPECT_EQ(labels("B"), "beta2|www.pasted.example|zulu|");
+  // A paste is one step back.
+  ASSERT_EQ(doc.undoStack().undoName(), "Paste");
+  view.OnUndo();
+  EXPECT_EQ(labels("B"), "beta2|zulu|");
   view.OnPaste({"no url here", "", ""});
   EXPECT_MESSAGE(ui, 0, "The clipboard holds no URL to paste.", Exclamation);
 }
