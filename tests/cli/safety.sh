@@ -6,18 +6,6 @@ cli=$(realpath "$1")
 source "$(dirname "$0")/library-bytes.bash"
 cd "$dir" || exit 1
 
-expect() {  # name, expected status, command...: output in out, messages in err
-  local name="$1" wanted="$2"
-  shift 2
-  "$cli" "$@" > out 2> err
-  local status=$?
-  [ "$status" = "$wanted" ] || { fail "$name: status $status, wanted $wanted"; cat err; }
-}
-html() {
-  printf '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n%s\n</DL><p>\n' "$1"
-}
-mark() { printf '<DT><A HREF="%s">%s</A>\n' "$2" "$1"; }
-
 { u32 2; str '\'; str 'A\'; u32 1; bookmark Old http://old/ 1; } > My.bml
 cp My.bml original.bml
 html "$(mark Dup http://dup/)" > dup.html

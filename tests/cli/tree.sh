@@ -24,7 +24,7 @@ expected='L Root Folder
   B zeta'
 out=$("$cli" tree "$dir/lib.bml" 2>"$dir/err"); status=$?
 check "sorted tree" 0 "$expected" "$status" "$out"
-[ -s "$dir/err" ] && { echo "FAIL sorted tree: unexpected messages"; cat "$dir/err"; failures=$((failures + 1)); }
+quiet "sorted tree"
 
 # --json: the same tree nested, in the same order.
 out=$("$cli" tree "$dir/lib.bml" --json 2>/dev/null); status=$?
@@ -40,8 +40,7 @@ expected='L Root Folder
   B zeta'
 out=$("$cli" tree "$dir/cut.bml" 2>"$dir/err"); status=$?
 check "damaged file" 2 "$expected" "$status" "$out"
-grep -q '^\[information\] Error reading' "$dir/err" ||
-  { echo "FAIL damaged file: no error message"; failures=$((failures + 1)); }
+grep -q '^\[information\] Error reading' "$dir/err" || fail "damaged file: no error message"
 
 # A file of 0 bytes has no folders at all: an empty tree.
 : > "$dir/empty.bml"

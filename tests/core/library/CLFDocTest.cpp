@@ -17,12 +17,7 @@ using enum MessageIcon;
 class CLFDocTables : public ::testing::Test, public LibraryFixture {
  protected:
   explicit CLFDocTables(std::size_t favoritesLength = 0)
-      : LibraryFixture(favorites(favoritesLength)) {}
-  static BrowserDetection favorites(std::size_t length) {
-    BrowserDetection browsers;
-    browsers.favoritesPath.assign(length, 'f');
-    return browsers;
-  }
+      : LibraryFixture(favoritesOnly(std::string(favoritesLength, 'f'))) {}
   void SetUp() override { ASSERT_TRUE(doc.addFolder("\\", true)); }
 };
 
@@ -204,11 +199,7 @@ TEST_F(CLFDocTables, ConfirmSelectionAsksOnlyWhenNothingIsSelected) {
   EXPECT_FALSE(doc.confirmSelection());
   ui.answer(Answer::Yes);
   EXPECT_TRUE(doc.confirmSelection());
-  EXPECT_EQ(shownMessages(ui),
-            ShownMessages(2, {Question,
-                              "WARNING: You have no folders selected!\n\nAre you sure "
-                              "you want to proceed?"}));
-  EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
+  expectMessages(ui, ShownMessages(2, {Question, "no folders selected"}));
 }
 
 TEST_F(CLFDocTables, SortByNameIgnoringAsciiCaseAsUnsignedBytesThenByFolder) {

@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "../../support/MessageRecorder.h"
 #include "dialogs/QtUi.h"
 #include "frame/CMainFrame.h"
 #include "frame/Program.h"
@@ -46,7 +47,7 @@ class ModalWatcher : public QObject {
   QTimer timer_;
 };
 
-class ProgramFixture {
+class ProgramFixture : public linkfold::test::MessageRecorder {
  public:
   ProgramFixture() {
     copyTree(QStringLiteral(LINKFOLD_SOURCE_DIR "/examples/demo"), demo_.path());
@@ -60,13 +61,7 @@ class ProgramFixture {
     std::vector<std::string> args{"--registry", (demo_.path() + "/demo.reg").toStdString()};
     for (const QString& a : arguments) args.push_back(a.toStdString());
     program = std::make_unique<Program>(args);
-    program->ui().setMessageDisplay([this](const Message& message) {
-      messages.push_back(message);
-      if (answers.empty()) return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
-      const Answer next = answers.front();
-      answers.pop_front();
-      return next;
-    });
+    program->ui().setMessageDisplay([this](const Message& message) { return record(message); });
     modals.accept = {true};
     const bool started = program->start();
     modals.accept.clear();
@@ -89,8 +84,6 @@ class ProgramFixture {
   }
 
   std::unique_ptr<Program> program;
-  std::vector<Message> messages;
-  std::deque<Answer> answers;
   ModalWatcher modals;
 
  private:
