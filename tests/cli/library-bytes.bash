@@ -27,6 +27,12 @@ check() {  # name, expected status, expected output, actual status, actual outpu
     failures=$((failures + 1))
   fi
 }
+outcome() {  # name, expected status, expected output, arguments...: runs "$cli", messages in $dir/err
+  local name="$1" wanted="$2" expected="$3" out
+  shift 3
+  out=$("$cli" "$@" 2> "$dir/err")
+  check "$name" "$wanted" "$expected" $? "$out"
+}
 quiet() {  # name: nothing was said on standard error ($dir/err)
   [ -s "$dir/err" ] && { fail "$1: unexpected messages"; cat "$dir/err"; }
 }

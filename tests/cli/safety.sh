@@ -17,15 +17,6 @@ grep -q 'My.bm: No such file or directory' err || fail "mistyped input: the reas
 expect "mistyped open" 2 open My.bm -o My.bml
 cmp -s My.bml original.bml || fail "mistyped open: the library was overwritten"
 
-# A replaced library keeps its permissions; through a symbolic link, the link stays.
-chmod 600 My.bml
-expect "save over a private library" 0 import-html My.bml dup.html -o My.bml
-[ "$(stat -c %a My.bml)" = 600 ] || fail "mode: $(stat -c %a My.bml), wanted 600"
-mkdir real && cp original.bml real/lib.bml && ln -s real/lib.bml link.bml
-expect "save through a link" 0 import-html link.bml dup.html -o link.bml
-[ -L link.bml ] || fail "link: no longer a symbolic link"
-grep -q Dup real/lib.bml || fail "link: the target was not updated"
-
 # Several HTML files in order, one saving; "-" reads standard input; adjustments are counted.
 html "$(mark Two http://two/; mark Broken '')" > two.html
 "$cli" import-html --empty dup.html - -o several.bml < two.html > out 2> err ||

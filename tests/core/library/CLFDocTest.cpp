@@ -254,16 +254,12 @@ TEST(NameCleaning, ReplacesTrimsAndGuardsPeriods) {
       // Tabs become spaces, forbidden characters the replacement; then both ends are trimmed.
       {"\tA/B?\t", '$', "A$B$"},
       {"\"*/:<>?\\|", '$', "$$$$$$$$$"},
-      {"a\tb", '~', "a b"},
       {" \n\v\f\r\tin  side\r\n \v\f", '$', "in  side"},
       // Other control characters and bytes above 127 stay, also at the ends.
       {"\x01 caf\xC3\xA9\x7F", '$', "\x01 caf\xC3\xA9\x7F"},
-      {" \t\r\n", '$', ""},
       {"?Docs|", ' ', "Docs"},  // blank replacements are trimmed too
-      {"a<b", ' ', "a b"},
       // A name of periods only would be a "." or ".." component; among others they are kept.
       {" .. ", '$', "$$"},
-      {"...", '~', "~~~"},
       {"v1.0.", '$', "v1.0."},
       {". .", '$', ". ."},
       {"..", ' ', ""},
