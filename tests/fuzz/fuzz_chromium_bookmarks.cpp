@@ -16,8 +16,6 @@ using namespace linkfold;
 using fuzz::require;
 using fuzz::ScratchFile;
 
-
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

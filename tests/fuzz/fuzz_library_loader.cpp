@@ -7,8 +7,8 @@
 #include "FuzzSupport.h"
 #include "LibraryInvariants.h"
 #include "library/CLFDoc.h"
-#include "platform/Settings.h"
 #include "platform/HeadlessUi.h"
+#include "platform/Settings.h"
 
 using namespace linkfold;
 using fuzz::require;

@@ -22,8 +22,6 @@ using namespace linkfold;
 using fuzz::require;
 using fuzz::ScratchFile;
 
-
-
 // Components not empty, not "." or "..", without '/'; parents and folders in range; every path
 // begins with its parent's path as stored.
 void requireWellFormed(const CLFDoc& doc) {

@@ -3,8 +3,8 @@
 #include <set>
 
 #include "app/HelpTopics.h"
-#include "app/MainWindowLayout.h"
 #include "app/MainMenu.h"
+#include "app/MainWindowLayout.h"
 #include "app/RecentFileList.h"
 
 namespace linkfold {

@@ -18,6 +18,7 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
     bool uninstall;
     std::optional<std::string> file, registry;
     std::string error;
+    std::optional<std::string> home = {};
   } cases[] = {
       {{}, false, {}, {}, ""},
       {{"/home/a/Lib.bml"}, false, "/home/a/Lib.bml", {}, ""},
@@ -31,6 +32,14 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
       {{"--registry"}, false, {}, {}, "--registry needs a file name"},
       {{"--verbose"}, false, {}, {}, "unknown option --verbose"},
       {{"a.bml", "b.bml"}, false, "a.bml", {}, "only one library file can be opened: b.bml"},
+      {{"--home", "/demo/home", "--registry=r.reg", "a.bml"},
+       false,
+       "a.bml",
+       "r.reg",
+       "",
+       "/demo/home"},
+      {{"--home=h"}, false, {}, {}, "", "h"},
+      {{"--home"}, false, {}, {}, "--home needs a folder name"},
   };
   for (const auto& c : cases) {
     const StartupRequest request = parseCommandLine(c.arguments);
@@ -39,20 +48,11 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
     EXPECT_EQ(request.file, c.file);
     EXPECT_EQ(request.registryFile, c.registry);
     EXPECT_EQ(request.error, c.error);
+    EXPECT_EQ(request.home, c.home);
   }
   EXPECT_EQ(informationRequest(std::vector<std::string>{"a.bml", "--help"}), kUsage);
   EXPECT_EQ(informationRequest(std::vector<std::string>{"--version", "a.bml"}), kVersion);
   EXPECT_EQ(informationRequest(std::vector<std::string>{"--", "--help"}), nullptr);
-}
-
-TEST(CommandLine, TakesTheHomeBesidesTheRegistry) {
-  const std::vector<std::string> both{"--home", "/demo/home", "--registry=r.reg", "a.bml"};
-  const StartupRequest request = parseCommandLine(both);
-  EXPECT_EQ(request.home, "/demo/home");
-  EXPECT_EQ(request.registryFile, "r.reg");
-  EXPECT_EQ(request.file, "a.bml");
-  EXPECT_EQ(parseCommandLine(std::vector<std::string>{"--home=h"}).home, "h");
-  EXPECT_EQ(parseCommandLine(std::vector<std::string>{"--home"}).error, "--home needs a folder name");
 }
 
 TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
@@ -66,8 +66,8 @@ TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
     EXPECT_EQ(ended, answer == Answer::Yes);
     ASSERT_EQ(ui.messages.size(), answer == Answer::Yes ? 2u : 1u);
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(ui.messages.back().icon, answer == Answer::Yes ? MessageIcon::Information
-                                                             : MessageIcon::Question);
+    EXPECT_EQ(ui.messages.back().icon,
+              answer == Answer::Yes ? MessageIcon::Information : MessageIcon::Question);
     const std::vector<std::string> inOrder{"settings", "desktop entry", "MIME type"};
     EXPECT_EQ(removed, answer == Answer::Yes ? inOrder : std::vector<std::string>{});
   }

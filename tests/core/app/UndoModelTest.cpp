@@ -8,9 +8,9 @@
 
 #include "browsers/commands/AppSession.h"
 #include "browsers/commands/ImportRun.h"
+#include "core/view/ViewFixture.h"
 #include "library/CLFDoc.h"
 #include "library/DocumentCommands.h"
-#include "core/view/ViewFixture.h"
 #include "tools/DuplicateUrls.h"
 #include "tools/WeedDialog.h"
 #include "tools/WeedDuplicates.h"

@@ -31,10 +31,13 @@ class PlacementTest : public QObject {
         first.frame().setGeometry(c.set);
         QVERIFY(first.frame().close());
       }
-      const QString saved = QSettings("Quillmere", "Linkfold").value("Settings/MainWindowPos").toString();
+      const QString saved =
+          QSettings("Quillmere", "Linkfold").value("Settings/MainWindowPos").toString();
       QCOMPARE(saved, QString("1,%1,%2,%3,%4")
-                          .arg(c.set.left()).arg(c.set.top())
-                          .arg(c.set.left() + c.set.width()).arg(c.set.top() + c.set.height()));
+                          .arg(c.set.left())
+                          .arg(c.set.top())
+                          .arg(c.set.left() + c.set.width())
+                          .arg(c.set.top() + c.set.height()));
       ProgramFixture second;
       QVERIFY(second.start());
       QCOMPARE(second.frame().geometry(), c.expected);

@@ -33,14 +33,13 @@ class ModalWatcher : public QObject {
       if (!dialog || !dialog->isVisible()) return;
       titles << dialog->windowTitle();
       if (inspect) inspect(*dialog);
-      if (!accept.empty() && accept.front()) dialog->accept();
-      else dialog->reject();
+      accept.empty() || !accept.front() ? dialog->reject() : dialog->accept();
       if (!accept.empty()) accept.pop_front();
     });
     timer_.start(20);
   }
   QStringList titles;
-  std::deque<bool> accept;  // per dialog; a dialog past the queue is cancelled
+  std::deque<bool> accept;                // per dialog; a dialog past the queue is cancelled
   std::function<void(QDialog&)> inspect;  // runs on each dialog before it is closed
 
  private:
@@ -89,10 +88,13 @@ class ProgramFixture : public linkfold::test::MessageRecorder {
  private:
   static void copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
-    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo& entry :
+         QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
       const QString target = to + "/" + entry.fileName();
-      if (entry.isDir()) copyTree(entry.filePath(), target);
-      else QFile::copy(entry.filePath(), target);
+      if (entry.isDir())
+        copyTree(entry.filePath(), target);
+      else
+        QFile::copy(entry.filePath(), target);
     }
   }
 
