@@ -94,7 +94,9 @@ using WeedDialogTest = Weed;
 TEST_F(WeedDialogTest, ListsEachGroupFollowedByItsBookmarksUnchecked) {
   const std::uint32_t group = WeedRow::kGroupFlag;
   EXPECT_EQ(collect(dialog.rows(), &WeedRow::data), (Numbers{group, 0, 1, 2 | group, 2, 3, 4}));
-  EXPECT_EQ(collect(dialog.rows(), &WeedRow::icon), (std::vector<int>{3, 1, 1, 3, 1, 1, 1}));
+  static_assert(WeedRow::kBookmarkIcon == kImageBookmark);  // the view's image list
+  const int g = WeedRow::kGroupIcon, b = WeedRow::kBookmarkIcon;
+  EXPECT_EQ(collect(dialog.rows(), &WeedRow::icon), (std::vector<int>{g, b, b, g, b, b, b}));
   // The command-line tests show the texts of every row; here those only the dialog has.
   EXPECT_EQ(dialog.cellText(0, 1), "");  // a group row has no name
   EXPECT_EQ(dialog.cellText(2, 0), "News\\Daily\\");
