@@ -1,8 +1,6 @@
 // The command line, "/uninstall", and the desktop entry and MIME type written at start.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/CommandLine.h"
 #include "app/ShellRegistration.h"
 #include "app/Uninstall.h"
@@ -87,29 +85,6 @@ TEST(ShellRegistration, ExecQuotesTheProgramPathSoOnlyItRuns) {
     EXPECT_NE(entry.find("\n" + c.exec + "\n"), std::string::npos) << entry;
     EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos);
   }
-}
-
-TEST(ShellRegistration, WritesTheThreeFilesAndUninstallRemovesThem) {
-  TempDir data;
-  namespace fs = std::filesystem;
-  ASSERT_FALSE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>").failed);
-  EXPECT_EQ(data.read(std::string(shell::kIconFile)), "<svg/>");
-  const std::string mime = data.read(std::string(shell::kMimePackageFile));
-  for (const char* part : {"type=\"application/x-linkfold-library\"", "<glob pattern=\"*.bml\"/>"})
-    EXPECT_NE(mime.find(part), std::string::npos) << part;
-  const std::string entry = data.read(std::string(shell::kDesktopEntryFile));
-  EXPECT_NE(entry.find("MimeType=application/x-linkfold-library;\n"), std::string::npos);
-  // A start with another program path rewrites the entry.
-  ASSERT_FALSE(writeShellRegistration(data.path(), "/opt/linkfold", "<svg/>").failed);
-  EXPECT_NE(data.read(std::string(shell::kDesktopEntryFile)).find("\"/opt/linkfold\""),
-            std::string::npos);
-
-  removeDesktopEntry(data.path());
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kDesktopEntryFile))));
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kIconFile))));
-  EXPECT_TRUE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
-  removeMimeType(data.path());
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
 }
 
 TEST(ShellRegistration, FailsWhereTheDataDirectoryCannotBeWritten) {
