@@ -48,8 +48,8 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
     EXPECT_EQ(request.error, c.error);
     EXPECT_EQ(request.home, c.home);
   }
-  EXPECT_EQ(informationRequest(std::vector<std::string>{"a.bml", "--help"}), kUsage);
-  EXPECT_EQ(informationRequest(std::vector<std::string>{"--version", "a.bml"}), kVersion);
+  EXPECT_STREQ(informationRequest(std::vector<std::string>{"a.bml", "--help"}), kUsage);
+  EXPECT_STREQ(informationRequest(std::vector<std::string>{"--version", "a.bml"}), kVersion);
   EXPECT_EQ(informationRequest(std::vector<std::string>{"--", "--help"}), nullptr);
 }
 
