@@ -1,5 +1,5 @@
-# Shared by the command-line tests: a scratch folder, library files spelled out byte by byte,
-# and the comparison of a command's status and output. Sourced, not run.
+# Shared by the command-line tests: a scratch folder, library files and Netscape files spelled
+# out, and the comparison of a command's status and output. Sourced, not run.
 export LC_ALL=C  # lengths count bytes
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -27,3 +27,28 @@ check() {  # name, expected status, expected output, actual status, actual outpu
     failures=$((failures + 1))
   fi
 }
+outcome() {  # name, expected status, expected output, arguments...: runs "$cli", messages in $dir/err
+  local name="$1" wanted="$2" expected="$3" out
+  shift 3
+  out=$("$cli" "$@" 2> "$dir/err")
+  check "$name" "$wanted" "$expected" $? "$out"
+}
+quiet() {  # name: nothing was said on standard error ($dir/err)
+  [ -s "$dir/err" ] && { fail "$1: unexpected messages"; cat "$dir/err"; }
+}
+
+expect() {  # name, expected status, command...: runs "$cli" there, output in out, messages in err
+  local name="$1" wanted="$2"
+  shift 2
+  "$cli" "$@" > out 2> err
+  local status=$?
+  [ "$status" = "$wanted" ] || { fail "$name: status $status, wanted $wanted"; cat err; }
+}
+same() {  # name, file, expected text
+  [ "$(cat "$2")" = "$3" ] || { fail "$1"; printf '%s\n---wanted---\n%s\n' "$(cat "$2")" "$3"; }
+}
+
+html() {  # a Netscape file with these lines in its top-level list
+  printf '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n%s\n</DL><p>\n' "$1"
+}
+mark() { printf '<DT><A HREF="%s">%s</A>\n' "$2" "$1"; }  # name, url

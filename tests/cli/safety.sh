@@ -6,18 +6,6 @@ cli=$(realpath "$1")
 source "$(dirname "$0")/library-bytes.bash"
 cd "$dir" || exit 1
 
-expect() {  # name, expected status, command...: output in out, messages in err
-  local name="$1" wanted="$2"
-  shift 2
-  "$cli" "$@" > out 2> err
-  local status=$?
-  [ "$status" = "$wanted" ] || { fail "$name: status $status, wanted $wanted"; cat err; }
-}
-html() {
-  printf '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n%s\n</DL><p>\n' "$1"
-}
-mark() { printf '<DT><A HREF="%s">%s</A>\n' "$2" "$1"; }
-
 { u32 2; str '\'; str 'A\'; u32 1; bookmark Old http://old/ 1; } > My.bml
 cp My.bml original.bml
 html "$(mark Dup http://dup/)" > dup.html
@@ -28,15 +16,6 @@ cmp -s My.bml original.bml || fail "mistyped input: the library was overwritten"
 grep -q 'My.bm: No such file or directory' err || fail "mistyped input: the reason"
 expect "mistyped open" 2 open My.bm -o My.bml
 cmp -s My.bml original.bml || fail "mistyped open: the library was overwritten"
-
-# A replaced library keeps its permissions; through a symbolic link, the link stays.
-chmod 600 My.bml
-expect "save over a private library" 0 import-html My.bml dup.html -o My.bml
-[ "$(stat -c %a My.bml)" = 600 ] || fail "mode: $(stat -c %a My.bml), wanted 600"
-mkdir real && cp original.bml real/lib.bml && ln -s real/lib.bml link.bml
-expect "save through a link" 0 import-html link.bml dup.html -o link.bml
-[ -L link.bml ] || fail "link: no longer a symbolic link"
-grep -q Dup real/lib.bml || fail "link: the target was not updated"
 
 # Several HTML files in order, one saving; "-" reads standard input; adjustments are counted.
 html "$(mark Two http://two/; mark Broken '')" > two.html

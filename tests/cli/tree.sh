@@ -22,13 +22,11 @@ expected='L Root Folder
     B beta
   B _x
   B zeta'
-out=$("$cli" tree "$dir/lib.bml" 2>"$dir/err"); status=$?
-check "sorted tree" 0 "$expected" "$status" "$out"
-[ -s "$dir/err" ] && { echo "FAIL sorted tree: unexpected messages"; cat "$dir/err"; failures=$((failures + 1)); }
+outcome "sorted tree" 0 "$expected" tree "$dir/lib.bml"
+quiet "sorted tree"
 
 # --json: the same tree nested, in the same order.
-out=$("$cli" tree "$dir/lib.bml" --json 2>/dev/null); status=$?
-check "--json" 0 '{"kind":"locked","label":"Root Folder","items":[{"kind":"folder","label":"News","items":[{"kind":"folder","label":"Daily","items":[{"kind":"bookmark","label":"apple"},{"kind":"bookmark","label":"Banana"}]},{"kind":"bookmark","label":"beta"}]},{"kind":"bookmark","label":"_x"},{"kind":"bookmark","label":"zeta"}]}' "$status" "$out"
+outcome "--json" 0 '{"kind":"locked","label":"Root Folder","items":[{"kind":"folder","label":"News","items":[{"kind":"folder","label":"Daily","items":[{"kind":"bookmark","label":"apple"},{"kind":"bookmark","label":"Banana"}]},{"kind":"bookmark","label":"beta"}]},{"kind":"bookmark","label":"_x"},{"kind":"bookmark","label":"zeta"}]}' tree "$dir/lib.bml" --json
 
 # Cut inside the third record: what was read is still printed, with status 2.
 # (28 bytes of folders and count, then records of 32 and 34 bytes.)
@@ -38,14 +36,11 @@ expected='L Root Folder
     F Daily
       B Banana
   B zeta'
-out=$("$cli" tree "$dir/cut.bml" 2>"$dir/err"); status=$?
-check "damaged file" 2 "$expected" "$status" "$out"
-grep -q '^\[information\] Error reading' "$dir/err" ||
-  { echo "FAIL damaged file: no error message"; failures=$((failures + 1)); }
+outcome "damaged file" 2 "$expected" tree "$dir/cut.bml"
+grep -q '^\[information\] Error reading' "$dir/err" || fail "damaged file: no error message"
 
 # A file of 0 bytes has no folders at all: an empty tree.
 : > "$dir/empty.bml"
-out=$("$cli" tree "$dir/empty.bml" 2>/dev/null); status=$?
-check "empty file" 0 "" "$status" "$out"
+outcome "empty file" 0 "" tree "$dir/empty.bml"
 
 exit $((failures > 0))

@@ -1,13 +1,9 @@
 // libFuzzer target for the Chromium reader: any file must read or be refused with a fatal
 // entry, without a crash, and leave tables that keep the library's rules.
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 
+#include "FuzzSupport.h"
 #include "LibraryInvariants.h"
 #include "browsers/chromium/ChromiumBookmarksReader.h"
 #include "library/CLFDoc.h"
@@ -17,35 +13,15 @@
 namespace {
 
 using namespace linkfold;
-
-void require(bool holds, const char* problem) {
-  if (holds) return;
-  std::fprintf(stderr, "%s\n", problem);
-  std::abort();
-}
-
-// A file that is removed again when the input is done.
-struct ScratchFile {
-  ScratchFile() {
-    char pattern[] = "/tmp/fuzz-chromium-XXXXXX";
-    const int fd = mkstemp(pattern);
-    require(fd >= 0, "no scratch file");
-    close(fd);
-    path = pattern;
-  }
-  ~ScratchFile() { std::remove(path.c_str()); }
-  std::string path;
-};
+using fuzz::require;
+using fuzz::ScratchFile;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   HeadlessUi ui;
   InMemorySettings settings;
-  ScratchFile input;
-  std::FILE* file = std::fopen(input.path.c_str(), "wb");
-  require(file && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0,
-          "cannot write the input");
+  const ScratchFile input(data, size);
 
   CLFDoc doc(ui, settings, {});
   require(doc.addFolder(kRootPath, true), "no root");

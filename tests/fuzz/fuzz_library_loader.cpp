@@ -2,26 +2,16 @@
 // that keep the library's rules, and save into a file that loads back to the same tables.
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
+#include "FuzzSupport.h"
 #include "LibraryInvariants.h"
 #include "library/CLFDoc.h"
-#include "platform/Settings.h"
 #include "platform/HeadlessUi.h"
-
-namespace {
+#include "platform/Settings.h"
 
 using namespace linkfold;
-
-void require(const std::string& problem) {
-  if (problem.empty()) return;
-  std::fprintf(stderr, "%s\n", problem.c_str());
-  std::abort();
-}
-
-}  // namespace
+using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   HeadlessUi ui;

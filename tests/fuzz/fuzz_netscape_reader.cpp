@@ -2,15 +2,12 @@
 // that keep the library's rules, and, where every name can be written whole, export to a file
 // that reads back to the same library.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "browsers/netscape/NetscapeReader.h"
 #include "browsers/netscape/NetscapeWriter.h"
 #include "library/CLFDoc.h"
@@ -22,25 +19,8 @@
 namespace {
 
 using namespace linkfold;
-
-void require(bool holds, const char* problem) {
-  if (holds) return;
-  std::fprintf(stderr, "%s\n", problem);
-  std::abort();
-}
-
-// A file that is removed again when the input is done.
-struct ScratchFile {
-  ScratchFile() {
-    char pattern[] = "/tmp/fuzz-netscape-XXXXXX";
-    const int fd = mkstemp(pattern);
-    require(fd >= 0, "no scratch file");
-    close(fd);
-    path = pattern;
-  }
-  ~ScratchFile() { std::remove(path.c_str()); }
-  std::string path;
-};
+using fuzz::require;
+using fuzz::ScratchFile;
 
 // Components not empty, not "." or "..", without '/'; parents and folders in range; every path
 // begins with its parent's path as stored.
@@ -96,10 +76,7 @@ std::vector<std::string> contents(const CLFDoc& doc) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   HeadlessUi ui;
   InMemorySettings settings;
-  ScratchFile input, output;
-  std::FILE* file = std::fopen(input.path.c_str(), "wb");
-  require(file && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0,
-          "cannot write the input");
+  const ScratchFile input(data, size), output;
 
   CLFDoc read(ui, settings, {});
   require(read.addFolder(kRootPath, true), "no root");

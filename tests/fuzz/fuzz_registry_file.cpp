@@ -3,22 +3,17 @@
 // values of the types the file can give).
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "FuzzSupport.h"
 #include "browsers/detection/RegistryFile.h"
 
 namespace {
 
 using namespace linkfold;
 
-void require(bool condition, const char* problem) {
-  if (condition) return;
-  std::fprintf(stderr, "%s\n", problem);
-  std::abort();
-}
+using fuzz::require;
 
 // Walks the hive breadth-first, bounded by the input's size: there cannot be more keys than
 // bytes in the file.

@@ -3,22 +3,13 @@
 // it writes.
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "FuzzSupport.h"
 #include "browsers/favorites/ShortcutText.h"
 
-namespace {
-
-void require(bool condition, const char* problem) {
-  if (condition) return;
-  std::fprintf(stderr, "%s\n", problem);
-  std::abort();
-}
-
-}  // namespace
+using linkfold::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

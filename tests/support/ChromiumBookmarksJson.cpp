@@ -27,8 +27,8 @@ ChromiumBookmarksJson::ChromiumBookmarksJson(std::ostream& out) : out_(out) {
   firstInList_.push_back(true);
 }
 
-void ChromiumBookmarksJson::indent() {
-  out_ << '\n' << std::string(3 * (firstInList_.size() + 1), ' ');
+std::ostream& ChromiumBookmarksJson::line() {
+  return out_ << '\n' << std::string(3 * (firstInList_.size() + 1), ' ');
 }
 
 void ChromiumBookmarksJson::beginItem() {
@@ -38,74 +38,49 @@ void ChromiumBookmarksJson::beginItem() {
 
 void ChromiumBookmarksJson::beginRoot(const std::string& key, const std::string& name) {
   beginItem();
-  indent();
-  out_ << jsonString(key) << ": {";
+  line() << jsonString(key) << ": {";
   firstInList_.push_back(true);
-  indent();
-  out_ << "\"date_added\": \"13300000000000000\",";
-  indent();
-  out_ << "\"id\": \"" << ++nextId_ << "\",";
-  indent();
-  out_ << "\"name\": " << jsonString(name) << ",";
-  indent();
-  out_ << "\"type\": \"folder\",";
-  indent();
-  out_ << "\"children\": [";
+  line() << "\"date_added\": \"13300000000000000\",";
+  line() << "\"id\": \"" << ++nextId_ << "\",";
+  line() << "\"name\": " << jsonString(name) << ",";
+  line() << "\"type\": \"folder\",";
+  line() << "\"children\": [";
 }
 
 void ChromiumBookmarksJson::beginFolder(const std::string& name, std::uint64_t dateAdded) {
   beginItem();
   out_ << " {";
   firstInList_.push_back(true);
-  indent();
-  out_ << "\"date_added\": \"" << dateAdded << "\",";
-  indent();
-  out_ << "\"date_last_used\": \"0\",";
-  indent();
-  out_ << "\"guid\": \"00000000-0000-4000-a000-" << ++nextId_ << "\",";
-  indent();
-  out_ << "\"id\": \"" << nextId_ << "\",";
-  indent();
-  out_ << "\"name\": " << jsonString(name) << ",";
-  indent();
-  out_ << "\"type\": \"folder\",";
-  indent();
-  out_ << "\"children\": [";
+  line() << "\"date_added\": \"" << dateAdded << "\",";
+  line() << "\"date_last_used\": \"0\",";
+  line() << "\"guid\": \"00000000-0000-4000-a000-" << ++nextId_ << "\",";
+  line() << "\"id\": \"" << nextId_ << "\",";
+  line() << "\"name\": " << jsonString(name) << ",";
+  line() << "\"type\": \"folder\",";
+  line() << "\"children\": [";
 }
 
 void ChromiumBookmarksJson::endFolder() {
   firstInList_.pop_back();
   out_ << " ]";
-  indent();
-  out_ << '}';
+  line() << '}';
 }
 
 void ChromiumBookmarksJson::url(const std::string& name, const std::string& url,
                                 std::uint64_t dateAdded, std::uint64_t dateLastUsed) {
   beginItem();
   out_ << " {";
-  indent();
-  out_ << "   \"date_added\": \"" << dateAdded << "\",";
-  indent();
-  out_ << "   \"date_last_used\": \"" << dateLastUsed << "\",";
-  indent();
-  out_ << "   \"guid\": \"00000000-0000-4000-a000-" << ++nextId_ << "\",";
-  indent();
-  out_ << "   \"id\": \"" << nextId_ << "\",";
-  indent();
-  out_ << "   \"meta_info\": {";
-  indent();
-  out_ << "      \"power_bookmark_meta\": \"\"";
-  indent();
-  out_ << "   },";
-  indent();
-  out_ << "   \"name\": " << jsonString(name) << ",";
-  indent();
-  out_ << "   \"type\": \"url\",";
-  indent();
-  out_ << "   \"url\": " << jsonString(url);
-  indent();
-  out_ << '}';
+  line() << "   \"date_added\": \"" << dateAdded << "\",";
+  line() << "   \"date_last_used\": \"" << dateLastUsed << "\",";
+  line() << "   \"guid\": \"00000000-0000-4000-a000-" << ++nextId_ << "\",";
+  line() << "   \"id\": \"" << nextId_ << "\",";
+  line() << "   \"meta_info\": {";
+  line() << "      \"power_bookmark_meta\": \"\"";
+  line() << "   },";
+  line() << "   \"name\": " << jsonString(name) << ",";
+  line() << "   \"type\": \"url\",";
+  line() << "   \"url\": " << jsonString(url);
+  line() << '}';
 }
 
 void ChromiumBookmarksJson::finish() {

@@ -33,7 +33,7 @@ class ChromiumBookmarksJson {
 
  private:
   void beginItem();
-  void indent();
+  std::ostream& line();  // starts a new line, indented for the current depth
 
   std::ostream& out_;
   std::vector<bool> firstInList_;

@@ -63,15 +63,26 @@ TEST(ShellRegistration, CachesAreRefreshedOnlyForWhatChanged) {
   const Commands both = {{"update-desktop-database", "applications"},
                          {"update-mime-database", "mime"}};
   EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/a/linkfold", "<svg/>")), both);
+  const auto file = [&data](std::string_view name) { return data.read(std::string(name)); };
+  EXPECT_EQ(file(shell::kIconFile), "<svg/>");
+  for (const char* part : {"type=\"application/x-linkfold-library\"", "<glob pattern=\"*.bml\"/>"})
+    EXPECT_NE(file(shell::kMimePackageFile).find(part), std::string::npos) << part;
+  EXPECT_NE(file(shell::kDesktopEntryFile).find("MimeType=application/x-linkfold-library;\n"),
+            std::string::npos);
   EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/a/linkfold", "<svg/>")),
             Commands{});
   EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/b/linkfold", "<svg/>")),
             (Commands{{"update-desktop-database", "applications"}}));
+  EXPECT_NE(file(shell::kDesktopEntryFile).find("\"/b/linkfold\""), std::string::npos);
   EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/b/linkfold", "<svg2/>")),
             (Commands{{"update-desktop-database", "applications"}}));
 
   ShellChanges removed = removeDesktopEntry(data.path());
+  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kDesktopEntryFile))));
+  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kIconFile))));
+  EXPECT_TRUE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
   removed |= removeMimeType(data.path());
+  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
   EXPECT_EQ(commandsAfter(removed), both);
   removed = removeDesktopEntry(data.path());
   removed |= removeMimeType(data.path());

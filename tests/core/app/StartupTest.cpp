@@ -1,8 +1,6 @@
 // The command line, "/uninstall", and the desktop entry and MIME type written at start.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/CommandLine.h"
 #include "app/ShellRegistration.h"
 #include "app/Uninstall.h"
@@ -18,6 +16,7 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
     bool uninstall;
     std::optional<std::string> file, registry;
     std::string error;
+    std::optional<std::string> home = {};
   } cases[] = {
       {{}, false, {}, {}, ""},
       {{"/home/a/Lib.bml"}, false, "/home/a/Lib.bml", {}, ""},
@@ -31,6 +30,14 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
       {{"--registry"}, false, {}, {}, "--registry needs a file name"},
       {{"--verbose"}, false, {}, {}, "unknown option --verbose"},
       {{"a.bml", "b.bml"}, false, "a.bml", {}, "only one library file can be opened: b.bml"},
+      {{"--home", "/demo/home", "--registry=r.reg", "a.bml"},
+       false,
+       "a.bml",
+       "r.reg",
+       "",
+       "/demo/home"},
+      {{"--home=h"}, false, {}, {}, "", "h"},
+      {{"--home"}, false, {}, {}, "--home needs a folder name"},
   };
   for (const auto& c : cases) {
     const StartupRequest request = parseCommandLine(c.arguments);
@@ -39,20 +46,11 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
     EXPECT_EQ(request.file, c.file);
     EXPECT_EQ(request.registryFile, c.registry);
     EXPECT_EQ(request.error, c.error);
+    EXPECT_EQ(request.home, c.home);
   }
-  EXPECT_EQ(informationRequest(std::vector<std::string>{"a.bml", "--help"}), kUsage);
-  EXPECT_EQ(informationRequest(std::vector<std::string>{"--version", "a.bml"}), kVersion);
+  EXPECT_STREQ(informationRequest(std::vector<std::string>{"a.bml", "--help"}), kUsage);
+  EXPECT_STREQ(informationRequest(std::vector<std::string>{"--version", "a.bml"}), kVersion);
   EXPECT_EQ(informationRequest(std::vector<std::string>{"--", "--help"}), nullptr);
-}
-
-TEST(CommandLine, TakesTheHomeBesidesTheRegistry) {
-  const std::vector<std::string> both{"--home", "/demo/home", "--registry=r.reg", "a.bml"};
-  const StartupRequest request = parseCommandLine(both);
-  EXPECT_EQ(request.home, "/demo/home");
-  EXPECT_EQ(request.registryFile, "r.reg");
-  EXPECT_EQ(request.file, "a.bml");
-  EXPECT_EQ(parseCommandLine(std::vector<std::string>{"--home=h"}).home, "h");
-  EXPECT_EQ(parseCommandLine(std::vector<std::string>{"--home"}).error, "--home needs a folder name");
 }
 
 TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
@@ -64,19 +62,12 @@ TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
         ui, {[&] { removed.push_back("settings"); }, [&] { removed.push_back("desktop entry"); },
              [&] { removed.push_back("MIME type"); }});
     EXPECT_EQ(ended, answer == Answer::Yes);
-    EXPECT_MESSAGE(ui, 0, "Are you sure you want to uninstall Linkfold?", Question);
+    ASSERT_EQ(ui.messages.size(), answer == Answer::Yes ? 2u : 1u);
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(ui.messages[0].caption, "Linkfold");
-    if (answer == Answer::Yes) {
-      EXPECT_EQ(removed, (std::vector<std::string>{"settings", "desktop entry", "MIME type"}));
-      EXPECT_MESSAGE(ui, 1,
-                     "Linkfold data has been removed from the Registry\n\nYou may now delete the "
-                     "program from disk.",
-                     Information);
-    } else {
-      EXPECT_TRUE(removed.empty());
-      EXPECT_EQ(ui.messages.size(), 1u);
-    }
+    EXPECT_EQ(ui.messages.back().icon,
+              answer == Answer::Yes ? MessageIcon::Information : MessageIcon::Question);
+    const std::vector<std::string> inOrder{"settings", "desktop entry", "MIME type"};
+    EXPECT_EQ(removed, answer == Answer::Yes ? inOrder : std::vector<std::string>{});
   }
 }
 
@@ -94,31 +85,6 @@ TEST(ShellRegistration, ExecQuotesTheProgramPathSoOnlyItRuns) {
     EXPECT_NE(entry.find("\n" + c.exec + "\n"), std::string::npos) << entry;
     EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos);
   }
-}
-
-TEST(ShellRegistration, WritesTheThreeFilesAndUninstallRemovesThem) {
-  TempDir data;
-  namespace fs = std::filesystem;
-  ASSERT_FALSE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>").failed);
-  EXPECT_EQ(data.read(std::string(shell::kIconFile)), "<svg/>");
-  const std::string mime = data.read(std::string(shell::kMimePackageFile));
-  for (const char* part : {"type=\"application/x-linkfold-library\"",
-                           "<comment>Bookmark Library</comment>", "<glob pattern=\"*.bml\"/>"})
-    EXPECT_NE(mime.find(part), std::string::npos) << part;
-  const std::string entry = data.read(std::string(shell::kDesktopEntryFile));
-  EXPECT_NE(entry.find("MimeType=application/x-linkfold-library;\n"), std::string::npos);
-  // A start with another program path rewrites the entry.
-  ASSERT_FALSE(writeShellRegistration(data.path(), "/opt/linkfold", "<svg/>").failed);
-  EXPECT_NE(data.read(std::string(shell::kDesktopEntryFile)).find("\"/opt/linkfold\""),
-            std::string::npos);
-
-  removeDesktopEntry(data.path());
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kDesktopEntryFile))));
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kIconFile))));
-  EXPECT_TRUE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
-  removeMimeType(data.path());
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
-  removeMimeType(data.path());  // already gone: no error
 }
 
 TEST(ShellRegistration, FailsWhereTheDataDirectoryCannotBeWritten) {

@@ -8,16 +8,12 @@
 
 #include "browsers/commands/AppSession.h"
 #include "browsers/commands/ImportRun.h"
+#include "core/view/ViewFixture.h"
 #include "library/CLFDoc.h"
 #include "library/DocumentCommands.h"
-#include "platform/Settings.h"
-#include "support/FakeUi.h"
-#include "support/TempDir.h"
 #include "tools/DuplicateUrls.h"
 #include "tools/WeedDialog.h"
 #include "tools/WeedDuplicates.h"
-#include "view/CLFView.h"
-#include "view/EditDialogs.h"
 
 namespace linkfold::test {
 namespace {
@@ -171,17 +167,9 @@ class UndoModelTest : public ::testing::TestWithParam<unsigned> {
     OnWeedDuplicates(*view);
   }
 
-  // Every record once, under its folder's item, with its name.
   void expectTreeShowsLibrary() {
-    const CSortedTreeCtrl& tree = view->tree();
-    ASSERT_EQ(tree.itemCount(), doc().folderCount() + doc().bookmarkCount());
-    for (TreeItem item : items(true)) {
-      const std::uint32_t index = tree.data(item);
-      ASSERT_LT(index, doc().bookmarkCount());
-      EXPECT_EQ(tree.label(item), doc().bookmark(index).name);
-      EXPECT_EQ(tree.data(tree.parent(item)), doc().bookmark(index).folder);
-    }
-    EXPECT_TRUE(tree.exists(tree.selected()));
+    expectTreeMatchesLibrary(*view, doc());
+    EXPECT_TRUE(view->tree().exists(view->tree().selected()));
   }
 
   FakeUi ui;

@@ -17,12 +17,7 @@ using enum MessageIcon;
 class CLFDocTables : public ::testing::Test, public LibraryFixture {
  protected:
   explicit CLFDocTables(std::size_t favoritesLength = 0)
-      : LibraryFixture(favorites(favoritesLength)) {}
-  static BrowserDetection favorites(std::size_t length) {
-    BrowserDetection browsers;
-    browsers.favoritesPath.assign(length, 'f');
-    return browsers;
-  }
+      : LibraryFixture(favoritesOnly(std::string(favoritesLength, 'f'))) {}
   void SetUp() override { ASSERT_TRUE(doc.addFolder("\\", true)); }
 };
 
@@ -204,11 +199,7 @@ TEST_F(CLFDocTables, ConfirmSelectionAsksOnlyWhenNothingIsSelected) {
   EXPECT_FALSE(doc.confirmSelection());
   ui.answer(Answer::Yes);
   EXPECT_TRUE(doc.confirmSelection());
-  EXPECT_EQ(shownMessages(ui),
-            ShownMessages(2, {Question,
-                              "WARNING: You have no folders selected!\n\nAre you sure "
-                              "you want to proceed?"}));
-  EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
+  expectMessages(ui, ShownMessages(2, {Question, "no folders selected"}));
 }
 
 TEST_F(CLFDocTables, SortByNameIgnoringAsciiCaseAsUnsignedBytesThenByFolder) {
@@ -263,16 +254,12 @@ TEST(NameCleaning, ReplacesTrimsAndGuardsPeriods) {
       // Tabs become spaces, forbidden characters the replacement; then both ends are trimmed.
       {"\tA/B?\t", '$', "A$B$"},
       {"\"*/:<>?\\|", '$', "$$$$$$$$$"},
-      {"a\tb", '~', "a b"},
       {" \n\v\f\r\tin  side\r\n \v\f", '$', "in  side"},
       // Other control characters and bytes above 127 stay, also at the ends.
       {"\x01 caf\xC3\xA9\x7F", '$', "\x01 caf\xC3\xA9\x7F"},
-      {" \t\r\n", '$', ""},
       {"?Docs|", ' ', "Docs"},  // blank replacements are trimmed too
-      {"a<b", ' ', "a b"},
       // A name of periods only would be a "." or ".." component; among others they are kept.
       {" .. ", '$', "$$"},
-      {"...", '~', "~~~"},
       {"v1.0.", '$', "v1.0."},
       {". .", '$', ". ."},
       {"..", ' ', ""},

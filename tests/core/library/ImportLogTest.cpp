@@ -82,15 +82,8 @@ TEST_F(ImportLogFile, ViewImportLogOpensTheLogOrSaysWhereItIs) {
   EXPECT_TRUE(ui.messages.empty());
   ui.desktopOpenSucceeds = false;
   doc.OnViewImportLog();
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_MESSAGE(ui, 0,
-                 "Failed to launch external application\nEither there is no program associated "
-                 "with the .TXT\nextension or the existing association is damaged.\n\nIf you "
-                 "wish to view the error log manually,\nyou'll find it at:\n" +
-                     temp.file("IMPLOG.TXT"),
-                 Information);
-  EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
-  EXPECT_EQ(ui.messages[0].caption, "Linkfold");
+  expectMessages(ui, {{MessageIcon::Information, "find it at:\n" + temp.file("IMPLOG.TXT")}});
+  EXPECT_TRUE(ui.messages[0].text.ends_with(temp.file("IMPLOG.TXT")));
 }
 
 TEST_F(ImportLogFile, StatusWindowLifecycleAndWorkWithoutOne) {

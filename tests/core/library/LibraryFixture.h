@@ -13,6 +13,15 @@
 
 namespace linkfold::test {
 
+// Browsers as detection finds them on a machine with Internet Explorer's Favorites only (an
+// empty path: no browser at all).
+inline BrowserDetection favoritesOnly(const std::string& path) {
+  BrowserDetection found;
+  found.msiePresent = !path.empty();
+  found.favoritesPath = path;
+  return found;
+}
+
 struct LibraryFixture {
   explicit LibraryFixture(BrowserDetection browsers = {})
       : doc(ui, settings, temp.file("IMPLOG.TXT"), std::move(browsers)) {}
@@ -87,6 +96,17 @@ inline ShownMessages shownMessages(const FakeUi& ui) {
   ShownMessages out;
   for (const auto& m : ui.messages) out.emplace_back(m.icon, m.text);
   return out;
+}
+
+// Asserts which messages came: each one's icon and a distinctive word of its text (the whole
+// text only where the code assembles it).
+inline void expectMessages(const FakeUi& ui, const ShownMessages& expected) {
+  ASSERT_EQ(ui.messages.size(), expected.size()) << testing::PrintToString(ui.messageTexts());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(ui.messages[i].icon, expected[i].first) << i;
+    EXPECT_NE(ui.messages[i].text.find(expected[i].second), std::string::npos)
+        << i << ": " << ui.messages[i].text;
+  }
 }
 
 // The header of an import log created at 12/06/26 16:32:47 UTC.

@@ -8,11 +8,9 @@
 namespace linkfold::test {
 namespace {
 
-constexpr const char* kNotAnInteger = "Please enter an integer.";
-constexpr const char* kOutOfRange = "Please enter an integer between 0 and 100.";
-constexpr const char* kReplaceCharNote =
-    "For this change to take effect, you must either close\nand re-start Linkfold, or use the "
-    "File | New command\nto discard the current library and re-import your bookmarks.";
+using enum MessageIcon;
+constexpr const char* kNotAnInteger = "an integer.";
+constexpr const char* kOutOfRange = "between 0 and 100";
 
 struct Options : ::testing::Test, LibraryFixture {
   // Scripts one press of OK (or Cancel) after typing a rate.
@@ -64,9 +62,9 @@ TEST_F(Options, ScrollingSpeedRefusesAnythingButAnIntegerFrom0To100) {
   EXPECT_EQ(ui.dialogsShown, 1);
   EXPECT_EQ(scrollDelay, 30);
   EXPECT_EQ(settings.writeCount(), 0);
-  ASSERT_EQ(ui.messages.size(), std::size(refused));
-  for (std::size_t i = 0; i < std::size(refused); ++i)
-    EXPECT_MESSAGE(ui, i, refused[i].second, Exclamation);
+  ShownMessages expected;
+  for (const auto& [typed, word] : refused) expected.emplace_back(Exclamation, word);
+  expectMessages(ui, expected);
 }
 
 TEST(ReplaceCharList, PrefixSearchWrapsRoundAndOpensOnTheCurrentCharacter) {
@@ -87,15 +85,11 @@ TEST_F(Options, ANewReplacementCharacterIsStoredAndExplained) {
     char character;
   } choices[] = {{0, '$'}, {3, '~'}, {4, ' '}};
   for (const auto& [entry, character] : choices) {
-    const std::size_t shown = ui.messages.size();
     choose(entry);
     EXPECT_EQ(doc.replacementChar(), character);
     EXPECT_EQ(settings.read(setting::kReplaceChar), character);
-    ASSERT_EQ(ui.messages.size(), shown + 1);
-    EXPECT_MESSAGE(ui, shown, kReplaceCharNote, None);
-    EXPECT_EQ(ui.messages[shown].buttons, MessageButtons::Ok);
-    EXPECT_EQ(ui.messages[shown].caption, "Linkfold");
   }
+  expectMessages(ui, ShownMessages(3, {None, "re-start"}));
   // The same character again, or Cancel, shows and writes nothing.
   const int writes = settings.writeCount();
   EXPECT_EQ(choose(4), 4u);

@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/library/LibraryFixture.h"
+#include "support/TreeItems.h"
 #include "view/CLFView.h"
 #include "view/EditDialogs.h"
 
@@ -25,6 +25,33 @@ struct TreeLog : TreeObserver {
   }
   std::vector<TreeItem> expanded, scrolled;
 };
+
+// Every item's data names the library entry its label shows, in the folder its parent item
+// names; every folder item's check box shows its folder's state; the tree holds every entry.
+inline void expectTreeMatchesLibrary(const CLFView& view, const CLFDoc& doc) {
+  const CSortedTreeCtrl& tree = view.tree();
+  std::size_t folders = 0, bookmarks = 0;
+  for (std::vector<TreeItem> pending{tree.root()}; !pending.empty();) {
+    const TreeItem i = pending.back();
+    pending.pop_back();
+    const std::uint32_t data = tree.data(i), parent = tree.data(tree.parent(i));
+    if (view.IsBookmarkItem(i)) {
+      ++bookmarks;
+      ASSERT_LT(data, doc.bookmarkCount());
+      EXPECT_EQ(doc.bookmark(data).name, tree.label(i));
+      EXPECT_EQ(doc.bookmark(data).folder, parent) << tree.label(i);
+      continue;
+    }
+    ++folders;
+    ASSERT_LT(data, doc.folderCount());
+    EXPECT_EQ(CLFDoc::folderDisplayName(doc.folder(data).path), tree.label(i));
+    EXPECT_EQ(doc.folder(data).selection, tree.state(i)) << tree.label(i);
+    EXPECT_EQ(data == 0 ? 0 : doc.folder(data).parent, parent) << tree.label(i);
+    pending.insert(pending.end(), tree.children(i).begin(), tree.children(i).end());
+  }
+  EXPECT_EQ(folders, doc.folderCount());
+  EXPECT_EQ(bookmarks, doc.bookmarkCount());
+}
 
 struct ViewTest : ::testing::Test, LibraryFixture {
   explicit ViewTest(BrowserDetection browsers = {}) : LibraryFixture(std::move(browsers)) {
@@ -47,14 +74,7 @@ struct ViewTest : ::testing::Test, LibraryFixture {
 
   // The item reached from the root item by labels separated by "/"; "" is the root itself.
   TreeItem item(const std::string& path) {
-    TreeItem current = view.tree().root();
-    std::istringstream parts(path);
-    for (std::string part; current != kNoItem && std::getline(parts, part, '/');) {
-      const auto& list = view.tree().children(current);
-      const auto it = std::find_if(list.begin(), list.end(),
-                                   [&](TreeItem c) { return view.tree().label(c) == part; });
-      current = it == list.end() ? kNoItem : *it;
-    }
+    const TreeItem current = itemAt(view.tree(), path);
     if (current == kNoItem) ADD_FAILURE() << "no item " << path;
     return current;
   }
@@ -124,32 +144,7 @@ struct ViewTest : ::testing::Test, LibraryFixture {
     expectTreeMatchesLibrary();
   }
 
-  // Every item's data names the library entry its label shows, in the folder its parent item
-  // names; every folder item's check box shows its folder's state; the tree holds every entry.
-  void expectTreeMatchesLibrary() {
-    const auto& tree = view.tree();
-    std::size_t folders = 0, bookmarks = 0;
-    for (std::vector<TreeItem> pending{tree.root()}; !pending.empty();) {
-      const TreeItem i = pending.back();
-      pending.pop_back();
-      const std::uint32_t data = tree.data(i), parent = tree.data(tree.parent(i));
-      if (view.IsBookmarkItem(i)) {
-        ++bookmarks;
-        ASSERT_LT(data, doc.bookmarkCount());
-        EXPECT_EQ(doc.bookmark(data).name, tree.label(i));
-        EXPECT_EQ(doc.bookmark(data).folder, parent) << tree.label(i);
-        continue;
-      }
-      ++folders;
-      ASSERT_LT(data, doc.folderCount());
-      EXPECT_EQ(CLFDoc::folderDisplayName(doc.folder(data).path), tree.label(i));
-      EXPECT_EQ(doc.folder(data).selection, tree.state(i)) << tree.label(i);
-      EXPECT_EQ(data == 0 ? 0 : doc.folder(data).parent, parent) << tree.label(i);
-      pending.insert(pending.end(), tree.children(i).begin(), tree.children(i).end());
-    }
-    EXPECT_EQ(folders, doc.folderCount());
-    EXPECT_EQ(bookmarks, doc.bookmarkCount());
-  }
+  void expectTreeMatchesLibrary() { test::expectTreeMatchesLibrary(view, doc); }
 
   CLFView view{doc, ui, settings};
   TreeLog treeLog;

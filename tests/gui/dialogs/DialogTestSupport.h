@@ -10,22 +10,15 @@
 #include <functional>
 #include <vector>
 
+#include "../../support/MessageRecorder.h"
 #include "dialogs/QtUi.h"
 
 namespace linkfold::gui::test {
 
-struct RecordingUi : QtUi {
+struct RecordingUi : QtUi, linkfold::test::MessageRecorder {
   RecordingUi() {
-    setMessageDisplay([this](const Message& message) {
-      messages.push_back(message);
-      if (answers.empty()) return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
-      const Answer next = answers.front();
-      answers.pop_front();
-      return next;
-    });
+    setMessageDisplay([this](const Message& message) { return record(message); });
   }
-  std::vector<Message> messages;
-  std::deque<Answer> answers;
 };
 
 // Runs `act` on the modal dialog once its event loop runs; a dialog that `act` leaves open is

@@ -110,7 +110,6 @@ void WeedDialogTest::columnsFillTheListAsItResizes() {
 void WeedDialogTest::placementSurvivesCloseAndReopen_data() {
   QTest::addColumn<bool>("byOk");
   QTest::addColumn<bool>("maximized");
-  QTest::newRow("Cancel") << false << false;
   QTest::newRow("OK") << true << false;
   QTest::newRow("maximised, Cancel") << false << true;
 }

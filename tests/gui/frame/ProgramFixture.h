@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "../../support/MessageRecorder.h"
 #include "dialogs/QtUi.h"
 #include "frame/CMainFrame.h"
 #include "frame/Program.h"
@@ -32,21 +33,20 @@ class ModalWatcher : public QObject {
       if (!dialog || !dialog->isVisible()) return;
       titles << dialog->windowTitle();
       if (inspect) inspect(*dialog);
-      if (!accept.empty() && accept.front()) dialog->accept();
-      else dialog->reject();
+      accept.empty() || !accept.front() ? dialog->reject() : dialog->accept();
       if (!accept.empty()) accept.pop_front();
     });
     timer_.start(20);
   }
   QStringList titles;
-  std::deque<bool> accept;  // per dialog; a dialog past the queue is cancelled
+  std::deque<bool> accept;                // per dialog; a dialog past the queue is cancelled
   std::function<void(QDialog&)> inspect;  // runs on each dialog before it is closed
 
  private:
   QTimer timer_;
 };
 
-class ProgramFixture {
+class ProgramFixture : public linkfold::test::MessageRecorder {
  public:
   ProgramFixture() {
     copyTree(QStringLiteral(LINKFOLD_SOURCE_DIR "/examples/demo"), demo_.path());
@@ -60,13 +60,7 @@ class ProgramFixture {
     std::vector<std::string> args{"--registry", (demo_.path() + "/demo.reg").toStdString()};
     for (const QString& a : arguments) args.push_back(a.toStdString());
     program = std::make_unique<Program>(args);
-    program->ui().setMessageDisplay([this](const Message& message) {
-      messages.push_back(message);
-      if (answers.empty()) return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
-      const Answer next = answers.front();
-      answers.pop_front();
-      return next;
-    });
+    program->ui().setMessageDisplay([this](const Message& message) { return record(message); });
     modals.accept = {true};
     const bool started = program->start();
     modals.accept.clear();
@@ -89,17 +83,18 @@ class ProgramFixture {
   }
 
   std::unique_ptr<Program> program;
-  std::vector<Message> messages;
-  std::deque<Answer> answers;
   ModalWatcher modals;
 
  private:
   static void copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
-    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo& entry :
+         QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
       const QString target = to + "/" + entry.fileName();
-      if (entry.isDir()) copyTree(entry.filePath(), target);
-      else QFile::copy(entry.filePath(), target);
+      if (entry.isDir())
+        copyTree(entry.filePath(), target);
+      else
+        QFile::copy(entry.filePath(), target);
     }
   }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../../support/TreeItems.h"
 #include "library/CLFDoc.h"
 #include "platform/HeadlessUi.h"
 #include "platform/Settings.h"
@@ -41,22 +42,7 @@ struct TreeLibrary {
     view.OnUpdate();
   }
 
-  // The item reached from the root by labels separated by "/"; "" is the root.
-  TreeItem item(const std::string& path) const {
-    const CSortedTreeCtrl& tree = view.tree();
-    TreeItem current = tree.root();
-    std::size_t from = 0;
-    while (current != kNoItem && from < path.size()) {
-      const std::size_t slash = std::min(path.find('/', from), path.size());
-      const std::string part = path.substr(from, slash - from);
-      TreeItem found = kNoItem;
-      for (TreeItem child : tree.children(current))
-        if (tree.label(child) == part) found = child;
-      current = found;
-      from = slash + 1;
-    }
-    return current;
-  }
+  TreeItem item(const std::string& path) const { return itemAt(view.tree(), path); }
 
   RecordingUi ui;
   InMemorySettings settings;
