@@ -25,11 +25,8 @@ CommandState checkedIf(bool checked) {
   return {true, std::nullopt, checked};
 }
 
-// Commands that rebuild the tree: it keeps its expansion and selection across them.
-bool keepsTreeState(std::uint32_t command) {
+bool isExport(std::uint32_t command) {
   switch (command) {
-    case kCmdImportHtml:
-    case kCmdWeedDuplicates:
     case kCmdExportMsie:
     case kCmdExportNetscape3:
     case kCmdExportNetscape4:
@@ -40,6 +37,11 @@ bool keepsTreeState(std::uint32_t command) {
     default:
       return false;
   }
+}
+
+// Commands that rebuild the tree: it keeps its expansion and selection across them.
+bool keepsTreeState(std::uint32_t command) {
+  return command == kCmdImportHtml || command == kCmdWeedDuplicates || isExport(command);
 }
 
 bool isRecentFile(std::uint32_t command) {
@@ -60,6 +62,7 @@ MainCommands::MainCommands(AppSession& session, CLFView& view, Finder& finder,
 
 CommandState MainCommands::update(std::uint32_t command) const {
   const ViewOptions& options = view_.options();
+  if (isExport(command)) return exports_.stateOf(static_cast<CommandId>(command));
   switch (command) {
     case kCmdFileSave:
     case kCmdFileSaveAs:
@@ -76,13 +79,6 @@ CommandState MainCommands::update(std::uint32_t command) const {
     case kCmdFind: return finder_.OnUpdateFind();
     case kCmdFindNext: return finder_.OnUpdateFindNext();
     case kCmdWeedDuplicates: return OnUpdateWeedDuplicates(view_);
-    case kCmdExportMsie:
-    case kCmdExportNetscape3:
-    case kCmdExportNetscape4:
-    case kCmdExportAll:
-    case kCmdExportOther:
-    case kCmdExportText:
-      return exports_.stateOf(static_cast<CommandId>(command));
     case kCmdConfirmBookmarkDelete:
       return checkedIf(options.isChecked(ViewToggle::ConfirmBookmarkDelete));
     case kCmdConfirmFolderDelete:
@@ -109,6 +105,10 @@ bool MainCommands::run(std::uint32_t command) {
 
 bool MainCommands::runEnabled(std::uint32_t command) {
   DocumentCommands& documents = session_.documentCommands();
+  if (isExport(command)) {
+    exports_.run(static_cast<CommandId>(command));
+    return true;
+  }
   switch (command) {
     case kCmdFileNew: documents.fileNew(); break;
     case kCmdFileOpen: rememberPathIf(documents.fileOpen()); break;
@@ -133,14 +133,6 @@ bool MainCommands::runEnabled(std::uint32_t command) {
     case kCmdFind: finder_.OnFind(); break;
     case kCmdFindNext: finder_.OnFindNext(); break;
     case kCmdWeedDuplicates: OnWeedDuplicates(view_); break;
-    case kCmdExportMsie:
-    case kCmdExportNetscape3:
-    case kCmdExportNetscape4:
-    case kCmdExportAll:
-    case kCmdExportOther:
-    case kCmdExportText:
-      exports_.run(static_cast<CommandId>(command));
-      break;
     case kCmdConfirmBookmarkDelete: view_.options().toggle(ViewToggle::ConfirmBookmarkDelete); break;
     case kCmdConfirmFolderDelete: view_.options().toggle(ViewToggle::ConfirmFolderDelete); break;
     case kCmdFollow: view_.options().toggle(ViewToggle::Follow); break;
