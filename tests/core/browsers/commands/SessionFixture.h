@@ -14,19 +14,10 @@
 #include "library/DocumentCommands.h"
 #include "platform/Settings.h"
 #include "support/FakeUi.h"
+#include "support/NetscapeFile.h"
 #include "support/TempDir.h"
 
 namespace linkfold::test {
-
-// A Netscape file of the written form around the given list lines.
-inline std::string netscapeFile(const std::string& listLines) {
-  return "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n" +
-         listLines + "</DL><p>\n";
-}
-
-inline std::string netscapeBookmark(const std::string& name, const std::string& url) {
-  return "<DT><A HREF=\"" + url + "\">" + name + "</A>\n";
-}
 
 // A file dialog request as title|description=patterns|default extension|proposed name.
 inline std::string requestText(const FileDialogRequest& r) {

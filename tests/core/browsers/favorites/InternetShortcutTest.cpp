@@ -5,58 +5,28 @@
 #include <map>
 
 #include "browsers/favorites/InternetShortcut.h"
+#include "support/CaseFile.h"
+#include "support/CorpusFolder.h"
 #include "support/TempDir.h"
 
 namespace linkfold::test {
 namespace {
 
-std::optional<std::string> urlOf(const TempDir& temp, const std::string& bytes) {
-  temp.write("s.url", bytes);
-  InternetShortcut shortcut;
-  EXPECT_TRUE(shortcut.Load(temp.file("s.url")));
-  return shortcut.GetURL();
-}
-
+// The forms and what each gives, in tests/data/internet-shortcut-cases.txt.
 TEST(InternetShortcut, ReadsTheFormsWindowsWrites) {
-  struct Case {
-    std::string bytes;
-    std::optional<std::string> url;
-  };
-  const Case cases[] = {
-      {"[InternetShortcut]\r\nURL=http://a.example/\r\n", "http://a.example/"},
-      {"[InternetShortcut]\nURL=http://lf.example/", "http://lf.example/"},
-      {"\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://bom.example/\r\n", "http://bom.example/"},
-      {"[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\nURL=http://not.this/\r\n"
-       "[internetshortcut]\r\nIDList=\r\nurl = http://case.example/ \r\nURL=http://second/\r\n",
-       "http://case.example/"},
-      {"[InternetShortcut]\r\nURL=http://plain.example/\r\n[InternetShortcut.W]\r\n"
-       "URL=http://caf+AOk-.example/+-x\r\n",
-       "http://caf\xC3\xA9.example/+x"},
-      {"[InternetShortcut.W]\nURL=+2D3eAA-\n[InternetShortcut]\nURL=http://x/\n",
-       "\xF0\x9F\x98\x80"},                                   // a surrogate pair
-      {"[InternetShortcut.W]\nURL=+2D0-\n", "\xEF\xBF\xBD"},  // unpaired
-      {"[InternetShortcut.W]\nURL=bad\xFF\n[InternetShortcut]\nURL=http://fallback/\n",
-       "http://fallback/"},
-      {"[InternetShortcut.W]\nURL=+AOl\n[InternetShortcut]\nURL=http://fallback/\n",
-       "http://fallback/"},                                              // bits left over
-      {"[InternetShortcut]\r\nURL=http://cr/\r\xFF\r\n", "http://cr/"},  // a lone CR ends the line
-      {"[InternetShortcut.W]\nURL=http://a/+AA0-x\n[InternetShortcut]\nURL=http://b/\n",
-       "http://b/"},  // a CR in UTF-7
-      {"[InternetShortcut]\nURL=http://tab/\tx\n", std::nullopt},
-      {"[InternetShortcut]\r\nURL=\r\n", std::nullopt},
-      {"[Other]\r\nURL=http://other/\r\n", std::nullopt},
-      {"URL=http://no.section/\r\n", std::nullopt},
-      {"", std::nullopt},
-      {"[InternetShortcut\r\nURL=http://unclosed/\r\n", "http://unclosed/"},  // as Windows reads it
-      {std::string("\x00\x01[\x02]=\xFF\n[InternetShortcut]\nURL", 30), std::nullopt},
-  };
   TempDir temp;
-  for (const Case& c : cases) EXPECT_EQ(urlOf(temp, c.bytes), c.url) << c.bytes;
+  for (const TestCase& c : readCases("internet-shortcut-cases.txt")) {
+    temp.write("s.url", c["bytes"]);
+    InternetShortcut shortcut;
+    EXPECT_TRUE(shortcut.Load(temp.file("s.url"))) << c.what;
+    EXPECT_EQ(shortcut.GetURL(), c.fields.count("url") ? std::optional(c["url"]) : std::nullopt)
+        << c.what;
+  }
 }
 
 TEST(InternetShortcut, ReadsEveryRealShortcutOfTheCorpus) {
-  const std::filesystem::path dir = std::filesystem::path(LINKFOLD_CORPUS_DIR) / "url";
-  if (!std::filesystem::is_directory(dir)) GTEST_SKIP() << "no shortcut corpus at " << dir;
+  const std::filesystem::path dir = corpusFolder("url");
+  if (dir.empty()) GTEST_SKIP();
   const std::map<std::string, std::string> known = {
       {"explorer-prop3-first-minimal-crlf.url", "https://github.com/carlbennett/BNRBot"},
       {"ie-bing-envvar-iconfile-roamed-crlf.url",

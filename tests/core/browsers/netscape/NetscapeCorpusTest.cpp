@@ -9,6 +9,7 @@
 
 #include "NetscapeFixture.h"
 #include "browsers/netscape/NetscapeWriter.h"
+#include "support/CorpusFolder.h"
 #include "view/CLFView.h"
 
 namespace linkfold::test {
@@ -57,8 +58,8 @@ void expectRoundTrip(NetscapeRun& first) {
 }
 
 TEST(NetscapeCorpus, ReadsRealFilesAndReadsBackWhatItWrites) {
-  const std::filesystem::path dir = std::filesystem::path(LINKFOLD_CORPUS_DIR) / "html";
-  if (!std::filesystem::is_directory(dir)) GTEST_SKIP() << "no bookmark corpus at " << dir;
+  const std::filesystem::path dir = corpusFolder("html");
+  if (dir.empty()) GTEST_SKIP();
   int files = 0, agreeing = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
     const std::string name = entry.path().filename().string();

@@ -8,14 +8,9 @@
 
 #include "browsers/netscape/NetscapeReader.h"
 #include "core/library/LibraryFixture.h"
+#include "support/NetscapeFile.h"
 
 namespace linkfold::test {
-
-// A file of the written form around the given list lines: heading "T", then the top-level list.
-inline std::string netscapeFile(const std::string& listLines) {
-  return "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n" +
-         listLines + "</DL><p>\n";
-}
 
 inline BrowserDetection favorites(const std::string& path) {
   BrowserDetection found;

@@ -13,25 +13,10 @@
 #include "browsers/netscape/NetscapeWriter.h"
 #include "core/browsers/FileSizeLimit.h"
 #include "core/view/ViewFixture.h"
+#include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
-
-std::string head(const std::string& title) {
-  return "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\r\n<!-- This is an automatically generated "
-         "file.\r\r\nIt will be read and overwritten.\r\r\nDo Not Edit! -->\r\r\n<TITLE>" +
-         title + "</TITLE>\r\r\n<H1>" + title + "</H1>\r\r\n";
-}
-const std::string kHead = head("T");
-
-std::string folderLine(const std::string& indent, const std::string& name) {
-  return indent + "<DT><H3 FOLDED ADD_DATE=\"0\">" + name + "</H3>\r\r\n" + indent + "<DL><p>\r\r\n";
-}
-std::string markLine(const std::string& indent, const std::string& url, const std::string& name,
-                     const std::string& dates = "0\" LAST_MODIFIED=\"0\" LAST_VISIT=\"0") {
-  return indent + "<DT><A HREF=\"" + url + "\" ADD_DATE=\"" + dates + "\">" + name + "</A>\r\r\n";
-}
-std::string endList(const std::string& indent) { return indent + "</DL><p>\r\r\n"; }
 
 struct NetscapeWriter : ViewTest {
   std::string exported(const std::string& title = "T") {
@@ -41,65 +26,48 @@ struct NetscapeWriter : ViewTest {
   }
 };
 
+// The bytes of each tree are in tests/data/netscape-written-cases.txt, in this order.
 TEST_F(NetscapeWriter, WritesTheSelectedTreeByteForByte) {
   const std::string x259(259, 'x');
   const struct {
-    const char* what;
     std::function<void(NetscapeWriter&)> build;
-    std::string bytes;
     std::string title = "T";
   } cases[] = {
-      {"folders before bookmarks, descriptions, quotes in URLs",
-       [](NetscapeWriter& t) {
-         const auto news = t.folder("News\\");
-         ASSERT_TRUE(t.doc.addBookmark(news, "a", "http://a/", "one\ntwo", 1, 2, 3));
-         t.bookmark(0, "b", "http://q/\"x\"");
-       },
-       kHead + "<DL><p>\r\r\n" + folderLine("    ", "News") +
-           markLine("        ", "http://a/", "a", "1\" LAST_MODIFIED=\"2\" LAST_VISIT=\"3") +
-           "<DD>one\r\ntwo\r\n" + endList("    ") + markLine("    ", "http://q/%22x%22", "b") +
-           endList("")},
-      {"markup characters escaped in the title, names and descriptions; & alone in URLs",
-       [](NetscapeWriter& t) {
+      {[](NetscapeWriter& t) {
+        const auto news = t.folder("News\\");
+        ASSERT_TRUE(t.doc.addBookmark(news, "a", "http://a/", "one\ntwo", 1, 2, 3));
+        t.bookmark(0, "b", "http://q/\"x\"");
+      }},
+      {[](NetscapeWriter& t) {
          t.folder("R&D\\");
          ASSERT_TRUE(t.doc.addBookmark(0, "<b>&amp;\"", "http://q/?a=1&b=<\">\n\x1A",
                                        "</DL><p>&\n\"x\"\x1A", 0, 0, 0));
          t.bookmark(0, std::string(258, 'x') + "&&", "http://l/");
        },
-       head("&lt;T&amp;&gt;") + "<DL><p>\r\r\n" + folderLine("    ", "R&amp;D") + endList("    ") +
-           markLine("    ", "http://q/?a=1&amp;b=<%22>&#10;&#26;", "&lt;b&gt;&amp;amp;&quot;") +
-           "<DD>&lt;/DL&gt;&lt;p&gt;&amp;\r\n&quot;x&quot;&#26;\r\n" +
-           markLine("    ", "http://l/", std::string(258, 'x') + "&amp;") + endList(""),
        "<T&>"},
-      {"nothing selected", [](NetscapeWriter& t) { t.doc.setFolderSelection(0, kNotSelected); },
-       kHead + "<DL><p>\r\r\n" + endList("")},
-      {"unselected folders are left out with everything in them",
-       [](NetscapeWriter& t) {
-         t.doc.setFolderSelection(0, kPartlySelected);
-         t.doc.setFolderSelection(t.folder("Off\\"), kNotSelected);
-         t.bookmark(*t.doc.findFolder("Off\\"), "hidden", "http://h/");
-         t.doc.setFolderSelection(t.folder("On\\"), kPartlySelected);
-         t.doc.setFolderSelection(t.folder("On\\Sub\\"), kNotSelected);
-         t.bookmark(*t.doc.findFolder("On\\"), "seen", "http://s/");
-       },
-       kHead + "<DL><p>\r\r\n" + folderLine("    ", "On") + markLine("        ", "http://s/", "seen") +
-           endList("    ") + endList("")},
-      {"names cut to 259 characters; equal labels in folder-table order",
-       [x259](NetscapeWriter& t) {
-         t.bookmark(t.folder(x259 + "b\\"), "first", "http://1/");
-         t.bookmark(t.folder(x259 + "a\\"), "second", "http://2/");
-         t.bookmark(0, x259 + "long", "http://l/");
-       },
-       kHead + "<DL><p>\r\r\n" + folderLine("    ", x259) + markLine("        ", "http://1/", "first") +
-           endList("    ") + folderLine("    ", x259) + markLine("        ", "http://2/", "second") +
-           endList("    ") + markLine("    ", "http://l/", x259) + endList("")},
+      {[](NetscapeWriter& t) { t.doc.setFolderSelection(0, kNotSelected); }},
+      {[](NetscapeWriter& t) {
+        t.doc.setFolderSelection(0, kPartlySelected);
+        t.doc.setFolderSelection(t.folder("Off\\"), kNotSelected);
+        t.bookmark(*t.doc.findFolder("Off\\"), "hidden", "http://h/");
+        t.doc.setFolderSelection(t.folder("On\\"), kPartlySelected);
+        t.doc.setFolderSelection(t.folder("On\\Sub\\"), kNotSelected);
+        t.bookmark(*t.doc.findFolder("On\\"), "seen", "http://s/");
+      }},
+      {[x259](NetscapeWriter& t) {
+        t.bookmark(t.folder(x259 + "b\\"), "first", "http://1/");
+        t.bookmark(t.folder(x259 + "a\\"), "second", "http://2/");
+        t.bookmark(0, x259 + "long", "http://l/");
+      }},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  const std::vector<TestCase> expected = readCases("netscape-written-cases.txt");
+  ASSERT_EQ(expected.size(), std::size(cases));
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(expected[i].what);
     doc.DeleteContents();
     ASSERT_TRUE(doc.addFolder("\\", true));
-    c.build(*this);
-    EXPECT_EQ(exported(c.title), c.bytes);
+    cases[i].build(*this);
+    EXPECT_EQ(exported(cases[i].title), expected[i]["bytes"]);
   }
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_FALSE(doc.isModified());
@@ -145,25 +113,56 @@ TEST(NetscapeBackup, ReportsEveryFailureAndDropsTheCopyOfTheUntouchedTarget) {
       {"backup made", {"t.htm"}, {}, {}, O::Written, {}, "copy t.htm>t.bak "},
       {"target missing: written without a backup", {}, {}, {}, O::Written, {}, ""},
       {"no backup wanted", {"t.htm", "t.bak"}, {}, {}, O::Written, {}, "", false},
-      {"copy refused", {"t.htm"}, {"t.htm"}, {}, {}, {{created, MessageIcon::Exclamation}},
+      {"copy refused",
+       {"t.htm"},
+       {"t.htm"},
+       {},
+       {},
+       {{created, MessageIcon::Exclamation}},
        "copy t.htm>t.bak "},
-      {"older copy kept", {"t.htm", "t.bak"}, {}, Answer::No, O::Written,
-       {{ask, MessageIcon::Question}}, ""},
-      {"older copy cannot be deleted", {"t.htm", "t.bak"}, {"t.bak"}, Answer::Yes, {},
+      {"older copy kept",
+       {"t.htm", "t.bak"},
+       {},
+       Answer::No,
+       O::Written,
+       {{ask, MessageIcon::Question}},
+       ""},
+      {"older copy cannot be deleted",
+       {"t.htm", "t.bak"},
+       {"t.bak"},
+       Answer::Yes,
+       {},
        {{ask, MessageIcon::Question},
         {"Could not delete existing backup.\nOperation aborted.", MessageIcon::Exclamation}},
        "remove t.bak "},
-      {"older copy deleted, copy refused", {"t.htm", "t.bak"}, {"t.htm"}, Answer::Yes, {},
+      {"older copy deleted, copy refused",
+       {"t.htm", "t.bak"},
+       {"t.htm"},
+       Answer::Yes,
+       {},
        {{ask, MessageIcon::Question}, {created, MessageIcon::Exclamation}},
        "remove t.bak copy t.htm>t.bak "},
-      {"target not created: the new copy goes", {"t.htm"}, {}, {}, O::NotCreated,
+      {"target not created: the new copy goes",
+       {"t.htm"},
+       {},
+       {},
+       O::NotCreated,
        {{"Could not create or replace t.htm\nwhy", MessageIcon::Information}},
        "copy t.htm>t.bak remove t.bak "},
-      {"write failed: the new copy goes", {"t.htm"}, {}, {}, O::WriteFailed,
+      {"write failed: the new copy goes",
+       {"t.htm"},
+       {},
+       {},
+       O::WriteFailed,
        {{"Could not write t.htm\nwhy", MessageIcon::Information}},
        "copy t.htm>t.bak remove t.bak "},
-      {"write failed without a backup", {}, {}, {}, O::WriteFailed,
-       {{"Could not write t.htm\nwhy", MessageIcon::Information}}, ""},
+      {"write failed without a backup",
+       {},
+       {},
+       {},
+       O::WriteFailed,
+       {{"Could not write t.htm\nwhy", MessageIcon::Information}},
+       ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -208,9 +207,8 @@ TEST_F(NetscapeWriter, BacksUpRealFilesAndRestoresThemWhenTheDiskIsFull) {
   }
   EXPECT_EQ(temp.read("BOOKMARK.HTM"), "old");
   EXPECT_FALSE(std::filesystem::exists(backup));
-  EXPECT_EQ(ui.messageTexts(),
-            (std::vector<std::string>{"Could not write " + target + "\n" + target + ": " +
-                                      std::strerror(EFBIG)}));
+  EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Could not write " + target + "\n" +
+                                                         target + ": " + std::strerror(EFBIG)}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
   // Written at last: the backup holds the old contents, the target keeps its mode.
   EXPECT_TRUE(Do_NS_Export(view, target, true, "T"));

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
+#include "browsers/sources/BrowserHome.h"
 #include "browsers/sources/BrowserSources.h"
 #include "support/TempDir.h"
 
@@ -38,19 +40,33 @@ std::vector<std::string> describe(const BrowserSources& sources) {
 
 const char* const kOneProfileIni = "[Profile0]\nName=default-release\nPath=p.default-release\n";
 
-TEST(BrowserSources, FindsFirefoxInEveryProfileRoot) {
-  const char* const roots[] = {".mozilla/firefox", ".config/mozilla/firefox",
-                               "snap/firefox/common/.mozilla/firefox",
-                               ".var/app/org.mozilla.firefox/.mozilla/firefox",
-                               ".var/app/org.mozilla.firefox/config/mozilla/firefox"};
-  for (const char* root : roots) {
+// One row per way a data folder is placed: under the home, under the config folder, in a
+// sandbox's folder; and Opera's bookmarks in the data folder itself.
+TEST(BrowserSources, FindsEachKindOfDataFolder) {
+  const struct {
+    std::string put;
+    std::string found;  // with "~/" + put
+  } cases[] = {
+      {".mozilla/firefox/p.default-release/places.sqlite", "firefox:|Firefox (default-release)"},
+      {".config/mozilla/firefox/p.default-release/places.sqlite",
+       "firefox:|Firefox (default-release)"},
+      {"snap/firefox/common/.mozilla/firefox/p.default-release/places.sqlite",
+       "firefox:|Firefox (default-release)"},
+      {".config/google-chrome-beta/Default/Bookmarks", "chrome-beta:|Chrome Beta: Default"},
+      {".var/app/com.brave.Browser/config/BraveSoftware/Brave-Browser/Default/Bookmarks",
+       "brave:|Brave: Default"},
+      {".config/opera/Bookmarks", "opera:|Opera"},
+  };
+  for (const auto& c : cases) {
     FakeHome home;
-    home.put(std::string(root) + "/profiles.ini", kOneProfileIni);
-    home.put(std::string(root) + "/p.default-release/places.sqlite");
-    EXPECT_EQ(describe(home.find()), std::vector<std::string>{"firefox:~/" + std::string(root) +
-                                                              "/p.default-release/places.sqlite|"
-                                                              "Firefox (default-release)|ticked"})
-        << root;
+    home.put(c.put);
+    if (c.put.ends_with("places.sqlite"))
+      home.put(c.put.substr(0, c.put.find("p.default")) + "profiles.ini", kOneProfileIni);
+    const std::size_t bar = c.found.find('|');
+    EXPECT_EQ(describe(home.find()),
+              std::vector<std::string>{c.found.substr(0, bar) + "~/" + c.put + c.found.substr(bar) +
+                                       "|ticked"})
+        << c.put;
   }
 }
 
@@ -63,36 +79,6 @@ TEST(BrowserSources, SkipsFirefoxProfilesWithoutPlaces) {
   home.put(".mozilla/firefox/c/places.sqlite/inside");  // a folder, not a database
   EXPECT_EQ(describe(home.find()),
             std::vector<std::string>{"firefox:~/.mozilla/firefox/b/places.sqlite|Firefox (b)|"});
-}
-
-TEST(BrowserSources, FindsEachChromiumDataFolder) {
-  struct FolderCase {
-    const char* folder;
-    const char* label;
-  };
-  const FolderCase cases[] = {
-      {".config/google-chrome", "Chrome"},
-      {".config/google-chrome-beta", "Chrome Beta"},
-      {".config/google-chrome-unstable", "Chrome Unstable"},
-      {".var/app/com.google.Chrome/config/google-chrome", "Chrome"},
-      {".config/chromium", "Chromium"},
-      {"snap/chromium/common/chromium", "Chromium"},
-      {".var/app/org.chromium.Chromium/config/chromium", "Chromium"},
-      {".config/BraveSoftware/Brave-Browser", "Brave"},
-      {".var/app/com.brave.Browser/config/BraveSoftware/Brave-Browser", "Brave"},
-      {".config/vivaldi", "Vivaldi"},
-      {".config/microsoft-edge", "Edge"},
-      {".var/app/com.microsoft.Edge/config/microsoft-edge", "Edge"},
-  };
-  for (const FolderCase& c : cases) {
-    FakeHome home;
-    home.put(std::string(c.folder) + "/Default/Bookmarks");
-    const BrowserSources found = home.find();
-    ASSERT_EQ(found.size(), 1U) << c.folder;
-    EXPECT_EQ(found[0].label, std::string(c.label) + ": Default") << c.folder;
-    EXPECT_EQ(found[0].path, home.path() + "/" + c.folder + "/Default/Bookmarks");
-    EXPECT_TRUE(found[0].startsTicked) << c.folder;
-  }
 }
 
 TEST(BrowserSources, ChromiumProfilesFromLocalState) {
@@ -150,13 +136,6 @@ TEST(BrowserSources, EncryptedOnlyProfilesAreListedUnreadable) {
                 "chrome:~/.config/google-chrome/Profile 1/Bookmarks|Chrome: Profile 1|"}));
 }
 
-TEST(BrowserSources, OperaKeepsItsBookmarksInTheDataFolder) {
-  FakeHome home;
-  home.put(".config/opera/Bookmarks");
-  EXPECT_EQ(describe(home.find()),
-            std::vector<std::string>{"opera:~/.config/opera/Bookmarks|Opera|ticked"});
-}
-
 TEST(BrowserSources, AFolderReachedTwiceIsListedOnce) {
   FakeHome home;
   home.put(".config/mozilla/firefox/profiles.ini", kOneProfileIni);
@@ -165,6 +144,41 @@ TEST(BrowserSources, AFolderReachedTwiceIsListedOnce) {
   fs::create_directory_symlink(home.path() + "/.config/mozilla/firefox",
                                home.path() + "/.mozilla/firefox");
   EXPECT_EQ(home.find().size(), 1U);
+}
+
+TEST(BrowserHome, LocatesEachFormAndShortensOnlyPathsInsideTheHome) {
+  const struct {
+    const char* what;
+    std::optional<std::string> option;
+    std::map<std::string, std::string> environment;
+    const char* home;
+    const char* config;
+  } cases[] = {
+      // clang-format off
+      {"$HOME", {}, {{"HOME", "/home/u/"}}, "/home/u", "/home/u/.config"},
+      {"XDG_CONFIG_HOME", {}, {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "/cfg"}}, "/home/u", "/cfg"},
+      {"a relative XDG_CONFIG_HOME is ignored", {}, {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "cfg"}},
+       "/home/u", "/home/u/.config"},
+      {"LINKFOLD_HOME replaces both", {},
+       {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "/cfg"}, {"LINKFOLD_HOME", "/demo"}},
+       "/demo", "/demo/.config"},
+      {"--home wins over LINKFOLD_HOME", "/opt", {{"LINKFOLD_HOME", "/demo"}}, "/opt", "/opt/.config"},
+      {"no home: nothing to search", {}, {}, "", ""},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    const BrowserHome home =
+        BrowserHome::locate(c.option, [&c](const std::string& name) -> std::optional<std::string> {
+          const auto it = c.environment.find(name);
+          return it == c.environment.end() ? std::nullopt : std::optional(it->second);
+        });
+    EXPECT_EQ(home.home, c.home) << c.what;
+    EXPECT_EQ(home.config, c.config) << c.what;
+  }
+  const BrowserHome home{"/home/u", "/cfg"};
+  EXPECT_EQ(home.shortPath("/home/u/.mozilla/x"), "~/.mozilla/x");
+  EXPECT_EQ(home.shortPath("/home/user2/x"), "/home/user2/x");
+  EXPECT_EQ(home.shortPath("/cfg/chromium"), "/cfg/chromium");
 }
 
 TEST(BrowserSources, NothingWithoutAHome) {
