@@ -18,13 +18,23 @@
 
 namespace linkfold::test {
 
+inline std::string decodeCaseValue(const std::string& raw);
+
+// One case: its fields as written, decoded when asked for.
 struct TestCase {
   std::string what;
   std::map<std::string, std::string> fields;
   // The field, or "" when the case does not set it.
   std::string operator[](const std::string& key) const {
     const auto it = fields.find(key);
-    return it == fields.end() ? "" : it->second;
+    return it == fields.end() ? "" : decodeCaseValue(it->second);
+  }
+  // The field's lines, each decoded on its own (so that \n may stand within one).
+  std::vector<std::string> lines(const std::string& key) const {
+    std::vector<std::string> out;
+    std::istringstream text(fields.count(key) ? fields.at(key) : "");
+    for (std::string line; std::getline(text, line);) out.push_back(decodeCaseValue(line));
+    return out;
   }
 };
 
@@ -60,7 +70,7 @@ inline std::vector<TestCase> readCases(const std::string& name) {
   std::string line, key, block;
   bool inBlock = false;
   const auto endBlock = [&] {
-    if (inBlock) cases.back().fields[key] = decodeCaseValue(block);
+    if (inBlock) cases.back().fields[key] = block;
     inBlock = false;
   };
   while (std::getline(in, line)) {
@@ -75,7 +85,7 @@ inline std::vector<TestCase> readCases(const std::string& name) {
         inBlock = true;
         block.clear();
       } else {
-        cases.back().fields[key] = decodeCaseValue(line.substr(space + 1));
+        cases.back().fields[key] = line.substr(space + 1);
       }
     } else if (inBlock) {
       block += line + "\n";
