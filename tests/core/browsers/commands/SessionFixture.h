@@ -19,13 +19,6 @@
 
 namespace linkfold::test {
 
-// A file dialog request as title|description=patterns|default extension|proposed name.
-inline std::string requestText(const FileDialogRequest& r) {
-  std::string out = r.title + "|";
-  for (const auto& f : r.filters) out += f.description + "=" + f.patterns + "|";
-  return out + r.defaultExtension + "|" + r.proposedName;
-}
-
 struct SessionFixture {
   // The three sources, in the temporary directory: ns3.htm, ns4.htm and Favorites/.
   BrowserDetection browsers(bool netscape3, bool netscape4, bool msie) const {

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <regex>
 
 #include "browsers/firefox/FirefoxPlacesReader.h"
 #include "core/browsers/netscape/NetscapeFixture.h"
@@ -22,12 +21,8 @@ constexpr std::int64_t kSecond = 1000000;  // Firefox dates are in microseconds
 struct FirefoxRun : NetscapeRun {
   std::string places = temp.file("places.sqlite");
   bool read() { return Read_Firefox_Places(doc, places, "Firefox (p)"); }
-  // The log after the begin line and "Opening ...".
   std::string logAfterOpening() {
-    const std::string text = log();
-    const std::string opening = "Beginning Firefox (p) import\n\nOpening $/places.sqlite\n";
-    EXPECT_EQ(text.rfind(opening, 0), 0u) << text;
-    return text.substr(opening.size());
+    return logAfter("Beginning Firefox (p) import\n\nOpening $/places.sqlite\n");
   }
 };
 
@@ -81,14 +76,6 @@ const PlacesCase kCases[] = {
        p.bookmark(Places::kToolbar, "Most Visited", "place:sort=8");
      },
      "=", "2 Firefox queries (place: addresses) were not imported\n" + kClean},
-    {"names cut, cleaned, defaulted",
-     [](Places& p) {
-       p.bookmark(Places::kMenu, std::string(60, 'n'), "http://l/");
-       p.bookmark(Places::kMenu, "", "http://n/a?b");
-       p.bookmark(Places::kMenu, "\tA/B?\t", "http://t/");
-     },
-     "= \\|" + std::string(50, 'n') + "|http://l/ \\|http$$$n$a$b|http://n/a?b \\|A$B$|http://t/",
-     "Bookmark for URL \"http://n/a?b\" has no name\nDefault name \"http$$$n$a$b\" provided\n"},
 };
 
 TEST(FirefoxPlacesReader, ReadsEachFormIntoTheLibraryAndTheLog) {
@@ -100,9 +87,8 @@ TEST(FirefoxPlacesReader, ReadsEachFormIntoTheLibraryAndTheLog) {
       c.fill(places);
     }
     EXPECT_TRUE(run.read());
-    const std::regex number("Folder \\(\\d+\\)");
-    EXPECT_EQ(std::regex_replace(run.library(), number, "Folder (#)"), c.library);
-    EXPECT_EQ(std::regex_replace(run.logAfterOpening(), number, "Folder (#)"), c.log);
+    EXPECT_EQ(withoutFolderNumbers(run.library()), c.library);
+    EXPECT_EQ(run.logAfterOpening(), c.log);
   }
 }
 
@@ -133,20 +119,21 @@ TEST(FirefoxPlacesReader, ReadsARunningFirefoxThroughAPrivateCopy) {
   places.exec("COMMIT");  // the browser's connection still holds its lock and writes on
 }
 
+// A database made (an empty one, then `sql` run on it; no file without sql) or other damage.
 struct DamageCase {
   const char* what;
-  std::function<void(FirefoxRun&)> make;
+  std::string sql;
   const char* reason;  // the distinctive words of the fatal entry
-  std::string library = "=";
+  std::function<void(FirefoxRun&)> make = nullptr;
 };
 
 const DamageCase kDamage[] = {
-    {"no file", [](FirefoxRun&) {}, "Could not access"},
-    {"a folder", [](FirefoxRun& r) { std::filesystem::create_directory(r.places); },
-     "Could not access"},
-    {"not a database", [](FirefoxRun& r) { r.temp.write("places.sqlite", std::string(5000, 'x')); },
-     "is damaged or not a database"},
-    {"truncated",
+    {"no file", "", "Could not access"},
+    {"a folder", "", "Could not access",
+     [](FirefoxRun& r) { std::filesystem::create_directory(r.places); }},
+    {"not a database", "", "is damaged or not a database",
+     [](FirefoxRun& r) { r.temp.write("places.sqlite", std::string(5000, 'x')); }},
+    {"truncated", "", "is damaged",
      [](FirefoxRun& r) {
        {
          Places p(r.places);
@@ -155,36 +142,20 @@ const DamageCase kDamage[] = {
            p.bookmark(Places::kMenu, std::string(200, 'n'), "http://" + std::to_string(i) + "/");
        }
        std::filesystem::resize_file(r.places, 20000);
-     },
-     "is damaged"},
-    {"another program's database",
-     [](FirefoxRun& r) { Places(r.places).exec("DROP TABLE moz_bookmarks"); },
-     "not a Firefox bookmark database"},
-    {"a root missing",
-     [](FirefoxRun& r) { Places(r.places).exec("DELETE FROM moz_bookmarks WHERE id = 5"); },
+     }},
+    {"another program's database", "DROP TABLE moz_bookmarks", "not a Firefox bookmark database"},
+    {"a root missing", "DELETE FROM moz_bookmarks WHERE id = 5",
      "root folder unfiled_____ is missing"},
     {"the table a view that never ends",
-     [](FirefoxRun& r) {
-       Places p(r.places);
-       p.exec(
-           "DROP TABLE moz_bookmarks; CREATE VIEW moz_bookmarks AS WITH RECURSIVE n(id) AS "
-           "(SELECT 1 UNION ALL SELECT id + 1 FROM n) SELECT id, 2 AS type, NULL AS fk, 1 AS "
-           "parent, id AS position, '' AS title, 0 AS dateAdded, 0 AS lastModified, "
-           "'menu________' AS guid FROM n");
-     },
+     "DROP TABLE moz_bookmarks; CREATE VIEW moz_bookmarks AS WITH RECURSIVE n(id) AS (SELECT 1 "
+     "UNION ALL SELECT id + 1 FROM n) SELECT id, 2 AS type, NULL AS fk, 1 AS parent, id AS "
+     "position, '' AS title, 0 AS dateAdded, 0 AS lastModified, 'menu________' AS guid FROM n",
      "not a Firefox bookmark database"},
-    {"a folder inside itself",
-     [](FirefoxRun& r) {
-       Places p(r.places);
-       p.exec("UPDATE moz_bookmarks SET parent = 2 WHERE id = 2");
-     },
+    {"a folder inside itself", "UPDATE moz_bookmarks SET parent = 2 WHERE id = 2",
      "lies inside itself"},
     {"a bookmark's place missing",
-     [](FirefoxRun& r) {
-       Places p(r.places);
-       p.bookmark(Places::kMenu, "gone", "http://gone/");
-       p.exec("DELETE FROM moz_places");
-     },
+     "INSERT INTO moz_bookmarks (type, fk, parent, position, title, guid) VALUES (1, 999, 2, 0, "
+     "'gone', 'gone________')",
      "has no address"},
 };
 
@@ -192,9 +163,10 @@ TEST(FirefoxPlacesReader, RefusesDamagedAndForeignDatabasesWithAFatalEntry) {
   for (const DamageCase& c : kDamage) {
     SCOPED_TRACE(c.what);
     FirefoxRun run;
-    c.make(run);
+    if (!c.sql.empty()) Places(run.places).exec(c.sql);
+    if (c.make) c.make(run);
     EXPECT_FALSE(run.read());
-    EXPECT_EQ(run.library(), c.library);
+    EXPECT_EQ(run.library(), "=");
     const std::string log = run.logAfterOpening();
     EXPECT_EQ(log.rfind("Critical error:\nRead_Firefox_Places:\n", 0), 0u) << log;
     EXPECT_NE(log.find(c.reason), std::string::npos) << log;

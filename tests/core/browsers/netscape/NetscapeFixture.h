@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "browsers/netscape/NetscapeReader.h"
@@ -17,6 +18,11 @@ inline BrowserDetection favorites(const std::string& path) {
   found.msiePresent = !path.empty();
   found.favoritesPath = path;
   return found;
+}
+
+// Nameless folders' numbers, which run on over the program's life, as #.
+inline std::string withoutFolderNumbers(const std::string& text) {
+  return std::regex_replace(text, std::regex("Folder \\(\\d+\\)"), "Folder (#)");
 }
 
 struct NetscapeRun : LibraryFixture {
@@ -48,6 +54,13 @@ struct NetscapeRun : LibraryFixture {
       out += text[i];
     }
     return out;
+  }
+
+  // The log after the `opening` it must begin with, folder numbers as #.
+  std::string logAfter(const std::string& opening) {
+    const std::string text = log();
+    EXPECT_EQ(text.rfind(opening, 0), 0u) << text;
+    return withoutFolderNumbers(text.substr(std::min(opening.size(), text.size())));
   }
 
   // Folders after the root, then each bookmark as folder|name|url, with |description and
