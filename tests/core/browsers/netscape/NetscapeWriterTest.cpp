@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -68,104 +70,54 @@ TEST(NetscapeBackupPath, StaysBesideTheTarget) {
 // File operations that succeed unless a path is listed as failing, with a record of each.
 struct ScriptedFiles : BackupFiles {
   std::set<std::string> present, failing;
-  std::string done;
+  std::vector<std::string> done;
   bool exists(const std::string& path) override { return present.count(path) != 0; }
   bool copy(const std::string& from, const std::string& to) override {
-    done += "copy " + from + ">" + to + " ";
+    done.push_back("copy " + from + " " + to);
     return failing.count(from) == 0;
   }
   bool remove(const std::string& path) override {
-    done += "remove " + path + " ";
+    done.push_back("remove " + path);
     return failing.count(path) == 0;
   }
 };
 
+std::set<std::string> words(const std::string& text) {
+  std::istringstream in(text);
+  return {std::istream_iterator<std::string>(in), {}};
+}
+
+// The cases are in tests/data/netscape-backup-cases.txt.
 TEST(NetscapeBackup, ReportsEveryFailureAndDropsTheCopyOfTheUntouchedTarget) {
-  using O = WriteOutcome;
-  const std::string created = "Could not create backup copy.\nOperation aborted.";
-  const std::string ask = "Backup copy already exists.\n\nReplace it?";
-  const struct {
-    const char* what;
-    std::set<std::string> present, failing;
-    std::optional<Answer> answer;
-    std::optional<O> outcome;  // none: nothing may be written
-    std::vector<std::pair<std::string, MessageIcon>> messages;
-    std::string done;
-    bool backup = true;
-  } cases[] = {
-      {"backup made", {"t.htm"}, {}, {}, O::Written, {}, "copy t.htm>t.bak "},
-      {"target missing: written without a backup", {}, {}, {}, O::Written, {}, ""},
-      {"no backup wanted", {"t.htm", "t.bak"}, {}, {}, O::Written, {}, "", false},
-      {"copy refused",
-       {"t.htm"},
-       {"t.htm"},
-       {},
-       {},
-       {{created, MessageIcon::Exclamation}},
-       "copy t.htm>t.bak "},
-      {"older copy kept",
-       {"t.htm", "t.bak"},
-       {},
-       Answer::No,
-       O::Written,
-       {{ask, MessageIcon::Question}},
-       ""},
-      {"older copy cannot be deleted",
-       {"t.htm", "t.bak"},
-       {"t.bak"},
-       Answer::Yes,
-       {},
-       {{ask, MessageIcon::Question},
-        {"Could not delete existing backup.\nOperation aborted.", MessageIcon::Exclamation}},
-       "remove t.bak "},
-      {"older copy deleted, copy refused",
-       {"t.htm", "t.bak"},
-       {"t.htm"},
-       Answer::Yes,
-       {},
-       {{ask, MessageIcon::Question}, {created, MessageIcon::Exclamation}},
-       "remove t.bak copy t.htm>t.bak "},
-      {"target not created: the new copy goes",
-       {"t.htm"},
-       {},
-       {},
-       O::NotCreated,
-       {{"Could not create or replace t.htm\nwhy", MessageIcon::Information}},
-       "copy t.htm>t.bak remove t.bak "},
-      {"write failed: the new copy goes",
-       {"t.htm"},
-       {},
-       {},
-       O::WriteFailed,
-       {{"Could not write t.htm\nwhy", MessageIcon::Information}},
-       "copy t.htm>t.bak remove t.bak "},
-      {"write failed without a backup",
-       {},
-       {},
-       {},
-       O::WriteFailed,
-       {{"Could not write t.htm\nwhy", MessageIcon::Information}},
-       ""},
-  };
-  for (const auto& c : cases) {
+  const std::map<std::string, WriteOutcome> outcomes = {
+      {"written", WriteOutcome::Written},
+      {"not-created", WriteOutcome::NotCreated},
+      {"write-failed", WriteOutcome::WriteFailed}};
+  const std::map<std::string, MessageIcon> icons = {{"exclamation", MessageIcon::Exclamation},
+                                                    {"question", MessageIcon::Question},
+                                                    {"information", MessageIcon::Information}};
+  for (const TestCase& c : readCases("netscape-backup-cases.txt")) {
     SCOPED_TRACE(c.what);
     FakeUi ui;
-    if (c.answer) ui.answer(*c.answer);
+    if (!c["answer"].empty()) ui.answer(c["answer"] == "yes" ? Answer::Yes : Answer::No);
     ScriptedFiles files;
-    files.present = c.present;
-    files.failing = c.failing;
+    files.present = words(c["present"]);
+    files.failing = words(c["failing"]);
     bool wrote = false;
-    const bool result = writeWithBackup(ui, files, "t.htm", c.backup, [&] {
+    const bool result = writeWithBackup(ui, files, "t.htm", c["no-backup"].empty(), [&] {
       wrote = true;
-      return WriteResult{c.outcome.value_or(O::Written), "why"};
+      return WriteResult{outcomes.at(c["outcome"]), "why"};
     });
-    EXPECT_EQ(result, c.outcome == O::Written);
-    EXPECT_EQ(wrote, c.outcome.has_value());
-    EXPECT_EQ(files.done, c.done);
-    ASSERT_EQ(ui.messages.size(), c.messages.size());
-    for (std::size_t i = 0; i < c.messages.size(); ++i) {
-      EXPECT_EQ(ui.messages[i].text, c.messages[i].first);
-      EXPECT_EQ(ui.messages[i].icon, c.messages[i].second);
+    EXPECT_EQ(result, c["outcome"] == "written");
+    EXPECT_EQ(wrote, !c["outcome"].empty());
+    EXPECT_EQ(files.done, c.lines("done"));
+    const std::vector<std::string> messages = c.lines("messages");
+    ASSERT_EQ(ui.messages.size(), messages.size());
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+      const std::size_t space = messages[i].find(' ');
+      EXPECT_EQ(ui.messages[i].icon, icons.at(messages[i].substr(0, space)));
+      EXPECT_NE(ui.messages[i].text.find(messages[i].substr(space + 1)), std::string::npos)
+          << ui.messages[i].text;
     }
   }
 }
