@@ -99,32 +99,10 @@ TEST(NetscapeReader, SurvivesHostileFiles) {
 // Lack of memory in add-folder and add-bookmark (the tables are made full, then their growth
 // refused) and for a line.
 TEST(NetscapeReader, ReportsEachRefusedAddition) {
-  const std::string deep(200, 'd');  // with its backslash, past 200 characters
-  const struct {
-    std::vector<std::string> present;
-    std::string list;
-    std::string message;
-  } cases[] = {
-      {{},
-       "<DT><H3>" + deep + "</H3>\n",
-       "CLFDoc::Parse_NS_Folder:\nCould not create \"Relocated\" folder"},
-      {{"Relocated\\"},
-       "<DT><H3>" + deep + "</H3>\n",
-       "CLFDoc::Parse_NS_Folder:\nCould not create Relocated\\" + deep + "\\ folder"},
-      {{},
-       "<DT><H3>New</H3>\n<DL><p>\n</DL><p>\n",
-       "CLFDoc::Parse_NS_Folder:\nFailed to create internal folder item"},
-      {{},
-       "<DT><A HREF=\"http://new/\">new</A>\n",
-       "CLFDoc::Parse_NS_Folder:\nFailed to add item to document"},
-      {{},
-       std::string(100 << 10, 'x') + "\n",  // a line the memory cannot hold
-       "CLFDoc::Parse_NS_File:\nNot enough memory to read $/in.htm"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
+  for (const TestCase& c : readCases("netscape-memory-cases.txt")) {
+    SCOPED_TRACE(c.what);
     NetscapeRun run;
-    for (const auto& path : c.present) run.folder(path);
+    if (!c["present"].empty()) run.folder(c["present"]);
     for (std::uint32_t i = 0;
          run.doc.folderCount() < 4096 || run.doc.folders().size() < run.doc.folders().capacity();)
       run.folder("pad" + std::to_string(i++) + "\\");
@@ -133,15 +111,14 @@ TEST(NetscapeReader, ReportsEachRefusedAddition) {
          ++i)
       run.bookmark(0, std::to_string(i), "http://" + std::to_string(i));
     const std::uint32_t folders = run.doc.folderCount(), marks = run.doc.bookmarkCount();
-    run.temp.write("in.htm", netscapeFile(c.list));
+    run.temp.write("in.htm", netscapeFile(c["list"]));
     {
       ScopedAllocationLimit limit(64 << 10);
       EXPECT_EQ(Parse_NS_File(run.doc, run.temp.file("in.htm")), kNetscapeReadFatal);
     }
     EXPECT_EQ(run.doc.folderCount(), folders);
     EXPECT_EQ(run.doc.bookmarkCount(), marks);
-    EXPECT_NE(run.log().find("Critical error:\n" + c.message + "\nProcessing aborted\n"),
-              std::string::npos);
+    EXPECT_NE(run.log().find(c["log"]), std::string::npos);
   }
 }
 
