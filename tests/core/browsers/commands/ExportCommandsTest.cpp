@@ -60,7 +60,9 @@ TEST(ExportEnabling, StatesAndTheProfileTextAndADisabledCommandDoesNothing) {
     EXPECT_EQ(f.exports->OnUpdateExportNetscape4().text, c.netscape4Text);
     for (std::size_t i = 0; i < kExportIds.size(); ++i) {
       EXPECT_EQ(f.exports->stateOf(kExportIds[i]).enabled, c.enabled[i] == '+') << kExportIds[i];
-      if (c.enabled[i] == '-') EXPECT_FALSE(f.exports->run(kExportIds[i])) << kExportIds[i];
+      if (c.enabled[i] == '-') {
+        EXPECT_FALSE(f.exports->run(kExportIds[i])) << kExportIds[i];
+      }
     }
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_TRUE(f.ui.fileRequests.empty());
