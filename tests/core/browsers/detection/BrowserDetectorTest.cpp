@@ -22,6 +22,10 @@ TEST(EnvironmentExpansionTest, ExpandsKnownNamesWithinTheBound) {
   }
 }
 
+RegistryValue sz(const std::string& text) {
+  return {kRegSz, text};
+}
+
 TEST_F(DetectionTest, FavoritesFolder) {
   const std::string favorites = makeDirectory("Favorites");
   temp.write("file", "");
@@ -36,22 +40,19 @@ TEST_F(DetectionTest, FavoritesFolder) {
     bool shortcutObject;
     std::string expectedPath;  // empty: MSIE not present
   } cases[] = {
-      {"only under Shell Folders", std::nullopt, RegistryValue{kRegSz, favorites}, true,
-       favorites + "/"},
+      // clang-format off
+      {"only under Shell Folders", {}, sz(favorites), true, favorites + "/"},
       {"User Shell Folders names no directory; Shell Folders is not asked",
-       RegistryValue{kRegSz, temp.file("missing")}, RegistryValue{kRegSz, favorites}, true, ""},
-      {"expandable value", RegistryValue{kRegExpandSz, "%HOMEDIR%/Favorites"}, std::nullopt, true,
-       favorites + "/"},
-      {"trailing separator kept", RegistryValue{kRegSz, favorites + "/"}, std::nullopt, true,
-       favorites + "/"},
-      {"a file", RegistryValue{kRegSz, temp.file("file")}, std::nullopt, true, ""},
-      {"no shortcut object", RegistryValue{kRegSz, favorites}, std::nullopt, false, ""},
-      {"a value of 260 bytes with its null", RegistryValue{kRegSz, longest}, std::nullopt, true,
-       longest + "/"},
-      {"a value over 260 bytes cannot be read", RegistryValue{kRegSz, tooLong},
-       RegistryValue{kRegSz, favorites}, true, favorites + "/"},
+       sz(temp.file("missing")), sz(favorites), true, ""},
+      {"expandable value", RegistryValue{kRegExpandSz, "%HOMEDIR%/Favorites"}, {}, true, favorites + "/"},
+      {"trailing separator kept", sz(favorites + "/"), {}, true, favorites + "/"},
+      {"a file", sz(temp.file("file")), {}, true, ""},
+      {"no shortcut object", sz(favorites), {}, false, ""},
+      {"a value of 260 bytes with its null", sz(longest), {}, true, longest + "/"},
+      {"a value over 260 bytes cannot be read", sz(tooLong), sz(favorites), true, favorites + "/"},
       {"an expansion over 260 characters names nothing", RegistryValue{kRegExpandSz, "%LONGDIR%"},
-       RegistryValue{kRegSz, favorites}, true, ""},
+       sz(favorites), true, ""},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
