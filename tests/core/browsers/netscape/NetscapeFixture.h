@@ -42,18 +42,10 @@ struct NetscapeRun : LibraryFixture {
     doc.closeLog();
     std::string text = temp.read("IMPLOG.TXT");
     EXPECT_EQ(text.rfind(kLogHeader, 0), 0u);
-    text.erase(0, kLogHeader.size());
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text.compare(i, 2, "\r\n") == 0) continue;  // the '\n' follows
-      if (text.compare(i, temp.path().size(), temp.path()) == 0) {
-        out += '$';
-        i += temp.path().size() - 1;
-        continue;
-      }
-      out += text[i];
-    }
-    return out;
+    text = std::regex_replace(text.substr(kLogHeader.size()), std::regex("\r\n"), "\n");
+    for (std::size_t at; (at = text.find(temp.path())) != std::string::npos;)
+      text.replace(at, temp.path().size(), "$");
+    return text;
   }
 
   // The log after the `opening` it must begin with, folder numbers as #.
