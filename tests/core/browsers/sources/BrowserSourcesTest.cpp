@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include "browsers/sources/BrowserHome.h"
@@ -14,20 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FakeHome {
- public:
+// A home in a temporary directory.
+struct FakeHome : test::TempDir {
   void put(const std::string& relative, const std::string& bytes = "x") const {
-    const fs::path path = fs::path(dir_.path()) / relative;
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
+    fs::create_directories(fs::path(file(relative)).parent_path());
+    write(relative, bytes);
   }
-  BrowserSources find() const {
-    return findBrowserSources({dir_.path(), dir_.path() + "/.config"});
-  }
-  const std::string& path() const { return dir_.path(); }
-
- private:
-  test::TempDir dir_;
+  BrowserSources find() const { return findBrowserSources({path(), path() + "/.config"}); }
 };
 
 // "id|label|ticked|readable" per source, in the order found.
