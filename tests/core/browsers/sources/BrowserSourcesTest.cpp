@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <sstream>
 
 #include "browsers/sources/BrowserHome.h"
 #include "browsers/sources/BrowserSources.h"
@@ -53,34 +54,20 @@ TEST(BrowserSources, AFolderReachedTwiceIsListedOnce) {
   EXPECT_EQ(home.find().size(), 1U);
 }
 
+// The forms are in tests/data/browser-home-cases.txt.
 TEST(BrowserHome, LocatesEachFormAndShortensOnlyPathsInsideTheHome) {
-  const struct {
-    const char* what;
-    std::optional<std::string> option;
+  for (const test::TestCase& c : test::readCases("browser-home-cases.txt")) {
+    std::istringstream variables(c["environment"]);
     std::map<std::string, std::string> environment;
-    const char* home;
-    const char* config;
-  } cases[] = {
-      // clang-format off
-      {"$HOME", {}, {{"HOME", "/home/u/"}}, "/home/u", "/home/u/.config"},
-      {"XDG_CONFIG_HOME", {}, {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "/cfg"}}, "/home/u", "/cfg"},
-      {"a relative XDG_CONFIG_HOME is ignored", {}, {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "cfg"}},
-       "/home/u", "/home/u/.config"},
-      {"LINKFOLD_HOME replaces both", {},
-       {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "/cfg"}, {"LINKFOLD_HOME", "/demo"}},
-       "/demo", "/demo/.config"},
-      {"--home wins over LINKFOLD_HOME", "/opt", {{"LINKFOLD_HOME", "/demo"}}, "/opt", "/opt/.config"},
-      {"no home: nothing to search", {}, {}, "", ""},
-      // clang-format on
-  };
-  for (const auto& c : cases) {
-    const BrowserHome home =
-        BrowserHome::locate(c.option, [&c](const std::string& name) -> std::optional<std::string> {
-          const auto it = c.environment.find(name);
-          return it == c.environment.end() ? std::nullopt : std::optional(it->second);
-        });
-    EXPECT_EQ(home.home, c.home) << c.what;
-    EXPECT_EQ(home.config, c.config) << c.what;
+    for (std::string v; variables >> v;)
+      environment[v.substr(0, v.find('='))] = v.substr(v.find('=') + 1);
+    const auto option = c["option"].empty() ? std::nullopt : std::optional(c["option"]);
+    const BrowserHome home = BrowserHome::locate(option, [&](const std::string& name) {
+      const auto it = environment.find(name);
+      return it == environment.end() ? std::nullopt : std::optional(it->second);
+    });
+    EXPECT_EQ(home.home, c["home"]) << c.what;
+    EXPECT_EQ(home.config, c["config"]) << c.what;
   }
   const BrowserHome home{"/home/u", "/cfg"};
   EXPECT_EQ(home.shortPath("/home/u/.mozilla/x"), "~/.mozilla/x");
