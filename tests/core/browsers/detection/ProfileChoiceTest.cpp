@@ -110,20 +110,15 @@ TEST_F(DetectionTest, SharedFileTurnsNetscape3Off) {
   registerProfile("bob", text(makeProfile("bob")));
   registry.setString(kUser, kNetscape3BookmarkListKey, "File Location",
                      temp.file("AMY/bookmark.htm"));
-  const struct {
-    bool switchOff;
-    bool netscape3;
-    const char* name;
-  } cases[] = {{false, false, "amy [shared]"}, {true, true, ""}};
-  for (const auto& c : cases) {
-    ui.onDialog<CProfileDlg>([&c](CProfileDlg& dialog) {
-      dialog.disableNetscape4 = c.switchOff;
+  for (const bool switchOff : {false, true}) {  // Netscape 4.x switched off in the dialog
+    ui.onDialog<CProfileDlg>([switchOff](CProfileDlg& dialog) {
+      dialog.disableNetscape4 = switchOff;
       return true;
     });
     const BrowserDetection found = detect();
-    EXPECT_EQ(found.netscape3Present, c.netscape3);
+    EXPECT_EQ(found.netscape3Present, switchOff);
     EXPECT_EQ(found.netscape3File, temp.file("AMY/bookmark.htm"));
-    EXPECT_EQ(found.netscape4ProfileName, c.name);
+    EXPECT_EQ(found.netscape4ProfileName, switchOff ? "" : "amy [shared]");
   }
 }
 

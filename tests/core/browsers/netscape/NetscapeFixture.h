@@ -13,11 +13,21 @@
 
 namespace linkfold::test {
 
+// MSIE found with the given Favorites path, which bounds the length of folder paths.
 inline BrowserDetection favorites(const std::string& path) {
   BrowserDetection found;
   found.msiePresent = !path.empty();
   found.favoritesPath = path;
   return found;
+}
+
+// A reader's critical entry holding `reason`: the whole of a log after "Opening ...", which
+// begins "Critical error:" and `where`.
+inline void expectCritical(const std::string& log, const std::string& where,
+                           const std::string& reason) {
+  EXPECT_EQ(log.rfind("Critical error:\n" + where, 0), 0u) << log;
+  EXPECT_NE(log.find(reason), std::string::npos) << log;
+  EXPECT_TRUE(log.ends_with("Processing aborted\n")) << log;
 }
 
 // Nameless folders' numbers, which run on over the program's life, as #.
