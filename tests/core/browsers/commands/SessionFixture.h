@@ -22,15 +22,9 @@ namespace linkfold::test {
 struct SessionFixture {
   // The three sources, in the temporary directory: ns3.htm, ns4.htm and Favorites/.
   BrowserDetection browsers(bool netscape3, bool netscape4, bool msie) const {
-    BrowserDetection found;
-    found.netscape3Present = netscape3;
-    found.netscape3File = temp.file("ns3.htm");
-    found.netscape4Present = netscape4;
-    found.netscape4File = temp.file("ns4.htm");
-    found.netscape4ProfileName = "default";
-    found.msiePresent = msie;
-    if (msie) found.favoritesPath = temp.file("Favorites/");
-    return found;
+    const std::string favorites = msie ? temp.file("Favorites/") : "";
+    return {msie,     netscape3, netscape4, favorites, temp.file("ns3.htm"), temp.file("ns4.htm"),
+            "default"};
   }
   void start(BrowserDetection found, std::string logPath = {}) {
     session = std::make_unique<AppSession>(ui, settings, std::move(found),

@@ -22,10 +22,6 @@ TEST(EnvironmentExpansionTest, ExpandsKnownNamesWithinTheBound) {
   }
 }
 
-RegistryValue sz(const std::string& text) {
-  return {kRegSz, text};
-}
-
 TEST_F(DetectionTest, FavoritesFolder) {
   const std::string favorites = makeDirectory("Favorites");
   temp.write("file", "");

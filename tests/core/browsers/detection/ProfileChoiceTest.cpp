@@ -19,10 +19,6 @@ namespace {
 
 constexpr RegistryHive kUser = RegistryHive::CurrentUser;
 
-RegistryValue text(const std::string& value) {
-  return {kRegSz, value};
-}
-
 TEST_F(DetectionTest, UsableFileIsOneNobodyElseHolds) {
   temp.write("free.htm", "x");
   temp.write("held.htm", "x");
@@ -106,8 +102,8 @@ TEST_F(DetectionTest, WithoutTheUsersKeyNothingIsScannedOrSaid) {
 
 TEST_F(DetectionTest, SharedFileTurnsNetscape3Off) {
   const std::string profile = makeProfile("Amy");
-  registerProfile("amy", text(profile));
-  registerProfile("bob", text(makeProfile("bob")));
+  registerProfile("amy", sz(profile));
+  registerProfile("bob", sz(makeProfile("bob")));
   registry.setString(kUser, kNetscape3BookmarkListKey, "File Location",
                      temp.file("AMY/bookmark.htm"));
   for (const bool switchOff : {false, true}) {  // Netscape 4.x switched off in the dialog
@@ -123,8 +119,8 @@ TEST_F(DetectionTest, SharedFileTurnsNetscape3Off) {
 }
 
 TEST_F(DetectionTest, DialogLeftWithoutOkLeavesNetscape4Off) {
-  registerProfile("amy", text(makeProfile("amy")));
-  registerProfile("bob", text(makeProfile("bob")));
+  registerProfile("amy", sz(makeProfile("amy")));
+  registerProfile("bob", sz(makeProfile("bob")));
   ui.onDialog<CProfileDlg>([this](CProfileDlg& dialog) {
     dialog.help(ui);
     return false;

@@ -15,10 +15,7 @@ namespace linkfold::test {
 
 // MSIE found with the given Favorites path, which bounds the length of folder paths.
 inline BrowserDetection favorites(const std::string& path) {
-  BrowserDetection found;
-  found.msiePresent = !path.empty();
-  found.favoritesPath = path;
-  return found;
+  return {!path.empty(), false, false, path, "", "", ""};
 }
 
 // A reader's critical entry holding `reason`: the whole of a log after "Opening ...", which
