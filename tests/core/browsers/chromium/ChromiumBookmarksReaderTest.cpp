@@ -16,17 +16,16 @@ struct ChromiumRun : NetscapeRun {
     temp.write("Bookmarks", bytes);
     return Read_Chromium_Bookmarks(doc, temp.file("Bookmarks"), "Brave: Work");
   }
-  std::string logAfterOpening() {
-    return logAfter("Beginning Brave: Work import\n\nOpening $/Bookmarks\n");
-  }
 };
+
+const std::string kOpening = "Beginning Brave: Work import\n\nOpening $/Bookmarks\n";
 
 // What one read leaves: a fatal entry holding the words `fatal`, or the library and the log.
 void expectRead(const std::string& input, const std::string& fatal, const std::string& library = "",
                 const std::string& log = "") {
   ChromiumRun run;
   EXPECT_EQ(run.read(input), fatal.empty());
-  const std::string text = run.logAfterOpening();
+  const std::string text = run.logAfter(kOpening);
   if (!fatal.empty()) {
     return expectCritical(text, "Read_Chromium_Bookmarks:\n$/Bookmarks ", fatal);
   }
@@ -67,7 +66,7 @@ TEST(ChromiumBookmarksReader, ReadsDeepAndHugeInputAndRefusesNoFile) {
 
   ChromiumRun none;
   EXPECT_FALSE(Read_Chromium_Bookmarks(none.doc, none.temp.file("Bookmarks"), "Brave: Work"));
-  EXPECT_NE(none.logAfterOpening().find("Could not access $/Bookmarks"), std::string::npos);
+  EXPECT_NE(none.logAfter(kOpening).find("Could not access $/Bookmarks"), std::string::npos);
 }
 
 }  // namespace
