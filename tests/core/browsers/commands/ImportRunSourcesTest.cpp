@@ -13,27 +13,17 @@ namespace linkfold::test {
 namespace {
 
 struct SourcesFixture : SessionFixture {
+  // A source read from the file `name` in the temporary directory.
+  BrowserSource source(const std::string& name, SourceFormat format, bool chosen) {
+    return {name, name, temp.file(name), format, true, false, chosen};
+  }
   BrowserSource firefox(const std::string& name, const std::string& bookmark, bool chosen) {
-    const std::string path = temp.file(name + ".sqlite");
-    PlacesDatabase places(path);
-    places.bookmark(PlacesDatabase::kMenu, bookmark, "https://" + bookmark + "/");
-    return {"firefox:" + name,
-            "Firefox (" + name + ")",
-            path,
-            SourceFormat::FirefoxPlaces,
-            true,
-            false,
-            chosen};
+    PlacesDatabase(temp.file(name)).bookmark(PlacesDatabase::kMenu, bookmark, "https://b/");
+    return source(name, SourceFormat::FirefoxPlaces, chosen);
   }
   BrowserSource chromium(const std::string& name, const std::string& json, bool chosen) {
-    temp.write(name + ".json", json);
-    return {"chrome:" + name,
-            "Chrome: " + name,
-            temp.file(name + ".json"),
-            SourceFormat::ChromiumBookmarks,
-            true,
-            false,
-            chosen};
+    temp.write(name, json);
+    return source(name, SourceFormat::ChromiumBookmarks, chosen);
   }
   void startWith(BrowserSources sources) {
     start(browsers(false, false, false));
@@ -55,10 +45,9 @@ TEST(ImportRunSources, NewReadsOnlyTheChosenSourcesWithoutAnyOtherBrowser) {
 TEST(ImportRunSources, AFatalSourceIsLoggedAndTheRunGoesOnWithTheNext) {
   SourcesFixture f;
   f.startWith({f.chromium("broken", "{\"roots\": [", true), f.firefox("ff", "Fox", true)});
-  f.temp.write("damaged.sqlite", "SQLite format 3\0 but not really");
-  BrowserSource damaged = f.firefox("x", "X", true);
-  damaged.path = f.temp.file("damaged.sqlite");
-  f.session->importRun().browserSources().push_back(damaged);
+  f.temp.write("damaged", "SQLite format 3\0 but not really");
+  f.session->importRun().browserSources().push_back(
+      f.source("damaged", SourceFormat::FirefoxPlaces, true));
   ASSERT_TRUE(f.session->documentCommands().fileNew());
   EXPECT_EQ(f.bookmarks(), "Fox ");
   EXPECT_FALSE(f.session->importRun().lastImportClean());
@@ -71,13 +60,9 @@ TEST(ImportRunSources, AFatalSourceIsLoggedAndTheRunGoesOnWithTheNext) {
 
 TEST(ImportRunSources, AnEncryptedSourceTellsHowToGetItsBookmarksIn) {
   SourcesFixture f;
-  BrowserSource encrypted{"chrome:e",
-                          "Chrome: Work (encrypted)",
-                          f.temp.file("EncryptedBookmarks2"),
-                          SourceFormat::ChromiumBookmarks,
-                          false,
-                          true,
-                          true};
+  BrowserSource encrypted =
+      f.source("Chrome: Work (encrypted)", SourceFormat::ChromiumBookmarks, true);
+  encrypted.readable = false;
   f.startWith({encrypted});
   ASSERT_TRUE(f.session->documentCommands().fileNew());
   EXPECT_NE(f.log().find("Chrome: Work (encrypted)"), std::string::npos);

@@ -5,75 +5,44 @@
 #include <vector>
 
 #include "core/browsers/commands/SessionFixture.h"
+#include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
 
-const std::string kSeeTheLog =
-    "\n\nTo see the Import Log, use the\n\"Import Log\" command from the View Menu.";
-const std::string kAdjusted =
-    "Linkfold had to make some adjustments\nwhile importing your bookmarks." + kSeeTheLog;
-const std::string kCritical = "One or more critical errors occurred during import." + kSeeTheLog;
-
 const std::string kGood = netscapeFile(netscapeBookmark("Four", "http://four/"));
 
+// The runs are in tests/data/import-run-cases.txt.
 TEST(ImportRun, LogSummaryAndLibrary) {
-  const std::string emptyUrl =
-      netscapeFile(netscapeBookmark("Three", "http://three/") + "<DT><A HREF=\"\">X</A>\n");
-  const std::string sameName = netscapeFile(netscapeBookmark("Same", "http://one/") +
-                                            netscapeBookmark("Same", "http://two/"));
-  const struct {
-    const char* name;
-    bool netscape3, netscape4, msie;
-    std::string ns3, ns4;              // file contents; "-" for no file
-    std::vector<std::string> inOrder;  // log fragments, in this order
-    std::vector<std::string> absent;
-    std::string summary;  // empty: no message
-    std::string library;
-    bool clean;
-  } cases[] = {
-      // clang-format off
-      {"MSIE only", false, false, true, "-", "-",
-       {"\nBeginning MSIE import\n\n", "MSIE import complete ... no errors.\n\n",
-        "\nNo duplicates bFound.\n"},
-       {"Netscape"}, "", "News\\Daily ", true},
-      {"a non-fatal entry silences every later completion line", true, true, true, emptyUrl, kGood,
-       {"Beginning Netscape 3.x import\n", "URL string is empty. The line was skipped\n",
-        "Beginning Netscape 4.x import\n", "\nBeginning MSIE import\n\n"},
-       {"complete ... no errors"}, kAdjusted, "News\\Daily Four Three ", true},
-      {"a missing file is critical and the run goes on", true, true, false, "-", kGood,
-       {"Beginning Netscape 3.x import\n", "Critical error:\n",
-        "Processing aborted\nBeginning Netscape 4.x import\n"},
-       {"complete ... no errors"}, kCritical, "Four ", false},
-      {"renames alone still summarise", false, true, false, "-", sameName,
-       {"Beginning Netscape 4.x import\n", "Netscape 4.x import complete ... no errors.\n\n"},
-       {"No duplicates"}, kAdjusted, "Same Same (1) ", true},
-      // clang-format on
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const TestCase& c : readCases("import-run-cases.txt")) {
+    SCOPED_TRACE(c.what);
     SessionFixture f;
-    if (c.ns3 != "-") f.temp.write("ns3.htm", c.ns3);
-    if (c.ns4 != "-") f.temp.write("ns4.htm", c.ns4);
+    for (const char* file : {"ns3", "ns4"})
+      if (c.fields.count(file)) f.temp.write(file + std::string(".htm"), netscapeFile(c[file]));
     f.shortcut("News/Daily.url", "http://daily/");
-    f.start(f.browsers(c.netscape3, c.netscape4, c.msie));
+    const std::string browsers = c["browsers"];
+    f.start(f.browsers(browsers.find("ns3") != std::string::npos,
+                       browsers.find("ns4") != std::string::npos,
+                       browsers.find("msie") != std::string::npos));
     ASSERT_TRUE(f.session->documentCommands().fileNew());
     const std::string text = f.log();
     std::size_t at = 0;
-    for (const auto& fragment : c.inOrder) {
+    for (const auto& fragment : c.lines("log")) {
       const std::size_t found = text.find(fragment, at);
       EXPECT_NE(found, std::string::npos) << "missing or out of order: " << fragment << "\n"
                                           << text;
       if (found != std::string::npos) at = found + fragment.size();
     }
-    for (const auto& fragment : c.absent)
+    for (const auto& fragment : c.lines("not-in-log"))
       EXPECT_EQ(text.find(fragment), std::string::npos) << fragment;
-    EXPECT_EQ(f.ui.messageTexts(),
-              c.summary.empty() ? std::vector<std::string>{} : std::vector{c.summary});
-    for (const auto& m : f.ui.messages) EXPECT_EQ(m.icon, MessageIcon::Information);
-    EXPECT_EQ(f.bookmarks(), c.library);
+    ASSERT_EQ(f.ui.messages.size(), c["summary"].empty() ? 0u : 1u);
+    for (const auto& m : f.ui.messages) {
+      EXPECT_NE(m.text.find(c["summary"]), std::string::npos) << m.text;
+      EXPECT_EQ(m.icon, MessageIcon::Information);
+    }
+    EXPECT_EQ(f.bookmarks(), c["library"] + " ");
     EXPECT_TRUE(f.doc().isModified());
-    EXPECT_EQ(f.session->importRun().lastImportClean(), c.clean);
+    EXPECT_EQ(f.session->importRun().lastImportClean(), c["unclean"].empty());
     EXPECT_EQ(f.doc().folder(0).path, "\\");
     EXPECT_TRUE(f.doc().folder(0).locked);
   }
@@ -95,24 +64,19 @@ TEST(ImportRunNew, WithoutBrowsersTheNoticeShowsOnceAndOnlyTheRootIsLeft) {
 TEST(ImportLogFailures, NewImportHtmlAndTheirMessages) {
   // Each names the file and the system's reason.
   const std::string notCreated =
-      "Could not create ERRLOG.TXT.\n{T}/missing/IMPLOG.TXT: " + std::string(std::strerror(ENOENT));
+      "Could not create ERRLOG.TXT.\n$/missing/IMPLOG.TXT: " + std::string(std::strerror(ENOENT));
   const std::string notWritten =
       "Could not write the Import Log:\n/dev/full: " + std::string(std::strerror(ENOSPC));
   const struct {
     const char* name;
     std::string logPath;  // in the temporary directory unless absolute
-    bool netscape3;       // a missing Netscape 3.x file: a critical error
-    std::vector<std::string> newMessages, importHtmlMessages;
+    bool netscape3;       // a missing Netscape 3.x file: a critical error, summed up first
+    std::string message;  // $: the temporary directory
     std::string library;
   } cases[] = {
-      {"not created", "missing/IMPLOG.TXT", false, {notCreated}, {notCreated}, ""},
-      {"not written", "/dev/full", false, {notWritten}, {notWritten}, "A Four "},
-      {"not written, after the summary",
-       "/dev/full",
-       true,
-       {kCritical, notWritten},
-       {notWritten},
-       "A Four "},
+      {"not created", "missing/IMPLOG.TXT", false, notCreated, ""},
+      {"not written", "/dev/full", false, notWritten, "A Four "},
+      {"not written, after the summary", "/dev/full", true, notWritten, "A Four "},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -121,17 +85,19 @@ TEST(ImportLogFailures, NewImportHtmlAndTheirMessages) {
     f.temp.write("page.htm", kGood);
     f.start(f.browsers(c.netscape3, false, true),
             c.logPath[0] == '/' ? c.logPath : f.temp.file(c.logPath));
-    std::vector<std::string> newMessages = c.newMessages, importHtmlMessages = c.importHtmlMessages;
-    for (auto* list : {&newMessages, &importHtmlMessages})
-      for (std::string& m : *list)
-        if (const auto at = m.find("{T}"); at != std::string::npos) m.replace(at, 3, f.temp.path());
+    std::string message = c.message;
+    if (const auto at = message.find('$'); at != std::string::npos)
+      message.replace(at, 1, f.temp.path());
     ASSERT_TRUE(f.session->documentCommands().fileNew());
-    EXPECT_EQ(f.ui.messageTexts(), newMessages);
+    const std::vector<std::string> texts = f.ui.messageTexts();
+    ASSERT_EQ(texts.size(), c.netscape3 ? 2u : 1u);
+    EXPECT_EQ(texts.back(), message);
+    EXPECT_NE(texts.front().find(c.netscape3 ? "critical errors" : "Could not"), std::string::npos);
     EXPECT_FALSE(f.session->importRun().lastImportClean());
     f.ui.messages.clear();
     f.ui.nextOpenFile(f.temp.file("page.htm"));
     ASSERT_TRUE(f.session->importRun().OnImportHtml());
-    EXPECT_EQ(f.ui.messageTexts(), importHtmlMessages);
+    EXPECT_EQ(f.ui.messageTexts(), std::vector{message});
     EXPECT_FALSE(f.session->importRun().lastImportClean());
     for (const auto& m : f.ui.messages) EXPECT_NE(m.icon, MessageIcon::Question);
     EXPECT_EQ(f.bookmarks(), c.library);
@@ -189,8 +155,6 @@ TEST(ImportRunHtml, MarksModifiedEvenWhenNothingIsNewAndRefillsTheViews) {
   EXPECT_EQ(std::vector<std::string>(f.ui.statusEvents.begin(), f.ui.statusEvents.begin() + 3),
             (std::vector<std::string>{"create", "center", "text:Importing Netscape bookmarks"}));
   EXPECT_EQ(f.ui.statusEvents.back(), "destroy");
-  EXPECT_EQ(requestText(f.ui.fileRequests.at(0)),
-            "Open|HTML files (*.htm; *.html)=*.htm; *.html|.htm|BOOKMARK.HTM");
   EXPECT_TRUE(f.ui.messages.empty());
 }
 

@@ -14,39 +14,17 @@
 #include "library/DocumentCommands.h"
 #include "platform/Settings.h"
 #include "support/FakeUi.h"
+#include "support/NetscapeFile.h"
 #include "support/TempDir.h"
 
 namespace linkfold::test {
 
-// A Netscape file of the written form around the given list lines.
-inline std::string netscapeFile(const std::string& listLines) {
-  return "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n" +
-         listLines + "</DL><p>\n";
-}
-
-inline std::string netscapeBookmark(const std::string& name, const std::string& url) {
-  return "<DT><A HREF=\"" + url + "\">" + name + "</A>\n";
-}
-
-// A file dialog request as title|description=patterns|default extension|proposed name.
-inline std::string requestText(const FileDialogRequest& r) {
-  std::string out = r.title + "|";
-  for (const auto& f : r.filters) out += f.description + "=" + f.patterns + "|";
-  return out + r.defaultExtension + "|" + r.proposedName;
-}
-
 struct SessionFixture {
   // The three sources, in the temporary directory: ns3.htm, ns4.htm and Favorites/.
   BrowserDetection browsers(bool netscape3, bool netscape4, bool msie) const {
-    BrowserDetection found;
-    found.netscape3Present = netscape3;
-    found.netscape3File = temp.file("ns3.htm");
-    found.netscape4Present = netscape4;
-    found.netscape4File = temp.file("ns4.htm");
-    found.netscape4ProfileName = "default";
-    found.msiePresent = msie;
-    if (msie) found.favoritesPath = temp.file("Favorites/");
-    return found;
+    const std::string favorites = msie ? temp.file("Favorites/") : "";
+    return {msie,     netscape3, netscape4, favorites, temp.file("ns3.htm"), temp.file("ns4.htm"),
+            "default"};
   }
   void start(BrowserDetection found, std::string logPath = {}) {
     session = std::make_unique<AppSession>(ui, settings, std::move(found),

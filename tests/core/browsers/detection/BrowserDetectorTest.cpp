@@ -2,37 +2,24 @@
 
 #include "DetectionFixture.h"
 #include "browsers/detection/EnvironmentExpansion.h"
+#include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
 
 constexpr RegistryHive kUser = RegistryHive::CurrentUser;
 
+// The texts are in tests/data/environment-expansion-cases.txt.
 TEST(EnvironmentExpansionTest, ExpandsKnownNamesWithinTheBound) {
   const VariableLookup variable = [](const std::string& name) -> std::optional<std::string> {
     if (name == "A") return "x";
     if (name == "LONG") return std::string(258, 'l');
     return std::nullopt;
   };
-  const struct {
-    std::string text;
-    std::optional<std::string> expected;
-  } cases[] = {
-      {"%A%\\b%A%", "x\\bx"},
-      {"%UNKNOWN%%A%", "%UNKNOWN%x"},
-      {"100%% %A", "100%% %A"},
-      {"%LONG%a", std::string(258, 'l') + "a"},  // 259 characters and the null fit
-      {"%LONG%ab", std::nullopt},
-      {std::string(300, 'z'), std::nullopt},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(expandEnvironmentStrings(c.text, variable), c.expected);
+  for (const TestCase& c : readCases("environment-expansion-cases.txt")) {
+    const auto expected = c.fields.count("expanded") ? std::optional(c["expanded"]) : std::nullopt;
+    EXPECT_EQ(expandEnvironmentStrings(c["text"], variable), expected) << c.what;
   }
-  std::string accented;
-  for (int i = 0; i < 259; ++i) accented += "\xC3\xA9";  // counts characters, not bytes
-  EXPECT_EQ(expandEnvironmentStrings(accented, variable), accented);
-  EXPECT_FALSE(expandEnvironmentStrings(accented + "e", variable));
 }
 
 TEST_F(DetectionTest, FavoritesFolder) {
@@ -49,22 +36,19 @@ TEST_F(DetectionTest, FavoritesFolder) {
     bool shortcutObject;
     std::string expectedPath;  // empty: MSIE not present
   } cases[] = {
-      {"only under Shell Folders", std::nullopt, RegistryValue{kRegSz, favorites}, true,
-       favorites + "/"},
+      // clang-format off
+      {"only under Shell Folders", {}, sz(favorites), true, favorites + "/"},
       {"User Shell Folders names no directory; Shell Folders is not asked",
-       RegistryValue{kRegSz, temp.file("missing")}, RegistryValue{kRegSz, favorites}, true, ""},
-      {"expandable value", RegistryValue{kRegExpandSz, "%HOMEDIR%/Favorites"}, std::nullopt, true,
-       favorites + "/"},
-      {"trailing separator kept", RegistryValue{kRegSz, favorites + "/"}, std::nullopt, true,
-       favorites + "/"},
-      {"a file", RegistryValue{kRegSz, temp.file("file")}, std::nullopt, true, ""},
-      {"no shortcut object", RegistryValue{kRegSz, favorites}, std::nullopt, false, ""},
-      {"a value of 260 bytes with its null", RegistryValue{kRegSz, longest}, std::nullopt, true,
-       longest + "/"},
-      {"a value over 260 bytes cannot be read", RegistryValue{kRegSz, tooLong},
-       RegistryValue{kRegSz, favorites}, true, favorites + "/"},
+       sz(temp.file("missing")), sz(favorites), true, ""},
+      {"expandable value", RegistryValue{kRegExpandSz, "%HOMEDIR%/Favorites"}, {}, true, favorites + "/"},
+      {"trailing separator kept", sz(favorites + "/"), {}, true, favorites + "/"},
+      {"a file", sz(temp.file("file")), {}, true, ""},
+      {"no shortcut object", sz(favorites), {}, false, ""},
+      {"a value of 260 bytes with its null", sz(longest), {}, true, longest + "/"},
+      {"a value over 260 bytes cannot be read", sz(tooLong), sz(favorites), true, favorites + "/"},
       {"an expansion over 260 characters names nothing", RegistryValue{kRegExpandSz, "%LONGDIR%"},
-       RegistryValue{kRegSz, favorites}, true, ""},
+       sz(favorites), true, ""},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);

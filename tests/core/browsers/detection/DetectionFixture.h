@@ -11,15 +11,18 @@
 
 namespace linkfold::test {
 
+inline RegistryValue sz(const std::string& text) {
+  return {kRegSz, text};
+}
+
 class DetectionTest : public ::testing::Test {
  protected:
   BrowserDetection detect() {
-    DetectionEnvironment environment{[this](const std::string& name) -> std::optional<std::string> {
-                                       const auto it = variables.find(name);
-                                       if (it == variables.end()) return std::nullopt;
-                                       return it->second;
-                                     },
-                                     systemDrive, [this] { return shortcutObject; }};
+    const auto variable = [this](const std::string& name) {
+      const auto it = variables.find(name);
+      return it == variables.end() ? std::nullopt : std::optional(it->second);
+    };
+    DetectionEnvironment environment{variable, systemDrive, [this] { return shortcutObject; }};
     return Detect_Browsers(registry, ui, environment);
   }
 

@@ -4,22 +4,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <iterator>
+#include <sstream>
+
 #include "DetectionFixture.h"
 #include "browsers/detection/CProfileDlg.h"
 #include "browsers/detection/ProfileChoice.h"
 #include "browsers/detection/UsableFile.h"
+#include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
 
 constexpr RegistryHive kUser = RegistryHive::CurrentUser;
-
-RegistryValue text(const std::string& value) {
-  return {kRegSz, value};
-}
-RegistryValue expand(const std::string& value) {
-  return {kRegExpandSz, value};
-}
 
 TEST_F(DetectionTest, UsableFileIsOneNobodyElseHolds) {
   temp.write("free.htm", "x");
@@ -38,99 +36,60 @@ TEST_F(DetectionTest, UsableFileIsOneNobodyElseHolds) {
   EXPECT_TRUE(profileFileIsUsable(temp.file("held.htm")));
 }
 
-// What the user does with the dialog, when it is shown.
-struct DialogStep {
-  std::vector<std::string> expectedList;
-  int select = 0;
-  bool switchOff = false;
-};
-
-struct ChoiceCase {
-  const char* label;
-  std::vector<std::pair<std::string, std::optional<RegistryValue>>> registered;  // $T: temp dir
-  bool systemDrive = false;  // the fallback directories are there
-  std::vector<const char*> messages;
-  std::optional<DialogStep> dialog;
-  std::string expectedName;  // empty: Netscape 4.x not present
-  std::string expectedDirectory;
-};
-
 std::string withTemp(std::string text, const std::string& temp) {
   if (const auto at = text.find("$T"); at != std::string::npos) text.replace(at, 2, temp);
   return text;
 }
 
+// The cases are in tests/data/profile-choice-cases.txt.
 TEST_F(DetectionTest, ProfileChoiceByListSize) {
-  makeProfile("amy");
-  makeProfile("bob");
-  makeProfile("zed");
+  for (const char* profile : {"amy", "bob", "zed", "c/Program Files/Netscape/Users/kim",
+                              "c/Program Files/Netscape/Users/Jo"})
+    makeProfile(profile);
   makeDirectory("empty");
-  makeProfile("c/Program Files/Netscape/Users/kim");
-  makeProfile("c/Program Files/Netscape/Users/Jo");
   makeDirectory("c/Program Files/Netscape/Users/none");
   variables["P"] = temp.path();
-  const std::string fallback = temp.file("c/Program Files/Netscape/Users/");
-  const std::string longName(260, 'n');
-  const RegistryValue noDword{kRegDword, std::string(4, '\0')};
-  // clang-format off
-  const ChoiceCase cases[] = {
-      {"one registered usable profile is taken without a dialog",
-       {{"amy", text("$T/amy")}}, false, {}, std::nullopt, "amy", "$T/amy/"},
-      {"three registered, one usable: message, then the dialog",
-       {{"amy", text("$T/empty")}, {"bob", text("$T/bob/")}, {"zed", text("$T/missing")}}, false,
-       {kOnlyOneUsableProfile}, DialogStep{{"bob"}}, "bob", "$T/bob/"},
-      {"two registered, none usable: message, no dialog",
-       {{"amy", text("$T/empty")}, {"bob", text("$T/missing")}}, false,
-       {kNoUsableProfile}, std::nullopt, "", ""},
-      {"the list is sorted and the chosen entry taken",
-       {{"zed", text("$T/zed")}, {"Amy", text("$T/amy")}, {"bob", expand("%P%/bob")}},
-       false, {}, DialogStep{{"Amy", "bob", "zed"}, 1}, "bob", "$T/bob/"},
-      {"the switch-off box",
-       {{"amy", text("$T/amy")}, {"bob", text("$T/bob")}}, false,
-       {}, DialogStep{{"amy", "bob"}, 0, true}, "", ""},
-      {"no readable DirRoot: the fallback scan",
-       {{"amy", std::nullopt}, {"bob", noDword}, {"zed", expand("%UNSET_EMPTY%")}}, true,
-       {}, DialogStep{{"Jo", "kim"}, 1}, "kim", fallback + "kim/"},
-      {"no readable DirRoot and no system drive: nothing",
-       {{"amy", std::nullopt}}, false, {kNoUsableProfile}, std::nullopt, "", ""},
-      {"a DirRoot over 260 bytes does not count",
-       {{"amy", text("$T/amy/" + std::string(260, '/'))}, {"bob", text("$T/bob")}}, false,
-       {}, std::nullopt, "bob", "$T/bob/"},
-      {"a sub-key name over 259 characters ends the enumeration",
-       {{"amy", text("$T/amy")}, {longName, text("$T/bob")}, {"zed", text("$T/zed")}}, false,
-       {}, std::nullopt, "amy", "$T/amy/"},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.label);
+  variables["UNSET_EMPTY"] = "";
+  const std::vector<std::string> types = {"", "REG_SZ", "REG_EXPAND_SZ", "REG_BINARY", "REG_DWORD"};
+  for (const TestCase& c : readCases("profile-choice-cases.txt")) {
+    SCOPED_TRACE(c.what);
     registry = InMemoryRegistry();
     registry.createKey(RegistryHive::LocalMachine, kNetscape4UsersKey);
-    for (const auto& [name, dirRoot] : c.registered) {
+    for (const std::string& line : c.lines("registered")) {  // name [type value]
+      const std::size_t space = line.find(' '), value = line.find(' ', space + 1);
+      const std::string name = line.substr(0, space);
       registry.createKey(RegistryHive::LocalMachine, std::string(kNetscape4UsersKey) + "\\" + name);
-      if (dirRoot) registerProfile(name, {dirRoot->type, withTemp(dirRoot->data, temp.path())});
+      if (space == std::string::npos) continue;
+      const auto type =
+          std::find(types.begin(), types.end(), line.substr(space + 1, value - space - 1));
+      registerProfile(name, {static_cast<std::uint32_t>(type - types.begin()),
+                             withTemp(line.substr(value + 1), temp.path())});
     }
-    systemDrive = c.systemDrive ? temp.file("c") : "";
-    variables["UNSET_EMPTY"] = "";
-    if (c.dialog)
-      ui.onDialog<CProfileDlg>([&step = *c.dialog](CProfileDlg& dialog) {
-        EXPECT_EQ(dialog.profiles, step.expectedList);
-        EXPECT_EQ(dialog.selected, 0);
-        dialog.selected = step.select;
-        dialog.disableNetscape4 = step.switchOff;
+    systemDrive = c["system-drive"] == "yes" ? temp.file("c") : "";
+    const std::string dialog = c["dialog"];  // the list[, pick N][, off]
+    if (!dialog.empty())
+      ui.onDialog<CProfileDlg>([&dialog](CProfileDlg& shown) {
+        std::istringstream names(dialog.substr(0, dialog.find(',')));
+        EXPECT_EQ(shown.profiles,
+                  std::vector<std::string>(std::istream_iterator<std::string>(names), {}));
+        EXPECT_EQ(shown.selected, 0);
+        if (const auto pick = dialog.find(", pick "); pick != std::string::npos)
+          shown.selected = dialog[pick + 7] - '0';
+        shown.disableNetscape4 = dialog.ends_with(", off");
         return true;
       });
     ui.messages.clear();
     const int dialogsBefore = ui.dialogsShown;
     const BrowserDetection found = detect();
-    EXPECT_EQ(ui.dialogsShown - dialogsBefore, c.dialog ? 1 : 0);
-    ASSERT_EQ(ui.messages.size(), c.messages.size());
-    for (std::size_t i = 0; i < c.messages.size(); ++i)
-      EXPECT_MESSAGE(ui, i, c.messages[i], Information);
-    EXPECT_EQ(found.netscape4Present, !c.expectedName.empty());
-    EXPECT_EQ(found.netscape4ProfileName, c.expectedName);
-    EXPECT_EQ(
-        found.netscape4File,
-        c.expectedName.empty() ? "" : withTemp(c.expectedDirectory, temp.path()) + "BOOKMARK.HTM");
+    EXPECT_EQ(ui.dialogsShown - dialogsBefore, dialog.empty() ? 0 : 1);
+    ASSERT_EQ(ui.messages.size(), c["message"].empty() ? 0u : 1u);
+    if (!ui.messages.empty())
+      EXPECT_MESSAGE(ui, 0, c["message"] == "none" ? kNoUsableProfile : kOnlyOneUsableProfile,
+                     Information);
+    EXPECT_EQ(found.netscape4Present, !c["profile"].empty());
+    EXPECT_EQ(found.netscape4ProfileName, c["profile"]);
+    EXPECT_EQ(found.netscape4File,
+              c["profile"].empty() ? "" : withTemp(c["directory"], temp.path()) + "BOOKMARK.HTM");
   }
 }
 
@@ -143,30 +102,25 @@ TEST_F(DetectionTest, WithoutTheUsersKeyNothingIsScannedOrSaid) {
 
 TEST_F(DetectionTest, SharedFileTurnsNetscape3Off) {
   const std::string profile = makeProfile("Amy");
-  registerProfile("amy", text(profile));
-  registerProfile("bob", text(makeProfile("bob")));
+  registerProfile("amy", sz(profile));
+  registerProfile("bob", sz(makeProfile("bob")));
   registry.setString(kUser, kNetscape3BookmarkListKey, "File Location",
                      temp.file("AMY/bookmark.htm"));
-  const struct {
-    bool switchOff;
-    bool netscape3;
-    const char* name;
-  } cases[] = {{false, false, "amy [shared]"}, {true, true, ""}};
-  for (const auto& c : cases) {
-    ui.onDialog<CProfileDlg>([&c](CProfileDlg& dialog) {
-      dialog.disableNetscape4 = c.switchOff;
+  for (const bool switchOff : {false, true}) {  // Netscape 4.x switched off in the dialog
+    ui.onDialog<CProfileDlg>([switchOff](CProfileDlg& dialog) {
+      dialog.disableNetscape4 = switchOff;
       return true;
     });
     const BrowserDetection found = detect();
-    EXPECT_EQ(found.netscape3Present, c.netscape3);
+    EXPECT_EQ(found.netscape3Present, switchOff);
     EXPECT_EQ(found.netscape3File, temp.file("AMY/bookmark.htm"));
-    EXPECT_EQ(found.netscape4ProfileName, c.name);
+    EXPECT_EQ(found.netscape4ProfileName, switchOff ? "" : "amy [shared]");
   }
 }
 
 TEST_F(DetectionTest, DialogLeftWithoutOkLeavesNetscape4Off) {
-  registerProfile("amy", text(makeProfile("amy")));
-  registerProfile("bob", text(makeProfile("bob")));
+  registerProfile("amy", sz(makeProfile("amy")));
+  registerProfile("bob", sz(makeProfile("bob")));
   ui.onDialog<CProfileDlg>([this](CProfileDlg& dialog) {
     dialog.help(ui);
     return false;

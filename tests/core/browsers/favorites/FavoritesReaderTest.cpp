@@ -34,15 +34,15 @@ TEST_F(FavoritesReader, ReadsTheTreeAndLocksFoldersHoldingOtherFiles) {
 
   ASSERT_TRUE(Scan_Folder(doc));
   EXPECT_EQ(bookmarks(doc, true), (std::vector<std::string>{
-                                   "Dir.URL\\|inside|http://inside/",
-                                   "News\\|  spaced|http://spaced/",
-                                   "News\\|lower|http://lower/",
-                                   "News\\|" + std::string(50, 'n') + "|http://long/",
-                                   "ReadOnly\\|ro|http://ro/",
-                                   "Tools\\Deep\\|kept|http://kept/",
-                                   "\\|Top|http://top/",
-                                   "a$b\\|x$y|http://xy/",
-                               }));
+                                      "Dir.URL\\|inside|http://inside/",
+                                      "News\\|  spaced|http://spaced/",
+                                      "News\\|lower|http://lower/",
+                                      "News\\|" + std::string(50, 'n') + "|http://long/",
+                                      "ReadOnly\\|ro|http://ro/",
+                                      "Tools\\Deep\\|kept|http://kept/",
+                                      "\\|Top|http://top/",
+                                      "a$b\\|x$y|http://xy/",
+                                  }));
   EXPECT_TRUE(doc.findFolder("Empty\\"));
   EXPECT_FALSE(doc.findFolder("a\\"));
   const std::pair<const char*, bool> lockedFolders[] = {
@@ -52,32 +52,29 @@ TEST_F(FavoritesReader, ReadsTheTreeAndLocksFoldersHoldingOtherFiles) {
   EXPECT_FALSE(doc.adjustmentFlag());
 }
 
-TEST_F(FavoritesReader, LogsShortcutsWithoutUrlAndGoesOn) {
+// Shortcuts without a URL are logged and passed over; symbolic links are foreign files, never
+// followed.
+TEST_F(FavoritesReader, LogsShortcutsWithoutUrlAndLeavesSymbolicLinks) {
   put("Bad/empty.url", "");
   put("Bad/huge.url", std::string((1 << 20) + 1, 'x'));
   shortcut("Bad/good.url", "http://good/");
+  shortcut("outside/o.url", "http://o/");
+  std::filesystem::rename(favorites() + "outside", temp.file("outside"));
+  shortcut("Links/real.url", "http://real/");
+  std::filesystem::create_symlink(temp.file("outside/o.url"), favorites() + "Links/file.url");
+  std::filesystem::create_directory_symlink(temp.file("outside"), favorites() + "Links/dir");
+  std::filesystem::create_directory_symlink(favorites(), favorites() + "Links/loop");
   ASSERT_TRUE(Scan_Folder(doc));
-  EXPECT_EQ(bookmarks(doc), (std::vector<std::string>{"Bad\\|good|http://good/"}));
+  EXPECT_EQ(bookmarks(doc, true),
+            (std::vector<std::string>{"Bad\\|good|http://good/", "Links\\|real|http://real/"}));
+  EXPECT_TRUE(locked("Links\\"));
+  EXPECT_FALSE(doc.findFolder("Links\\dir\\"));
   EXPECT_TRUE(doc.adjustmentFlag());
   const std::string text = log();
   EXPECT_NE(text.find("Could not extract URL from " + favorites() + "Bad/empty.url\r\n"),
             std::string::npos);
   EXPECT_NE(text.find("Failed to access file " + favorites() + "Bad/huge.url\r\n"),
             std::string::npos);
-}
-
-TEST_F(FavoritesReader, SymbolicLinksAreForeignAndNeverFollowed) {
-  temp.write("outside.url", "[InternetShortcut]\r\nURL=http://outside/\r\n");
-  std::filesystem::create_directories(temp.file("OutsideDir"));
-  temp.write("OutsideDir/o.url", "[InternetShortcut]\r\nURL=http://o/\r\n");
-  shortcut("Links/real.url", "http://real/");
-  std::filesystem::create_symlink(temp.file("outside.url"), favorites() + "Links/file.url");
-  std::filesystem::create_directory_symlink(temp.file("OutsideDir"), favorites() + "Links/dir");
-  std::filesystem::create_directory_symlink(favorites(), favorites() + "Links/loop");
-  ASSERT_TRUE(Scan_Folder(doc));
-  EXPECT_EQ(bookmarks(doc), (std::vector<std::string>{"Links\\|real|http://real/"}));
-  EXPECT_TRUE(locked("Links\\"));
-  EXPECT_FALSE(doc.findFolder("Links\\dir\\"));
 }
 
 TEST_F(FavoritesReader, ReadsOneSubFolderAndShowsItsProgress) {

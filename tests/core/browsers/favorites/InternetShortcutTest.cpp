@@ -2,81 +2,46 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <map>
 
 #include "browsers/favorites/InternetShortcut.h"
+#include "support/CaseFile.h"
+#include "support/CorpusFolder.h"
 #include "support/TempDir.h"
 
 namespace linkfold::test {
 namespace {
 
-std::optional<std::string> urlOf(const TempDir& temp, const std::string& bytes) {
-  temp.write("s.url", bytes);
-  InternetShortcut shortcut;
-  EXPECT_TRUE(shortcut.Load(temp.file("s.url")));
-  return shortcut.GetURL();
-}
-
+// The forms and what each gives, in tests/data/internet-shortcut-cases.txt.
 TEST(InternetShortcut, ReadsTheFormsWindowsWrites) {
-  struct Case {
-    std::string bytes;
-    std::optional<std::string> url;
-  };
-  const Case cases[] = {
-      {"[InternetShortcut]\r\nURL=http://a.example/\r\n", "http://a.example/"},
-      {"[InternetShortcut]\nURL=http://lf.example/", "http://lf.example/"},
-      {"\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://bom.example/\r\n", "http://bom.example/"},
-      {"[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\nURL=http://not.this/\r\n"
-       "[internetshortcut]\r\nIDList=\r\nurl = http://case.example/ \r\nURL=http://second/\r\n",
-       "http://case.example/"},
-      {"[InternetShortcut]\r\nURL=http://plain.example/\r\n[InternetShortcut.W]\r\n"
-       "URL=http://caf+AOk-.example/+-x\r\n",
-       "http://caf\xC3\xA9.example/+x"},
-      {"[InternetShortcut.W]\nURL=+2D3eAA-\n[InternetShortcut]\nURL=http://x/\n",
-       "\xF0\x9F\x98\x80"},                                   // a surrogate pair
-      {"[InternetShortcut.W]\nURL=+2D0-\n", "\xEF\xBF\xBD"},  // unpaired
-      {"[InternetShortcut.W]\nURL=bad\xFF\n[InternetShortcut]\nURL=http://fallback/\n",
-       "http://fallback/"},
-      {"[InternetShortcut.W]\nURL=+AOl\n[InternetShortcut]\nURL=http://fallback/\n",
-       "http://fallback/"},                                              // bits left over
-      {"[InternetShortcut]\r\nURL=http://cr/\r\xFF\r\n", "http://cr/"},  // a lone CR ends the line
-      {"[InternetShortcut.W]\nURL=http://a/+AA0-x\n[InternetShortcut]\nURL=http://b/\n",
-       "http://b/"},  // a CR in UTF-7
-      {"[InternetShortcut]\nURL=http://tab/\tx\n", std::nullopt},
-      {"[InternetShortcut]\r\nURL=\r\n", std::nullopt},
-      {"[Other]\r\nURL=http://other/\r\n", std::nullopt},
-      {"URL=http://no.section/\r\n", std::nullopt},
-      {"", std::nullopt},
-      {"[InternetShortcut\r\nURL=http://unclosed/\r\n", "http://unclosed/"},  // as Windows reads it
-      {std::string("\x00\x01[\x02]=\xFF\n[InternetShortcut]\nURL", 30), std::nullopt},
-  };
   TempDir temp;
-  for (const Case& c : cases) EXPECT_EQ(urlOf(temp, c.bytes), c.url) << c.bytes;
+  for (const TestCase& c : readCases("internet-shortcut-cases.txt")) {
+    temp.write("s.url", c["bytes"]);
+    InternetShortcut shortcut;
+    EXPECT_TRUE(shortcut.Load(temp.file("s.url"))) << c.what;
+    EXPECT_EQ(shortcut.GetURL(), c.fields.count("url") ? std::optional(c["url"]) : std::nullopt)
+        << c.what;
+  }
 }
 
 TEST(InternetShortcut, ReadsEveryRealShortcutOfTheCorpus) {
-  const std::filesystem::path dir = std::filesystem::path(LINKFOLD_CORPUS_DIR) / "url";
-  if (!std::filesystem::is_directory(dir)) GTEST_SKIP() << "no shortcut corpus at " << dir;
-  const std::map<std::string, std::string> known = {
-      {"explorer-prop3-first-minimal-crlf.url", "https://github.com/carlbennett/BNRBot"},
-      {"ie-bing-envvar-iconfile-roamed-crlf.url",
-       "http://go.microsoft.com/fwlink/p/?LinkId=255142"},
-      {"ie-default-favorite-prop3-last-crlf.url", "http://go.microsoft.com/fwlink/?LinkId=50893"},
-      {"ie-modified-hotkey-favicon-lf.url", "http://happysolver.sourceforge.net/"},
-      {"ie-prop3-first-favicon-hotkey-crlf.url", "http://dev.uoquint.ru/projects"},
-      {"minimal-no-final-newline.url", "https://discord.gg/zykeresources"},
-  };
+  const std::filesystem::path dir = corpusFolder("url");
+  if (dir.empty()) GTEST_SKIP();
+  const std::vector<TestCase> known = readCases("shortcut-corpus-urls.txt");
+  std::size_t checked = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
     InternetShortcut shortcut;
     ASSERT_TRUE(shortcut.Load(entry.path().string())) << entry.path();
     const auto url = shortcut.GetURL();
     ASSERT_TRUE(url) << entry.path();
-    const auto expected = known.find(entry.path().filename().string());
-    if (expected != known.end()) {
-      EXPECT_EQ(*url, expected->second);
+    for (const TestCase& c : known) {
+      if (c.what == entry.path().filename().string()) {
+        EXPECT_EQ(*url, c["url"]);
+        ++checked;
+      }
     }
     EXPECT_EQ(url->find_first_of("\r\n"), std::string::npos);
   }
+  EXPECT_EQ(checked, known.size());
 }
 
 TEST(InternetShortcut, RefusesWhatIsNoShortcutFile) {
@@ -90,37 +55,20 @@ TEST(InternetShortcut, RefusesWhatIsNoShortcutFile) {
   }
 }
 
+// The URLs are in tests/data/internet-shortcut-set-cases.txt.
 TEST(InternetShortcut, SetUrlGuessesTheProtocolAndRefusesWhatCouldAddLines) {
-  struct Case {
-    std::string url;
-    std::optional<std::string> stored;
-  };
-  const Case cases[] = {
-      {"www.example.com", "http://www.example.com"},
-      {"ftp.example.com/pub", "ftp://ftp.example.com/pub"},
-      {"FTP.example.com", "ftp://FTP.example.com"},
-      {"localhost:8080/x", "http://localhost:8080/x"},
-      {"https://example.com/a?b=c", "https://example.com/a?b=c"},
-      {"mailto:someone@example.com", "mailto:someone@example.com"},
-      {"javascript:void(0)", "javascript:void(0)"},
-      {"", std::nullopt},
-      {"http://a/\r\nIconFile=evil", std::nullopt},
-      {"http://a/\nb", std::nullopt},
-      {std::string("http://a/\0b", 11), std::nullopt},
-      {"http://a/\tb", std::nullopt},
-      {"http://a/\x7F", std::nullopt},
-  };
   TempDir temp;
-  for (const Case& c : cases) {
+  for (const TestCase& c : readCases("internet-shortcut-set-cases.txt")) {
     InternetShortcut shortcut;
-    EXPECT_EQ(shortcut.SetURL(c.url), c.stored.has_value()) << c.url;
-    if (!c.stored) continue;
+    const std::string stored = c["stored"];
+    EXPECT_EQ(shortcut.SetURL(c["set"]), !stored.empty()) << c.what;
+    if (stored.empty()) continue;
     ASSERT_TRUE(shortcut.Save(temp.file("out.url")));
     shortcut.SaveCompleted(temp.file("out.url"));
-    EXPECT_EQ(temp.read("out.url"), "[InternetShortcut]\r\nURL=" + *c.stored + "\r\n");
+    EXPECT_EQ(temp.read("out.url"), "[InternetShortcut]\r\nURL=" + stored + "\r\n");
     InternetShortcut again;
     ASSERT_TRUE(again.Load(temp.file("out.url")));
-    EXPECT_EQ(again.GetURL(), c.stored);
+    EXPECT_EQ(again.GetURL(), stored);
   }
 }
 

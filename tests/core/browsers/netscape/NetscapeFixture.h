@@ -4,24 +4,32 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "browsers/netscape/NetscapeReader.h"
 #include "core/library/LibraryFixture.h"
+#include "support/NetscapeFile.h"
 
 namespace linkfold::test {
 
-// A file of the written form around the given list lines: heading "T", then the top-level list.
-inline std::string netscapeFile(const std::string& listLines) {
-  return "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n" +
-         listLines + "</DL><p>\n";
+// MSIE found with the given Favorites path, which bounds the length of folder paths.
+inline BrowserDetection favorites(const std::string& path) {
+  return {!path.empty(), false, false, path, "", "", ""};
 }
 
-inline BrowserDetection favorites(const std::string& path) {
-  BrowserDetection found;
-  found.msiePresent = !path.empty();
-  found.favoritesPath = path;
-  return found;
+// A reader's critical entry holding `reason`: the whole of a log after "Opening ...", which
+// begins "Critical error:" and `where`.
+inline void expectCritical(const std::string& log, const std::string& where,
+                           const std::string& reason) {
+  EXPECT_EQ(log.rfind("Critical error:\n" + where, 0), 0u) << log;
+  EXPECT_NE(log.find(reason), std::string::npos) << log;
+  EXPECT_TRUE(log.ends_with("Processing aborted\n")) << log;
+}
+
+// Nameless folders' numbers, which run on over the program's life, as #.
+inline std::string withoutFolderNumbers(const std::string& text) {
+  return std::regex_replace(text, std::regex("Folder \\(\\d+\\)"), "Folder (#)");
 }
 
 struct NetscapeRun : LibraryFixture {
@@ -41,18 +49,17 @@ struct NetscapeRun : LibraryFixture {
     doc.closeLog();
     std::string text = temp.read("IMPLOG.TXT");
     EXPECT_EQ(text.rfind(kLogHeader, 0), 0u);
-    text.erase(0, kLogHeader.size());
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text.compare(i, 2, "\r\n") == 0) continue;  // the '\n' follows
-      if (text.compare(i, temp.path().size(), temp.path()) == 0) {
-        out += '$';
-        i += temp.path().size() - 1;
-        continue;
-      }
-      out += text[i];
-    }
-    return out;
+    text = std::regex_replace(text.substr(kLogHeader.size()), std::regex("\r\n"), "\n");
+    for (std::size_t at; (at = text.find(temp.path())) != std::string::npos;)
+      text.replace(at, temp.path().size(), "$");
+    return text;
+  }
+
+  // The log after the `opening` it must begin with, folder numbers as #.
+  std::string logAfter(const std::string& opening) {
+    const std::string text = log();
+    EXPECT_EQ(text.rfind(opening, 0), 0u) << text;
+    return withoutFolderNumbers(text.substr(std::min(opening.size(), text.size())));
   }
 
   // Folders after the root, then each bookmark as folder|name|url, with |description and

@@ -6,32 +6,19 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <functional>
+#include <iterator>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "browsers/netscape/NetscapeBackup.h"
 #include "browsers/netscape/NetscapeWriter.h"
 #include "core/browsers/FileSizeLimit.h"
 #include "core/view/ViewFixture.h"
+#include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
-
-std::string head(const std::string& title) {
-  return "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\r\n<!-- This is an automatically generated "
-         "file.\r\r\nIt will be read and overwritten.\r\r\nDo Not Edit! -->\r\r\n<TITLE>" +
-         title + "</TITLE>\r\r\n<H1>" + title + "</H1>\r\r\n";
-}
-const std::string kHead = head("T");
-
-std::string folderLine(const std::string& indent, const std::string& name) {
-  return indent + "<DT><H3 FOLDED ADD_DATE=\"0\">" + name + "</H3>\r\r\n" + indent + "<DL><p>\r\r\n";
-}
-std::string markLine(const std::string& indent, const std::string& url, const std::string& name,
-                     const std::string& dates = "0\" LAST_MODIFIED=\"0\" LAST_VISIT=\"0") {
-  return indent + "<DT><A HREF=\"" + url + "\" ADD_DATE=\"" + dates + "\">" + name + "</A>\r\r\n";
-}
-std::string endList(const std::string& indent) { return indent + "</DL><p>\r\r\n"; }
 
 struct NetscapeWriter : ViewTest {
   std::string exported(const std::string& title = "T") {
@@ -39,67 +26,33 @@ struct NetscapeWriter : ViewTest {
     EXPECT_TRUE(Do_NS_Export(view, temp.file("out.htm"), false, title));
     return temp.read("out.htm");
   }
+  // Builds a tree of the form tests/data/netscape-written-cases.txt describes.
+  void build(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+      std::vector<std::string> f;
+      std::istringstream fields(line);
+      for (std::string field; std::getline(fields, field, '|');) f.push_back(field);
+      if (line.starts_with("select ")) {
+        doc.setFolderSelection(folder(line.substr(7, line.rfind(' ') - 7)),
+                               line.ends_with(" none") ? kNotSelected : kPartlySelected);
+      } else if (f.size() == 1) {
+        folder(line);
+      } else {
+        while (f.size() < 7) f.push_back(f.size() < 4 ? "" : "0");
+        ASSERT_TRUE(doc.addBookmark(folder(f[0]), f[1], f[2], f[3], std::stoul(f[4]),
+                                    std::stoul(f[5]), std::stoul(f[6])));
+      }
+    }
+  }
 };
 
 TEST_F(NetscapeWriter, WritesTheSelectedTreeByteForByte) {
-  const std::string x259(259, 'x');
-  const struct {
-    const char* what;
-    std::function<void(NetscapeWriter&)> build;
-    std::string bytes;
-    std::string title = "T";
-  } cases[] = {
-      {"folders before bookmarks, descriptions, quotes in URLs",
-       [](NetscapeWriter& t) {
-         const auto news = t.folder("News\\");
-         ASSERT_TRUE(t.doc.addBookmark(news, "a", "http://a/", "one\ntwo", 1, 2, 3));
-         t.bookmark(0, "b", "http://q/\"x\"");
-       },
-       kHead + "<DL><p>\r\r\n" + folderLine("    ", "News") +
-           markLine("        ", "http://a/", "a", "1\" LAST_MODIFIED=\"2\" LAST_VISIT=\"3") +
-           "<DD>one\r\ntwo\r\n" + endList("    ") + markLine("    ", "http://q/%22x%22", "b") +
-           endList("")},
-      {"markup characters escaped in the title, names and descriptions; & alone in URLs",
-       [](NetscapeWriter& t) {
-         t.folder("R&D\\");
-         ASSERT_TRUE(t.doc.addBookmark(0, "<b>&amp;\"", "http://q/?a=1&b=<\">\n\x1A",
-                                       "</DL><p>&\n\"x\"\x1A", 0, 0, 0));
-         t.bookmark(0, std::string(258, 'x') + "&&", "http://l/");
-       },
-       head("&lt;T&amp;&gt;") + "<DL><p>\r\r\n" + folderLine("    ", "R&amp;D") + endList("    ") +
-           markLine("    ", "http://q/?a=1&amp;b=<%22>&#10;&#26;", "&lt;b&gt;&amp;amp;&quot;") +
-           "<DD>&lt;/DL&gt;&lt;p&gt;&amp;\r\n&quot;x&quot;&#26;\r\n" +
-           markLine("    ", "http://l/", std::string(258, 'x') + "&amp;") + endList(""),
-       "<T&>"},
-      {"nothing selected", [](NetscapeWriter& t) { t.doc.setFolderSelection(0, kNotSelected); },
-       kHead + "<DL><p>\r\r\n" + endList("")},
-      {"unselected folders are left out with everything in them",
-       [](NetscapeWriter& t) {
-         t.doc.setFolderSelection(0, kPartlySelected);
-         t.doc.setFolderSelection(t.folder("Off\\"), kNotSelected);
-         t.bookmark(*t.doc.findFolder("Off\\"), "hidden", "http://h/");
-         t.doc.setFolderSelection(t.folder("On\\"), kPartlySelected);
-         t.doc.setFolderSelection(t.folder("On\\Sub\\"), kNotSelected);
-         t.bookmark(*t.doc.findFolder("On\\"), "seen", "http://s/");
-       },
-       kHead + "<DL><p>\r\r\n" + folderLine("    ", "On") + markLine("        ", "http://s/", "seen") +
-           endList("    ") + endList("")},
-      {"names cut to 259 characters; equal labels in folder-table order",
-       [x259](NetscapeWriter& t) {
-         t.bookmark(t.folder(x259 + "b\\"), "first", "http://1/");
-         t.bookmark(t.folder(x259 + "a\\"), "second", "http://2/");
-         t.bookmark(0, x259 + "long", "http://l/");
-       },
-       kHead + "<DL><p>\r\r\n" + folderLine("    ", x259) + markLine("        ", "http://1/", "first") +
-           endList("    ") + folderLine("    ", x259) + markLine("        ", "http://2/", "second") +
-           endList("    ") + markLine("    ", "http://l/", x259) + endList("")},
-  };
-  for (const auto& c : cases) {
+  for (const TestCase& c : readCases("netscape-written-cases.txt")) {
     SCOPED_TRACE(c.what);
     doc.DeleteContents();
     ASSERT_TRUE(doc.addFolder("\\", true));
-    c.build(*this);
-    EXPECT_EQ(exported(c.title), c.bytes);
+    build(c.lines("tree"));
+    EXPECT_EQ(exported(c["title"].empty() ? "T" : c["title"]), c["bytes"]);
   }
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_FALSE(doc.isModified());
@@ -117,73 +70,54 @@ TEST(NetscapeBackupPath, StaysBesideTheTarget) {
 // File operations that succeed unless a path is listed as failing, with a record of each.
 struct ScriptedFiles : BackupFiles {
   std::set<std::string> present, failing;
-  std::string done;
+  std::vector<std::string> done;
   bool exists(const std::string& path) override { return present.count(path) != 0; }
   bool copy(const std::string& from, const std::string& to) override {
-    done += "copy " + from + ">" + to + " ";
+    done.push_back("copy " + from + " " + to);
     return failing.count(from) == 0;
   }
   bool remove(const std::string& path) override {
-    done += "remove " + path + " ";
+    done.push_back("remove " + path);
     return failing.count(path) == 0;
   }
 };
 
+std::set<std::string> words(const std::string& text) {
+  std::istringstream in(text);
+  return {std::istream_iterator<std::string>(in), {}};
+}
+
+// The cases are in tests/data/netscape-backup-cases.txt.
 TEST(NetscapeBackup, ReportsEveryFailureAndDropsTheCopyOfTheUntouchedTarget) {
-  using O = WriteOutcome;
-  const std::string created = "Could not create backup copy.\nOperation aborted.";
-  const std::string ask = "Backup copy already exists.\n\nReplace it?";
-  const struct {
-    const char* what;
-    std::set<std::string> present, failing;
-    std::optional<Answer> answer;
-    std::optional<O> outcome;  // none: nothing may be written
-    std::vector<std::pair<std::string, MessageIcon>> messages;
-    std::string done;
-    bool backup = true;
-  } cases[] = {
-      {"backup made", {"t.htm"}, {}, {}, O::Written, {}, "copy t.htm>t.bak "},
-      {"target missing: written without a backup", {}, {}, {}, O::Written, {}, ""},
-      {"no backup wanted", {"t.htm", "t.bak"}, {}, {}, O::Written, {}, "", false},
-      {"copy refused", {"t.htm"}, {"t.htm"}, {}, {}, {{created, MessageIcon::Exclamation}},
-       "copy t.htm>t.bak "},
-      {"older copy kept", {"t.htm", "t.bak"}, {}, Answer::No, O::Written,
-       {{ask, MessageIcon::Question}}, ""},
-      {"older copy cannot be deleted", {"t.htm", "t.bak"}, {"t.bak"}, Answer::Yes, {},
-       {{ask, MessageIcon::Question},
-        {"Could not delete existing backup.\nOperation aborted.", MessageIcon::Exclamation}},
-       "remove t.bak "},
-      {"older copy deleted, copy refused", {"t.htm", "t.bak"}, {"t.htm"}, Answer::Yes, {},
-       {{ask, MessageIcon::Question}, {created, MessageIcon::Exclamation}},
-       "remove t.bak copy t.htm>t.bak "},
-      {"target not created: the new copy goes", {"t.htm"}, {}, {}, O::NotCreated,
-       {{"Could not create or replace t.htm\nwhy", MessageIcon::Information}},
-       "copy t.htm>t.bak remove t.bak "},
-      {"write failed: the new copy goes", {"t.htm"}, {}, {}, O::WriteFailed,
-       {{"Could not write t.htm\nwhy", MessageIcon::Information}},
-       "copy t.htm>t.bak remove t.bak "},
-      {"write failed without a backup", {}, {}, {}, O::WriteFailed,
-       {{"Could not write t.htm\nwhy", MessageIcon::Information}}, ""},
-  };
-  for (const auto& c : cases) {
+  const std::map<std::string, WriteOutcome> outcomes = {
+      {"written", WriteOutcome::Written},
+      {"not-created", WriteOutcome::NotCreated},
+      {"write-failed", WriteOutcome::WriteFailed}};
+  const std::map<std::string, MessageIcon> icons = {{"exclamation", MessageIcon::Exclamation},
+                                                    {"question", MessageIcon::Question},
+                                                    {"information", MessageIcon::Information}};
+  for (const TestCase& c : readCases("netscape-backup-cases.txt")) {
     SCOPED_TRACE(c.what);
     FakeUi ui;
-    if (c.answer) ui.answer(*c.answer);
+    if (!c["answer"].empty()) ui.answer(c["answer"] == "yes" ? Answer::Yes : Answer::No);
     ScriptedFiles files;
-    files.present = c.present;
-    files.failing = c.failing;
+    files.present = words(c["present"]);
+    files.failing = words(c["failing"]);
     bool wrote = false;
-    const bool result = writeWithBackup(ui, files, "t.htm", c.backup, [&] {
+    const bool result = writeWithBackup(ui, files, "t.htm", c["no-backup"].empty(), [&] {
       wrote = true;
-      return WriteResult{c.outcome.value_or(O::Written), "why"};
+      return WriteResult{outcomes.at(c["outcome"]), "why"};
     });
-    EXPECT_EQ(result, c.outcome == O::Written);
-    EXPECT_EQ(wrote, c.outcome.has_value());
-    EXPECT_EQ(files.done, c.done);
-    ASSERT_EQ(ui.messages.size(), c.messages.size());
-    for (std::size_t i = 0; i < c.messages.size(); ++i) {
-      EXPECT_EQ(ui.messages[i].text, c.messages[i].first);
-      EXPECT_EQ(ui.messages[i].icon, c.messages[i].second);
+    EXPECT_EQ(result, c["outcome"] == "written");
+    EXPECT_EQ(wrote, !c["outcome"].empty());
+    EXPECT_EQ(files.done, c.lines("done"));
+    const std::vector<std::string> messages = c.lines("messages");
+    ASSERT_EQ(ui.messages.size(), messages.size());
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+      const std::size_t space = messages[i].find(' ');
+      EXPECT_EQ(ui.messages[i].icon, icons.at(messages[i].substr(0, space)));
+      EXPECT_NE(ui.messages[i].text.find(messages[i].substr(space + 1)), std::string::npos)
+          << ui.messages[i].text;
     }
   }
 }
@@ -208,9 +142,8 @@ TEST_F(NetscapeWriter, BacksUpRealFilesAndRestoresThemWhenTheDiskIsFull) {
   }
   EXPECT_EQ(temp.read("BOOKMARK.HTM"), "old");
   EXPECT_FALSE(std::filesystem::exists(backup));
-  EXPECT_EQ(ui.messageTexts(),
-            (std::vector<std::string>{"Could not write " + target + "\n" + target + ": " +
-                                      std::strerror(EFBIG)}));
+  EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Could not write " + target + "\n" +
+                                                         target + ": " + std::strerror(EFBIG)}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
   // Written at last: the backup holds the old contents, the target keeps its mode.
   EXPECT_TRUE(Do_NS_Export(view, target, true, "T"));

@@ -1,0 +1,99 @@
+#pragma once
+// Tables of test cases kept in files under tests/data, where inputs and expected outputs longer
+// than a line read better than as string literals.
+//
+// A case opens with a line "=== what". A line "--- key value" sets a field to the rest of the
+// line; "--- key" alone sets it to the lines that follow up to the next "---" or "===" line, each
+// ended by a line feed. Lines before the first case are comments. In values, \n \r \t \\ and \xHH
+// are escapes, \c ends the value there (a block without its last line feed), \{N:text} is text N
+// times; any other backslash stays as written.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace linkfold::test {
+
+inline std::string decodeCaseValue(const std::string& raw);
+
+// One case: its fields as written, decoded when asked for.
+struct TestCase {
+  std::string what;
+  std::map<std::string, std::string> fields;
+  // The field, or "" when the case does not set it.
+  std::string operator[](const std::string& key) const {
+    const auto it = fields.find(key);
+    return it == fields.end() ? "" : decodeCaseValue(it->second);
+  }
+  // The field's lines, each decoded on its own (so that \n may stand within one).
+  std::vector<std::string> lines(const std::string& key) const {
+    std::vector<std::string> out;
+    std::istringstream text(fields.count(key) ? fields.at(key) : "");
+    for (std::string line; std::getline(text, line);) out.push_back(decodeCaseValue(line));
+    return out;
+  }
+};
+
+inline std::string decodeCaseValue(const std::string& raw) {
+  std::string out;
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    const char next = i + 1 < raw.size() ? raw[i + 1] : '\0';
+    if (raw[i] != '\\' || std::string("nrt\\xc{").find(next) == std::string::npos) {
+      out += raw[i];
+    } else if (next == 'c') {
+      break;
+    } else if (next == 'x') {
+      out += static_cast<char>(std::stoi(raw.substr(i + 2, 2), nullptr, 16));
+      i += 3;
+    } else if (next == '{') {
+      const std::size_t colon = raw.find(':', i), close = raw.find('}', colon);
+      for (int n = std::stoi(raw.substr(i + 2, colon - i - 2)); n > 0; --n)
+        out += raw.substr(colon + 1, close - colon - 1);
+      i = close;
+    } else {
+      out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : '\\';
+      ++i;
+    }
+  }
+  return out;
+}
+
+// The cases of tests/data/<name>.
+inline std::vector<TestCase> readCases(const std::string& name) {
+  std::ifstream in(std::string(LINKFOLD_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+  EXPECT_TRUE(in) << "no test data " << name;
+  std::vector<TestCase> cases;
+  std::string line, key, block;
+  bool inBlock = false;
+  const auto endBlock = [&] {
+    if (inBlock) cases.back().fields[key] = block;
+    inBlock = false;
+  };
+  while (std::getline(in, line)) {
+    if (line.starts_with("=== ")) {
+      endBlock();
+      cases.push_back({line.substr(4), {}});
+    } else if (!cases.empty() && line.starts_with("--- ")) {
+      endBlock();
+      const std::size_t space = line.find(' ', 4);
+      key = line.substr(4, space - 4);
+      if (space == std::string::npos) {
+        inBlock = true;
+        block.clear();
+      } else {
+        cases.back().fields[key] = line.substr(space + 1);
+      }
+    } else if (inBlock) {
+      block += line + "\n";
+    }
+  }
+  endBlock();
+  EXPECT_FALSE(cases.empty()) << name;
+  return cases;
+}
+
+}  // namespace linkfold::test
