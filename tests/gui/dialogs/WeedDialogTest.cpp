@@ -33,6 +33,19 @@ struct Library {
   DuplicateSearch search{4};
 };
 
+// The window over a fresh Weed Duplicates model of the library, shown.
+struct OpenWeed {
+  explicit OpenWeed(Library& library)
+      : weed(library.doc, library.search.list, library.search.groups, library.settings),
+        dialog(weed, library.ui, nullptr) {
+    dialog.show();
+    exposed = QTest::qWaitForWindowExposed(&dialog);
+  }
+  WeedDialog weed;
+  QtWeedDialog dialog;
+  bool exposed = false;
+};
+
 std::uint32_t state(const WeedDialog& weed, int row) {
   return weed.rows()[static_cast<std::size_t>(row)].state;
 }
@@ -51,10 +64,10 @@ class WeedDialogTest : public QObject {
 
 void WeedDialogTest::checkBoxesToggleByClickDoubleClickAndSpace() {
   Library library;
-  WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
-  QtWeedDialog dialog(weed, library.ui, nullptr);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  OpenWeed open(library);
+  QVERIFY(open.exposed);
+  WeedDialog& weed = open.weed;
+  QtWeedDialog& dialog = open.dialog;
   CCheckListCtrl& list = dialog.list();
   QWidget* rows = list.viewport();
   QCOMPARE(list.model()->rowCount(), 6);
@@ -92,10 +105,9 @@ void WeedDialogTest::checkBoxesToggleByClickDoubleClickAndSpace() {
 // Half and half at first; afterwards the second column takes up what the list gains or loses.
 void WeedDialogTest::columnsFillTheListAsItResizes() {
   Library library;
-  WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
-  QtWeedDialog dialog(weed, library.ui, nullptr);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  OpenWeed open(library);
+  QVERIFY(open.exposed);
+  QtWeedDialog& dialog = open.dialog;
   const QHeaderView& columns = *dialog.list().header();
   const auto width = [&] { return dialog.list().viewport()->width(); };
   QCOMPARE(columns.sectionSize(0), width() / 2);
@@ -120,10 +132,9 @@ void WeedDialogTest::placementSurvivesCloseAndReopen() {
   Library library;
   const QRect place(60, 50, 520, 380);
   {
-    WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
-    QtWeedDialog dialog(weed, library.ui, nullptr);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    OpenWeed open(library);
+    QVERIFY(open.exposed);
+    QtWeedDialog& dialog = open.dialog;
     dialog.move(place.topLeft());
     dialog.resize(place.size());
     if (maximized) {
@@ -137,10 +148,9 @@ void WeedDialogTest::placementSurvivesCloseAndReopen() {
   const std::string saved = library.settings.read(setting::kWeedDlgPos);
   QVERIFY(saved != "*");
 
-  WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
-  QtWeedDialog reopened(weed, library.ui, nullptr);
-  reopened.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&reopened));
+  OpenWeed open(library);
+  QVERIFY(open.exposed);
+  QtWeedDialog& reopened = open.dialog;
   QCOMPARE(reopened.isMaximized(), maximized);
   if (!maximized) {
     QCOMPARE(reopened.frameGeometry().topLeft(), place.topLeft());
