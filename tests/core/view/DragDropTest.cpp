@@ -133,12 +133,9 @@ TEST_F(DragDrop, FolderDropsThatAreRefusedOrMoveNothing) {
   drag("A", "A/alpha");      // its own bookmark: silently nothing
   drag("A/Sub", "A/gamma");  // its own parent: nothing
   EXPECT_EQ(view.tree().selected(), item("A/Sub"));
-  EXPECT_EQ(shownMessages(ui),
-            (ShownMessages{{Information, "Folder cannot be moved to its own subfolder."},
-                           {Information, "Folder cannot be moved to its own subfolder."},
-                           {Information,
-                            "Folder cannot be moved here.\n\nEither the resulting path would be "
-                            "too long\nor a folder with the same name already exists."}}));
+  ASSERT_EQ(ui.messages.size(), 3u);
+  for (int i : {0, 1}) EXPECT_NE(ui.messages[i].text.find("own subfolder"), std::string::npos);
+  EXPECT_NE(ui.messages[2].text.find("same name"), std::string::npos);
   EXPECT_EQ(outline(), before);
   EXPECT_FALSE(doc.isModified());
 }

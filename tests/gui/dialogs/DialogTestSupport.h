@@ -32,9 +32,18 @@ inline void onNextModal(std::function<void(QDialog&)> act) {
   });
 }
 
+// Clicks the named button, which must be there: a missing button fails the test instead of
+// leaving the dialog to the guard above.
 inline void click(QWidget& dialog, const char* button) {
   auto* b = dialog.findChild<QPushButton*>(QString::fromLatin1(button));
-  if (b != nullptr) b->click();
+  QVERIFY2(b != nullptr, button);
+  b->click();
+}
+
+// Clicks the button and checks that the click closed the dialog.
+inline void clickToClose(QWidget& dialog, const char* button) {
+  click(dialog, button);
+  QVERIFY2(!dialog.isVisible(), button);
 }
 
 }  // namespace linkfold::gui::test

@@ -23,8 +23,6 @@
 #include "tools/OptionDialogs.h"
 #include "view/EditDialogs.h"
 
-Q_DECLARE_METATYPE(std::shared_ptr<linkfold::DialogModel>)
-
 namespace linkfold::gui::test {
 
 namespace {
@@ -45,280 +43,241 @@ class DialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void refusedOkShowsMessageAndStaysOpen_data();
-  void refusedOkShowsMessageAndStaysOpen();
-  void okHandsFieldsBackAndCancelDoesNot_data();
-  void okHandsFieldsBackAndCancelDoesNot();
-  void nameLimitCountsCharactersNotUtf16Units();
-  void profileDialogIgnoresEscapeAndClose();
-  void messageBoxShowsIconAndKeepsOpenForHelp();
-  void statusWindowShowsTextAndProgress();
-  void saveDialogAsksWithTheRequestsTexts();
-};
+  // A refusal keeps the dialog open on the refused field: a blank URL brings the deleted text
+  // back through the field's undo, a bad number stays as typed. The rules are the core's.
+  void refusedOkShowsMessageAndStaysOpen() {
+    auto properties = std::make_shared<CPropertiesDlg>();
+    properties->url = "http://example.com/";
+    const struct {
+      std::shared_ptr<DialogModel> model;
+      QString edit, typed;
+      MessageIcon icon;
+      QString shownAfter;
+    } cases[] = {{properties, "url", "", MessageIcon::Information, "http://example.com/"},
+                 {std::make_shared<ScrollRateDialog>(100), "rate", "fast", MessageIcon::Exclamation,
+                  "fast"}};
+    for (const auto& c : cases) {
+      RecordingUi ui;
+      const std::unique_ptr<ModelDialog> dialog = makeModelDialog(*c.model, ui, nullptr);
+      QVERIFY(dialog != nullptr);
+      dialog->show();
+      QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+      typeInto(*dialog, c.edit.toLatin1().constData(), c.typed);
+      auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("ok"));
+      ok->setFocus();
+      ok->click();
 
-using Model = std::shared_ptr<DialogModel>;
+      QCOMPARE(ui.messages.size(), std::size_t{1});
+      QCOMPARE(ui.messages[0].icon, c.icon);
+      QVERIFY(dialog->isVisible());
+      QCOMPARE(dialog->result(), int(QDialog::Rejected));
+      auto* field = dialog->findChild<QLineEdit*>(c.edit);
+      QCOMPARE(field->text(), c.shownAfter);
+      QVERIFY(field->hasFocus());
+    }
+  }
 
-// One refusal per dialog that checks its fields: the field typed, the message, its icon, and
-// what the field shows afterwards.
-void DialogsTest::refusedOkShowsMessageAndStaysOpen_data() {
-  QTest::addColumn<Model>("model");
-  QTest::addColumn<QString>("edit");
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<QString>("message");
-  QTest::addColumn<int>("icon");
-  QTest::addColumn<QString>("shownAfter");
+  // Each dialog is run through the port; the same edits end with OK or with Cancel.
+  void okHandsFieldsBackAndCancelDoesNot_data() {
+    QTest::addColumn<bool>("pressOk");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+  }
 
-  static InMemorySettings settings;
-  auto properties = std::make_shared<CPropertiesDlg>();
-  properties->url = "http://example.com/";
-  QTest::newRow("properties: blank URL brings the deleted text back")
-      << Model(properties) << "url"
-      << ""
-      << "URL cannot be blank!" << int(MessageIcon::Information) << "http://example.com/";
-  QTest::newRow("find: empty text")
-      << Model(std::make_shared<FindDialog>(FindSettings{}, settings)) << "text"
-      << ""
-      << "Search string must not be empty!" << int(MessageIcon::Information) << "";
-  QTest::newRow("scroll rate: letters")
-      << Model(std::make_shared<ScrollRateDialog>(100)) << "rate"
-      << "fast"
-      << "Please enter an integer." << int(MessageIcon::Exclamation) << "fast";
-  QTest::newRow("scroll rate: out of range")
-      << Model(std::make_shared<ScrollRateDialog>(100)) << "rate"
-      << "101"
-      << "Please enter an integer between 0 and 100." << int(MessageIcon::Exclamation) << "101";
-}
+  void okHandsFieldsBackAndCancelDoesNot() {
+    QFETCH(bool, pressOk);
+    RecordingUi ui;
+    const char* button = pressOk ? "ok" : "cancel";
 
-void DialogsTest::refusedOkShowsMessageAndStaysOpen() {
-  QFETCH(Model, model);
-  QFETCH(QString, edit);
-  QFETCH(QString, typed);
-  QFETCH(QString, message);
-  QFETCH(int, icon);
-  QFETCH(QString, shownAfter);
-
-  RecordingUi ui;
-  const std::unique_ptr<ModelDialog> dialog = makeModelDialog(*model, ui, nullptr);
-  QVERIFY(dialog != nullptr);
-  dialog->show();
-  QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-  typeInto(*dialog, edit.toLatin1().constData(), typed);
-  auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("ok"));
-  ok->setFocus();
-  ok->click();
-
-  QCOMPARE(ui.messages.size(), std::size_t{1});
-  QCOMPARE(QString::fromStdString(ui.messages[0].text), message);
-  QCOMPARE(int(ui.messages[0].icon), icon);
-  QVERIFY(dialog->isVisible());
-  QCOMPARE(dialog->result(), int(QDialog::Rejected));
-  auto* field = dialog->findChild<QLineEdit*>(edit);
-  QCOMPARE(field->text(), shownAfter);
-  QVERIFY(field->hasFocus());
-}
-
-// Each dialog is run through the port; the same edits end with OK or with Cancel.
-void DialogsTest::okHandsFieldsBackAndCancelDoesNot_data() {
-  QTest::addColumn<bool>("pressOk");
-  QTest::newRow("OK") << true;
-  QTest::newRow("Cancel") << false;
-}
-
-void DialogsTest::okHandsFieldsBackAndCancelDoesNot() {
-  QFETCH(bool, pressOk);
-  RecordingUi ui;
-  const char* button = pressOk ? "ok" : "cancel";
-
-  CRenameDlg rename("Bookmark", "Old");
-  onNextModal([&](QDialog& d) {
-    QCOMPARE(d.windowTitle(), QStringLiteral("Rename Bookmark"));
-    typeInto(d, "name", QStringLiteral("New name"));
-    click(d, button);
-  });
-  QCOMPARE(ui.runDialog(rename), pressOk);
-  QCOMPARE(rename.name, std::string(pressOk ? "New name" : "Old"));
-
-  CPropertiesDlg properties;
-  properties.url = "http://old/";
-  onNextModal([&](QDialog& d) {
-    QTest::keyClicks(d.findChild<QLineEdit*>(QStringLiteral("url")), QStringLiteral("page"));
-    click(d, button);
-  });
-  QCOMPARE(ui.runDialog(properties), pressOk);
-  QCOMPARE(properties.url, std::string(pressOk ? "http://old/page" : "http://old/"));
-
-  InMemorySettings settings;
-  FindDialog find(FindSettings{}, settings);
-  onNextModal([&](QDialog& d) {
-    typeInto(d, "text", QStringLiteral("news"));
-    d.findChild<QCheckBox*>(QStringLiteral("ignoreCase"))->setChecked(true);
-    d.findChild<QRadioButton*>(QStringLiteral("lookIn2"))->setChecked(true);
-    d.findChild<QRadioButton*>(QStringLiteral("startAt1"))->setChecked(true);
-    click(d, button);
-  });
-  QCOMPARE(ui.runDialog(find), pressOk);
-  QCOMPARE(find.fields.text, std::string(pressOk ? "news" : ""));
-  QCOMPARE(find.fields.ignoreCase, pressOk);
-  QVERIFY(find.fields.lookIn == (pressOk ? FindLookIn::UrlOnly : FindLookIn::NameAndUrl));
-  QVERIFY(find.fields.startAt == (pressOk ? FindStartAt::CurrentItem : FindStartAt::RootFolder));
-  QCOMPARE(settings.read(setting::kIgnoreCase), pressOk ? 1 : 0);
-
-  ReplaceCharDialog replace('$');
-  onNextModal([&](QDialog& d) {
-    auto* list = d.findChild<QComboBox*>(QStringLiteral("characters"));
-    QCOMPARE(list->currentText(), QStringLiteral("$ (dollar sign)"));
-    list->setCurrentIndex(3);
-    click(d, button);
-  });
-  QCOMPARE(ui.runDialog(replace), pressOk);
-  QCOMPARE(replace.character, pressOk ? '~' : '$');
-
-  BrowserSourcesDialog browsers(BrowserSources{{"a", "A", "/a", {}, true, true, true},
-                                               {"b", "B", "/b", {}, false, false, false}});
-  onNextModal([&](QDialog& d) {
-    auto* list = d.findChild<QTreeWidget*>(QStringLiteral("sources"));
-    QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("/b"));
-    list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-    list->topLevelItem(1)->setCheckState(0, Qt::Checked);
-    click(d, button);
-  });
-  QCOMPARE(ui.runDialog(browsers), pressOk);
-  QCOMPARE(browsers.rows[0].checked, !pressOk);
-  QCOMPARE(browsers.rows[1].checked, pressOk);
-  QVERIFY(ui.messages.empty());
-}
-
-// Fifty characters outside the 16-bit range are a full name: shown whole, handed back
-// unchanged, and nothing more can be typed.
-void DialogsTest::nameLimitCountsCharactersNotUtf16Units() {
-  RecordingUi ui;
-  std::string fifty;
-  for (int i = 0; i < 50; ++i) fifty += "\xF0\x9F\x94\x96";  // U+1F516, a bookmark
-  CRenameDlg rename("Bookmark", fifty);
-  onNextModal([&](QDialog& d) {
-    auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
-    QCOMPARE(name->text().size(), 100);
-    name->end(false);
-    QTest::keyClicks(name, QStringLiteral("x"));
-    QCOMPARE(name->text().size(), 100);
-    click(d, "ok");
-  });
-  QVERIFY(ui.runDialog(rename));
-  QVERIFY(rename.name == fifty);
-  QVERIFY(ui.messages.empty());
-}
-
-void DialogsTest::profileDialogIgnoresEscapeAndClose() {
-  RecordingUi ui;
-  std::vector<std::uint32_t> topics;
-  ui.setHelpHandler([&](std::uint32_t topic) { topics.push_back(topic); });
-  CProfileDlg profile;
-  profile.profiles = {"alice", "bob"};
-  profile.selected = 0;
-  const std::unique_ptr<ModelDialog> dialog = makeModelDialog(profile, ui, nullptr);
-  dialog->show();
-  QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-  QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("cancel")));
-  QVERIFY(!(dialog->windowFlags() & Qt::WindowCloseButtonHint));
-
-  QTest::keyClick(dialog.get(), Qt::Key_Escape);
-  dialog->close();
-  QVERIFY(dialog->isVisible());
-
-  QTest::keyClick(dialog.get(), Qt::Key_F1);
-  QVERIFY(topics == std::vector<std::uint32_t>{CProfileDlg::kHelpTopic});
-
-  dialog->findChild<QComboBox*>(QStringLiteral("profiles"))->setCurrentIndex(1);
-  dialog->findChild<QCheckBox*>(QStringLiteral("disableNetscape4"))->setChecked(true);
-  click(*dialog, "ok");
-  QVERIFY(!dialog->isVisible());
-  QCOMPARE(profile.selected, 1);
-  QVERIFY(profile.disableNetscape4);
-}
-
-// The real message box: the core's icon and buttons, and a Help button that asks for the
-// message's topic without answering the question.
-void DialogsTest::messageBoxShowsIconAndKeepsOpenForHelp() {
-  QtUi ui;
-  std::vector<std::uint32_t> topics;
-  ui.setHelpHandler([&](std::uint32_t topic) { topics.push_back(topic); });
-  Message message{"Proceed?", MessageIcon::Exclamation, MessageButtons::YesNo, "Warning!"};
-  message.helpButton = true;
-  message.helpTopic = 0x30094;
-  bool checked = false;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    QVERIFY(box != nullptr);
-    QCOMPARE(box->icon(), QMessageBox::Warning);
-    QCOMPARE(box->windowTitle(), QStringLiteral("Warning!"));
-    QCOMPARE(box->text(), QStringLiteral("Proceed?"));
-    box->button(QMessageBox::Help)->click();
-    QTimer::singleShot(0, [&] {
-      auto* again = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(again != nullptr);
-      checked = true;
-      again->button(QMessageBox::No)->click();
+    CRenameDlg rename("Bookmark", "Old");
+    onNextModal([&](QDialog& d) {
+      typeInto(d, "name", QStringLiteral("New name"));
+      clickToClose(d, button);
     });
-  });
-  QCOMPARE(ui.showMessage(message), Answer::No);
-  QVERIFY(checked);
-  QVERIFY(topics == std::vector<std::uint32_t>{0x30094});
-}
+    QCOMPARE(ui.runDialog(rename), pressOk);
+    QCOMPARE(rename.name, std::string(pressOk ? "New name" : "Old"));
 
-void DialogsTest::statusWindowShowsTextAndProgress() {
-  QtStatusWindow status(nullptr);
-  QWidget& window = *status.window();
-  QVERIFY(!window.isVisible());
-  auto* text = window.findChild<QLabel*>(QStringLiteral("statusText"));
-  auto* progress = window.findChild<QProgressBar*>(QStringLiteral("statusProgress"));
+    CPropertiesDlg properties;
+    properties.url = "http://old/";
+    onNextModal([&](QDialog& d) {
+      QTest::keyClicks(d.findChild<QLineEdit*>(QStringLiteral("url")), QStringLiteral("page"));
+      clickToClose(d, button);
+    });
+    QCOMPARE(ui.runDialog(properties), pressOk);
+    QCOMPARE(properties.url, std::string(pressOk ? "http://old/page" : "http://old/"));
 
-  status.setText("Reading Netscape bookmarks...");
-  QVERIFY(window.isVisible());
-  QCOMPARE(window.windowTitle(), QStringLiteral("Linkfold Status"));
-  QCOMPARE(text->text(), QStringLiteral("Reading Netscape bookmarks..."));
-  QVERIFY(!progress->isVisible());
+    InMemorySettings settings;
+    FindDialog find(FindSettings{}, settings);
+    onNextModal([&](QDialog& d) {
+      typeInto(d, "text", QStringLiteral("news"));
+      d.findChild<QCheckBox*>(QStringLiteral("ignoreCase"))->setChecked(true);
+      d.findChild<QRadioButton*>(QStringLiteral("lookIn2"))->setChecked(true);
+      d.findChild<QRadioButton*>(QStringLiteral("startAt1"))->setChecked(true);
+      clickToClose(d, button);
+    });
+    QCOMPARE(ui.runDialog(find), pressOk);
+    QCOMPARE(find.fields.text, std::string(pressOk ? "news" : ""));
+    QCOMPARE(find.fields.ignoreCase, pressOk);
+    QVERIFY(find.fields.lookIn == (pressOk ? FindLookIn::UrlOnly : FindLookIn::NameAndUrl));
+    QVERIFY(find.fields.startAt == (pressOk ? FindStartAt::CurrentItem : FindStartAt::RootFolder));
+    QCOMPARE(settings.read(setting::kIgnoreCase), pressOk ? 1 : 0);
 
-  status.setProgress(50, 200);
-  QVERIFY(progress->isVisible());
-  QCOMPARE(progress->value(), QtStatusWindow::kProgressSteps / 4);
-  status.setProgress(300, 200);  // never past the end
-  QCOMPARE(progress->value(), QtStatusWindow::kProgressSteps);
-  status.setProgress(0, 0);  // a size not known: no bar
-  QVERIFY(!progress->isVisible());
+    ReplaceCharDialog replace('$');
+    onNextModal([&](QDialog& d) {
+      auto* list = d.findChild<QComboBox*>(QStringLiteral("characters"));
+      QCOMPARE(list->currentIndex(), 0);  // '$' is the first choice
+      list->setCurrentIndex(3);
+      clickToClose(d, button);
+    });
+    QCOMPARE(ui.runDialog(replace), pressOk);
+    QCOMPARE(replace.character, pressOk ? '~' : '$');
 
-  status.hide();
-  QVERIFY(!window.isVisible());
-}
+    BrowserSourcesDialog browsers(BrowserSources{{"a", "A", "/a", {}, true, true, true},
+                                                 {"b", "B", "/b", {}, false, false, false}});
+    onNextModal([&](QDialog& d) {
+      auto* list = d.findChild<QTreeWidget*>(QStringLiteral("sources"));
+      QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("/b"));
+      list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+      list->topLevelItem(1)->setCheckState(0, Qt::Checked);
+      clickToClose(d, button);
+    });
+    QCOMPARE(ui.runDialog(browsers), pressOk);
+    QCOMPARE(browsers.rows[0].checked, !pressOk);
+    QCOMPARE(browsers.rows[1].checked, pressOk);
+    QVERIFY(ui.messages.empty());
+  }
 
-// Title, filters (patterns as Qt lists them), default extension and proposed name; the
-// extension is added to a name typed without one, and replacing a file is confirmed.
-void DialogsTest::saveDialogAsksWithTheRequestsTexts() {
-  QtUi ui;
-  QTemporaryDir folder;
-  const FileDialogRequest request{
-      "Save As",
-      {{"Bookmark Libraries (*.bml)", "*.bml"}, {"HTML Files", "*.htm;*.html"}},
-      ".bml",
-      "Untitled",
-      FileKind::Library,
-      folder.path().toStdString()};
-  onNextModal([&](QDialog& d) {
-    auto* files = qobject_cast<QFileDialog*>(&d);
-    QVERIFY(files != nullptr);
-    QCOMPARE(files->directory().absolutePath(), QDir(folder.path()).absolutePath());
-    QCOMPARE(files->windowTitle(), QStringLiteral("Save As"));
-    QCOMPARE(files->nameFilters(), QStringList({QStringLiteral("Bookmark Libraries (*.bml)"),
-                                                QStringLiteral("HTML Files (*.htm *.html)")}));
-    QCOMPARE(files->defaultSuffix(), QStringLiteral("bml"));
-    QCOMPARE(files->acceptMode(), QFileDialog::AcceptSave);
-    QVERIFY(!files->testOption(QFileDialog::DontConfirmOverwrite));
-    QCOMPARE(QFileInfo(files->selectedFiles().value(0)).fileName(), QStringLiteral("Untitled.bml"));
-    files->selectFile(QStringLiteral("Mine"));
-    d.accept();  // the file dialog's own accept, through QDialog
-  });
-  QCOMPARE(ui.chooseFileToSave(request),
-           std::optional<std::string>(folder.filePath(QStringLiteral("Mine.bml")).toStdString()));
-}
+  // Fifty characters outside the 16-bit range are a full name: shown whole, handed back
+  // unchanged, and nothing more can be typed.
+  void nameLimitCountsCharactersNotUtf16Units() {
+    RecordingUi ui;
+    std::string fifty;
+    for (int i = 0; i < 50; ++i) fifty += "\xF0\x9F\x94\x96";  // U+1F516, a bookmark
+    CRenameDlg rename("Bookmark", fifty);
+    onNextModal([&](QDialog& d) {
+      auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
+      QCOMPARE(name->text().size(), 100);
+      name->end(false);
+      QTest::keyClicks(name, QStringLiteral("x"));
+      QCOMPARE(name->text().size(), 100);
+      click(d, "ok");
+    });
+    QVERIFY(ui.runDialog(rename));
+    QVERIFY(rename.name == fifty);
+    QVERIFY(ui.messages.empty());
+  }
+
+  void profileDialogIgnoresEscapeAndClose() {
+    RecordingUi ui;
+    std::vector<std::uint32_t> topics;
+    ui.setHelpHandler([&](std::uint32_t topic) { topics.push_back(topic); });
+    CProfileDlg profile;
+    profile.profiles = {"alice", "bob"};
+    profile.selected = 0;
+    const std::unique_ptr<ModelDialog> dialog = makeModelDialog(profile, ui, nullptr);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("cancel")));
+    QVERIFY(!(dialog->windowFlags() & Qt::WindowCloseButtonHint));
+
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    dialog->close();
+    QVERIFY(dialog->isVisible());
+
+    QTest::keyClick(dialog.get(), Qt::Key_F1);
+    QVERIFY(topics == std::vector<std::uint32_t>{CProfileDlg::kHelpTopic});
+
+    dialog->findChild<QComboBox*>(QStringLiteral("profiles"))->setCurrentIndex(1);
+    dialog->findChild<QCheckBox*>(QStringLiteral("disableNetscape4"))->setChecked(true);
+    click(*dialog, "ok");
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(profile.selected, 1);
+    QVERIFY(profile.disableNetscape4);
+  }
+
+  // The real message box: the core's icon and buttons, and a Help button that asks for the
+  // message's topic without answering the question.
+  void messageBoxShowsIconAndKeepsOpenForHelp() {
+    QtUi ui;
+    std::vector<std::uint32_t> topics;
+    ui.setHelpHandler([&](std::uint32_t topic) { topics.push_back(topic); });
+    Message message{"Proceed?", MessageIcon::Exclamation, MessageButtons::YesNo, "Warning!"};
+    message.helpButton = true;
+    message.helpTopic = 0x30094;
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      QCOMPARE(box->icon(), QMessageBox::Warning);
+      QCOMPARE(box->windowTitle() + box->text(), QStringLiteral("Warning!Proceed?"));
+      box->button(QMessageBox::Help)->click();
+      QTimer::singleShot(0, [&] {
+        auto* again = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(again != nullptr);
+        checked = true;
+        again->button(QMessageBox::No)->click();
+      });
+    });
+    QCOMPARE(ui.showMessage(message), Answer::No);
+    QVERIFY(checked);
+    QVERIFY(topics == std::vector<std::uint32_t>{0x30094});
+  }
+
+  void statusWindowShowsTextAndProgress() {
+    QtStatusWindow status(nullptr);
+    QWidget& window = *status.window();
+    QVERIFY(!window.isVisible());
+    auto* text = window.findChild<QLabel*>(QStringLiteral("statusText"));
+    auto* progress = window.findChild<QProgressBar*>(QStringLiteral("statusProgress"));
+
+    status.setText("Reading Netscape bookmarks...");
+    QVERIFY(window.isVisible());
+    QCOMPARE(text->text(), QStringLiteral("Reading Netscape bookmarks..."));
+    QVERIFY(!progress->isVisible());
+
+    status.setProgress(50, 200);
+    QVERIFY(progress->isVisible());
+    QCOMPARE(progress->value(), QtStatusWindow::kProgressSteps / 4);
+    status.setProgress(300, 200);  // never past the end
+    QCOMPARE(progress->value(), QtStatusWindow::kProgressSteps);
+    status.setProgress(0, 0);  // a size not known: no bar
+    QVERIFY(!progress->isVisible());
+
+    status.hide();
+    QVERIFY(!window.isVisible());
+  }
+
+  // Title, filters (patterns as Qt lists them), default extension and proposed name; the
+  // extension is added to a name typed without one, and replacing a file is confirmed.
+  void saveDialogAsksWithTheRequestsTexts() {
+    QtUi ui;
+    QTemporaryDir folder;
+    const FileDialogRequest request{
+        "Save As",
+        {{"Bookmark Libraries (*.bml)", "*.bml"}, {"HTML Files", "*.htm;*.html"}},
+        ".bml",
+        "Untitled",
+        FileKind::Library,
+        folder.path().toStdString()};
+    onNextModal([&](QDialog& d) {
+      auto* files = qobject_cast<QFileDialog*>(&d);
+      QVERIFY(files != nullptr);
+      QCOMPARE(files->directory().absolutePath(), QDir(folder.path()).absolutePath());
+      QCOMPARE(files->windowTitle(), QStringLiteral("Save As"));
+      QCOMPARE(files->nameFilters(), QStringList({QStringLiteral("Bookmark Libraries (*.bml)"),
+                                                  QStringLiteral("HTML Files (*.htm *.html)")}));
+      QCOMPARE(files->defaultSuffix(), QStringLiteral("bml"));
+      QCOMPARE(files->acceptMode(), QFileDialog::AcceptSave);
+      QVERIFY(!files->testOption(QFileDialog::DontConfirmOverwrite));
+      QCOMPARE(QFileInfo(files->selectedFiles().value(0)).fileName(),
+               QStringLiteral("Untitled.bml"));
+      files->selectFile(QStringLiteral("Mine"));
+      d.accept();  // the file dialog's own accept, through QDialog
+    });
+    QCOMPARE(ui.chooseFileToSave(request),
+             std::optional<std::string>(folder.filePath(QStringLiteral("Mine.bml")).toStdString()));
+  }
+};
 
 }  // namespace linkfold::gui::test
 

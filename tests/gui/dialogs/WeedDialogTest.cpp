@@ -43,113 +43,108 @@ class WeedDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void checkBoxesToggleByClickDoubleClickAndSpace();
-  void columnsFillTheListAsItResizes();
-  void placementSurvivesCloseAndReopen_data();
-  void placementSurvivesCloseAndReopen();
-};
-
-void WeedDialogTest::checkBoxesToggleByClickDoubleClickAndSpace() {
-  Library library;
-  WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
-  QtWeedDialog dialog(weed, library.ui, nullptr);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  CCheckListCtrl& list = dialog.list();
-  QWidget* rows = list.viewport();
-  QCOMPARE(list.model()->rowCount(), 6);
-  QCOMPARE(list.currentIndex().row(), 1);  // the first bookmark
-  const auto unchecked = WeedRow::kUncheckedState, checked = WeedRow::kCheckedState;
-
-  QTest::mouseClick(rows, Qt::LeftButton, {}, list.checkBoxRect(1).center());
-  QCOMPARE(state(weed, 1), checked);
-  // Beside the box, a click only selects.
-  const QPoint nameOfRow2 = list.visualRect(list.model()->index(2, 1)).center();
-  QTest::mouseClick(rows, Qt::LeftButton, {}, nameOfRow2);
-  QCOMPARE(state(weed, 2), unchecked);
-  QCOMPARE(list.currentIndex().row(), 2);
-  QTest::mouseDClick(rows, Qt::LeftButton, {}, nameOfRow2);
-  QCOMPARE(state(weed, 2), checked);
-  // A group row has no box to toggle.
-  QTest::mouseClick(rows, Qt::LeftButton, {}, list.checkBoxRect(0).center());
-  QCOMPARE(state(weed, 0), WeedRow::kUrlState);
-
-  list.setFocus();
-  list.setCurrentIndex(list.model()->index(4, 0));
-  QTest::keyClick(&list, Qt::Key_Space);
-  QCOMPARE(state(weed, 4), checked);
-  QTest::keyClick(&list, Qt::Key_Space);
-  QCOMPARE(state(weed, 4), unchecked);
-
-  // What the boxes show is what OK takes: rows 1 and 2 kept, the second URL loses both.
-  library.ui.answers.push_back(Answer::No);
-  click(dialog, "ok");
-  QCOMPARE(library.ui.messages.size(), std::size_t{1});
-  QVERIFY(dialog.isVisible());
-  QCOMPARE(weed.removeCount(), 2u);
-}
-
-// Half and half at first; afterwards the second column takes up what the list gains or loses.
-void WeedDialogTest::columnsFillTheListAsItResizes() {
-  Library library;
-  WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
-  QtWeedDialog dialog(weed, library.ui, nullptr);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  const QHeaderView& columns = *dialog.list().header();
-  const auto width = [&] { return dialog.list().viewport()->width(); };
-  QCOMPARE(columns.sectionSize(0), width() / 2);
-  QCOMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
-
-  const int first = columns.sectionSize(0);
-  dialog.resize(dialog.width() + 120, dialog.height());
-  QTRY_COMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
-  QCOMPARE(columns.sectionSize(0), first);
-}
-
-void WeedDialogTest::placementSurvivesCloseAndReopen_data() {
-  QTest::addColumn<bool>("byOk");
-  QTest::addColumn<bool>("maximized");
-  QTest::newRow("OK") << true << false;
-  QTest::newRow("maximised, Cancel") << false << true;
-}
-
-void WeedDialogTest::placementSurvivesCloseAndReopen() {
-  QFETCH(bool, byOk);
-  QFETCH(bool, maximized);
-  Library library;
-  const QRect place(60, 50, 520, 380);
-  {
+  void checkBoxesToggleByClickDoubleClickAndSpace() {
+    Library library;
     WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
     QtWeedDialog dialog(weed, library.ui, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.move(place.topLeft());
-    dialog.resize(place.size());
-    if (maximized) {
-      dialog.showMaximized();
-      QTRY_VERIFY(dialog.isMaximized());
-    }
-    library.ui.answers.push_back(Answer::Yes);  // keep none: yes, remove them all
-    click(dialog, byOk ? "ok" : "cancel");
-    QVERIFY(!dialog.isVisible());
-  }
-  const std::string saved = library.settings.read(setting::kWeedDlgPos);
-  QVERIFY(saved != "*");
+    CCheckListCtrl& list = dialog.list();
+    QWidget* rows = list.viewport();
+    QCOMPARE(list.model()->rowCount(), 6);
+    QCOMPARE(list.currentIndex().row(), 1);  // the first bookmark
+    const auto unchecked = WeedRow::kUncheckedState, checked = WeedRow::kCheckedState;
 
-  WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
-  QtWeedDialog reopened(weed, library.ui, nullptr);
-  reopened.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&reopened));
-  QCOMPARE(reopened.isMaximized(), maximized);
-  if (!maximized) {
-    QCOMPARE(reopened.frameGeometry().topLeft(), place.topLeft());
-    QCOMPARE(reopened.size(), place.size());
+    QTest::mouseClick(rows, Qt::LeftButton, {}, list.checkBoxRect(1).center());
+    QCOMPARE(state(weed, 1), checked);
+    // Beside the box, a click only selects.
+    const QPoint nameOfRow2 = list.visualRect(list.model()->index(2, 1)).center();
+    QTest::mouseClick(rows, Qt::LeftButton, {}, nameOfRow2);
+    QCOMPARE(state(weed, 2), unchecked);
+    QCOMPARE(list.currentIndex().row(), 2);
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, nameOfRow2);
+    QCOMPARE(state(weed, 2), checked);
+    // A group row has no box to toggle.
+    QTest::mouseClick(rows, Qt::LeftButton, {}, list.checkBoxRect(0).center());
+    QCOMPARE(state(weed, 0), WeedRow::kUrlState);
+
+    list.setFocus();
+    list.setCurrentIndex(list.model()->index(4, 0));
+    QTest::keyClick(&list, Qt::Key_Space);
+    QCOMPARE(state(weed, 4), checked);
+    QTest::keyClick(&list, Qt::Key_Space);
+    QCOMPARE(state(weed, 4), unchecked);
+
+    // What the boxes show is what OK takes: rows 1 and 2 kept, the second URL loses both.
+    library.ui.answers.push_back(Answer::No);
+    click(dialog, "ok");
+    QCOMPARE(library.ui.messages.size(), std::size_t{1});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(weed.removeCount(), 2u);
   }
-  // Closed again where it opened, it saves the same place (the restored one when maximised).
-  click(reopened, "cancel");
-  QCOMPARE(library.settings.read(setting::kWeedDlgPos), saved);
-}
+
+  // Half and half at first; afterwards the second column takes up what the list gains or loses.
+  void columnsFillTheListAsItResizes() {
+    Library library;
+    WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
+    QtWeedDialog dialog(weed, library.ui, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QHeaderView& columns = *dialog.list().header();
+    const auto width = [&] { return dialog.list().viewport()->width(); };
+    QCOMPARE(columns.sectionSize(0), width() / 2);
+    QCOMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
+
+    const int first = columns.sectionSize(0);
+    dialog.resize(dialog.width() + 120, dialog.height());
+    QTRY_COMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
+    QCOMPARE(columns.sectionSize(0), first);
+  }
+
+  void placementSurvivesCloseAndReopen_data() {
+    QTest::addColumn<bool>("byOk");
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("OK") << true << false;
+    QTest::newRow("maximised, Cancel") << false << true;
+  }
+
+  void placementSurvivesCloseAndReopen() {
+    QFETCH(bool, byOk);
+    QFETCH(bool, maximized);
+    Library library;
+    const QRect place(60, 50, 520, 380);
+    {
+      WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
+      QtWeedDialog dialog(weed, library.ui, nullptr);
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      dialog.move(place.topLeft());
+      dialog.resize(place.size());
+      if (maximized) {
+        dialog.showMaximized();
+        QTRY_VERIFY(dialog.isMaximized());
+      }
+      library.ui.answers.push_back(Answer::Yes);  // keep none: yes, remove them all
+      click(dialog, byOk ? "ok" : "cancel");
+      QVERIFY(!dialog.isVisible());
+    }
+    const std::string saved = library.settings.read(setting::kWeedDlgPos);
+    QVERIFY(saved != "*");
+
+    WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
+    QtWeedDialog reopened(weed, library.ui, nullptr);
+    reopened.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&reopened));
+    QCOMPARE(reopened.isMaximized(), maximized);
+    if (!maximized) {
+      QCOMPARE(reopened.frameGeometry().topLeft(), place.topLeft());
+      QCOMPARE(reopened.size(), place.size());
+    }
+    // Closed again where it opened, it saves the same place (the restored one when maximised).
+    click(reopened, "cancel");
+    QCOMPARE(library.settings.read(setting::kWeedDlgPos), saved);
+  }
+};
 
 }  // namespace linkfold::gui::test
 

@@ -4,7 +4,6 @@
 // and answered from a queue; modal dialogs are recorded by title and closed by a watcher, so
 // that no test can hang on one.
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -69,18 +68,6 @@ class ProgramFixture : public linkfold::test::MessageRecorder {
 
   CMainFrame& frame() { return *program->frame(); }
   QString demoPath() const { return demo_.path(); }
-
-  // Every label the tree model shows, depth first, indented two spaces a level.
-  static QStringList labels(const QAbstractItemModel& model, const QModelIndex& parent = {},
-                            const QString& indent = {}) {
-    QStringList out;
-    for (int row = 0; row < model.rowCount(parent); ++row) {
-      const QModelIndex index = model.index(row, 0, parent);
-      out << indent + index.data().toString();
-      out << labels(model, index, indent + "  ");
-    }
-    return out;
-  }
 
   std::unique_ptr<Program> program;
   ModalWatcher modals;

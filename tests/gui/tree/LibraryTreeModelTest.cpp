@@ -44,6 +44,7 @@ class LibraryTreeModelTest : public QObject {
 
     // A deleted bookmark, a label changed in place, a label in the old code page.
     tree.select(library.item("top"));
+    library.ui.answers.push_back(Answer::Yes);
     view.OnDelete();
     QVERIFY(!tree.exists(library.item("top")));
     QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../../support/MessageRecorder.h"
 #include "../../support/TreeItems.h"
 #include "library/CLFDoc.h"
 #include "platform/HeadlessUi.h"
@@ -15,17 +16,9 @@
 
 namespace linkfold::test {
 
-class RecordingUi : public HeadlessUi {
- public:
-  Answer showMessage(const Message& message) override {
-    messages.push_back(message.text);
-    return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
-  }
-  bool runDialog(DialogModel&) override {
-    ++dialogs;
-    return false;
-  }
-  std::vector<std::string> messages;
+struct RecordingUi : HeadlessUi, MessageRecorder {
+  Answer showMessage(const Message& message) override { return record(message); }
+  bool runDialog(DialogModel&) override { return ++dialogs, false; }
   int dialogs = 0;
 };
 
