@@ -24,6 +24,7 @@ class HeadlessUi : public UiPort {
   std::unique_ptr<StatusWindow> createStatusWindow() override { return nullptr; }
   void setWaitCursor(bool) override {}
   bool openWithDesktop(const std::string&) override { return false; }
+  bool openUrl(const std::string&) override { return false; }
   void showHelp(std::uint32_t) override {}
 
  protected:

@@ -83,10 +83,7 @@ class UiPort {
   // Opens a file with the desktop's default program; false when that failed.
   virtual bool openWithDesktop(const std::string& path) = 0;
   // Opens a URL with the desktop's handler for it (the web browser); false when that failed.
-  virtual bool openUrl(const std::string& url) {
-    (void)url;
-    return false;
-  }
+  virtual bool openUrl(const std::string& url) = 0;
   virtual void showHelp(std::uint32_t topic) = 0;
 
   // Shorthands for the common message forms.

@@ -5,6 +5,7 @@
 
 #include "browsers/chromium/ChromiumBookmarksReader.h"
 #include "core/browsers/netscape/NetscapeFixture.h"
+#include "support/AllocationLimit.h"
 #include "support/CaseFile.h"
 #include "support/ChromiumBookmarksJson.h"
 
@@ -63,6 +64,16 @@ TEST(ChromiumBookmarksReader, ReadsDeepAndHugeInputAndRefusesNoFile) {
   EXPECT_TRUE(huge.read(ChromiumBookmarksJson::simple({{big, "http://" + big}})));
   ASSERT_EQ(huge.doc.bookmarkCount(), 1u);
   EXPECT_EQ(huge.doc.bookmark(0).name, std::string(50, 'x'));
+
+  ChromiumRun starved;  // the parser cannot get the memory the file needs
+  starved.temp.write("Bookmarks", ChromiumBookmarksJson::simple({{big, "http://x/"}}));
+  {
+    ScopedAllocationLimit limit(1 << 20);
+    EXPECT_FALSE(
+        Read_Chromium_Bookmarks(starved.doc, starved.temp.file("Bookmarks"), "Brave: Work"));
+  }
+  EXPECT_NE(starved.logAfter(kOpening).find("Not enough memory to read $/Bookmarks"),
+            std::string::npos);
 
   ChromiumRun none;
   EXPECT_FALSE(Read_Chromium_Bookmarks(none.doc, none.temp.file("Bookmarks"), "Brave: Work"));
