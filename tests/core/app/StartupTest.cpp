@@ -49,18 +49,10 @@ TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
 }
 
 TEST(ShellRegistration, ExecQuotesTheProgramPathSoOnlyItRuns) {
-  const struct {
-    std::string path, exec;
-  } cases[] = {
-      {"/usr/bin/linkfold", R"(Exec="/usr/bin/linkfold" %f)"},
-      {"/opt/my apps/linkfold", R"(Exec="/opt/my apps/linkfold" %f)"},
-      {R"(/a"b/$HOME/`x`/100%/c\d)", R"(Exec="/a\\"b/\\$HOME/\\`x\\`/100%%/c\\\\d" %f)"},
-      {"/a\nExec=evil", R"(Exec="/aExec=evil" %f)"},
-  };
-  for (const auto& c : cases) {
-    const std::string entry = desktopEntryText(c.path);
-    EXPECT_NE(entry.find("\n" + c.exec + "\n"), std::string::npos) << entry;
-    EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos);
+  for (const TestCase& c : readCases("desktop-entry-exec-cases.txt")) {
+    const std::string entry = desktopEntryText(c["path"]);
+    EXPECT_NE(entry.find("\n" + c["exec"] + "\n"), std::string::npos) << c.what << entry;
+    EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos) << c.what;
   }
 }
 
