@@ -12,19 +12,14 @@ for help in -h help; do
   "$cli" $help 2>&1 | cmp -s - "$dir/help" || fail "$help differs from --help"
 done
 
-# The one-line reason and where to read more on standard error; nothing on standard output.
-# The hint names the command when one was recognised.
-refused() {  # expected message, arguments...
-  local message="$1"
-  shift
+# The one-line reason and where to read more (the command's help when one was recognised) on
+# standard error; nothing on standard output.
+refused() {  # command named by the hint or -, expected message, arguments...
+  local hint="Try 'linkfold-cli help $1'." message="$2"
+  [ "$1" = - ] && hint="Try 'linkfold-cli --help'."
+  shift 2
   "$cli" "$@" > "$dir/out" 2> "$dir/err"
   local status=$?
-  local command="" word
-  for word in "$@"; do
-    case "$word" in help|--help|--version) break ;; esac
-    case "$word" in dump|tree|find|weed|new|open|import-html|export-html|export-text|export-favorites|detect) command=$word; break ;; esac
-  done
-  if [ -n "$command" ]; then hint="Try 'linkfold-cli help $command'."; else hint="Try 'linkfold-cli --help'."; fi
   printf 'linkfold-cli: %s\n%s\n' "$message" "$hint" > "$dir/wanted"
   [ "$status" = 1 ] || fail "$*: status $status, wanted 1"
   [ -s "$dir/out" ] && fail "$*: printed to standard output"
