@@ -3,6 +3,7 @@
 # files, with browsers made of a registry file and files in a scratch folder.
 set -u
 cli=$(realpath "$1")
+data=$(realpath "$(dirname "$0")/../data")
 source "$(dirname "$0")/library-bytes.bash"
 cd "$dir" || exit 1
 
@@ -11,21 +12,8 @@ printf '[InternetShortcut]\r\nURL=http://fav/\r\n' > Fav/Fav.url
 html "$(mark Three http://three/)" > ns3.htm
 html "$(mark Alice http://alice/)" > alice/BOOKMARK.HTM
 html "$(mark Bob http://bob/)" > bob/BOOKMARK.HTM
-cat > browsers.reg <<REG
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders]
-"Favorites"="$dir/Fav"
-
-[HKEY_CURRENT_USER\\Software\\Netscape\\Netscape Navigator\\Bookmark List]
-"File Location"="$dir/ns3.htm"
-
-[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape Navigator\\Users\\bob]
-"DirRoot"="$dir/bob"
-
-[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape Navigator\\Users\\alice]
-"DirRoot"="$dir/alice"
-REG
+# Favorites, Netscape 3 and two Netscape 4.x profiles, in the scratch folder.
+sed "s|@DIR@|$dir|g" "$data/cli-browsers.reg" > browsers.reg
 
 # detect: the registry from the option (before or after the command) or the environment; the
 # profile dialog lists both profiles and takes the first, or the one named.

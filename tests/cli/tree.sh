@@ -2,6 +2,7 @@
 # linkfold-cli tree: the tree as the window shows it, for a small library built byte by byte.
 set -u
 cli="$1"
+data="$(dirname "$0")/../data"
 source "$(dirname "$0")/library-bytes.bash"
 
 {
@@ -14,15 +15,7 @@ source "$(dirname "$0")/library-bytes.bash"
   bookmark _x http://x/ 0
 } > "$dir/lib.bml"
 
-expected='L Root Folder
-  F News
-    F Daily
-      B apple
-      B Banana
-    B beta
-  B _x
-  B zeta'
-outcome "sorted tree" 0 "$expected" tree "$dir/lib.bml"
+outcome "sorted tree" 0 "$(cat "$data/cli-tree-sorted.txt")" tree "$dir/lib.bml"
 quiet "sorted tree"
 
 # --json: the same tree nested, in the same order.
@@ -31,12 +24,7 @@ outcome "--json" 0 '{"kind":"locked","label":"Root Folder","items":[{"kind":"fol
 # Cut inside the third record: what was read is still printed, with status 2.
 # (28 bytes of folders and count, then records of 32 and 34 bytes.)
 head -c 100 "$dir/lib.bml" > "$dir/cut.bml"
-expected='L Root Folder
-  F News
-    F Daily
-      B Banana
-  B zeta'
-outcome "damaged file" 2 "$expected" tree "$dir/cut.bml"
+outcome "damaged file" 2 "$(cat "$data/cli-tree-cut.txt")" tree "$dir/cut.bml"
 grep -q '^\[information\] Error reading' "$dir/err" || fail "damaged file: no error message"
 
 # A file of 0 bytes has no folders at all: an empty tree.

@@ -12,19 +12,14 @@ for help in -h help; do
   "$cli" $help 2>&1 | cmp -s - "$dir/help" || fail "$help differs from --help"
 done
 
-# The one-line reason and where to read more on standard error; nothing on standard output.
-# The hint names the command when one was recognised.
-refused() {  # expected message, arguments...
-  local message="$1"
-  shift
+# The one-line reason and where to read more (the command's help when one was recognised) on
+# standard error; nothing on standard output.
+refused() {  # command named by the hint or -, expected message, arguments...
+  local hint="Try 'linkfold-cli help $1'." message="$2"
+  [ "$1" = - ] && hint="Try 'linkfold-cli --help'."
+  shift 2
   "$cli" "$@" > "$dir/out" 2> "$dir/err"
   local status=$?
-  local command="" word
-  for word in "$@"; do
-    case "$word" in help|--help|--version) break ;; esac
-    case "$word" in dump|tree|find|weed|new|open|import-html|export-html|export-text|export-favorites|detect) command=$word; break ;; esac
-  done
-  if [ -n "$command" ]; then hint="Try 'linkfold-cli help $command'."; else hint="Try 'linkfold-cli --help'."; fi
   printf 'linkfold-cli: %s\n%s\n' "$message" "$hint" > "$dir/wanted"
   [ "$status" = 1 ] || fail "$*: status $status, wanted 1"
   [ -s "$dir/out" ] && fail "$*: printed to standard output"
@@ -32,40 +27,11 @@ refused() {  # expected message, arguments...
 }
 
 e64=$(printf '\xc3\xa9%.0s' $(seq 64))  # 64 characters, 128 bytes
-refused 'no command given'
-refused 'help takes one command name, not "x.bml"' help x.bml
-refused 'help takes one command name, not "a"' --help dump a
-refused 'unknown command "bogus"' bogus --x
-refused 'unknown command "--look-in"' --look-in name
-refused 'unknown option --x' find x.bml text --x
-refused 'unknown option --ignore-case' dump x.bml --ignore-case
-refused '--look-in needs a value: both, name or url' find x.bml text --look-in
-refused '--look-in takes both, name or url, not "Name"' find x.bml text --look-in Name
-refused '--look-in takes both, name or url, not "--"' find x.bml text --look-in --
-refused 'find needs a library file and a search text' find x.bml
-refused 'find needs a library file and a search text' find x.bml -- a b
-refused 'the search text must not be empty' find x.bml ''
-refused 'the search text must not be longer than 64 characters' find x.bml "${e64}x"
-refused 'the search text must not be longer than 64 characters' find x.bml $'\xff'"$e64"
-refused 'new needs -o OUT.bml' new
-refused 'new takes no library file' new a.bml -o o.bml
-refused '-o needs a file' new -o
-refused 'open needs -o OUT.bml' open a.bml --exclusive
-refused 'import-html needs a library file (or --empty) and at least one HTML file' import-html b.htm -o o.bml
-refused 'import-html needs a library file (or --empty) and at least one HTML file' import-html --empty -o o.bml
-refused 'export-html needs a library file and an output file' export-html a.bml
-refused 'export-favorites needs a library file and a folder' export-favorites a.bml -- -o x
-refused 'detect takes no arguments' detect x
-refused '--registry needs a file' detect --registry
-refused '--replace-char needs a character: $, -, _, ~ or a space' detect --replace-char
-refused '--replace-char takes $, -, _, ~ or a space, not "ab"' --replace-char ab detect
-refused '--replace-char takes $, -, _, ~ or a space, not "/"' detect --replace-char /
-refused 'no command given' --yes --registry r.reg
-refused 'dump needs exactly one library file' dump
-refused 'weed needs exactly one library file' weed a.bml b.bml
-
-refused 'unknown option --json' dump a.bml --json
-refused '--version takes no arguments' --version x
+cases=0
+while IFS= read -r -u 3 line; do
+  [[ -z "$line" || "$line" == "#"* ]] || { eval "refused $line" < /dev/null; cases=$((cases + 1)); }
+done 3< "$(dirname "$0")/../data/cli-usage-errors.txt"
+[ "$cases" -gt 30 ] || fail "usage errors: only $cases cases read"
 
 # A mistyped command: the nearest one is suggested; a word close to none gets no suggestion.
 "$cli" exprot-html a b > "$dir/out" 2> "$dir/err"

@@ -18,15 +18,7 @@ source "$(dirname "$0")/library-bytes.bash"
   bookmark x3 http://x/ 1
 } > "$dir/lib.bml"
 
-tab=$'\t'
-expected="URL http://dup.example/
-  Root Folder\\${tab}a1
-  Work\\${tab}a2
-URL http://x/
-  Work\\${tab}x1
-  Root Folder\\${tab}x2
-  Work\\${tab}x3"
-outcome "groups" 0 "$expected" weed "$dir/lib.bml"
+outcome "groups" 0 "$(cat "$(dirname "$0")/../data/cli-weed-groups.txt")" weed "$dir/lib.bml"
 quiet groups
 
 outcome "--json" 0 '[{"url":"http://dup.example/","bookmarks":[{"folder":"Root Folder\\","name":"a1"},{"folder":"Work\\","name":"a2"}]},{"url":"http://x/","bookmarks":[{"folder":"Work\\","name":"x1"},{"folder":"Root Folder\\","name":"x2"},{"folder":"Work\\","name":"x3"}]}]' weed "$dir/lib.bml" --json

@@ -25,21 +25,31 @@ inline bool wellFormedLoadedPath(const std::string& path) {
   return true;
 }
 
-inline std::string loadedLibraryProblems(const CLFDoc& doc) {
+// Every path well formed, every parent and bookmark folder in range; with `spelledLikeParents`
+// also every path beginning with its parent's path as stored.
+inline std::string tableProblems(const CLFDoc& doc, bool spelledLikeParents = false) {
   const std::uint32_t folders = doc.folderCount();
-  if (folders == 0) return doc.bookmarkCount() == 0 ? "" : "bookmarks without folders";
-  if (doc.folder(0).path != kRootPath || !doc.folder(0).locked) return "index 0 is not the root";
   for (std::uint32_t i = 0; i < folders; ++i) {
     const FolderEntry& f = doc.folder(i);
     if (!wellFormedLoadedPath(f.path)) return "malformed path at " + std::to_string(i);
     if (f.parent >= folders) return "parent out of range at " + std::to_string(i);
-    if (i > 0 && f.locked) return "a folder other than the root is locked";
-    if (f.selection != kSelected) return "a loaded folder is not selected";
+    if (spelledLikeParents && f.parent > 0 && !f.path.starts_with(doc.folder(f.parent).path))
+      return "path not spelt like its parent's at " + std::to_string(i);
   }
   for (std::uint32_t i = 0; i < doc.bookmarkCount(); ++i)
     if (doc.bookmark(i).folder >= folders)
       return "folder index out of range at " + std::to_string(i);
   return "";
+}
+
+inline std::string loadedLibraryProblems(const CLFDoc& doc) {
+  if (doc.folderCount() == 0) return doc.bookmarkCount() == 0 ? "" : "bookmarks without folders";
+  if (doc.folder(0).path != kRootPath || !doc.folder(0).locked) return "index 0 is not the root";
+  for (std::uint32_t i = 0; i < doc.folderCount(); ++i) {
+    if (i > 0 && doc.folder(i).locked) return "a folder other than the root is locked";
+    if (doc.folder(i).selection != kSelected) return "a loaded folder is not selected";
+  }
+  return tableProblems(doc);
 }
 
 // Saving what was loaded and loading it again gives the same tables, without complaint: the

@@ -10,29 +10,20 @@
 #include "platform/HeadlessUi.h"
 #include "platform/Settings.h"
 
-namespace {
-
 using namespace linkfold;
 using fuzz::require;
-using fuzz::ScratchFile;
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   HeadlessUi ui;
   InMemorySettings settings;
-  const ScratchFile input(data, size);
+  const fuzz::ScratchFile input(data, size);
 
   CLFDoc doc(ui, settings, {});
   require(doc.addFolder(kRootPath, true), "no root");
   const bool read = Read_Chromium_Bookmarks(doc, input.path, "Chromium");
   require(read || doc.adjustmentFlag(), "a refused file without a logged entry");
-  for (std::uint32_t i = 1; i < doc.folderCount(); ++i) {
-    require(test::wellFormedLoadedPath(doc.folder(i).path), "malformed folder path");
-    require(doc.folder(i).parent < doc.folderCount(), "parent out of range");
-  }
+  require(test::tableProblems(doc));
   for (const BookmarkRecord& b : doc.bookmarks()) {
-    require(b.folder < doc.folderCount(), "bookmark folder out of range");
     require(!b.url.empty(), "a bookmark without its address");
     // Only an address of blanks leaves no default name.
     require(!b.name.empty() || doc.cleanItemName(b.url).empty(), "a bookmark without a name");

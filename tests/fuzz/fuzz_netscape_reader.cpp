@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "LibraryInvariants.h"
 #include "browsers/netscape/NetscapeReader.h"
 #include "browsers/netscape/NetscapeWriter.h"
 #include "library/CLFDoc.h"
@@ -21,30 +22,6 @@ namespace {
 using namespace linkfold;
 using fuzz::require;
 using fuzz::ScratchFile;
-
-// Components not empty, not "." or "..", without '/'; parents and folders in range; every path
-// begins with its parent's path as stored.
-void requireWellFormed(const CLFDoc& doc) {
-  require(doc.folderCount() > 0 && doc.folder(0).path == kRootPath, "root missing");
-  for (std::uint32_t i = 1; i < doc.folderCount(); ++i) {
-    const std::string& path = doc.folder(i).path;
-    require(!path.empty() && path.back() == '\\', "path without its last backslash");
-    const std::uint32_t parent = doc.folder(i).parent;
-    require(parent < doc.folderCount(), "parent out of range");
-    require(parent == 0 || path.starts_with(doc.folder(parent).path),
-            "path not spelt like its parent's");
-    for (std::size_t start = 0; start < path.size();) {
-      const std::size_t end = path.find('\\', start);
-      const std::string component = path.substr(start, end - start);
-      require(!component.empty() && component != "." && component != ".." &&
-                  component.find('/') == std::string::npos,
-              "malformed path component");
-      start = end + 1;
-    }
-  }
-  for (const BookmarkRecord& b : doc.bookmarks())
-    require(b.folder < doc.folderCount(), "bookmark folder out of range");
-}
 
 // Names the writer would cut, a nameless bookmark (which would read back with a default name),
 // a URL holding a double quote (written as %22), a folder line's marker (read back as a folder
@@ -82,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(read.addFolder(kRootPath, true), "no root");
   const int result = Parse_NS_File(read, input.path);
   require(result == kNetscapeReadOk || result == kNetscapeReadFatal, "unknown result");
-  requireWellFormed(read);
+  require(read.folderCount() > 0 && read.folder(0).path == kRootPath, "root missing");
+  require(linkfold::test::tableProblems(read, true));
   if (!writesWhole(read)) return 0;
 
   CLFView view(read, ui, settings);

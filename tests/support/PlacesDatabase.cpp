@@ -43,6 +43,10 @@ class Statement {
     return *this;
   }
   void run() { check(db_, sqlite3_step(statement_), "step"); }
+  // The first column of the first row, 0 when there is none.
+  std::int64_t value() {
+    return sqlite3_step(statement_) == SQLITE_ROW ? sqlite3_column_int64(statement_, 0) : 0;
+  }
 
  private:
   sqlite3* db_;
@@ -107,13 +111,8 @@ std::int64_t PlacesDatabase::bookmark(std::int64_t parent, const std::string& ti
                   "foreign_count + 1");
   place.bind(1, url).bind(2, "place" + std::to_string(++nextGuid_)).bind(3, lastVisit);
   place.run();
-  sqlite3_stmt* raw = nullptr;
-  check(db_, sqlite3_prepare_v2(db_, "SELECT id FROM moz_places WHERE url = ?1", -1, &raw, nullptr),
-        "find");
-  sqlite3_bind_text(raw, 1, url.data(), static_cast<int>(url.size()), SQLITE_TRANSIENT);
-  const std::int64_t placeId = sqlite3_step(raw) == SQLITE_ROW ? sqlite3_column_int64(raw, 0) : 0;
-  sqlite3_finalize(raw);
-  return insertItem(1, placeId, parent, title, dateAdded, lastModified);
+  Statement find(db_, "SELECT id FROM moz_places WHERE url = ?1");
+  return insertItem(1, find.bind(1, url).value(), parent, title, dateAdded, lastModified);
 }
 
 std::int64_t PlacesDatabase::separator(std::int64_t parent) {

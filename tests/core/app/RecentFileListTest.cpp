@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/RecentFileList.h"
+#include "support/CaseFile.h"
 
 namespace linkfold {
 namespace {
@@ -35,19 +36,8 @@ TEST(RecentFileList, MenuShowsNumberedShortNamesOrThePlaceholder) {
 }
 
 TEST(RecentFileList, AbbreviatesToThirtyCharacters) {
-  const struct {
-    const char* path;
-    const char* shown;
-  } cases[] = {
-      {"/home/anna/Bookmarks.bml", "/home/anna/Bookmarks.bml"},
-      {"/home/anna/documents/web/Bookmarks.bml", "/.../web/Bookmarks.bml"},
-      {"/home/anna/documents/Bookmarks-of-2026.bml", "/.../Bookmarks-of-2026.bml"},
-      {"/home/anna/a-file-name-longer-than-thirty.bml", "a-file-name-longer-than-thirty.bml"},
-      {"relative/folder/deeper/still/Lib.bml", ".../deeper/still/Lib.bml"},
-      // Characters, not bytes: 30 two-byte letters fit.
-      {"/ääääääääää/ääääääääää/ää.bml", "/ääääääääää/ääääääääää/ää.bml"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(RecentFileList::abbreviate(c.path, 30), c.shown) << c.path;
+  for (const test::TestCase& c : test::readCases("recent-file-abbreviation-cases.txt"))
+    EXPECT_EQ(RecentFileList::abbreviate(c["path"], 30), c["shown"]) << c.what;
 }
 
 }  // namespace

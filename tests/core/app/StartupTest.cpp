@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/ShellRegistration.h"
 #include "app/Uninstall.h"
+#include "support/CaseFile.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
@@ -11,42 +12,18 @@ namespace linkfold::test {
 namespace {
 
 TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
-  const struct {
-    std::vector<std::string> arguments;
-    bool uninstall;
-    std::optional<std::string> file, registry;
-    std::string error;
-    std::optional<std::string> home = {};
-  } cases[] = {
-      {{}, false, {}, {}, ""},
-      {{"/home/a/Lib.bml"}, false, "/home/a/Lib.bml", {}, ""},
-      {{"/UnInstall"}, true, {}, {}, ""},
-      {{"x.bml", "/UNINSTALL"}, true, "x.bml", {}, ""},
-      // Inside a longer word the switch still asks; the word stays a file name.
-      {{"/tmp/uninstaller.bml"}, true, "/tmp/uninstaller.bml", {}, ""},
-      {{"--registry", "demo.reg", "a.bml"}, false, "a.bml", "demo.reg", ""},
-      {{"--registry=demo.reg"}, false, {}, "demo.reg", ""},
-      {{"--", "--registry"}, false, "--registry", {}, ""},
-      {{"--registry"}, false, {}, {}, "--registry needs a file name"},
-      {{"--verbose"}, false, {}, {}, "unknown option --verbose"},
-      {{"a.bml", "b.bml"}, false, "a.bml", {}, "only one library file can be opened: b.bml"},
-      {{"--home", "/demo/home", "--registry=r.reg", "a.bml"},
-       false,
-       "a.bml",
-       "r.reg",
-       "",
-       "/demo/home"},
-      {{"--home=h"}, false, {}, {}, "", "h"},
-      {{"--home"}, false, {}, {}, "--home needs a folder name"},
+  // A field the case does not set.
+  const auto optional = [](const TestCase& c, const char* key) {
+    return c.fields.count(key) ? std::optional(c[key]) : std::nullopt;
   };
-  for (const auto& c : cases) {
-    const StartupRequest request = parseCommandLine(c.arguments);
-    SCOPED_TRACE(c.arguments.empty() ? "(none)" : c.arguments.front());
-    EXPECT_EQ(request.uninstall, c.uninstall);
-    EXPECT_EQ(request.file, c.file);
-    EXPECT_EQ(request.registryFile, c.registry);
-    EXPECT_EQ(request.error, c.error);
-    EXPECT_EQ(request.home, c.home);
+  for (const TestCase& c : readCases("command-line-cases.txt")) {
+    const StartupRequest request = parseCommandLine(c.lines("arguments"));
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(request.uninstall, c["uninstall"] == "1");
+    EXPECT_EQ(request.file, optional(c, "file"));
+    EXPECT_EQ(request.registryFile, optional(c, "registry"));
+    EXPECT_EQ(request.error, c["error"]);
+    EXPECT_EQ(request.home, optional(c, "home"));
   }
   EXPECT_STREQ(informationRequest(std::vector<std::string>{"a.bml", "--help"}), kUsage);
   EXPECT_STREQ(informationRequest(std::vector<std::string>{"--version", "a.bml"}), kVersion);
@@ -72,18 +49,10 @@ TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
 }
 
 TEST(ShellRegistration, ExecQuotesTheProgramPathSoOnlyItRuns) {
-  const struct {
-    std::string path, exec;
-  } cases[] = {
-      {"/usr/bin/linkfold", R"(Exec="/usr/bin/linkfold" %f)"},
-      {"/opt/my apps/linkfold", R"(Exec="/opt/my apps/linkfold" %f)"},
-      {R"(/a"b/$HOME/`x`/100%/c\d)", R"(Exec="/a\\"b/\\$HOME/\\`x\\`/100%%/c\\\\d" %f)"},
-      {"/a\nExec=evil", R"(Exec="/aExec=evil" %f)"},
-  };
-  for (const auto& c : cases) {
-    const std::string entry = desktopEntryText(c.path);
-    EXPECT_NE(entry.find("\n" + c.exec + "\n"), std::string::npos) << entry;
-    EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos);
+  for (const TestCase& c : readCases("desktop-entry-exec-cases.txt")) {
+    const std::string entry = desktopEntryText(c["path"]);
+    EXPECT_NE(entry.find("\n" + c["exec"] + "\n"), std::string::npos) << c.what << entry;
+    EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos) << c.what;
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/library/LibraryFixture.h"
 #include "library/BookmarkClipboard.h"
+#include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
@@ -11,34 +12,12 @@ namespace {
 using Items = std::vector<PastedBookmark>;
 
 TEST(BookmarkClipboard, EachFormGivesItsBookmarksAndIgnoresTheRest) {
-  const struct {
-    const char* what;
-    ClipboardData data;
+  for (const TestCase& c : readCases("clipboard-paste-cases.txt")) {
     Items expected;
-  } cases[] = {
-      {"a browser's link",
-       {"", "",
-        "<meta charset='utf-8'><a href=\"https://x.org/?a=1&amp;b=2\">Tom &amp; <b>Jerry</b></a>"},
-       {{"Tom & Jerry", "https://x.org/?a=1&b=2"}}},
-      {"a Netscape fragment",
-       {"", "",
-        "<DL><p>\n<DT><A HREF='http://a/' ADD_DATE=\"1\">A</A>\n<DT><A HREF=http://b/>B</A>\n"},
-       {{"A", "http://a/"}, {"B", "http://b/"}}},
-      {"links without URLs, or cut off",
-       {"", "", "<a name=x>no</a><a href=\"javascript\">js</a><a href=\"http://c/\">C"},
-       {{"C", "http://c/"}}},
-      {"the HTML wins over the others",
-       {"http://t/", "http://u/\r\n", "<a href=\"http://h/\">H</a>"},
-       {{"H", "http://h/"}}},
-      {"a uri-list with a comment",
-       {"ignored", "# from a file manager\r\nhttp://u1/\r\n\r\nftp://u2/\r\n", ""},
-       {{"", "http://u1/"}, {"", "ftp://u2/"}}},
-      {"text lines that look like URLs",
-       {" http://t1/ \nnot a url\nwww.t2.org\nmailto:me@x\n:nope\nhttp://with space/", "", ""},
-       {{"", "http://t1/"}, {"", "www.t2.org"}, {"", "mailto:me@x"}}},
-      {"nothing", {"", "", "<a href="}, {}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(parseClipboard(c.data), c.expected) << c.what;
+    for (const std::string& line : c.lines("found"))
+      expected.push_back({line.substr(0, line.find('\t')), line.substr(line.find('\t') + 1)});
+    EXPECT_EQ(parseClipboard({c["text"], c["uriList"], c["html"]}), expected) << c.what;
+  }
 }
 
 struct Paste : ::testing::Test, LibraryFixture {

@@ -8,6 +8,7 @@
 #include "core/library/LibraryFixture.h"
 #include "library/NameRules.h"
 #include "support/AllocationLimit.h"
+#include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
@@ -246,28 +247,10 @@ TEST_F(CLFDocTables, SortMovesWholeRecordsAlsoWithoutRoomForSortKeys) {
 }
 
 TEST(NameCleaning, ReplacesTrimsAndGuardsPeriods) {
-  const struct {
-    const char* name;
-    char replacement;
-    const char* cleaned;
-  } cases[] = {
-      // Tabs become spaces, forbidden characters the replacement; then both ends are trimmed.
-      {"\tA/B?\t", '$', "A$B$"},
-      {"\"*/:<>?\\|", '$', "$$$$$$$$$"},
-      {" \n\v\f\r\tin  side\r\n \v\f", '$', "in  side"},
-      // Other control characters and bytes above 127 stay, also at the ends.
-      {"\x01 caf\xC3\xA9\x7F", '$', "\x01 caf\xC3\xA9\x7F"},
-      {"?Docs|", ' ', "Docs"},  // blank replacements are trimmed too
-      // A name of periods only would be a "." or ".." component; among others they are kept.
-      {" .. ", '$', "$$"},
-      {"v1.0.", '$', "v1.0."},
-      {". .", '$', ". ."},
-      {"..", ' ', ""},
-  };
   LibraryFixture f;
-  for (const auto& c : cases) {
-    f.doc.setReplacementChar(c.replacement);
-    EXPECT_EQ(f.doc.cleanItemName(c.name), c.cleaned) << c.name;
+  for (const TestCase& c : readCases("name-cleaning-cases.txt")) {
+    f.doc.setReplacementChar(c["replacement"].at(0));
+    EXPECT_EQ(f.doc.cleanItemName(c["name"]), c["cleaned"]) << c.what;
   }
 }
 

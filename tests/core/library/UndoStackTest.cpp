@@ -5,6 +5,7 @@
 #include "LibraryFixture.h"
 #include "library/UndoRecorder.h"
 #include "support/AllocationLimit.h"
+#include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
@@ -28,20 +29,15 @@ struct UndoStackTest : ::testing::Test, LibraryFixture {
   // e edit, u undo, r redo, s save.
   void play(const std::string& actions) {
     for (char a : actions) {
-      switch (a) {
-        case 'e':
-          edit();
-          break;
-        case 'u':
-          stack().undo(doc);
-          break;
-        case 'r':
-          stack().redo(doc);
-          break;
-        case 's':
-          stack().markSaved();
-          doc.setModifiedFlag(false);
-          break;
+      if (a == 'e') {
+        edit();
+      } else if (a == 'u') {
+        stack().undo(doc);
+      } else if (a == 'r') {
+        stack().redo(doc);
+      } else {
+        stack().markSaved();
+        doc.setModifiedFlag(false);
       }
     }
   }
@@ -54,39 +50,26 @@ TEST_F(UndoStackTest, ModifiedFlagFollowsTheSavedStepWithinTheBounds) {
   edit();
   const std::size_t stepBytes = stack().recordedBytes();
   stack().clear();
-  const struct {
-    const char* actions;
-    std::size_t stepLimit;
-    std::size_t memorySteps;  // the memory limit in steps of one edit; 0 for the default
+  std::size_t rows = 0;
+  for (const std::string& row : readCases("undo-stack-cases.txt").at(0).lines("rows")) {
+    if (row.starts_with("#")) continue;
+    std::istringstream fields(row);
+    std::string actions;
+    std::size_t stepLimit, memorySteps, steps, done;
     bool modified;
-    std::size_t steps, done;
-  } cases[] = {
-      {"e", 100, 0, true, 1, 1},
-      {"eu", 100, 0, false, 1, 0},
-      {"eur", 100, 0, true, 1, 1},
-      {"eesu", 100, 0, true, 2, 1},
-      {"eesur", 100, 0, false, 2, 2},
-      {"esue", 100, 0, true, 1, 1},  // the saved step could only be redone: gone
-      {"esueu", 100, 0, true, 1, 0},
-      {"eeeeeuuuuu", 3, 0, true, 3, 0},   // the opened state was dropped with the oldest step
-      {"eeeseuuurr", 3, 0, false, 3, 2},  // the saved step moves down with the drop
-      {"eeeuuuee", 3, 0, true, 2, 2},
-      {"eeee", 100, 2, true, 2, 2},
-      {"eeeesuu", 100, 2, true, 2, 0},
-      {"eu", 100, 1, false, 1, 0},
-  };
-  for (const auto& c : cases) {
+    ASSERT_TRUE(fields >> actions >> stepLimit >> memorySteps >> modified >> steps >> done) << row;
+    ++rows;
     stack().clear();
     doc.setModifiedFlag(false);
-    stack().setStepLimit(c.stepLimit);
-    stack().setMemoryLimit(c.memorySteps ? c.memorySteps * stepBytes
-                                         : UndoStack::kDefaultMemoryLimit);
-    play(c.actions);
-    EXPECT_EQ(doc.isModified(), c.modified) << c.actions;
-    EXPECT_EQ(stack().stepCount(), c.steps) << c.actions;
-    EXPECT_EQ(stack().doneSteps(), c.done) << c.actions;
-    EXPECT_LE(stack().recordedBytes(), stack().memoryLimit()) << c.actions;
+    stack().setStepLimit(stepLimit);
+    stack().setMemoryLimit(memorySteps ? memorySteps * stepBytes : UndoStack::kDefaultMemoryLimit);
+    play(actions);
+    EXPECT_EQ(doc.isModified(), modified) << row;
+    EXPECT_EQ(stack().stepCount(), steps) << row;
+    EXPECT_EQ(stack().doneSteps(), done) << row;
+    EXPECT_LE(stack().recordedBytes(), stack().memoryLimit()) << row;
   }
+  EXPECT_GT(rows, 10u);
 }
 
 TEST_F(UndoStackTest, AStepTooLargeForTheBoundIsNotKept) {

@@ -2,6 +2,7 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/Settings.h"
+#include "support/CaseFile.h"
 #include "support/FakeUi.h"
 
 namespace linkfold::test {
@@ -12,35 +13,28 @@ namespace {
 TEST(FileDialogs, EachKindOpensWhereItsLastFileWas) {
   FakeUi ui;
   InMemorySettings settings;
-  const struct {
-    FileKind kind;
-    bool save;
-    std::optional<std::string> chosen;
-    const char* expectedStart;
-  } steps[] = {
-      {FileKind::Library, false, "/data/libs/a.bml", ""},
-      {FileKind::Library, true, std::nullopt, "/data/libs"},
-      {FileKind::Html, true, "/x.htm", ""},
-      {FileKind::Html, false, "/web/b.htm", "/"},
-      {FileKind::Text, true, "/out/list.txt", ""},
-      {FileKind::Other, false, "/else/c", ""},
-      {FileKind::Library, true, "/data/libs/b.bml", "/data/libs"},
-      {FileKind::Html, true, std::nullopt, "/web"},
-      {FileKind::Text, false, std::nullopt, "/out"},
-      {FileKind::Other, false, std::nullopt, ""},
-  };
-  for (const auto& step : steps) {
+  const std::map<std::string, FileKind> kinds{{"Library", FileKind::Library},
+                                              {"Html", FileKind::Html},
+                                              {"Text", FileKind::Text},
+                                              {"Other", FileKind::Other}};
+  const auto steps = readCases("file-dialog-steps.txt").at(0).lines("rows");
+  for (const std::string& step : steps) {
+    std::istringstream words(step);
+    std::string kind, how, chosenWord, start;
+    ASSERT_TRUE(words >> kind >> how >> chosenWord >> start) << step;
+    const auto chosen = chosenWord == "cancel" ? std::nullopt : std::optional(chosenWord);
     FileDialogRequest request;
-    request.kind = step.kind;
-    if (step.save) {
-      ui.nextSaveFile(step.chosen);
-      EXPECT_EQ(chooseFileToSave(ui, settings, request), step.chosen);
+    request.kind = kinds.at(kind);
+    if (how == "save") {
+      ui.nextSaveFile(chosen);
+      EXPECT_EQ(chooseFileToSave(ui, settings, request), chosen) << step;
     } else {
-      ui.nextOpenFile(step.chosen);
-      EXPECT_EQ(chooseFileToOpen(ui, settings, request), step.chosen);
+      ui.nextOpenFile(chosen);
+      EXPECT_EQ(chooseFileToOpen(ui, settings, request), chosen) << step;
     }
-    EXPECT_EQ(ui.fileRequests.back().startFolder, step.expectedStart);
+    EXPECT_EQ(ui.fileRequests.back().startFolder, start == "none" ? "" : start) << step;
   }
+  EXPECT_EQ(steps.size(), 10u);
 }
 
 }  // namespace

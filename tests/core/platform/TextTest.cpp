@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Text.h"
+#include "support/CaseFile.h"
 
 namespace linkfold {
 namespace {
@@ -14,17 +15,8 @@ TEST(Text, CompareNoCaseFoldsAsciiOnlyAndComparesUnsignedBytes) {
 }
 
 TEST(Text, Utf8CountingTreatsInvalidBytesAsOneCharacter) {
-  const std::pair<const char*, std::size_t> cases[] = {
-      {"abc", 3},
-      {"\xC3\xA9t\xC3\xA9", 3},
-      {"\xE2\x82\xAC", 1},      // euro sign
-      {"\xF0\x9F\x98\x80", 1},  // emoji
-      {"\xE9t\xE9", 3},         // Windows-1252 bytes
-      {"\xC3", 1},              // cut-off sequence
-      {"\xED\xA0\x80", 3},      // encoded surrogate: not valid UTF-8
-      {"\xC0\xAF", 2},          // overlong form: not valid UTF-8
-  };
-  for (const auto& [text, count] : cases) EXPECT_EQ(utf8CharCount(text), count) << text;
+  for (const test::TestCase& c : test::readCases("utf8-count-cases.txt"))
+    EXPECT_EQ(utf8CharCount(c["text"]), std::stoul(c["count"])) << c.what;
 }
 
 TEST(Text, Utf8PrefixAndSuffixNeverCutInsideACharacter) {

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "support/CaseFile.h"
 #include "tools/WindowPlacement.h"
 
 namespace linkfold {
@@ -11,31 +12,22 @@ constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
 constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
 
 TEST(PlaceWindowInWorkArea, CutsFarEdgesKeepingTheMinimumOrMovesTo10By10) {
-  constexpr Rect kWork{0, 0, 1920, 1040};
-  const struct {
-    Rect work, saved, expected;
-  } cases[] = {
-      {kWork, {100, 50, 900, 650}, {100, 50, 900, 650}},
-      {kWork, {100, 100, 200, 150}, {100, 100, 200, 150}},      // under the minimum: not enlarged
-      {kWork, {1500, 100, 2120, 600}, {1500, 100, 1920, 600}},  // 420 left after the cut
-      {kWork, {1700, 100, 2100, 500}, {1620, 100, 1920, 500}},  // 220 left: moved to keep 300
-      {kWork, {100, 900, 500, 1300}, {100, 840, 500, 1040}},    // 140 left: moved to keep 200
-      // Both edges, in a work area left of the primary monitor.
-      {{-1920, 30, 0, 1080}, {-100, 1000, 400, 1400}, {-300, 880, 0, 1080}},
-      // Top-left corner outside, also on the work area's right or bottom edge: size kept.
-      {kWork, {-500, -300, 300, 200}, {10, 10, 810, 510}},
-      {kWork, {1920, 100, 2020, 300}, {10, 10, 110, 210}},
-      {kWork, {100, 1040, 200, 1100}, {10, 10, 110, 70}},
-      {{0, 40, 1280, 1024}, {3000, 3000, 3400, 3300}, {10, 50, 410, 350}},  // top task bar
-      // Both rectangles normalised first.
-      {{1920, 1040, 0, 0}, {2100, 500, 1700, 100}, {1620, 100, 1920, 500}},
-      // Values at the ends of the 32-bit range stay in it.
-      {kWork, {kMin, kMin, kMax, kMax}, {10, 10, kMax, kMax}},
-      {kWork, {0, 0, kMax, kMax}, {0, 0, 1920, 1040}},
+  const auto number = [](const std::string& word) {
+    return word == "min" ? kMin : word == "max" ? kMax : std::stoi(word);
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(PlaceWindowInWorkArea(c.work, c.saved, {300, 200}), c.expected)
-        << c.saved.left << ',' << c.saved.top << ',' << c.saved.right << ',' << c.saved.bottom;
+  std::size_t rows = 0;
+  for (const std::string& row : test::readCases("window-placement-cases.txt").at(0).lines("rows")) {
+    std::istringstream words(row);
+    std::vector<std::int32_t> v;
+    for (std::string word; !row.starts_with('#') && words >> word;) v.push_back(number(word));
+    if (v.empty()) continue;
+    ASSERT_EQ(v.size(), 12u) << row;
+    ++rows;
+    EXPECT_EQ(PlaceWindowInWorkArea({v[0], v[1], v[2], v[3]}, {v[4], v[5], v[6], v[7]}, {300, 200}),
+              (Rect{v[8], v[9], v[10], v[11]}))
+        << row;
+  }
+  EXPECT_GT(rows, 10u);
 }
 
 TEST(ShowState, SavedStateReplacesOnlyANormalStartUp) {
