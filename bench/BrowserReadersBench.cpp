@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "QuietUi.h"
+#include "ScratchFolder.h"
 #include "browsers/chromium/ChromiumBookmarksReader.h"
 #include "browsers/firefox/FirefoxPlacesReader.h"
 #include "support/ChromiumBookmarksJson.h"
@@ -28,23 +29,6 @@
 
 namespace linkfold::bench {
 namespace {
-
-// A directory for the generated files, removed at exit.
-const std::string& scratch() {
-  static const struct Scratch {
-    Scratch() {
-      std::string pattern =
-          (std::filesystem::temp_directory_path() / "linkfold-bench-XXXXXX").string();
-      if (mkdtemp(pattern.data())) path = pattern;
-    }
-    ~Scratch() {
-      std::error_code ignored;
-      if (!path.empty()) std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-  } dir;
-  return dir.path;
-}
 
 // The shape both files share: calls `folder(name, depth)` to open a folder nested `depth` deep
 // (closing deeper ones first through `close(depth)`) and `mark(name, url, dateSeconds)`.

@@ -23,6 +23,7 @@
 
 #include "LibraryGenerator.h"
 #include "QuietUi.h"
+#include "ScratchFolder.h"
 #include "browsers/netscape/NetscapeReader.h"
 #include "browsers/netscape/NetscapeWriter.h"
 #include "platform/Files.h"
@@ -74,23 +75,6 @@ void operator delete[](void* p, const std::nothrow_t&) noexcept { countedRelease
 
 namespace linkfold::bench {
 namespace {
-
-// A directory for the generated files, removed at exit.
-const std::string& scratch() {
-  static const struct Scratch {
-    Scratch() {
-      std::string pattern =
-          (std::filesystem::temp_directory_path() / "linkfold-bench-XXXXXX").string();
-      if (mkdtemp(pattern.data())) path = pattern;
-    }
-    ~Scratch() {
-      std::error_code ignored;
-      if (!path.empty()) std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-  } dir;
-  return dir.path;
-}
 
 // A Netscape file of the written form with `bookmarks` bookmarks in 1,000 folders of up to
 // three levels, names of 20 to 63 characters, URLs of about 90, the three dates and, for every
