@@ -102,12 +102,7 @@ std::string bookmarksFile(std::uint32_t bookmarks) {
                        [&](const std::string& name, const std::string& url, std::uint64_t date) {
                          json.url(name, url, test::chromiumTime(date), test::chromiumTime(date));
                        }});
-  json.endFolder();
-  json.beginRoot("other", "Other bookmarks");
-  json.endFolder();
-  json.beginRoot("synced", "Mobile bookmarks");
-  json.endFolder();
-  json.finish();
+  json.finishAfterBar();
   return path;
 }
 

@@ -87,18 +87,22 @@ void ChromiumBookmarksJson::finish() {
   out_ << "\n   },\n   \"sync_metadata\": \"\",\n   \"version\": 1\n}\n";
 }
 
+void ChromiumBookmarksJson::finishAfterBar() {
+  endFolder();
+  beginRoot("other", "Other bookmarks");
+  endFolder();
+  beginRoot("synced", "Mobile bookmarks");
+  endFolder();
+  finish();
+}
+
 std::string ChromiumBookmarksJson::simple(
     const std::vector<std::pair<std::string, std::string>>& bar) {
   std::ostringstream text;
   ChromiumBookmarksJson json(text);
   json.beginRoot("bookmark_bar", "Bookmarks bar");
   for (const auto& [name, address] : bar) json.url(name, address, chromiumTime(1700000000));
-  json.endFolder();
-  json.beginRoot("other", "Other bookmarks");
-  json.endFolder();
-  json.beginRoot("synced", "Mobile bookmarks");
-  json.endFolder();
-  json.finish();
+  json.finishAfterBar();
   return text.str();
 }
 

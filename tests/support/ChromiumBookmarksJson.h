@@ -27,6 +27,8 @@ class ChromiumBookmarksJson {
            std::uint64_t dateLastUsed = 0);
   // Closes the roots and writes checksum and version.
   void finish();
+  // Ends the bookmark bar, adds the other two roots empty, and finishes.
+  void finishAfterBar();
 
   // A file with the three usual roots, holding the given bookmark-bar items (name, url pairs).
   static std::string simple(const std::vector<std::pair<std::string, std::string>>& bar);

@@ -20,22 +20,25 @@ constexpr const char* kCannotRedo = "Can't Redo";
 constexpr const char* kNoMemoryForStep =
     "There is not enough memory to take this step.\nThe library was left as it was.";
 
+// "&Undo Rename\tCtrl+Z" when there is a step to take, else the disabled "Can't ..." text.
+CommandState stepState(bool available, const std::string& verb, const std::string& step,
+                       const char* key, const char* unavailable) {
+  CommandState state;
+  state.enabled = available;
+  state.text = available ? "&" + verb + " " + step + "\t" + key : unavailable;
+  return state;
+}
+
 }  // namespace
 
 CommandState CLFView::OnUpdateUndo() const {
   const UndoStack& stack = doc_.undoStack();
-  CommandState state;
-  state.enabled = stack.canUndo();
-  state.text = state.enabled ? "&Undo " + stack.undoName() + "\tCtrl+Z" : kCannotUndo;
-  return state;
+  return stepState(stack.canUndo(), "Undo", stack.undoName(), "Ctrl+Z", kCannotUndo);
 }
 
 CommandState CLFView::OnUpdateRedo() const {
   const UndoStack& stack = doc_.undoStack();
-  CommandState state;
-  state.enabled = stack.canRedo();
-  state.text = state.enabled ? "&Redo " + stack.redoName() + "\tCtrl+Y" : kCannotRedo;
-  return state;
+  return stepState(stack.canRedo(), "Redo", stack.redoName(), "Ctrl+Y", kCannotRedo);
 }
 
 void CLFView::OnUndo() {
