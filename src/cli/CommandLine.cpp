@@ -127,8 +127,8 @@ std::optional<ParseResult> helpRequest(const std::vector<std::string>& args, std
   if (word != "--help" && word != "-h" && word != "help") return std::nullopt;
   line.command = "help";
   if (i + 1 == args.size()) return ParseResult{line, {}, {}, {}};
-  const std::string& wrong = isCommand(args[i + 1]) ? args.back() : args[i + 1];
-  if (i + 2 != args.size() || !isCommand(args[i + 1]))
+  const std::string& wrong = findForm(args[i + 1]) ? args.back() : args[i + 1];
+  if (i + 2 != args.size() || !findForm(args[i + 1]))
     return failure("help takes one command name, not \"" + wrong + "\"");
   line.helpTopic = args[i + 1];
   return ParseResult{line, {}, {}, {}};

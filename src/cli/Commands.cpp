@@ -2,6 +2,7 @@
 
 #include "ConsoleUi.h"
 #include "Help.h"
+#include "app/CommandLine.h"
 #include "library/CLFDoc.h"
 #include "platform/Settings.h"
 
@@ -19,7 +20,7 @@ int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
     return kExitOk;
   }
   if (line.command == "version") {
-    out << kVersionLine;
+    out << kVersion;
     return kExitOk;
   }
   if (line.command != "dump" && line.command != "tree" && line.command != "find" &&

@@ -220,12 +220,6 @@ std::optional<std::string> commandHelp(std::string_view command) {
   return std::nullopt;
 }
 
-bool isCommand(std::string_view name) {
-  const auto all = allCommands();
-  return std::any_of(all.begin(), all.end(),
-                     [name](const CommandText* c) { return c->name == name; });
-}
-
 std::optional<std::string> nearestCommand(std::string_view name) {
   const CommandText* best = nullptr;
   std::size_t bestDistance = 0;

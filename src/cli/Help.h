@@ -8,12 +8,9 @@
 
 namespace linkfold::cli {
 
-inline constexpr const char* kVersionLine = "Linkfold 1.5\n";
-
 std::string fullHelp();
 // None for a name that is no command.
 std::optional<std::string> commandHelp(std::string_view command);
-bool isCommand(std::string_view name);
 // The command a mistyped name most likely meant; none when no command is close.
 std::optional<std::string> nearestCommand(std::string_view name);
 

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   const ParseResult parsed = parseCommandLine(args);
   if (!parsed.commandLine) {
     std::cerr << usageErrorText(parsed);
-    return closeStandardStreams(kExitUsage) == kExitUsage ? kExitUsage : kExitFailed;
+    return closeStandardStreams(kExitUsage);
   }
   return closeStandardStreams(runCommand(*parsed.commandLine, std::cout, std::cerr));
 }

@@ -12,9 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "support/ChromiumBookmarksJson.h"
 #include "support/PlacesDatabase.h"
 
 namespace fs = std::filesystem;
+using linkfold::test::jsonString;
 
 namespace {
 
@@ -46,23 +48,6 @@ void makePlaces(const fs::path& text, const fs::path& profile) {
   database.exec(readText(text / "places-wal.sql"));
   database.close();
   fs::remove(places.string() + "-shm");
-}
-
-std::string jsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
 }
 
 // One node of the outline.

@@ -28,10 +28,9 @@ Qt::Key keyOf(LockKey lock) {
 
 }  // namespace
 
-StatusPanes::StatusPanes(QStatusBar& bar)
-    : QObject(&bar),
-      message_(new QLabel),
-      known_(lockStatesKnown(QGuiApplication::platformName().toStdString())) {
+StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar), message_(new QLabel) {
+  // Where the window system does not tell the lock states, the panes are hidden.
+  const bool known = lockStatesKnown(QGuiApplication::platformName().toStdString());
   message_->setObjectName("messagePane");
   message_->setText(fromCore(kIdlePrompt));
   bar.addWidget(message_, 1);
@@ -43,10 +42,10 @@ StatusPanes::StatusPanes(QStatusBar& bar)
     pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(" SCRL "));
     pane->setProperty("indicator", fromCore(indicator.text));
     bar.addPermanentWidget(pane);
-    pane->setVisible(known_);
+    pane->setVisible(known);
     indicators_.emplace_back(indicator.key, pane);
   }
-  if (known_) qApp->installEventFilter(this);
+  if (known) qApp->installEventFilter(this);
 }
 
 QStringList StatusPanes::indicatorTexts() const {

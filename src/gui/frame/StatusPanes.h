@@ -30,7 +30,6 @@ class StatusPanes : public QObject {
 
  private:
   QLabel* message_;
-  bool known_;  // whether this window system tells the lock states
   std::vector<std::pair<LockKey, QLabel*>> indicators_;
   quint64 lastKeyTime_ = 0;
 };

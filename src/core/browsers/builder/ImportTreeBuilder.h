@@ -36,6 +36,11 @@ class ImportTreeBuilder {
   // Places the folder `component` inside `parent`, under "Relocated" when the full path would
   // be too long; false after a fatal error that it has logged.
   bool placeFolder(const ImportFolder& parent, std::string_view component, ImportFolder& folder);
+  // Places a browser's root folder `written` at the top level. It is added with its first item,
+  // so that a root that holds nothing adds no folder.
+  bool placeRoot(std::string_view written, ImportFolder& folder) {
+    return placeFolder(ImportFolder{}, folderComponent("", written), folder);
+  }
   // Adds a placed folder (and its parent first, when that waits too); false after a fatal error.
   bool addFolder(ImportFolder& folder);
   // Gives `mark` its name from the written one: cut, cleaned, or a default name from the URL

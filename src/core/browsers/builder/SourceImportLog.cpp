@@ -1,6 +1,5 @@
 #include "browsers/builder/SourceImportLog.h"
 
-#include <algorithm>
 #include <new>
 
 #include "library/CLFDoc.h"
@@ -27,7 +26,6 @@ void ItemProgress::show() const {
   CStatDlg* status = doc_.statusWindow();
   if (!status) return;
   status->setText("Importing " + label_ + " bookmarks\n" + std::to_string(done_) + " items read");
-  if (total_ > 0) status->setProgress(std::min(done_, total_), total_);
 }
 
 }  // namespace linkfold

@@ -18,23 +18,19 @@ class CLFDoc;
 bool importSource(CLFDoc& doc, const std::string& label, const std::string& path,
                   std::string_view where, const std::function<bool()>& read);
 
-// Shows in the status window how many items were read, a block of items at a time; with a
-// known total (0: unknown) also the progress towards it.
+// Shows in the status window how many items were read, a block of items at a time.
 class ItemProgress {
  public:
-  ItemProgress(CLFDoc& doc, std::string label, std::uint64_t total)
-      : doc_(doc), label_(std::move(label)), total_(total) {}
+  ItemProgress(CLFDoc& doc, std::string label) : doc_(doc), label_(std::move(label)) {}
   void itemRead() {
     if ((++done_ & 0xFFF) == 0) show();
   }
-  std::uint64_t done() const { return done_; }
 
  private:
   void show() const;
 
   CLFDoc& doc_;
   std::string label_;
-  std::uint64_t total_;
   std::uint64_t done_ = 0;
 };
 

@@ -74,7 +74,7 @@ struct OpenList {
 class BookmarksWalk {
  public:
   BookmarksWalk(CLFDoc& doc, const std::string& path, const std::string& label)
-      : doc_(doc), path_(path), progress_(doc, label, 0), builder_(doc) {}
+      : doc_(doc), path_(path), progress_(doc, label), builder_(doc) {}
 
   bool readRoots(const element& file);
 
@@ -157,7 +157,6 @@ bool BookmarksWalk::readRoots(const element& file) {
   simdjson::dom::object roots;
   if (file["roots"].get_object().get(roots) != simdjson::SUCCESS)
     return wrongShape("no \"roots\" object");
-  const ImportFolder top;
   for (const auto field : roots) {
     const element& root = field.value;
     const char* known = nullptr;
@@ -165,12 +164,9 @@ bool BookmarksWalk::readRoots(const element& file) {
       if (field.key == candidate.key) known = candidate.folder;
     if (!known && stringField(root, "type") != "folder") continue;  // not a root folder
     if (!root.is_object()) return wrongShape("a root that is not an object");
-    const std::string component =
-        builder_.folderComponent("", known ? std::string_view(known) : stringField(root, "name"));
-    // The root's folder is added with its first item, so that an empty root adds none.
     ImportFolder place;
-    if (!builder_.placeFolder(top, component, place) || !openChildren(root, std::move(place)) ||
-        !walk())
+    if (!builder_.placeRoot(known ? std::string_view(known) : stringField(root, "name"), place) ||
+        !openChildren(root, std::move(place)) || !walk())
       return false;
   }
   return true;

@@ -35,8 +35,6 @@ class FavoritesBackup {
   // backup folder that still holds it.
   bool rollBack(std::string& kept);
 
-  const std::string& folder() const { return backup_; }
-
  private:
   bool moveAside(const std::string& relative, std::string& error);
   void removeBackupFolder();

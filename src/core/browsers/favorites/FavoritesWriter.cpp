@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <new>
 #include <vector>
 
@@ -173,7 +172,7 @@ class FavoritesWriter {
       const bool written = shortcut.saveFailure() == InternetShortcut::SaveFailure::Write;
       doc_.ui().inform(written ? "Could not write " + path + reason
                                : "File creation failed.\n\nFilename: " + path + reason);
-      failures_.push_back(path + ": " + std::strerror(shortcut.saveError()));
+      failures_.push_back(path + ": " + systemReason(shortcut.saveError()));
       return !written && !isDiskFailure(shortcut.saveError());
     }
     backup_.wroteFile(path);

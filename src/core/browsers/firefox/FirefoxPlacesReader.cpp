@@ -78,7 +78,7 @@ struct PendingFolder {
 class PlacesReader {
  public:
   PlacesReader(CLFDoc& doc, sqlite3* db, const std::string& path, const std::string& label)
-      : doc_(doc), db_(db), path_(path), progress_(doc, label, 0), builder_(doc) {}
+      : doc_(doc), db_(db), path_(path), progress_(doc, label), builder_(doc) {}
 
   bool read();
 
@@ -143,7 +143,6 @@ bool PlacesReader::findRoots() {
                              &find.handle, nullptr);
       status != SQLITE_OK)
     return failed(status);
-  const ImportFolder top;
   for (auto root = std::rbegin(kRoots); root != std::rend(kRoots); ++root) {
     sqlite3_reset(find.handle);
     sqlite3_bind_text(find.handle, 1, root->guid, -1, SQLITE_STATIC);
@@ -153,13 +152,11 @@ bool PlacesReader::findRoots() {
       return fatal(path_ + " is not a Firefox bookmark database (the root folder " + root->guid +
                    " is missing)");
     if (status != SQLITE_ROW) return failed(status);
-    PendingFolder pending{sqlite3_column_int64(find.handle, 0), top};
+    PendingFolder pending{sqlite3_column_int64(find.handle, 0), {}};
     if (!seen_.insert(pending.id).second)
       return fatal(path_ + " is damaged (two root folders are one row)");
-    // A root's folder is added with its first item, so that an empty root adds none.
-    if (root->folder &&
-        !builder_.placeFolder(top, builder_.folderComponent("", root->folder), pending.folder))
-      return false;
+    // The menu has no folder: its items stand at the top level.
+    if (root->folder && !builder_.placeRoot(root->folder, pending.folder)) return false;
     stack_.push_back(std::move(pending));
   }
   return true;

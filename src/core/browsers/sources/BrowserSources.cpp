@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 #include "browsers/sources/SourceFinders.h"
+#include "platform/Files.h"
 
 namespace linkfold {
 
@@ -17,13 +17,13 @@ bool anyChosen(const BrowserSources& sources) {
 
 std::optional<std::string> readProfileList(const std::string& path) {
   std::error_code error;
-  if (!fs::is_regular_file(path, error) || fs::file_size(path, error) > kMaxProfileListBytes ||
-      error)
-    return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  if (fs::file_size(path, error) > kMaxProfileListBytes || error) return std::nullopt;
+  return readWholeFile(path);  // which takes regular files only
+}
+
+bool isRegularFile(const std::string& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
 }
 
 BrowserSources findBrowserSources(const BrowserHome& home) {

@@ -42,11 +42,6 @@ struct BookmarkFile {
 constexpr BookmarkFile kBookmarkFiles[] = {{"Bookmarks", ""}, {"AccountBookmarks", " (account)"}};
 constexpr const char* kEncryptedFiles[] = {"EncryptedBookmarks2", "EncryptedAccountBookmarks2"};
 
-bool isRegularFile(const std::string& path) {
-  std::error_code error;
-  return fs::is_regular_file(path, error);
-}
-
 // Without a usable Local State: Default, every "Profile N" folder, and the data folder itself
 // when it holds the bookmarks (as Opera keeps them).
 std::vector<ChromiumProfileEntry> scanProfileFolders(const std::string& dataFolder) {

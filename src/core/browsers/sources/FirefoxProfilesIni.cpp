@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/Text.h"
+
 namespace linkfold {
 
 namespace {
@@ -46,10 +48,6 @@ std::string valueOf(const Section& section, std::string_view key) {
   return it == section.end() ? std::string() : it->second;
 }
 
-bool startsWithText(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 std::string lastComponent(const std::string& path) {
   const auto slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -63,12 +61,12 @@ std::vector<FirefoxProfile> parseProfilesIni(std::string_view text, const std::s
   std::vector<std::string> installDefaults;
   int markedDefault = -1;
   for (const auto& [name, section] : readSections(text)) {
-    if (startsWithText(name, "Install")) {
+    if (startsWith(name, "Install")) {
       if (const std::string chosen = valueOf(section, "Default"); !chosen.empty())
         installDefaults.push_back(chosen);
       continue;
     }
-    if (!startsWithText(name, "Profile")) continue;
+    if (!startsWith(name, "Profile")) continue;
     const std::string path = valueOf(section, "Path");
     if (path.empty()) continue;
     const bool absolute = valueOf(section, "IsRelative") == "0" && path.front() == '/';

@@ -23,11 +23,6 @@ constexpr FirefoxRoot kFirefoxRoots[] = {
     {false, ".var/app/org.mozilla.firefox/config/mozilla/firefox"},
 };
 
-bool isRegularFile(const std::string& path) {
-  std::error_code error;
-  return fs::is_regular_file(path, error);
-}
-
 }  // namespace
 
 void findFirefoxSources(const BrowserHome& home, BrowserSources& sources) {

@@ -15,5 +15,7 @@ void findChromiumSources(const BrowserHome& home, BrowserSources& sources);
 inline constexpr std::size_t kMaxProfileListBytes = 16 * 1024 * 1024;
 // The file's bytes when it is a regular file of at most kMaxProfileListBytes.
 std::optional<std::string> readProfileList(const std::string& path);
+// A browser's file counts only as a regular file: a FIFO or a device in its place would block.
+bool isRegularFile(const std::string& path);
 
 }  // namespace linkfold
