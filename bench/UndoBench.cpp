@@ -76,7 +76,8 @@ void BM_UndoRedoDeleteFolder(benchmark::State& state) {
   std::uint32_t folder = leafFolder(doc);
   while (state.range(0) == 1 && doc.folder(folder).parent != 0) folder = doc.folder(folder).parent;
   EditRecorder recorder(doc, "Delete");
-  if (!removeFolderTree(doc, folder, recorder)) state.SkipWithError("no folder to delete");
+  if (!removeFolderTree(doc, folderTree(doc, folder), recorder))
+    state.SkipWithError("no folder to delete");
   recorder.commit({}, {});
   state.counters["bookmarks"] = static_cast<double>(LibraryShape{}.bookmarks - doc.bookmarkCount());
   undoRedo(state, doc);

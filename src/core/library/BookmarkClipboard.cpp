@@ -11,25 +11,13 @@ namespace linkfold {
 
 namespace {
 
-bool isSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-char lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Where `needle` (lower case) starts in `text` at or after `from`, ignoring ASCII case.
 std::size_t findNoCase(std::string_view text, std::string_view needle, std::size_t from) {
-  const auto hit = std::search(
-      text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(),
-      needle.begin(), needle.end(), [](char a, char b) { return lower(a) == b; });
+  const auto hit =
+      std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())),
+                  text.end(), needle.begin(), needle.end(), [](char a, char b) {
+                    return static_cast<char>(asciiLower(static_cast<unsigned char>(a))) == b;
+                  });
   return hit == text.end() ? std::string_view::npos : static_cast<std::size_t>(hit - text.begin());
 }
 
@@ -79,11 +67,11 @@ std::string htmlText(std::string_view html) {
         continue;
       }
     }
-    const char c = isSpace(html[i]) ? ' ' : html[i];
+    const char c = isNameWhite(html[i]) ? ' ' : html[i];
     if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
     ++i;
   }
-  return std::string(trimmed(out));
+  return std::string(trimWhite(out));
 }
 
 // A URL as other programs hand it over: no white space or control characters inside.
@@ -105,7 +93,7 @@ template <class F>
 void forEachLine(std::string_view text, F&& take) {
   while (!text.empty()) {
     const auto end = text.find('\n');
-    take(trimmed(text.substr(0, end)));
+    take(trimWhite(text.substr(0, end)));
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
   }
 }

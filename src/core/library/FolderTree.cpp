@@ -18,9 +18,7 @@ FolderTree folderTree(const CLFDoc& doc, std::uint32_t folder) {
     pending.pop_back();
     if (inTree[f]) continue;  // a damaged parent chain never loops here
     inTree[f] = true;
-    tree.anyLocked = tree.anyLocked || doc.folder(f).locked;
-    for (std::uint32_t child : children[f])
-      if (child != 0) pending.push_back(child);
+    for (std::uint32_t child : children[f]) pending.push_back(child);
   }
   for (std::uint32_t f = 0; f < doc.folderCount(); ++f)
     if (inTree[f]) tree.folders.push_back(f);
@@ -30,9 +28,8 @@ FolderTree folderTree(const CLFDoc& doc, std::uint32_t folder) {
   return tree;
 }
 
-bool removeFolderTree(CLFDoc& doc, std::uint32_t folder, EditRecorder& recorder) {
-  if (folder == 0 || folder >= doc.folderCount()) return false;
-  const FolderTree tree = folderTree(doc, folder);
+bool removeFolderTree(CLFDoc& doc, const FolderTree& tree, EditRecorder& recorder) {
+  if (tree.folders.empty() || tree.folders.front() == 0) return false;
   recorder.keepFolders();
   recorder.removingBookmarks(tree.bookmarks);
   recorder.removingFolders(tree.folders);

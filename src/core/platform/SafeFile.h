@@ -32,9 +32,6 @@ class SafeFile {
   // Removes the temporary file; the target stays as it was.
   void abandon();
 
-  bool isOpen() const { return fd_ >= 0; }
-  // The file actually replaced: the target with its symbolic links resolved.
-  const std::string& resolvedTarget() const { return resolved_; }
   // "<target>: <system's reason>" after a failure.
   const std::string& error() const { return error_; }
 

@@ -6,6 +6,7 @@
 
 #include "library/CLFDoc.h"
 #include "platform/CaseFold.h"
+#include "platform/Text.h"
 
 namespace linkfold {
 
@@ -18,7 +19,7 @@ void appendFolded(std::string& out, std::string_view field) {
     out += caseFolded(field);
     return;
   }
-  for (const char c : field) out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  for (const char c : field) out += static_cast<char>(asciiLower(static_cast<unsigned char>(c)));
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ bool hasLockedFolderBelow(const CLFView& view, TreeItem item) {
     const TreeItem folder = pending.back();
     pending.pop_back();
     for (TreeItem child : view.tree().children(folder)) {
-      if (view.IsBookmarkItem(child)) continue;
+      if (view.IsBookmarkItem(child)) break;  // folders sort before bookmarks
       if (view.IsLockedItem(child)) return true;
       pending.push_back(child);
     }
@@ -295,7 +295,7 @@ void CLFView::deleteFolderTree(TreeItem item) {
   WaitCursor wait(ui_);
   const TreeItem parent = tree_.parent(item);
   EditRecorder recorder(doc_, "Delete");
-  if (!removeFolderTree(doc_, index, recorder)) return;
+  if (!removeFolderTree(doc_, contents, recorder)) return;
   tree_.deleteItem(item);
   RenumberAllItems(contents.folders, contents.bookmarks);
   recorder.commit(LibraryItemRef::folder(index), LibraryItemRef::folder(tree_.data(parent)));
