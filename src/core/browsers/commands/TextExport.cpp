@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "library/CLFDoc.h"
-#include "library/FolderContents.h"
+#include "library/LibraryIndexes.h"
 #include "platform/TextFile.h"
 #include "platform/UiPort.h"
 
@@ -12,7 +12,7 @@ namespace linkfold {
 namespace {
 
 void writeFolders(const CLFDoc& doc, TextFile& out) {
-  const auto byFolder = bookmarksByFolder(doc);
+  const BookmarksByFolder byFolder(doc.bookmarks(), doc.folderCount());
   for (std::uint32_t f = 0; f < doc.folderCount(); ++f) {
     if (doc.folder(f).selection == kNotSelected) continue;
     if (f == 0) {
@@ -22,14 +22,14 @@ void writeFolders(const CLFDoc& doc, TextFile& out) {
       out.write(doc.folder(f).path);
       out.write("\n");
     }
-    for (const std::uint32_t b : byFolder[f]) {
+    for (const std::uint32_t b : byFolder.of(f)) {
       out.write("  Title: ");
       out.write(doc.bookmark(b).name);
       out.write("\n    URL: ");
       out.write(doc.bookmark(b).url);
       out.write("\n");
     }
-    if (byFolder[f].empty()) out.write("  Folder contains no bookmarks.\n");
+    if (byFolder.of(f).empty()) out.write("  Folder contains no bookmarks.\n");
   }
 }
 

@@ -13,7 +13,7 @@
 #include "browsers/favorites/FavoritesBackup.h"
 #include "browsers/favorites/FavoritesFiles.h"
 #include "browsers/favorites/InternetShortcut.h"
-#include "library/FolderContents.h"
+#include "library/LibraryIndexes.h"
 #include "platform/SafeFile.h"
 #include "platform/Text.h"
 #include "platform/UiPort.h"
@@ -55,7 +55,7 @@ class FavoritesWriter {
         favorites_(doc.browsers().favoritesPath),
         nameLimit_(nameLimit(favorites_)),
         children_(doc.folderCount()),
-        bookmarksOf_(bookmarksByFolder(doc)),
+        bookmarksOf_(doc.bookmarks(), doc.folderCount()),
         inside_(doc.folderCount(), 0) {
     // Sub-folders in folder-table order, the order in which the tree would find them.
     for (std::uint32_t f = 1; f < doc.folderCount(); ++f) {
@@ -141,7 +141,7 @@ class FavoritesWriter {
     const std::string shown(withoutTrailingSeparator(directory));
     status_.setText("PROCESSING: " + shown);
     if (isSelected(doc_.folder(folder))) {
-      for (const std::uint32_t bookmark : bookmarksOf_[folder])
+      for (const std::uint32_t bookmark : bookmarksOf_.of(folder))
         if (!Write_Shortcut(directory, bookmark)) return false;
     } else if (folder == 0) {
       doc_.setFolderLocked(0, true);
@@ -226,7 +226,7 @@ class FavoritesWriter {
   std::size_t nameLimit_;
   std::vector<std::string> cuts_;
   std::vector<std::vector<std::uint32_t>> children_;
-  std::vector<std::vector<std::uint32_t>> bookmarksOf_;
+  BookmarksByFolder bookmarksOf_;
   std::vector<char> inside_;  // the folder's directory is known to be a real one
   std::vector<std::string> failures_;
 };
