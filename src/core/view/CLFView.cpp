@@ -97,12 +97,16 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
 
 void CLFView::OnUpdate() {
   WaitCursor wait(ui_);
-  // A drag cannot outlive the items it refers to.
-  dragging_ = false;
-  dragged_ = dropTarget_ = kNoItem;
   filter_.invalidate();
   filterPrepared_ = false;
   if (isFiltering()) computeFilter();
+  refill();
+}
+
+void CLFView::refill() {
+  // A drag cannot outlive the items it refers to.
+  dragging_ = false;
+  dragged_ = dropTarget_ = kNoItem;
   {
     const CSortedTreeCtrl::Rebuild rebuild(tree_);
     tree_.deleteAllItems();

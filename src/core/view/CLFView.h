@@ -201,6 +201,9 @@ class CLFView : public TreeObserver {
   void dropFolder(TreeItem folder, TreeItem target);
   void endDrag();
   void computeFilter();
+  // Fills the tree again from the library (what the filter shows, while filtering) and selects
+  // the root.
+  void refill();
   bool filterShowsFolder(std::uint32_t f) const {
     return shownFolders_.empty() || (f < shownFolders_.size() && shownFolders_[f]);
   }

@@ -131,16 +131,8 @@ void CLFView::setFilter(std::string_view text) {
   }
   // The folded texts are kept from keystroke to keystroke: OnUpdate would drop them.
   computeFilter();
-  {
-    const CSortedTreeCtrl::Rebuild rebuild(tree_);
-    tree_.deleteAllItems();
-    doc_.clearListedMarks();
-    FillTree(0, kNoItem);
-  }
-  const TreeItem root = tree_.root();
-  if (root == kNoItem) return;
-  tree_.select(root);
-  OnExpandAll();
+  refill();
+  if (tree_.root() == kNoItem) return;
   TreeState selection = current;
   selection.expandedFolders.clear();
   restoreTreeState(selection);
