@@ -133,16 +133,12 @@ bool SafeFile::flushBuffer() {
 
 bool SafeFile::write(std::string_view bytes) {
   if (failed_ || fd_ < 0) return false;
-  if (buffer_.size() + bytes.size() <= kBufferSize) {
-    buffer_.append(bytes);
-    return true;
-  }
-  if (!flushBuffer()) return false;
-  if (bytes.size() < kBufferSize) {
-    buffer_.append(bytes);
-    return true;
-  }
-  return writeAll(fd_, bytes) || failWithErrno();
+  // A piece as large as the buffer goes straight to the file; smaller ones are gathered.
+  if (bytes.size() >= kBufferSize)
+    return flushBuffer() && (writeAll(fd_, bytes) || failWithErrno());
+  if (buffer_.size() + bytes.size() > kBufferSize && !flushBuffer()) return false;
+  buffer_.append(bytes);
+  return true;
 }
 
 bool SafeFile::keepOldFile(const std::string& as) {

@@ -120,6 +120,7 @@ class CLFView : public TreeObserver {
   // ---- Opening and the clipboard (CLFViewClipboard.cpp) ----
   // The selected bookmark, or the bookmarks directly in the selected folder, in tree order.
   std::vector<std::uint32_t> selectedBookmarks() const;
+  bool hasSelectedBookmarks() const;
   // Enabled on a bookmark and on a folder that holds bookmarks; on a folder the text says
   // "Open All".
   CommandState OnUpdateOpenInBrowser() const;
@@ -201,6 +202,7 @@ class CLFView : public TreeObserver {
   void dropFolder(TreeItem folder, TreeItem target);
   void endDrag();
   void computeFilter();
+  bool isBookmarkOfLibrary(TreeItem item) const;
   // Fills the tree again from the library (what the filter shows, while filtering) and selects
   // the root.
   void refill();

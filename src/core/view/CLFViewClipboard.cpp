@@ -18,19 +18,32 @@ CommandState enabledIf(bool enabled) {
 
 }  // namespace
 
+bool CLFView::isBookmarkOfLibrary(TreeItem item) const {
+  return IsBookmarkItem(item) && tree_.data(item) < doc_.bookmarkCount();
+}
+
 std::vector<std::uint32_t> CLFView::selectedBookmarks() const {
   const TreeItem selected = tree_.selected();
   if (IsBookmarkItem(selected)) return {tree_.data(selected)};
   std::vector<std::uint32_t> bookmarks;
   if (!IsFolderItem(selected)) return bookmarks;
   for (const TreeItem child : tree_.children(selected))
-    if (IsBookmarkItem(child) && tree_.data(child) < doc_.bookmarkCount())
-      bookmarks.push_back(tree_.data(child));
+    if (isBookmarkOfLibrary(child)) bookmarks.push_back(tree_.data(child));
   return bookmarks;
 }
 
+// Whether selectedBookmarks() would be empty, without collecting them.
+bool CLFView::hasSelectedBookmarks() const {
+  const TreeItem selected = tree_.selected();
+  if (IsBookmarkItem(selected)) return true;
+  if (!IsFolderItem(selected)) return false;
+  const auto children = tree_.children(selected);
+  return std::any_of(children.begin(), children.end(),
+                     [this](TreeItem child) { return isBookmarkOfLibrary(child); });
+}
+
 CommandState CLFView::OnUpdateOpenInBrowser() const {
-  CommandState state = enabledIf(!selectedBookmarks().empty());
+  CommandState state = enabledIf(hasSelectedBookmarks());
   if (IsFolderItem(tree_.selected())) state.text = "Open &All in Browser";
   return state;
 }
@@ -51,7 +64,7 @@ void CLFView::OnOpenInBrowser() {
 }
 
 CommandState CLFView::OnUpdateCopy() const {
-  return enabledIf(!selectedBookmarks().empty());
+  return enabledIf(hasSelectedBookmarks());
 }
 
 ClipboardData CLFView::OnCopy() const {
