@@ -3,8 +3,10 @@
 // fuzz target and the mutation test. Each check returns an empty text when all is well, else
 // the first problem found.
 
+#include <algorithm>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "library/CLFDoc.h"
 
@@ -61,6 +63,19 @@ inline std::string roundTripProblems(const CLFDoc& loaded, CLFDoc& fresh) {
   if (fresh.loadFailed()) return "the saved library does not load cleanly";
   fresh.Serialize(savedAgain);
   return saved.str() == savedAgain.str() ? "" : "the reloaded library differs";
+}
+
+// Every folder path and every bookmark with all its fields, sorted: the library independent of
+// table order.
+inline std::vector<std::string> libraryContents(const CLFDoc& doc) {
+  std::vector<std::string> lines;
+  for (const FolderEntry& f : doc.folders()) lines.push_back(f.path);
+  for (const BookmarkRecord& b : doc.bookmarks())
+    lines.push_back(doc.folder(b.folder).path + '|' + b.name + '|' + b.url + '|' + b.description +
+                    '|' + std::to_string(b.addDate) + ',' + std::to_string(b.modifiedDate) + ',' +
+                    std::to_string(b.visitDate));
+  std::sort(lines.begin(), lines.end());
+  return lines;
 }
 
 }  // namespace linkfold::test

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "FuzzSupport.h"
 #include "LibraryInvariants.h"
@@ -37,17 +36,6 @@ bool writesWhole(const CLFDoc& doc) {
   });
 }
 
-std::vector<std::string> contents(const CLFDoc& doc) {
-  std::vector<std::string> lines;
-  for (const FolderEntry& f : doc.folders()) lines.push_back(f.path);
-  for (const BookmarkRecord& b : doc.bookmarks())
-    lines.push_back(doc.folder(b.folder).path + '|' + b.name + '|' + b.url + '|' + b.description +
-                    '|' + std::to_string(b.addDate) + ',' + std::to_string(b.modifiedDate) + ',' +
-                    std::to_string(b.visitDate));
-  std::sort(lines.begin(), lines.end());
-  return lines;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -60,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int result = Parse_NS_File(read, input.path);
   require(result == kNetscapeReadOk || result == kNetscapeReadFatal, "unknown result");
   require(read.folderCount() > 0 && read.folder(0).path == kRootPath, "root missing");
-  require(linkfold::test::tableProblems(read, true));
+  require(test::tableProblems(read, true));
   if (!writesWhole(read)) return 0;
 
   CLFView view(read, ui, settings);
@@ -69,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CLFDoc again(ui, settings, {});
   require(again.addFolder(kRootPath, true), "no root");
   require(Parse_NS_File(again, output.path) == kNetscapeReadOk, "the export does not read back");
-  require(contents(again) == contents(read), "the export reads back to another library");
+  require(test::libraryContents(again) == test::libraryContents(read),
+          "the export reads back to another library");
   require(again.netscapeTitle() == read.netscapeTitle(), "the title changed");
   return 0;
 }

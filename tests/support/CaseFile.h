@@ -96,4 +96,9 @@ inline std::vector<TestCase> readCases(const std::string& name) {
   return cases;
 }
 
+// The path of the seed input `name` of the fuzz target `target`, for a test that reads it too.
+inline std::string fuzzSeed(const std::string& target, const std::string& name) {
+  return std::string(LINKFOLD_TEST_DATA_DIR) + "/../fuzz/corpus/" + target + "/" + name;
+}
+
 }  // namespace linkfold::test

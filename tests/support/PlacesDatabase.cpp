@@ -24,34 +24,13 @@ void check(sqlite3* db, int status, const char* what) {
     throw std::runtime_error(std::string(what) + ": " + (db ? sqlite3_errmsg(db) : "no database"));
 }
 
-// One statement, bound, run to its end.
-class Statement {
- public:
-  Statement(sqlite3* db, const char* sql) : db_(db) {
-    check(db, sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr), sql);
-  }
-  ~Statement() { sqlite3_finalize(statement_); }
-  Statement& bind(int at, std::int64_t value) {
-    check(db_, sqlite3_bind_int64(statement_, at, value), "bind");
-    return *this;
-  }
-  Statement& bind(int at, const std::string& text) {
-    check(db_,
-          sqlite3_bind_text(statement_, at, text.data(), static_cast<int>(text.size()),
-                            SQLITE_TRANSIENT),
-          "bind");
-    return *this;
-  }
-  void run() { check(db_, sqlite3_step(statement_), "step"); }
-  // The first column of the first row, 0 when there is none.
-  std::int64_t value() {
-    return sqlite3_step(statement_) == SQLITE_ROW ? sqlite3_column_int64(statement_, 0) : 0;
-  }
-
- private:
-  sqlite3* db_;
-  sqlite3_stmt* statement_ = nullptr;
-};
+// `text` as an SQL string literal.
+std::string quoted(const std::string& text) {
+  char* literal = sqlite3_mprintf("%Q", text.c_str());
+  std::string out(literal);
+  sqlite3_free(literal);
+  return out;
+}
 
 }  // namespace
 
@@ -83,40 +62,38 @@ void PlacesDatabase::keepWal() {
   check(db_, sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr), "no checkpoint");
 }
 
-std::int64_t PlacesDatabase::insertItem(int type, std::int64_t fk, std::int64_t parent,
+std::int64_t PlacesDatabase::insertItem(int type, const std::string& fk, std::int64_t parent,
                                         const std::string& title, std::int64_t dateAdded,
                                         std::int64_t lastModified) {
-  Statement insert(db_,
-                   "INSERT INTO moz_bookmarks (type, fk, parent, position, title, dateAdded, "
-                   "lastModified, guid) VALUES (?1, NULLIF(?2, 0), ?3, (SELECT count(*) FROM "
-                   "moz_bookmarks WHERE parent = ?3), NULLIF(?4, ''), ?5, ?6, ?7)");
-  insert.bind(1, type).bind(2, fk).bind(3, parent).bind(4, title).bind(5, dateAdded);
-  insert.bind(6, lastModified).bind(7, "item" + std::to_string(++nextGuid_));
-  insert.run();
+  const std::string in = std::to_string(parent);
+  exec(
+      "INSERT INTO moz_bookmarks (type, fk, parent, position, title, dateAdded, lastModified, "
+      "guid) VALUES (" +
+      std::to_string(type) + ", " + fk + ", " + in +
+      ", (SELECT count(*) FROM moz_bookmarks WHERE parent = " + in + "), NULLIF(" + quoted(title) +
+      ", ''), " + std::to_string(dateAdded) + ", " + std::to_string(lastModified) + ", 'item" +
+      std::to_string(++nextGuid_) + "')");
   return sqlite3_last_insert_rowid(db_);
 }
 
 std::int64_t PlacesDatabase::folder(std::int64_t parent, const std::string& title,
                                     std::int64_t dateAdded, std::int64_t lastModified) {
-  return insertItem(2, 0, parent, title, dateAdded, lastModified);
+  return insertItem(2, "NULL", parent, title, dateAdded, lastModified);
 }
 
 std::int64_t PlacesDatabase::bookmark(std::int64_t parent, const std::string& title,
                                       const std::string& url, std::int64_t dateAdded,
                                       std::int64_t lastModified, std::int64_t lastVisit) {
   // A URL bookmarked twice has one place, as in Firefox.
-  Statement place(db_,
-                  "INSERT INTO moz_places (url, guid, last_visit_date, foreign_count) VALUES "
-                  "(?1, ?2, NULLIF(?3, 0), 1) ON CONFLICT (url) DO UPDATE SET foreign_count = "
-                  "foreign_count + 1");
-  place.bind(1, url).bind(2, "place" + std::to_string(++nextGuid_)).bind(3, lastVisit);
-  place.run();
-  Statement find(db_, "SELECT id FROM moz_places WHERE url = ?1");
-  return insertItem(1, find.bind(1, url).value(), parent, title, dateAdded, lastModified);
+  exec("INSERT INTO moz_places (url, guid, last_visit_date, foreign_count) VALUES (" + quoted(url) +
+       ", 'place" + std::to_string(++nextGuid_) + "', NULLIF(" + std::to_string(lastVisit) +
+       ", 0), 1) ON CONFLICT (url) DO UPDATE SET foreign_count = foreign_count + 1");
+  return insertItem(1, "(SELECT id FROM moz_places WHERE url = " + quoted(url) + ")", parent, title,
+                    dateAdded, lastModified);
 }
 
 std::int64_t PlacesDatabase::separator(std::int64_t parent) {
-  return insertItem(3, 0, parent, "", 0, 0);
+  return insertItem(3, "NULL", parent, "", 0, 0);
 }
 
 }  // namespace linkfold::test

@@ -34,11 +34,11 @@ class PlacesDatabase {
   void keepWal();
   // Closes the connection (the destructor does it too).
   void close();
-  sqlite3* handle() const { return db_; }
 
  private:
-  std::int64_t insertItem(int type, std::int64_t fk, std::int64_t parent, const std::string& title,
-                          std::int64_t dateAdded, std::int64_t lastModified);
+  std::int64_t insertItem(int type, const std::string& fk, std::int64_t parent,
+                          const std::string& title, std::int64_t dateAdded,
+                          std::int64_t lastModified);
 
   sqlite3* db_ = nullptr;
   std::int64_t nextGuid_ = 0;

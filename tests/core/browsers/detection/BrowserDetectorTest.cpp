@@ -22,45 +22,33 @@ TEST(EnvironmentExpansionTest, ExpandsKnownNamesWithinTheBound) {
   }
 }
 
+// The cases are in tests/data/favorites-folder-cases.txt.
 TEST_F(DetectionTest, FavoritesFolder) {
-  const std::string favorites = makeDirectory("Favorites");
+  makeDirectory("Favorites");
   temp.write("file", "");
   variables["HOMEDIR"] = temp.path();
   variables["LONGDIR"] = temp.path() + "/" + std::string(240, 'x');
-  // 259 bytes and the null fill the value buffer exactly; one more does not fit.
   const std::string longest = makeDirectory(std::string(258 - temp.path().size(), 'x'));
-  const std::string tooLong = longest + "y";
-  const struct {
-    const char* label;
-    std::optional<RegistryValue> userShellFolders, shellFolders;
-    bool shortcutObject;
-    std::string expectedPath;  // empty: MSIE not present
-  } cases[] = {
-      // clang-format off
-      {"only under Shell Folders", {}, sz(favorites), true, favorites + "/"},
-      {"User Shell Folders names no directory; Shell Folders is not asked",
-       sz(temp.file("missing")), sz(favorites), true, ""},
-      {"expandable value", RegistryValue{kRegExpandSz, "%HOMEDIR%/Favorites"}, {}, true, favorites + "/"},
-      {"trailing separator kept", sz(favorites + "/"), {}, true, favorites + "/"},
-      {"a file", sz(temp.file("file")), {}, true, ""},
-      {"no shortcut object", sz(favorites), {}, false, ""},
-      {"a value of 260 bytes with its null", sz(longest), {}, true, longest + "/"},
-      {"a value over 260 bytes cannot be read", sz(tooLong), sz(favorites), true, favorites + "/"},
-      {"an expansion over 260 characters names nothing", RegistryValue{kRegExpandSz, "%LONGDIR%"},
-       sz(favorites), true, ""},
-      // clang-format on
+  const auto value = [&](const std::string& typeAndText) {
+    const std::size_t space = typeAndText.find(' ');
+    std::string text = typeAndText.substr(space + 1);
+    if (text.starts_with("$T")) text.replace(0, 2, temp.path());
+    if (text.starts_with("$LONGEST")) text.replace(0, 8, longest);
+    return RegistryValue{typeAndText.starts_with("REG_SZ") ? kRegSz : kRegExpandSz, text};
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.label);
+  for (const TestCase& c : readCases("favorites-folder-cases.txt")) {
+    SCOPED_TRACE(c.what);
     registry = InMemoryRegistry();
-    if (c.userShellFolders)
-      registry.setValue(kUser, kUserShellFoldersKey, "Favorites", *c.userShellFolders);
-    if (c.shellFolders) registry.setValue(kUser, kShellFoldersKey, "Favorites", *c.shellFolders);
-    shortcutObject = c.shortcutObject;
+    if (!c["user"].empty())
+      registry.setValue(kUser, kUserShellFoldersKey, "Favorites", value(c["user"]));
+    if (!c["shell"].empty())
+      registry.setValue(kUser, kShellFoldersKey, "Favorites", value(c["shell"]));
+    shortcutObject = c["shortcut"] != "no";
+    const std::string expected = c["found"].empty() ? "" : value("REG_SZ " + c["found"]).data;
     const BrowserDetection found = detect();
-    EXPECT_EQ(found.msiePresent, !c.expectedPath.empty());
-    EXPECT_EQ(found.favoritesPath, c.expectedPath);
-    EXPECT_EQ(found.favoritesPathLength(), c.expectedPath.size());
+    EXPECT_EQ(found.msiePresent, !expected.empty());
+    EXPECT_EQ(found.favoritesPath, expected);
+    EXPECT_EQ(found.favoritesPathLength(), expected.size());
   }
 }
 

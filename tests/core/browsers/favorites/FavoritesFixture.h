@@ -7,22 +7,13 @@
 #include <string>
 
 #include "core/browsers/FileSizeLimit.h"
-#include "library/CLFDoc.h"
-#include "platform/Settings.h"
-#include "support/FakeUi.h"
-#include "support/TempDir.h"
+#include "core/library/LibraryFixture.h"
 
 namespace linkfold::test {
 
-inline BrowserDetection favoritesIn(const TempDir& temp) {
-  BrowserDetection browsers;
-  browsers.msiePresent = true;
-  browsers.favoritesPath = temp.file("Favorites/");
-  return browsers;
-}
-
 struct FavoritesFixture {
-  FavoritesFixture() : doc(ui, settings, temp.file("IMPLOG.TXT"), favoritesIn(temp)) {
+  FavoritesFixture()
+      : doc(ui, settings, temp.file("IMPLOG.TXT"), favoritesOnly(temp.file("Favorites/"))) {
     std::filesystem::create_directories(favorites());
   }
 
@@ -47,12 +38,12 @@ struct FavoritesFixture {
   void bookmark(const std::string& folderPath, const std::string& name, const std::string& url) {
     EXPECT_TRUE(doc.addBookmark(folder(folderPath), name, url, "", 0, 0, 0));
   }
-  // Every bookmark as "folder path|name|url", in table order or sorted.
-  static std::vector<std::string> bookmarks(const CLFDoc& library, bool sorted = false) {
+  // Every bookmark as "folder path|name|url", sorted.
+  static std::vector<std::string> bookmarks(const CLFDoc& library) {
     std::vector<std::string> out;
     for (const auto& b : library.bookmarks())
       out.push_back(library.folder(b.folder).path + "|" + b.name + "|" + b.url);
-    if (sorted) std::sort(out.begin(), out.end());
+    std::sort(out.begin(), out.end());
     return out;
   }
   bool locked(const std::string& path) { return doc.folder(*doc.findFolder(path)).locked; }

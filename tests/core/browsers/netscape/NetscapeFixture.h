@@ -13,11 +13,6 @@
 
 namespace linkfold::test {
 
-// MSIE found with the given Favorites path, which bounds the length of folder paths.
-inline BrowserDetection favorites(const std::string& path) {
-  return {!path.empty(), false, false, path, "", "", ""};
-}
-
 // A reader's critical entry holding `reason`: the whole of a log after "Opening ...", which
 // begins "Critical error:" and `where`.
 inline void expectCritical(const std::string& log, const std::string& where,
@@ -33,7 +28,9 @@ inline std::string withoutFolderNumbers(const std::string& text) {
 }
 
 struct NetscapeRun : LibraryFixture {
-  explicit NetscapeRun(std::string favoritesPath = "") : LibraryFixture(favorites(favoritesPath)) {
+  // MSIE's Favorites path, where given, bounds the length of folder paths.
+  explicit NetscapeRun(const std::string& favoritesPath = "")
+      : LibraryFixture(favoritesOnly(favoritesPath)) {
     fixClock();
     EXPECT_TRUE(doc.addFolder("\\", true));
     EXPECT_TRUE(doc.createLog());
