@@ -66,6 +66,10 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
       registerProfile(name, {static_cast<std::uint32_t>(type - types.begin()),
                              withTemp(line.substr(value + 1), temp.path())});
     }
+    const std::string netscape3 =
+        c["netscape3"].empty() ? "" : withTemp(c["netscape3"], temp.path());
+    if (!netscape3.empty())
+      registry.setString(kUser, kNetscape3BookmarkListKey, "File Location", netscape3);
     systemDrive = c["system-drive"] == "yes" ? temp.file("c") : "";
     const std::string dialog = c["dialog"];  // the list[, pick N][, off][, help, cancel]
     if (!dialog.empty())
@@ -88,30 +92,14 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
     if (!ui.messages.empty())
       EXPECT_MESSAGE(ui, 0, c["message"] == "none" ? kNoUsableProfile : kOnlyOneUsableProfile,
                      Information);
+    EXPECT_EQ(found.netscape3Present, c["netscape3-kept"] == "yes");
+    EXPECT_EQ(found.netscape3File, netscape3);
     EXPECT_EQ(found.netscape4Present, !c["profile"].empty());
     EXPECT_EQ(found.netscape4ProfileName, c["profile"]);
     EXPECT_EQ(found.netscape4File,
               c["profile"].empty() ? "" : withTemp(c["directory"], temp.path()) + "BOOKMARK.HTM");
   }
   EXPECT_EQ(ui.helpTopics.size(), 1u);  // from the dialog left without OK
-}
-
-TEST_F(DetectionTest, SharedFileTurnsNetscape3Off) {
-  const std::string profile = makeProfile("Amy");
-  registerProfile("amy", sz(profile));
-  registerProfile("bob", sz(makeProfile("bob")));
-  registry.setString(kUser, kNetscape3BookmarkListKey, "File Location",
-                     temp.file("AMY/bookmark.htm"));
-  for (const bool switchOff : {false, true}) {  // Netscape 4.x switched off in the dialog
-    ui.onDialog<CProfileDlg>([switchOff](CProfileDlg& dialog) {
-      dialog.disableNetscape4 = switchOff;
-      return true;
-    });
-    const BrowserDetection found = detect();
-    EXPECT_EQ(found.netscape3Present, switchOff);
-    EXPECT_EQ(found.netscape3File, temp.file("AMY/bookmark.htm"));
-    EXPECT_EQ(found.netscape4ProfileName, switchOff ? "" : "amy [shared]");
-  }
 }
 
 }  // namespace
