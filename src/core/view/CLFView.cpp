@@ -97,9 +97,12 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
 
 void CLFView::OnUpdate() {
   WaitCursor wait(ui_);
-  filter_.invalidate();
-  filterPrepared_ = false;
-  if (isFiltering()) computeFilter();
+  if (isFiltering()) {
+    // The library changed under the filter: the full tree set aside no longer shows it.
+    fullTree_ = {};
+    filter_.matchNow(doc_, filterText_);
+    computeShown();
+  }
   refill();
 }
 
@@ -110,7 +113,7 @@ void CLFView::refill() {
   {
     const CSortedTreeCtrl::Rebuild rebuild(tree_);
     tree_.deleteAllItems();
-    tree_.reserve(doc_.folderCount() + doc_.bookmarkCount());
+    tree_.reserve(doc_.folderCount() + (isFiltering() ? filterShownCount() : doc_.bookmarkCount()));
     doc_.clearListedMarks();
     FillTree(0, kNoItem);
   }
