@@ -226,9 +226,6 @@ class CLFView : public TreeObserver {
   bool filterShowsFolder(std::uint32_t f) const {
     return shownFolders_.empty() || (f < shownFolders_.size() && shownFolders_[f]);
   }
-  bool filterShowsBookmark(std::uint32_t b) const {
-    return shownBookmarks_.empty() || (b < shownBookmarks_.size() && shownBookmarks_[b]);
-  }
 
   CLFDoc& doc_;
   UiPort& ui_;
@@ -241,7 +238,8 @@ class CLFView : public TreeObserver {
   TreeItem dropTarget_ = kNoItem;
   BookmarkFilter filter_;
   std::string filterText_;
-  std::vector<char> shownFolders_, shownBookmarks_;  // empty: everything is shown
+  std::vector<char> shownFolders_;             // empty: every folder is shown
+  std::vector<std::uint32_t> shownBookmarks_;  // while filtering: those shown, ascending
   std::size_t filterMatches_ = 0;
   TreeState beforeFilter_;
   // The full tree while filtering, with the folders' listed marks and the library revision

@@ -90,11 +90,9 @@ void CLFView::computeShown() {
   const std::vector<std::uint32_t>& all = filter_.current()->bookmarks;
   filterMatches_ = all.size();
   // The table is in name order: the first matches are the first by name.
-  const std::vector<std::uint32_t> shown(
-      all.begin(), all.begin() + static_cast<std::ptrdiff_t>(filterShownCount()));
-  shownFolders_ = foldersShown(doc_, shown);
-  shownBookmarks_.assign(doc_.bookmarkCount(), 0);
-  for (const std::uint32_t b : shown) shownBookmarks_[b] = 1;
+  shownBookmarks_.assign(all.begin(),
+                         all.begin() + static_cast<std::ptrdiff_t>(filterShownCount()));
+  shownFolders_ = foldersShown(doc_, shownBookmarks_);
 }
 
 void CLFView::setFilter(std::string_view text) {
