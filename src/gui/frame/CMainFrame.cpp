@@ -190,8 +190,8 @@ void CMainFrame::placeAsSaved() {
     const QPoint corner(saved->rect.left, saved->rect.top);
     QScreen* screen = QGuiApplication::screenAt(corner);
     if (!screen) screen = QGuiApplication::primaryScreen();
-    const Rect placed =
-        PlaceWindowInWorkArea(toRect(screen->availableGeometry()), saved->rect, kMainWindowMinimum);
+    const Rect placed = PlaceWindowInWorkArea(toRect(screen->availableGeometry()), saved->rect,
+                                              kMainWindowMinimum);
     setGeometry(toQRect(placed));
     // The program has no start-up show command of its own: it starts normal.
     firstShowState_ = firstShowCommand(kShowNormal, saved->showState);
@@ -202,14 +202,9 @@ void CMainFrame::placeAsSaved() {
 
 void CMainFrame::showAsSaved() {
   switch (firstShowState_) {
-    case kShowMaximized:
-      showMaximized();
-      break;
-    case kShowMinimized:
-      showMinimized();
-      break;
-    default:
-      show();
+    case kShowMaximized: showMaximized(); break;
+    case kShowMinimized: showMinimized(); break;
+    default: show();
   }
   // The first window after the profile question and the status window: take the keyboard.
   activateWindow();

@@ -7,13 +7,14 @@
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include "frame/HelpWindow.h"
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "app/MainCommands.h"
 #include "app/MainWindowLayout.h"
-#include "frame/HelpWindow.h"
 
 class QMenu;
 class QToolBar;

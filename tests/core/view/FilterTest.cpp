@@ -54,6 +54,31 @@ TEST(BookmarkFilter, NarrowingAndWideningAgreeWithAFreshSearch) {
   EXPECT_EQ(matchBookmarks(folded, "déjà", nullptr)->bookmarks.size(), 2u);
 }
 
+// The filter's texts and the full tree kept aside are trusted while the library's revision
+// stays the same: every kind of change to the tables moves it on.
+TEST_F(Filter, EveryChangeToTheTablesMovesTheRevisionOn) {
+  buildLibrary();
+  const std::function<void()> changes[] = {
+      [&] { doc.setBookmarkName(0, "renamed"); },
+      [&] { doc.setBookmarkUrl(0, "http://moved/"); },
+      [&] { doc.setBookmarkFolder(0, 3); },
+      [&] { doc.setFolderSelection(1, kNotSelected); },
+      [&] { doc.setFolderLocked(1, true); },
+      [&] { doc.addFolder("New\\", false); },
+      [&] { doc.addBookmark(0, "added", "http://added/", "", 0, 0, 0); },
+      [&] { doc.removeBookmark(0); },
+      [&] { doc.removeFolder(4); },  // C, empty
+      [&] { doc.renameFolder(3, "Bee"); },
+      [&] { doc.moveFolder(3, 1); },
+      [&] { doc.sortBookmarks(); },
+  };
+  for (std::size_t i = 0; i < std::size(changes); ++i) {
+    const std::uint64_t before = doc.revision();
+    changes[i]();
+    EXPECT_GT(doc.revision(), before) << i;
+  }
+}
+
 // Only the newest search reaches the tree: an older one stops on the way, and its result is
 // dropped even when it finished; clearing the box drops every search under way.
 TEST_F(Filter, ANewerSearchSupersedesTheOlderOnes) {
