@@ -244,6 +244,30 @@ BENCHMARK(BM_FilterKeystroke)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 
+// Folding the library's texts again after a change: the filter box does it on the window's
+// thread when it takes the keyboard (or at the next keystroke after an edit made while
+// filtering).
+void BM_FoldTexts(benchmark::State& state) {
+  Window window;
+  if (!window.open(libraryFile(static_cast<std::uint32_t>(state.range(0))))) {
+    state.SkipWithError("the library did not open");
+    return;
+  }
+  for (auto _ : state) {
+    window.doc.setBookmarkName(0, window.doc.bookmark(0).name);  // a change, as an edit makes
+    QElapsedTimer timer;
+    timer.start();
+    window.view.prepareFilter();
+    state.SetIterationTime(seconds(timer));
+  }
+}
+BENCHMARK(BM_FoldTexts)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
 }  // namespace
 }  // namespace linkfold::bench
 
