@@ -29,16 +29,19 @@ CLFDoc::~CLFDoc() = default;
 void CLFDoc::setBookmarkName(std::uint32_t index, std::string name) {
   bookmarks_[index].name = std::move(name);
   bookmarkIndex_.invalidate();
+  noteChange();
 }
 
 void CLFDoc::setBookmarkUrl(std::uint32_t index, std::string url) {
   bookmarks_[index].url = std::move(url);
   bookmarkIndex_.invalidate();
+  noteChange();
 }
 
 void CLFDoc::setBookmarkFolder(std::uint32_t index, std::uint32_t folder) {
   bookmarks_[index].folder = folder;
   bookmarkIndex_.invalidate();
+  noteChange();
 }
 
 bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index) {
@@ -56,6 +59,7 @@ bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index,
     if (locked && !entry.locked) {
       entry.locked = true;
       contentChanged_ = true;
+      noteChange();
     }
     if (index) *index = *found;
     return true;
@@ -109,6 +113,7 @@ bool CLFDoc::appendFolder(std::string_view givenPath, bool locked, std::uint32_t
   }
   if (index) *index = n;
   contentAdded_ = folders_.size() > 1;
+  noteChange();
   return true;
 }
 
@@ -158,6 +163,7 @@ bool CLFDoc::addBookmark(BookmarkRecord record, std::uint32_t* index) {
   }
   if (index) *index = n;
   contentAdded_ = true;
+  noteChange();
   return true;
 }
 
@@ -185,6 +191,7 @@ void CLFDoc::removeBookmarks(const std::vector<std::uint32_t>& ascending) {
   bookmarkIndex_.invalidate();
   modified_ = true;
   shrinkBookmarkCapacity();
+  noteChange();
 }
 
 std::string CLFDoc::folderDisplayName(std::string_view path) {
@@ -228,6 +235,7 @@ void CLFDoc::DeleteContents() {
   bookmarkCapacity_ = 0;
   folderIndex_.clear();
   bookmarkIndex_.invalidate();
+  noteChange();
 }
 
 void CLFDoc::setPathName(const std::string& path) {

@@ -68,8 +68,12 @@ class CLFDoc {
   }
   void setFolderSelection(std::uint32_t index, std::uint32_t state) {
     folders_[index].selection = state;
+    noteChange();
   }
-  void setFolderLocked(std::uint32_t index, bool locked) { folders_[index].locked = locked; }
+  void setFolderLocked(std::uint32_t index, bool locked) {
+    folders_[index].locked = locked;
+    noteChange();
+  }
   void setBookmarkName(std::uint32_t index, std::string name);
   void setBookmarkUrl(std::uint32_t index, std::string url);
   void setBookmarkFolder(std::uint32_t index, std::uint32_t folder);
@@ -208,6 +212,11 @@ class CLFDoc {
   // bookmarks.
   bool canSave() const { return hasRoot() && !bookmarks_.empty(); }
 
+  // Moves on with every change to the two tables (texts, order, structure, selection and lock
+  // states; not the listed marks): whatever was worked out from the tables at one revision is
+  // still right while the revision stays the same.
+  std::uint64_t revision() const { return revision_; }
+
   // The steps that undo and redo take; New and Open start it afresh.
   UndoStack& undoStack() { return undo_; }
   const UndoStack& undoStack() const { return undo_; }
@@ -230,6 +239,7 @@ class CLFDoc {
   bool appendFolder(std::string_view path, bool locked, std::uint32_t* index,
                     ParentSpelling parent);
   void shrinkBookmarkCapacity();
+  void noteChange() { ++revision_; }
   void deriveSelection(std::uint32_t folder);
 
   UiPort& ui_;
@@ -263,6 +273,7 @@ class CLFDoc {
   bool exclusiveOpen_ = false;
   bool detectionNotice_ = true;
   bool modified_ = false;
+  std::uint64_t revision_ = 0;
   UndoStack undo_;
   std::string pathName_;
   std::string title_ = "Untitled";

@@ -32,6 +32,7 @@ bool CLFDoc::removeFolder(std::uint32_t index) {
     if (b.folder >= index) --b.folder;
   folderIndex_.rebuild(folders_);
   bookmarkIndex_.invalidate();
+  noteChange();
   return true;
 }
 
@@ -63,6 +64,7 @@ bool CLFDoc::renameFolder(std::uint32_t index, std::string_view newName) {
   }
   folderIndex_.rebuild(folders_);
   modified_ = true;
+  noteChange();
   return true;
 }
 
@@ -108,6 +110,7 @@ bool CLFDoc::moveFolder(std::uint32_t source, std::uint32_t destination) {
   }
   folderIndex_.rebuild(folders_);
   clearListedMarks();
+  noteChange();
 
   if (findUnlistedChild(oldParent))
     deriveSelection(oldParent);
@@ -156,6 +159,7 @@ bool CLFDoc::removeFolders(const std::vector<std::uint32_t>& ascending) {
     if (b.folder < newIndex.size()) b.folder = newIndex[b.folder];
   folderIndex_.rebuild(folders_);
   bookmarkIndex_.invalidate();
+  noteChange();
   return true;
 }
 

@@ -153,6 +153,7 @@ bool CLFDoc::resolveDuplicateNames() {
   if (anyRenamed) {
     contentChanged_ = true;
     bookmarkIndex_.invalidate();
+    noteChange();
   }
   return anyRenamed;
 }

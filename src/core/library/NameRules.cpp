@@ -99,6 +99,7 @@ void CLFDoc::sortBookmarks() {
     // Without room for the keys, sort the records themselves.
     std::sort(bookmarks_.begin(), bookmarks_.end(), bookmarkOrderLess);
     bookmarkIndex_.invalidate();
+    noteChange();
     return;
   }
   for (std::uint32_t i = 0; i < keys.size(); ++i) keys[i] = {namePrefix(bookmarks_[i].name), i};
@@ -115,6 +116,7 @@ void CLFDoc::sortBookmarks() {
   keys = {};
   applyOrder(bookmarks_, order);
   bookmarkIndex_.invalidate();
+  noteChange();
 }
 
 }  // namespace linkfold

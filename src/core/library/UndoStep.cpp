@@ -134,6 +134,7 @@ void TableEditStep::apply(CLFDoc& doc, bool toBefore) {
   outside_ = std::move(takenOut);
   doc.bookmarkIndex_.invalidate();
   doc.shrinkBookmarkCapacity();
+  doc.noteChange();
   countBytes();
 }
 
@@ -157,6 +158,7 @@ void TablesSnapshotStep::apply(CLFDoc& doc, bool) {
   std::swap(doc.netscapeTitle_, other_.netscapeTitle);
   std::swap(doc.folderIndex_, folderIndex);
   doc.bookmarkIndex_.invalidate();
+  doc.noteChange();
   countBytes();
 }
 

@@ -1,6 +1,8 @@
 #include "view/CLFView.h"
 
 #include <algorithm>
+#include <optional>
+#include <span>
 
 #include "library/CLFDoc.h"
 #include "platform/Text.h"
@@ -34,17 +36,29 @@ bool CLFView::IsLockedItem(TreeItem item) const {
 namespace {
 
 // Sub-folders (ascending index) and bookmarks (table order) of every folder, gathered in one
-// pass each, so that filling does not scan the tables once per folder.
+// pass each, so that filling does not scan the tables once per folder. A filtered tree takes
+// only the bookmarks it shows, without a pass over the whole table.
 struct FolderContents {
   std::vector<std::vector<std::uint32_t>> subFolders;
-  BookmarksByFolder bookmarks;
+  std::optional<BookmarksByFolder> all;
+  std::vector<std::vector<std::uint32_t>> shown;
 
-  explicit FolderContents(const CLFDoc& doc)
-      : subFolders(doc.folderCount()), bookmarks(doc.bookmarks(), doc.folderCount()) {
+  FolderContents(const CLFDoc& doc, const std::vector<std::uint32_t>* only)
+      : subFolders(doc.folderCount()) {
     for (std::uint32_t i = 1; i < doc.folderCount(); ++i) {
       const std::uint32_t parent = doc.folder(i).parent;
       if (parent < subFolders.size() && parent != i) subFolders[parent].push_back(i);
     }
+    if (!only) {
+      all.emplace(doc.bookmarks(), doc.folderCount());
+      return;
+    }
+    shown.resize(doc.folderCount());
+    for (const std::uint32_t b : *only)
+      if (doc.bookmark(b).folder < shown.size()) shown[doc.bookmark(b).folder].push_back(b);
+  }
+  std::span<const std::uint32_t> bookmarksOf(std::uint32_t folder) const {
+    return all ? all->of(folder) : std::span<const std::uint32_t>(shown[folder]);
   }
 };
 
@@ -59,7 +73,7 @@ TreeItemFields folderFields(const CLFDoc& doc, std::uint32_t index) {
 bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
   if (doc_.folderCount() == 0 || folder >= doc_.folderCount()) return false;
   if (parent != kNoItem && !tree_.exists(parent)) return false;
-  const FolderContents contents(doc_);
+  const FolderContents contents(doc_, isFiltering() ? &shownBookmarks_ : nullptr);
   // Depth first with an explicit stack: a deep library cannot exhaust the call stack. Sibling
   // folders are taken from index 1 upward, as the filling rule finds them, because a sorted
   // insertion places an item after those whose labels compare equal to its own.
@@ -77,9 +91,10 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
     // Bookmarks with equal labels keep table order; inserting them already sorted makes every
     // insertion an append.
     std::vector<std::pair<std::string_view, std::uint32_t>> marks;
-    marks.reserve(contents.bookmarks.of(f).size());
-    for (std::uint32_t b : contents.bookmarks.of(f))
-      if (filterShowsBookmark(b)) marks.emplace_back(comparedLabel(doc_.bookmark(b).name), b);
+    const auto bookmarks = contents.bookmarksOf(f);
+    marks.reserve(bookmarks.size());
+    for (const std::uint32_t b : bookmarks)
+      marks.emplace_back(comparedLabel(doc_.bookmark(b).name), b);
     const auto byLabel = [](const auto& a, const auto& b) {
       return compareNoCase(a.first, b.first) < 0;
     };
@@ -97,9 +112,12 @@ bool CLFView::FillTree(std::uint32_t folder, TreeItem parent) {
 
 void CLFView::OnUpdate() {
   WaitCursor wait(ui_);
-  filter_.invalidate();
-  filterPrepared_ = false;
-  if (isFiltering()) computeFilter();
+  if (isFiltering()) {
+    // The library changed under the filter: the full tree set aside no longer shows it.
+    fullTree_ = {};
+    filter_.matchNow(doc_, filterText_);
+    computeShown();
+  }
   refill();
 }
 
@@ -110,7 +128,7 @@ void CLFView::refill() {
   {
     const CSortedTreeCtrl::Rebuild rebuild(tree_);
     tree_.deleteAllItems();
-    tree_.reserve(doc_.folderCount() + doc_.bookmarkCount());
+    tree_.reserve(doc_.folderCount() + (isFiltering() ? filterShownCount() : doc_.bookmarkCount()));
     doc_.clearListedMarks();
     FillTree(0, kNoItem);
   }

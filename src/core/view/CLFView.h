@@ -103,12 +103,24 @@ class CLFView : public TreeObserver {
   // Rebuilds the tree (OnUpdate) keeping its expansion and selection.
   void RefillKeepingState();
   // Shows only the bookmarks whose name or URL contains `text` (ignoring case) with their
-  // folders, all expanded; an empty text shows the whole tree again as it was before.
+  // folders, all expanded; an empty text shows the whole tree again as it was before. The
+  // search runs here, on the caller's thread.
   void setFilter(std::string_view text);
+  // The same in three steps, for a search on a worker thread: startFilter (here) makes the job,
+  // whose run() may go anywhere; applyFilter (here again) shows its result, unless a newer job
+  // started meanwhile or the library changed since (then start again for the current text).
+  BookmarkFilter::Job startFilter(std::string_view text);
+  BookmarkFilter::Outcome applyFilter(const BookmarkFilter::Job& job,
+                                      std::optional<FilterMatches> result);
+  // The searches under way stop, and their results will not be shown.
+  void supersedeFilterSearches() { filter_.supersede(); }
+  // Drops the filter at once, back to the tree as it was before (what was selected while
+  // filtering stays selected).
+  void clearFilter();
   const std::string& filterText() const { return filterText_; }
   // Folds the library's texts ahead of the first keystroke (the filter box took the keyboard);
-  // the filter that starts next uses them.
-  void prepareFilter();
+  // they are folded once per change of the library.
+  void prepareFilter() { filter_.prepare(doc_); }
   bool isFiltering() const { return !filterText_.empty(); }
   // The filter lists at most this many bookmarks (the first by name): a tree of them is built
   // between two keystrokes, whatever the size of the library.
@@ -201,16 +213,18 @@ class CLFView : public TreeObserver {
   void dropBookmark(TreeItem bookmark, TreeItem target);
   void dropFolder(TreeItem folder, TreeItem target);
   void endDrag();
-  void computeFilter();
+  // Works out which folders and bookmarks the tree shows for the filter's current result.
+  void computeShown();
+  // Shows the filter's current result, found for `text`.
+  void showFiltered(std::string_view text);
+  // Puts the full tree back when nothing changed since it was set aside; false otherwise.
+  bool putFullTreeBack();
   bool isBookmarkOfLibrary(TreeItem item) const;
   // Fills the tree again from the library (what the filter shows, while filtering) and selects
   // the root.
   void refill();
   bool filterShowsFolder(std::uint32_t f) const {
     return shownFolders_.empty() || (f < shownFolders_.size() && shownFolders_[f]);
-  }
-  bool filterShowsBookmark(std::uint32_t b) const {
-    return shownBookmarks_.empty() || (b < shownBookmarks_.size() && shownBookmarks_[b]);
   }
 
   CLFDoc& doc_;
@@ -224,10 +238,15 @@ class CLFView : public TreeObserver {
   TreeItem dropTarget_ = kNoItem;
   BookmarkFilter filter_;
   std::string filterText_;
-  std::vector<char> shownFolders_, shownBookmarks_;  // empty: everything is shown
+  std::vector<char> shownFolders_;             // empty: every folder is shown
+  std::vector<std::uint32_t> shownBookmarks_;  // while filtering: those shown, ascending
   std::size_t filterMatches_ = 0;
   TreeState beforeFilter_;
-  bool filterPrepared_ = false;
+  // The full tree while filtering, with the folders' listed marks and the library revision
+  // it showed.
+  CSortedTreeCtrl::Items fullTree_;
+  std::vector<char> fullTreeListed_;
+  std::uint64_t fullTreeRevision_ = 0;
 };
 
 }  // namespace linkfold

@@ -86,56 +86,93 @@ void CLFView::RefillKeepingState() {
   restoreTreeState(kept);
 }
 
-void CLFView::computeFilter() {
-  const std::vector<std::uint32_t>& all = filter_.match(doc_, filterText_);
+void CLFView::computeShown() {
+  const std::vector<std::uint32_t>& all = filter_.current()->bookmarks;
   filterMatches_ = all.size();
   // The table is in name order: the first matches are the first by name.
-  const std::vector<std::uint32_t> shown(
-      all.begin(), all.begin() + static_cast<std::ptrdiff_t>(filterShownCount()));
-  shownFolders_ = BookmarkFilter::foldersShown(doc_, shown);
-  shownBookmarks_.assign(doc_.bookmarkCount(), 0);
-  for (const std::uint32_t b : shown) shownBookmarks_[b] = 1;
-}
-
-void CLFView::prepareFilter() {
-  if (isFiltering()) return;
-  filter_.invalidate();
-  filter_.prepare(doc_);
-  filterPrepared_ = true;
+  shownBookmarks_.assign(all.begin(),
+                         all.begin() + static_cast<std::ptrdiff_t>(filterShownCount()));
+  shownFolders_ = foldersShown(doc_, shownBookmarks_);
 }
 
 void CLFView::setFilter(std::string_view text) {
+  if (text.empty()) return clearFilter();
   if (text == filterText_) return;
-  const bool starting = !isFiltering();
+  const BookmarkFilter::Job job = startFilter(text);
+  applyFilter(job, job.run());
+}
+
+BookmarkFilter::Job CLFView::startFilter(std::string_view text) {
+  return filter_.start(doc_, text);
+}
+
+BookmarkFilter::Outcome CLFView::applyFilter(const BookmarkFilter::Job& job,
+                                             std::optional<FilterMatches> result) {
+  const BookmarkFilter::Outcome outcome = filter_.accept(doc_, job, std::move(result));
+  if (outcome == BookmarkFilter::Outcome::Taken) showFiltered(job.text);
+  return outcome;
+}
+
+void CLFView::showFiltered(std::string_view text) {
+  if (text.empty()) return clearFilter();
   const TreeState current = captureTreeState();
-  if (starting) {
+  if (!isFiltering()) {
+    // The full tree waits aside, as it is, for the filter to be cleared.
     beforeFilter_ = current;
-    // The library may have changed since the texts were folded, unless that was just now.
-    if (!std::exchange(filterPrepared_, false)) filter_.invalidate();
+    fullTreeRevision_ = doc_.revision();
+    fullTreeListed_.resize(doc_.folderCount());
+    for (std::uint32_t f = 0; f < doc_.folderCount(); ++f)
+      fullTreeListed_[f] = static_cast<char>(doc_.folder(f).listed);
+    const CSortedTreeCtrl::Rebuild rebuild(tree_);
+    fullTree_ = tree_.takeItems();
   }
   filterText_ = text;
-  if (!isFiltering()) {
-    shownFolders_.clear();
-    shownBookmarks_.clear();
-    filterMatches_ = 0;
-    OnUpdate();
-    // The tree as it was; a bookmark picked while filtering stays selected.
-    TreeState restored = beforeFilter_;
-    if (current.selectedBookmark) {
-      restored.selectedFolder = current.selectedFolder;
-      restored.selectedBookmark = current.selectedBookmark;
-      restored.hasSelection = true;
-    }
-    restoreTreeState(restored);
-    return;
-  }
-  // The folded texts are kept from keystroke to keystroke: OnUpdate would drop them.
-  computeFilter();
+  computeShown();
   refill();
   if (tree_.root() == kNoItem) return;
   TreeState selection = current;
   selection.expandedFolders.clear();
   restoreTreeState(selection);
+}
+
+bool CLFView::putFullTreeBack() {
+  CSortedTreeCtrl::Items kept = std::exchange(fullTree_, {});
+  if (kept.empty() || fullTreeRevision_ != doc_.revision() ||
+      fullTreeListed_.size() != doc_.folderCount())
+    return false;
+  // A drag cannot outlive the items it refers to.
+  dragging_ = false;
+  dragged_ = dropTarget_ = kNoItem;
+  const CSortedTreeCtrl::Rebuild rebuild(tree_);
+  if (!tree_.putItems(std::move(kept))) return false;
+  for (std::uint32_t f = 0; f < doc_.folderCount(); ++f)
+    doc_.setFolderListed(f, fullTreeListed_[f] != 0);
+  return true;
+}
+
+void CLFView::clearFilter() {
+  filter_.stop();
+  if (!isFiltering()) return;
+  const TreeState current = captureTreeState();
+  filterText_.clear();
+  shownFolders_.clear();
+  shownBookmarks_.clear();
+  filterMatches_ = 0;
+  // The tree as it was; a bookmark picked while filtering stays selected.
+  TreeState restored = beforeFilter_;
+  if (current.selectedBookmark) {
+    restored.selectedFolder = current.selectedFolder;
+    restored.selectedBookmark = current.selectedBookmark;
+    restored.hasSelection = true;
+  }
+  if (putFullTreeBack()) {
+    // Expansion and selection came back with the items; only a picked bookmark is left.
+    if (!current.selectedBookmark) return;
+    restored.expandedFolders.clear();
+  } else {
+    OnUpdate();
+  }
+  restoreTreeState(restored);
 }
 
 }  // namespace linkfold

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 #include "platform/Text.h"
 
@@ -210,19 +211,56 @@ CSortedTreeCtrl::Rebuild::~Rebuild() {
 }
 
 void CSortedTreeCtrl::deleteAllItems() {
+  takeItems();
+}
+
+CSortedTreeCtrl::Items CSortedTreeCtrl::takeItems() {
   notifyItems([](TreeObserver& o) { o.aboutToReset(); });
   // Free slots moved on when their items went; the live ones move on now.
   for (std::size_t slot = 1; slot < nodes_.size(); ++slot)
     if (nodes_[slot].alive) ++generations_[slot];
-  nodes_ = std::vector<Node>(1);
-  topLevel_.clear();
-  topMisplaced_ = 0;
-  freeSlots_.clear();
-  liveCount_ = 0;
+  Items taken;
+  taken.nodes = std::exchange(nodes_, std::vector<Node>(1));
+  taken.topLevel = std::exchange(topLevel_, {});
+  taken.topMisplaced = std::exchange(topMisplaced_, 0);
+  taken.freeSlots = std::exchange(freeSlots_, {});
+  taken.liveCount = std::exchange(liveCount_, 0);
+  taken.selected = selected_;
   const bool hadSelection = selected_ != kNoItem;
   selected_ = dropHighlight_ = kNoItem;
   notifyItems([](TreeObserver& o) { o.reset(); });
   if (hadSelection) notify([](TreeObserver& o) { o.selectionChanged(kNoItem); });
+  return taken;
+}
+
+bool CSortedTreeCtrl::putItems(Items items) {
+  if (items.nodes.empty()) return false;
+  deleteAllItems();
+  if (generations_.size() < items.nodes.size()) generations_.resize(items.nodes.size(), 0);
+  for (std::size_t slot = 1; slot < items.nodes.size(); ++slot)
+    if (items.nodes[slot].alive && generations_[slot] == kRetired) return false;
+  notifyItems([](TreeObserver& o) { o.aboutToReset(); });
+  // Each item takes its slot's current generation, which no handle given out so far carries.
+  const auto renewed = [this](TreeItem item) {
+    return item == kNoItem ? kNoItem : handleOf(slotOf(item));
+  };
+  for (Node& n : items.nodes) {
+    if (!n.alive) continue;
+    n.parent = renewed(n.parent);
+    for (TreeItem& child : n.children) child = renewed(child);
+  }
+  for (TreeItem& item : items.topLevel) item = renewed(item);
+  std::erase_if(items.freeSlots,
+                [this](std::uint32_t slot) { return generations_[slot] == kRetired; });
+  nodes_ = std::move(items.nodes);
+  topLevel_ = std::move(items.topLevel);
+  topMisplaced_ = items.topMisplaced;
+  freeSlots_ = std::move(items.freeSlots);
+  liveCount_ = items.liveCount;
+  selected_ = renewed(items.selected);
+  notifyItems([](TreeObserver& o) { o.reset(); });
+  if (selected_ != kNoItem) notify([this](TreeObserver& o) { o.selectionChanged(selected_); });
+  return true;
 }
 
 void CSortedTreeCtrl::reserve(std::size_t items) {

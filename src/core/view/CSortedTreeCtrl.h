@@ -67,6 +67,18 @@ class CSortedTreeCtrl {
    private:
     CSortedTreeCtrl& tree_;
   };
+  // Every item of the tree, set aside whole with its expansion and the selection, to be put
+  // back later in one step (a filtered view keeps the full tree this way). Only the tree that
+  // gave them can take them back.
+  class Items;
+  // Takes every item out, announced as a reset; the tree is then empty, and no handle given out
+  // before names an item.
+  Items takeItems();
+  // Replaces the tree's items with `items`, taken from this tree, announced as a reset. They come
+  // back under new handles (every handle given out before names nothing) with their order,
+  // fields, expansion and selection. False, with the tree left empty, when the tree has no
+  // handles left for them.
+  bool putItems(Items items);
   // Makes room for `items` more items, so that a rebuild grows the storage once instead of by
   // doubling (each doubling copies every item and briefly holds both copies). Without the
   // memory for it, the tree grows as it goes.
@@ -166,6 +178,20 @@ class CSortedTreeCtrl {
   TreeItem dropHighlight_ = kNoItem;
   std::vector<TreeObserver*> observers_;
   int rebuilds_ = 0;  // nested Rebuild scopes alive
+};
+
+class CSortedTreeCtrl::Items {
+ public:
+  bool empty() const { return liveCount == 0; }
+
+ private:
+  friend class CSortedTreeCtrl;
+  std::vector<Node> nodes;
+  std::vector<TreeItem> topLevel;
+  std::size_t topMisplaced = 0;
+  std::vector<std::uint32_t> freeSlots;
+  std::size_t liveCount = 0;
+  TreeItem selected = kNoItem;
 };
 
 // The part of a label that takes part in comparisons.

@@ -6,8 +6,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,6 +26,7 @@
 #include "frame/HelpWindow.h"
 #include "frame/StatusPanes.h"
 #include "platform/Settings.h"
+#include "tree/FilterBox.h"
 #include "tree/LibraryTreeWidget.h"
 #include "view/CLFView.h"
 
@@ -35,9 +34,6 @@ namespace linkfold::gui {
 
 namespace {
 
-// How long typing must pause before the tree is filtered: long enough that a burst of keys
-// filters once, short enough to feel immediate.
-constexpr int kFilterPauseMs = 40;
 constexpr const char* kUriListType = "text/uri-list";
 
 // The first dropped local file that is a library, if any.
@@ -90,17 +86,11 @@ CMainFrame::CMainFrame(AppSession& session, CLFView& view, Finder& finder, Expor
 CMainFrame::~CMainFrame() = default;
 
 QWidget* CMainFrame::buildFilteredTree() {
-  filter_ = new QLineEdit;
+  filter_ = new FilterBox(view_);
   filter_->setObjectName("filterBox");
-  filter_->setPlaceholderText("Filter");
-  filter_->setClearButtonEnabled(true);
   filter_->setToolTip(fromCore(linkfold::toolTip(kCmdFilter)) + " (Ctrl+L; Escape clears it)");
-  filter_->installEventFilter(this);
-  filterPause_ = new QTimer(this);
-  filterPause_->setSingleShot(true);
-  filterPause_->setInterval(kFilterPauseMs);
-  connect(filterPause_, &QTimer::timeout, this, &CMainFrame::applyFilter);
-  connect(filter_, &QLineEdit::textChanged, filterPause_, qOverload<>(&QTimer::start));
+  connect(filter_, &FilterBox::filtered, this, &CMainFrame::showFilterCount);
+  connect(filter_, &FilterBox::leave, tree_, qOverload<>(&QWidget::setFocus));
   auto* holder = new QWidget;
   auto* layout = new QVBoxLayout(holder);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -110,12 +100,9 @@ QWidget* CMainFrame::buildFilteredTree() {
   return holder;
 }
 
-void CMainFrame::applyFilter() {
-  filterPause_->stop();
-  view_.setFilter(filter_->text().toStdString());
+void CMainFrame::showFilterCount() {
   if (!view_.isFiltering()) {
     statusBar()->clearMessage();
-    if (filter_->hasFocus()) view_.prepareFilter();
     return;
   }
   const QString shown = QLocale().toString(qulonglong{view_.filterShownCount()});
@@ -124,27 +111,6 @@ void CMainFrame::applyFilter() {
                                ? shown + " of " + matching +
                                      " matching bookmarks shown; type more to narrow"
                                : matching + " matching bookmarks");
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-  // The texts are folded while the person is about to type, not at the first keystroke.
-  if (watched == filter_ && event->type() == QEvent::FocusIn) view_.prepareFilter();
-  if (watched == filter_ && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Escape) {
-      // Escape clears the filter at once; on an empty box it goes back to the tree.
-      if (filter_->text().isEmpty()) tree_->setFocus();
-      filter_->clear();
-      applyFilter();
-      return true;
-    }
-    if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
-      applyFilter();
-      tree_->setFocus();
-      return true;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::buildMenus() {

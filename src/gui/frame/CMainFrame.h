@@ -16,9 +16,7 @@
 #include "app/MainCommands.h"
 #include "app/MainWindowLayout.h"
 
-class QLineEdit;
 class QMenu;
-class QTimer;
 class QToolBar;
 
 namespace linkfold {
@@ -28,6 +26,7 @@ class SettingsStore;
 namespace linkfold::gui {
 
 class CommandActions;
+class FilterBox;
 class LibraryTreeWidget;
 class StatusPanes;
 
@@ -42,7 +41,7 @@ class CMainFrame : public QMainWindow, public FrameControls {
   MainCommands& commands() { return *commands_; }
   CommandActions& commandActions() { return *actions_; }
   LibraryTreeWidget& tree() { return *tree_; }
-  QLineEdit& filterBox() { return *filter_; }
+  FilterBox& filterBox() { return *filter_; }
   QToolBar& toolbar() { return *toolbar_; }
   StatusPanes& statusPanes() { return *panes_; }
   // The help window, once help was asked for.
@@ -72,14 +71,14 @@ class CMainFrame : public QMainWindow, public FrameControls {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenus();
   void buildToolbar();
-  // The filter box above the tree; what is typed reaches the view once typing pauses.
+  // The filter box above the tree.
   QWidget* buildFilteredTree();
-  void applyFilter();
+  // How many bookmarks the filter found, in the status bar.
+  void showFilterCount();
   void rebuildRecentFiles();
   void runCommand(std::uint32_t command);
   // Coalesces the refreshes asked for in one turn of the event loop into one.
@@ -94,8 +93,7 @@ class CMainFrame : public QMainWindow, public FrameControls {
   std::unique_ptr<MainCommands> commands_;
   CommandActions* actions_ = nullptr;
   LibraryTreeWidget* tree_ = nullptr;
-  QLineEdit* filter_ = nullptr;
-  QTimer* filterPause_ = nullptr;
+  FilterBox* filter_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   StatusPanes* panes_ = nullptr;
   QPointer<HelpWindow> help_;

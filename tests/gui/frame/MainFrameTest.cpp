@@ -25,6 +25,7 @@
 #include "frame/HelpWindow.h"
 #include "frame/StatusPanes.h"
 #include "library/CLFDoc.h"
+#include "tree/FilterBox.h"
 #include "tree/LibraryTreeWidget.h"
 #include "view/CLFView.h"
 
@@ -178,9 +179,12 @@ class MainFrameTest : public QObject {
     QTest::keyClicks(&run->frame().filterBox(), "bbc");
     QTRY_COMPARE(view.filterText(), std::string("bbc"));
     QVERIFY(view.filterMatchCount() > 0);
+    QVERIFY(run->frame().statusBar()->currentMessage().contains("matching"));
     QTest::keyClick(&run->frame().filterBox(), Qt::Key_Escape);
     QCOMPARE(view.filterText(), std::string());
     QVERIFY(run->frame().filterBox().text().isEmpty());
+    QTest::keyClick(&run->frame().filterBox(), Qt::Key_Escape);  // on the empty box: the tree
+    QTRY_VERIFY(run->frame().focusWidget() == &tree());
   }
 
   void enterMiddleClickAndClipboardKeysReachTheirCommands() {
