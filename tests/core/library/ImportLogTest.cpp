@@ -79,7 +79,6 @@ TEST_F(ImportLogFile, ViewImportLogOpensTheLogOrSaysWhereItIs) {
   ui.desktopOpenSucceeds = false;
   doc.OnViewImportLog();
   expectMessages(ui, {{MessageIcon::Information, "find it at:\n" + temp.file("IMPLOG.TXT")}});
-  EXPECT_TRUE(ui.messages[0].text.ends_with(temp.file("IMPLOG.TXT")));
 }
 
 TEST_F(ImportLogFile, StatusWindowLifecycleAndWorkWithoutOne) {

@@ -158,11 +158,8 @@ TEST_F(LibraryFile, AFileThatCannotBeOpenedIsNamedWithTheReasonAndLeavesTheDocum
   EXPECT_FALSE(doc.OnOpenDocument(temp.file("missing.bml")));
   EXPECT_FALSE(doc.OnOpenDocument(temp.path()));  // a directory
   // The message names the file and the system's reason.
-  EXPECT_EQ(shownMessages(ui),
-            (ShownMessages{{Exclamation, "Failed to open document.\n" + temp.file("missing.bml") +
-                                             ": " + std::strerror(ENOENT)},
-                           {Exclamation, "Failed to open document.\n" + temp.path() + ": " +
-                                             std::strerror(EISDIR)}}));
+  expectMessages(ui, {{Exclamation, temp.file("missing.bml") + ": " + std::strerror(ENOENT)},
+                      {Exclamation, temp.path() + ": " + std::strerror(EISDIR)}});
   EXPECT_EQ(tables(), "\\:0 | keep@0");
   EXPECT_TRUE(doc.isModified());
   EXPECT_EQ(import.openCalls, 0);

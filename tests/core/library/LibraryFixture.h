@@ -89,17 +89,9 @@ struct ImportSpy : DocumentImportHook {
   std::size_t messagesBeforeOpen = 0;
 };
 
-// Every message shown so far as its icon and text, so that the messages of a path are checked as
-// one table.
-using ShownMessages = std::vector<std::pair<MessageIcon, std::string>>;
-inline ShownMessages shownMessages(const FakeUi& ui) {
-  ShownMessages out;
-  for (const auto& m : ui.messages) out.emplace_back(m.icon, m.text);
-  return out;
-}
-
 // Asserts which messages came: each one's icon and a distinctive word of its text (the whole
 // text only where the code assembles it).
+using ShownMessages = std::vector<std::pair<MessageIcon, std::string>>;
 inline void expectMessages(const FakeUi& ui, const ShownMessages& expected) {
   ASSERT_EQ(ui.messages.size(), expected.size()) << testing::PrintToString(ui.messageTexts());
   for (std::size_t i = 0; i < expected.size(); ++i) {

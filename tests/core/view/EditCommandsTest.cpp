@@ -298,13 +298,7 @@ TEST_F(Edit, AFolderTableThatCannotGrowIsReported) {
 
 // The Favorites folder path counts against the room left for the new folder's name.
 struct NewFolderBelowFavorites : ViewTest {
-  static BrowserDetection favoritesOf170() {
-    BrowserDetection browsers;
-    browsers.msiePresent = true;
-    browsers.favoritesPath = "/" + std::string(168, 'f') + "/";
-    return browsers;
-  }
-  NewFolderBelowFavorites() : ViewTest(favoritesOf170()) {}
+  NewFolderBelowFavorites() : ViewTest(favoritesOnly("/" + std::string(168, 'f') + "/")) {}
 };
 
 TEST_F(NewFolderBelowFavorites, AParentPathOverOneHundredAndEightyIsRefused) {
