@@ -77,12 +77,14 @@ TEST(ShellRegistration, CachesAreRefreshedOnlyForWhatChanged) {
   EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/b/linkfold", "<svg2/>")),
             (Commands{{"update-desktop-database", "applications"}}));
 
+  const auto exists = [&data](std::string_view name) {
+    return fs::exists(data.file(std::string(name)));
+  };
   ShellChanges removed = removeDesktopEntry(data.path());
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kDesktopEntryFile))));
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kIconFile))));
-  EXPECT_TRUE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
+  EXPECT_TRUE(!exists(shell::kDesktopEntryFile) && !exists(shell::kIconFile) &&
+              exists(shell::kMimePackageFile));
   removed |= removeMimeType(data.path());
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
+  EXPECT_FALSE(exists(shell::kMimePackageFile));
   EXPECT_EQ(commandsAfter(removed), both);
   removed = removeDesktopEntry(data.path());
   removed |= removeMimeType(data.path());
