@@ -100,6 +100,13 @@ inline void expectMessages(const FakeUi& ui, const ShownMessages& expected) {
         << i << ": " << ui.messages[i].text;
   }
 }
+// The same for messages that all carry one icon.
+inline void expectMessages(const FakeUi& ui, MessageIcon icon,
+                           const std::vector<std::string>& words) {
+  ShownMessages expected;
+  for (const std::string& word : words) expected.emplace_back(icon, word);
+  expectMessages(ui, expected);
+}
 
 // The header of an import log created at 12/06/26 16:32:47 UTC.
 inline const std::string kLogHeader = "Linkfold import log created 12/06/26 16:32:47\r\n\r\n";

@@ -118,9 +118,7 @@ TEST_F(DragDrop, AFolderMovesWithEverythingBelowItUnlessTheDropIsRefused) {
   drag("A", "A/alpha");      // its own bookmark: silently nothing
   drag("A/Sub", "A/gamma");  // its own parent: nothing
   EXPECT_EQ(view.tree().selected(), item("A/Sub"));
-  expectMessages(
-      ui,
-      {{Information, "own subfolder"}, {Information, "own subfolder"}, {Information, "same name"}});
+  expectMessages(ui, Information, {"own subfolder", "own subfolder", "same name"});
   EXPECT_EQ(outline(), before);
   EXPECT_FALSE(doc.isModified());
   ui.messages.clear();

@@ -53,13 +53,10 @@ TEST_F(Edit, EachRenameRefusalReopensTheDialogAndChangesNothing) {
   const std::string before = outline();
   rename("A/Beta", {"  \t ", "  .abc", "GAMMA"}, true);
   rename("C", {"  my:C.URL ", "b"}, true);
+  expectMessages(ui, Information, {"blank", "period", "unique", ".URL", "unique"});
+  ui.messages.clear();
   rename("top", {std::string(51, 'h')}, true);  // refused by the dialog before any naming rule
-  expectMessages(ui, {{Information, "blank"},
-                      {Information, "period"},
-                      {Information, "unique"},
-                      {Information, ".URL"},
-                      {Information, "unique"},
-                      {Exclamation, "50 char"}});
+  expectMessages(ui, Exclamation, {"50 char"});
   // A blank name brings the old one back, the extension refusal shows the cleaned name, the
   // others leave it as typed.
   EXPECT_EQ(renameShown, (std::vector<std::string>{"Beta", "Beta", "  .abc", "GAMMA", "C",
@@ -192,11 +189,9 @@ TEST_F(Delete, AnItemGoesAfterYesAndTheParentMayBecomeSelected) {
   EXPECT_FALSE(doc.isModified());
   deleteItem("one", Answer::Yes);
   for (const char* path : {"Mixed/Drop", "Trio/Drop", "Solo/Only"}) deleteItem(path, Answer::Yes);
-  expectMessages(ui, {{Question, "this bookmark?"},
-                      {Question, "this bookmark?"},
-                      {Question, "this folder?"},
-                      {Question, "this folder?"},
-                      {Question, "this folder?"}});
+  expectMessages(
+      ui, Question,
+      {"this bookmark?", "this bookmark?", "this folder?", "this folder?", "this folder?"});
   for (const Message& m : ui.messages) EXPECT_EQ(m.buttons, MessageButtons::YesNo);
   EXPECT_EQ(doc.bookmarkCount(), 3u);
   EXPECT_EQ(folderStates(),
