@@ -144,17 +144,14 @@ TEST_F(StandardTree, TheContextMenuDependsOnTheKindOfItemAndSelectsIt) {
   const std::pair<const char*, const char*> cases[] = {
       {"top", "XRDNP"}, {"A", "RN"}, {"B", "RN"},  // bookmarks count as children
       {"C", "RDN"},     {"L", "N"},  {"", "N"}};   // locked, and the root
+  const std::uint32_t ids[] = {kCmdCut, kCmdRename, kCmdDelete, kCmdNewFolder, kCmdProperties};
   std::set<std::string> openTexts;
   for (const auto& [path, offered] : cases) {
     const std::vector<MenuEntry> entries = view.OnRightClick({item(path), kHitOnLabel});
     std::string got;
     for (const MenuEntry& e : entries)
-      for (const auto& [id, letter] : {std::pair{kCmdCut, 'X'},
-                                       {kCmdRename, 'R'},
-                                       {kCmdDelete, 'D'},
-                                       {kCmdNewFolder, 'N'},
-                                       {kCmdProperties, 'P'}})
-        if (e.id == id) got += letter;
+      for (int i = 0; i < 5; ++i)
+        if (e.id == ids[i]) got += "XRDNP"[i];
     EXPECT_EQ(got, offered) << path;
     EXPECT_EQ(view.currentItem(), item(path));
     openTexts.insert(entries.front().text);
