@@ -127,11 +127,9 @@ TEST_F(Edit, FollowDecidesWhatIsSelectedAfterTheBookmarkMoves) {
 
 // Each command is offered only where it applies; disabled, it shows nothing at all.
 TEST_F(Edit, RenameDeleteAndPropertiesAreOfferedOnlyWhereTheyApply) {
-  const std::pair<const char*, std::string> cases[] = {{"A", "1f1f0-"},  // with all it holds
-                                                       {"C", "1f1f0-"},
-                                                       {"top", "1b1b1-"},
-                                                       {"L", "0f0f0-"},  // locked
-                                                       {"", "0f0f0-"}};
+  // A with all it holds, the empty C, a bookmark, the locked L and the root.
+  const std::pair<const char*, std::string> cases[] = {
+      {"A", "1f1f0-"}, {"C", "1f1f0-"}, {"top", "1b1b1-"}, {"L", "0f0f0-"}, {"", "0f0f0-"}};
   for (const auto& [path, expected] : cases) {
     select(path);
     EXPECT_EQ(offered(view.OnUpdateRename()) + offered(view.OnUpdateDelete()) +
