@@ -77,38 +77,35 @@ class MainCommandsTest : public ::testing::Test {
   std::unique_ptr<MainCommands> commands;
 };
 
-TEST_F(MainCommandsTest, UpdateHandlersFollowTheLibrary) {
+// A disabled command does nothing at all.
+TEST_F(MainCommandsTest, UpdateHandlersFollowTheLibraryAndGuardTheCommands) {
   const struct {
     std::uint32_t command;
     bool emptyLibrary, twoBookmarks;
-  } cases[] = {
-      {kCmdFileNew, true, true},         {kCmdFileSave, false, true},
-      {kCmdFileSaveAs, false, true},     {kCmdFind, false, true},
-      {kCmdWeedDuplicates, false, true}, {kCmdExportText, false, true},
-      {kCmdExportOther, false, true},    {kCmdExportMsie, false, false},
-      {kCmdExportAll, false, false},     {kCmdNewFolder, true, true},
-      {kCmdRecentFile1, false, false},   {kCmdAppAbout, true, true},
-  };
-  for (const auto& c : cases)
+  } cases[] = {{kCmdFileNew, true, true},      {kCmdFileSave, false, true},
+               {kCmdFind, false, true},        {kCmdWeedDuplicates, false, true},
+               {kCmdExportText, false, true},  {kCmdNewFolder, true, true},
+               {kCmdRecentFile1, false, false}};
+  for (const auto& c : cases) {
     EXPECT_EQ(commands->update(c.command).enabled, c.emptyLibrary) << c.command;
+    EXPECT_EQ(c.emptyLibrary || commands->run(c.command), c.emptyLibrary) << c.command;
+  }
+  EXPECT_EQ(ui.dialogsShown, 0);
+  EXPECT_TRUE(ui.fileRequests.empty() && ui.messages.empty());
   addBookmarks();
   for (const auto& c : cases)
     EXPECT_EQ(commands->update(c.command).enabled, c.twoBookmarks) << c.command;
 }
 
 TEST_F(MainCommandsTest, EachCommandReachesItsHandler) {
-  const struct {
-    std::uint32_t command;
-    std::string frameCalls;
-  } frameCases[] = {
+  const std::pair<std::uint32_t, const char*> frameCases[] = {
       {kCmdAppAbout, "about "},       {kCmdAppExit, "close "}, {kCmdHelpFinder, "contents "},
       {kCmdDefaultHelp, "contents "}, {kCmdHelp, "context "},  {kCmdContextHelp, "what's-this "},
-      {kCmdFilter, "filter "},
-  };
-  for (const auto& c : frameCases) {
+      {kCmdFilter, "filter "}};
+  for (const auto& [command, calls] : frameCases) {
     frame.calls.clear();
-    EXPECT_TRUE(commands->run(c.command));
-    EXPECT_EQ(frame.calls, c.frameCalls) << c.command;
+    EXPECT_TRUE(commands->run(command));
+    EXPECT_EQ(frame.calls, calls) << command;
   }
   EXPECT_TRUE(commands->run(kCmdIntroduction));
   EXPECT_EQ(ui.helpTopics, (std::vector<std::uint32_t>{0x5800}));
@@ -121,8 +118,7 @@ TEST_F(MainCommandsTest, EachCommandReachesItsHandler) {
     EXPECT_TRUE(commands->run(toggle));
     EXPECT_NE(commands->update(toggle).checked, before) << toggle;
   }
-  EXPECT_FALSE(frame.visible[0]);
-  EXPECT_FALSE(frame.visible[1]);
+  EXPECT_FALSE(frame.visible[0] || frame.visible[1]);
 
   // New asks before it discards the library.
   addBookmarks();
@@ -132,27 +128,20 @@ TEST_F(MainCommandsTest, EachCommandReachesItsHandler) {
   EXPECT_EQ(ui.messages.size(), 1u);
 }
 
-// Undo and Redo stand disabled with nothing to take, and name the step they would take.
-TEST_F(MainCommandsTest, UndoAndRedoTakeTheStepTheyName) {
-  const auto offered = [this](std::uint32_t command) {
-    const CommandState state = commands->update(command);
-    return std::to_string(state.enabled) +
-           (state.text.value_or("").find("Rename") != std::string::npos ? "R" : "");
-  };
-  EXPECT_EQ(offered(kCmdUndo) + offered(kCmdRedo), "00");
+// Undo and Redo stand disabled with nothing to take; Cut is Copy then Delete; Paste reads the
+// window's clipboard.
+TEST_F(MainCommandsTest, UndoRedoCutAndPasteReachTheView) {
+  EXPECT_FALSE(commands->update(kCmdUndo).enabled || commands->update(kCmdRedo).enabled);
   addBookmarks();
   view->tree().select(view->tree().firstChild(view->tree().root()));
   ui.onDialog<CRenameDlg>([](CRenameDlg& d) { return d.name = "Ubuntu", true; });
   EXPECT_TRUE(commands->run(kCmdRename));
-  EXPECT_EQ(offered(kCmdUndo) + offered(kCmdRedo), "1R0");
+  EXPECT_NE(commands->update(kCmdUndo).text.value_or("").find("Rename"), std::string::npos);
   EXPECT_TRUE(commands->run(kCmdUndo));
-  EXPECT_EQ(offered(kCmdUndo) + offered(kCmdRedo), "01R");
   EXPECT_EQ(session->document().bookmark(0).name, "Debian");
   EXPECT_TRUE(commands->run(kCmdRedo));
   EXPECT_EQ(session->document().bookmark(0).name, "Ubuntu");
   EXPECT_FALSE(commands->run(kCmdRedo));
-
-  // Cut is Copy then Delete; Paste reads the window's clipboard.
   CSortedTreeCtrl& tree = view->tree();
   tree.select(tree.children(tree.root()).front());
   ui.answer(Answer::Yes);  // Delete's question
@@ -180,17 +169,6 @@ TEST_F(MainCommandsTest, WeedingKeepsTheTreesExpansionAndSelection) {
   ASSERT_EQ(doc.bookmarkCount(), 2u);
   EXPECT_TRUE(tree.isExpanded(tree.children(tree.root()).front()));
   EXPECT_EQ(tree.label(tree.selected()), "Inner");
-}
-
-TEST_F(MainCommandsTest, ADisabledCommandDoesNothing) {
-  for (const std::uint32_t command :
-       std::initializer_list<std::uint32_t>{kCmdFileSave, kCmdFileSaveAs, kCmdExportText, kCmdFind,
-                                            kCmdWeedDuplicates, kCmdRecentFile1}) {
-    EXPECT_FALSE(commands->run(command)) << command;
-  }
-  EXPECT_EQ(ui.dialogsShown, 0);
-  EXPECT_TRUE(ui.fileRequests.empty());
-  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(MainCommandsTest, OpensAndSavesKeepTheRecentFilesAndTheTitle) {

@@ -1,14 +1,14 @@
-// The per-user desktop files: which program the entry names where Linkfold is installed, which
-// caches a start or a removal refreshes, and the MIME magic against a saved library.
+// The per-user desktop files: the entry's Exec line, which program it names where Linkfold is
+// installed, which caches a start or a removal refreshes, and the MIME magic against a library.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 
-#include "app/LockIndicators.h"
 #include "app/ShellRegistration.h"
 #include "library/CLFDoc.h"
 #include "platform/Settings.h"
+#include "support/CaseFile.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
@@ -77,12 +77,14 @@ TEST(ShellRegistration, CachesAreRefreshedOnlyForWhatChanged) {
   EXPECT_EQ(commandsAfter(writeShellRegistration(data.path(), "/b/linkfold", "<svg2/>")),
             (Commands{{"update-desktop-database", "applications"}}));
 
+  const auto exists = [&data](std::string_view name) {
+    return fs::exists(data.file(std::string(name)));
+  };
   ShellChanges removed = removeDesktopEntry(data.path());
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kDesktopEntryFile))));
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kIconFile))));
-  EXPECT_TRUE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
+  EXPECT_TRUE(!exists(shell::kDesktopEntryFile) && !exists(shell::kIconFile) &&
+              exists(shell::kMimePackageFile));
   removed |= removeMimeType(data.path());
-  EXPECT_FALSE(fs::exists(data.file(std::string(shell::kMimePackageFile))));
+  EXPECT_FALSE(exists(shell::kMimePackageFile));
   EXPECT_EQ(commandsAfter(removed), both);
   removed = removeDesktopEntry(data.path());
   removed |= removeMimeType(data.path());
@@ -116,30 +118,18 @@ TEST(ShellRegistration, TheMagicMatchesEverySavedLibrary) {
   }
 }
 
-TEST(LockIndicators, StatesFromTheModifierMaskWhereThePlatformSendsOne) {
-  EXPECT_TRUE(lockStatesKnown("xcb"));
-  EXPECT_TRUE(lockStatesKnown("wayland"));
-  for (const char* platform : {"offscreen", "minimal", "eglfs", "vnc", ""})
-    EXPECT_FALSE(lockStatesKnown(platform)) << platform;
+TEST(ShellRegistration, ExecQuotesTheProgramPathSoOnlyItRuns) {
+  for (const TestCase& c : readCases("desktop-entry-exec-cases.txt")) {
+    const std::string entry = desktopEntryText(c["path"]);
+    EXPECT_NE(entry.find("\n" + c["exec"] + "\n"), std::string::npos) << c.what << entry;
+    EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos) << c.what;
+  }
+}
 
-  constexpr std::uint32_t caps = 1u << 1, num = 1u << 4;
-  const struct {
-    LockKey lock;
-    std::uint32_t mask;
-    bool isLockKey, before, after;
-  } cases[] = {
-      {LockKey::Caps, caps, false, false, true},  // the mask wins over what was shown
-      {LockKey::Caps, num, false, true, false},
-      {LockKey::Caps, caps, true, true, false},  // its own key turns the sent state over
-      {LockKey::Num, num | caps, false, false, true},
-      {LockKey::Num, 0, true, false, true},
-      {LockKey::Scroll, caps | num, false, false, false},  // no bit: follows its key
-      {LockKey::Scroll, 0, true, false, true},
-      {LockKey::Scroll, 0, false, true, true},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(lockStateAfterKey(c.lock, c.mask, c.isLockKey, c.before), c.after)
-        << static_cast<int>(c.lock) << ' ' << c.mask;
+TEST(ShellRegistration, FailsWhereTheDataDirectoryCannotBeWritten) {
+  TempDir data;
+  data.write("applications", "a file where the folder should be");
+  EXPECT_TRUE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>").failed);
 }
 
 }  // namespace

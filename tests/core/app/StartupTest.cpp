@@ -1,12 +1,10 @@
-// The command line, "/uninstall", and the desktop entry and MIME type written at start.
+// The command line and "/uninstall".
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
-#include "app/ShellRegistration.h"
 #include "app/Uninstall.h"
 #include "support/CaseFile.h"
 #include "support/FakeUi.h"
-#include "support/TempDir.h"
 
 namespace linkfold::test {
 namespace {
@@ -31,35 +29,18 @@ TEST(CommandLine, FindsTheSwitchTheFileAndTheRegistry) {
 }
 
 TEST(Uninstall, YesRemovesInOrderAndSaysSoNoGoesOn) {
-  for (const Answer answer : {Answer::Yes, Answer::No}) {
+  for (const bool yes : {true, false}) {
     FakeUi ui;
-    std::vector<std::string> removed;
-    ui.answer(answer);
-    const bool ended = runUninstall(
-        ui, {[&] { removed.push_back("settings"); }, [&] { removed.push_back("desktop entry"); },
-             [&] { removed.push_back("MIME type"); }});
-    EXPECT_EQ(ended, answer == Answer::Yes);
-    ASSERT_EQ(ui.messages.size(), answer == Answer::Yes ? 2u : 1u);
+    std::string removed;
+    ui.answer(yes ? Answer::Yes : Answer::No);
+    EXPECT_EQ(runUninstall(ui, {[&] { removed += "settings "; }, [&] { removed += "entry "; },
+                                [&] { removed += "MIME"; }}),
+              yes);
+    ASSERT_EQ(ui.messages.size(), yes ? 2u : 1u);
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(ui.messages.back().icon,
-              answer == Answer::Yes ? MessageIcon::Information : MessageIcon::Question);
-    const std::vector<std::string> inOrder{"settings", "desktop entry", "MIME type"};
-    EXPECT_EQ(removed, answer == Answer::Yes ? inOrder : std::vector<std::string>{});
+    EXPECT_EQ(ui.messages.back().icon, yes ? MessageIcon::Information : MessageIcon::Question);
+    EXPECT_EQ(removed, yes ? "settings entry MIME" : "");
   }
-}
-
-TEST(ShellRegistration, ExecQuotesTheProgramPathSoOnlyItRuns) {
-  for (const TestCase& c : readCases("desktop-entry-exec-cases.txt")) {
-    const std::string entry = desktopEntryText(c["path"]);
-    EXPECT_NE(entry.find("\n" + c["exec"] + "\n"), std::string::npos) << c.what << entry;
-    EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos) << c.what;
-  }
-}
-
-TEST(ShellRegistration, FailsWhereTheDataDirectoryCannotBeWritten) {
-  TempDir data;
-  data.write("applications", "a file where the folder should be");
-  EXPECT_TRUE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>").failed);
 }
 
 }  // namespace

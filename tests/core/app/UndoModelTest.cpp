@@ -9,7 +9,6 @@
 #include "browsers/commands/AppSession.h"
 #include "browsers/commands/ImportRun.h"
 #include "core/view/ViewFixture.h"
-#include "library/CLFDoc.h"
 #include "library/DocumentCommands.h"
 #include "tools/DuplicateUrls.h"
 #include "tools/WeedDialog.h"
@@ -22,35 +21,32 @@ constexpr int kCommands = 200;
 
 class UndoModelTest : public ::testing::TestWithParam<unsigned> {
  protected:
-  UndoModelTest() : random_(GetParam()) {}
-
   void SetUp() override {
     temp.write("browser.htm", netscapeFile(300));
-    writeLibrary(temp.file("original.bml"));
-    original = temp.read("original.bml");
+    original = randomLibrary();
+    temp.write("original.bml", original);
     BrowserDetection browser;
     browser.netscape3Present = true;
     browser.netscape3File = temp.file("browser.htm");
     session = std::make_unique<AppSession>(ui, settings, browser, temp.file("IMPLOG.TXT"));
-    view = std::make_unique<CLFView>(session->document(), ui, settings);
+    view = std::make_unique<CLFView>(doc(), ui, settings);
     session->setDocumentChanged([this] { view->OnUpdate(); });
     doc().undoStack().setStepLimit(10 * kCommands);
     ASSERT_TRUE(session->documentCommands().openDocumentFile(temp.file("original.bml")));
   }
 
   CLFDoc& doc() { return session->document(); }
-  std::size_t pick(std::size_t count) { return random_() % count; }
-  std::string name() { return "n" + std::to_string(names_++); }
-
-  std::string saved() {
+  std::size_t pick(std::size_t count) { return rng() % count; }
+  std::string name() { return "n" + std::to_string(names++); }
+  static std::string saved(const CLFDoc& library) {
     std::ostringstream out;
-    doc().Serialize(out);
+    library.Serialize(out);
     return out.str();
   }
 
-  // A random library: folders up to four deep, one of them holding thousands of bookmarks,
-  // URLs that repeat for Weed Duplicates to find.
-  void writeLibrary(const std::string& path) {
+  // Folders up to four deep, one locked, one holding thousands of bookmarks, URLs that repeat
+  // for Weed Duplicates to find.
+  std::string randomLibrary() {
     FakeUi scratchUi;
     CLFDoc scratch(scratchUi, settings, temp.file("scratch.log"));
     scratch.addFolder("\\", true);
@@ -59,7 +55,7 @@ class UndoModelTest : public ::testing::TestWithParam<unsigned> {
       const std::string parent = paths[pick(paths.size())];
       if (std::count(parent.begin(), parent.end(), '\\') >= 4) continue;
       paths.push_back(parent + "F" + std::to_string(f) + "\\");
-      scratch.addFolder(paths.back(), f == 7);  // one locked folder
+      scratch.addFolder(paths.back(), f == 7);
     }
     scratch.addFolder("Big\\", false);
     const std::uint32_t big = *scratch.findFolder("Big\\");
@@ -70,9 +66,7 @@ class UndoModelTest : public ::testing::TestWithParam<unsigned> {
       scratch.addBookmark(pick(scratch.folderCount()), "b" + std::to_string(b),
                           "http://u/" + std::to_string(pick(700)), b % 5 ? "" : "about it", 4, 5,
                           6);
-    std::ostringstream out;
-    scratch.Serialize(out);
-    temp.write(path.substr(path.rfind('/') + 1), out.str());
+    return saved(scratch);
   }
 
   // A Netscape file of `count` bookmarks in a few folders; some names already in the library
@@ -89,67 +83,55 @@ class UndoModelTest : public ::testing::TestWithParam<unsigned> {
     return html + "</DL><p>\n";
   }
 
-  std::vector<TreeItem> items(bool bookmarks) {
+  // A random unlocked bookmark or folder item, or kNoItem when there is none.
+  TreeItem anyItem(bool bookmark) {
     std::vector<TreeItem> found, pending{view->tree().root()};
     while (!pending.empty()) {
       const TreeItem item = pending.back();
       pending.pop_back();
-      if (view->IsBookmarkItem(item) == bookmarks && !view->IsLockedItem(item))
+      if (view->IsBookmarkItem(item) == bookmark && !view->IsLockedItem(item))
         found.push_back(item);
       if (!view->IsBookmarkItem(item))
         for (TreeItem child : view->tree().children(item)) pending.push_back(child);
     }
-    return found;
+    return found.empty() ? kNoItem : found[pick(found.size())];
   }
-  TreeItem anyItem(bool bookmark) {
-    const auto list = items(bookmark);
-    return list.empty() ? kNoItem : list[pick(list.size())];
-  }
-  void select(TreeItem item) { view->tree().select(item); }
 
   void runRandomCommand() {
     const bool onBookmark = pick(2) != 0;
     const TreeItem item = anyItem(onBookmark);
     if (item == kNoItem) return;
-    select(item);
+    view->tree().select(item);
     switch (pick(10)) {
       case 0:
         ui.onDialog<CRenameDlg>([this](CRenameDlg& d) { return d.name = name(), true; });
-        view->OnRename();
-        break;
+        return view->OnRename();
       case 1:
         if (!view->OnUpdateDelete().enabled) return;
         ui.answer(Answer::Yes);
-        view->OnDelete();
-        break;
+        return view->OnDelete();
       case 2:
-        view->OnNewFolder();
-        break;
+        return view->OnNewFolder();
       case 3:
         if (!onBookmark) return;
         ui.onDialog<CPropertiesDlg>(
             [this](CPropertiesDlg& d) { return d.url = "http://p/" + name(), true; });
-        view->OnProperties();
-        break;
+        return view->OnProperties();
       case 4:
       case 5:
         view->OnBeginDrag(item);
-        view->OnDrop({anyItem(false), kHitOnLabel});
-        break;
+        return view->OnDrop({anyItem(false), kHitOnLabel});
       case 6:
-        weed();
-        break;
+        return weed();
       case 7:
         temp.write("import.htm", netscapeFile(pick(4) ? 30 : 1500));
         ui.nextOpenFile(temp.file("import.htm"));
         session->importRun().OnImportHtml();
-        break;
+        return;
       case 8:  // a step back now and then: the next command drops what could be redone
-        view->OnUndo();
-        break;
-      case 9:  // paste what was copied elsewhere, with a new URL or two
-        view->OnPaste({"http://pasted/" + name() + "\nwww." + name() + ".example", "", ""});
-        break;
+        return view->OnUndo();
+      default:  // paste what was copied elsewhere, with a new URL or two
+        return view->OnPaste({"http://pasted/" + name() + "\nwww." + name() + ".example", "", ""});
     }
   }
 
@@ -178,10 +160,8 @@ class UndoModelTest : public ::testing::TestWithParam<unsigned> {
   std::string original;
   std::unique_ptr<AppSession> session;
   std::unique_ptr<CLFView> view;
-
- private:
-  std::mt19937 random_;
-  int names_ = 0;
+  std::mt19937 rng{GetParam()};
+  int names = 0;
 };
 
 TEST_P(UndoModelTest, EveryStepGoesBackAndForthExactly) {
@@ -195,7 +175,7 @@ TEST_P(UndoModelTest, EveryStepGoesBackAndForthExactly) {
   for (int i = 0; i < kCommands; ++i) {
     runRandomCommand();
     if (i >= middle && (reference.empty() || stack.doneSteps() < referenceStep)) {
-      reference = saved();
+      reference = saved(doc());
       referenceStep = stack.doneSteps();
     }
   }
@@ -203,28 +183,21 @@ TEST_P(UndoModelTest, EveryStepGoesBackAndForthExactly) {
   while (stack.canRedo()) view->OnRedo();
   const std::size_t steps = stack.doneSteps();
   ASSERT_GT(steps, 100u);
-  const std::string after = saved();
-
+  const std::string after = saved(doc());
   for (std::size_t at = steps; at > 0; --at) {
-    if (at == referenceStep) {
-      EXPECT_TRUE(saved() == reference) << "undone to step " << at;
-    }
+    EXPECT_TRUE(at != referenceStep || saved(doc()) == reference) << "undone to step " << at;
     view->OnUndo();
     expectTreeShowsLibrary();
   }
   EXPECT_FALSE(stack.canUndo());
-  EXPECT_TRUE(saved() == original) << "undone to the file as opened";
+  EXPECT_TRUE(saved(doc()) == original) << "undone to the file as opened";
   EXPECT_FALSE(doc().isModified());
-
   while (stack.canRedo()) {
     view->OnRedo();
     expectTreeShowsLibrary();
-    if (stack.doneSteps() == referenceStep) {
-      EXPECT_TRUE(saved() == reference) << "redone to step " << referenceStep;
-    }
+    EXPECT_TRUE(stack.doneSteps() != referenceStep || saved(doc()) == reference) << "redone";
   }
-  expectTreeShowsLibrary();
-  EXPECT_TRUE(saved() == after) << "redone to the end";
+  EXPECT_TRUE(saved(doc()) == after) << "redone to the end";
   EXPECT_TRUE(doc().isModified());
 }
 

@@ -55,20 +55,6 @@ TEST_F(DocumentCommandsTest, NewAsksBeforeDiscardingAModifiedLibrary) {
   EXPECT_EQ(temp.read("a.bml"), before);
 }
 
-TEST_F(DocumentCommandsTest, OpenAsksForALibraryFileAndReplacesTheLibrary) {
-  EXPECT_FALSE(commands.fileOpen());
-  EXPECT_EQ(fileRequest(0), "Open|");
-  EXPECT_EQ(refills, 0);
-  temp.write("lib.bml", libraryFile({"\\", "B\\"}, {record("x", "y", "", 1)}));
-  ui.nextOpenFile(temp.file("lib.bml"));
-  EXPECT_TRUE(commands.fileOpen());
-  EXPECT_EQ(doc.pathName(), temp.file("lib.bml"));
-  EXPECT_EQ(doc.title(), "lib.bml");
-  EXPECT_EQ(tables(), "\\:0 B\\:0 | x@1");
-  EXPECT_FALSE(doc.isModified());
-  EXPECT_EQ(refills, 1);
-}
-
 TEST_F(DocumentCommandsTest, AFailedOpenKeepsWhatWasReadUntitledUnlessTheImportChangedIt) {
   const std::string whole =
       libraryFile({"\\", "B\\"}, {record("x", "y", "", 1), record("z", "w", "", 1)});
@@ -100,19 +86,29 @@ TEST_F(DocumentCommandsTest, AFailedOpenKeepsWhatWasReadUntitledUnlessTheImportC
   EXPECT_EQ(refills, 2);
 }
 
-TEST_F(DocumentCommandsTest, OpenExclusiveWarnsAndReadsTheFileAlone) {
+// Open asks for a library file and replaces the library; Open Exclusive warns first and reads
+// the file without the import.
+TEST_F(DocumentCommandsTest, OpenAndOpenExclusiveReplaceTheLibrary) {
   ImportSpy import(ui, true);
   doc.setImportHook(&import);
+  EXPECT_FALSE(commands.fileOpen());
+  EXPECT_EQ(fileRequest(0), "Open|");
   ui.answer(Answer::No);
   EXPECT_FALSE(commands.fileOpenExclusive());
-  EXPECT_TRUE(ui.fileRequests.empty());
+  EXPECT_EQ(ui.fileRequests.size(), 1u);
   EXPECT_EQ(ui.messages.at(0).buttons, MessageButtons::YesNo);
-  temp.write("lib.bml", libraryFile({"\\"}, {}));
+  EXPECT_EQ(refills, 0);
+  temp.write("lib.bml", libraryFile({"\\", "B\\"}, {record("x", "y", "", 1)}));
   ui.answer(Answer::Yes);
   ui.nextOpenFile(temp.file("lib.bml"));
   EXPECT_TRUE(commands.fileOpenExclusive());
   EXPECT_EQ(import.openCalls, 0);
   EXPECT_FALSE(doc.exclusiveOpen());
+  EXPECT_EQ(doc.pathName(), temp.file("lib.bml"));
+  EXPECT_EQ(doc.title(), "lib.bml");
+  EXPECT_EQ(tables(), "\\:0 B\\:0 | x@1");
+  EXPECT_FALSE(doc.isModified());
+  EXPECT_EQ(refills, 1);
   ui.nextOpenFile(temp.file("lib.bml"));
   EXPECT_TRUE(commands.fileOpen());
   EXPECT_EQ(import.openCalls, 1);

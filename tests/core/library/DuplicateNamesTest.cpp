@@ -46,22 +46,17 @@ class DuplicateNames : public ::testing::Test, public LibraryFixture {
   int added = 0;
 };
 
-TEST_F(DuplicateNames, ARunKeepsItsFirstNameAndNumbersTheOthersInTheirOwnCase) {
-  // Numbers already in use are skipped, and so are names given earlier in the folder: the
-  // 46-character name's run takes S + " (1)", and the 48-character name's candidate, cut to
-  // the same 50 characters, must move on to " (2)".
-  const std::string s(46, 's');
-  resolve({"Home (1)", "Home", "home", "HOME", "Other", s, s, s + "xy", s + "XY"});
-  EXPECT_EQ(namesInAddedOrder(),
-            (std::vector<std::string>{"Home (1)", "Home", "home (2)", "HOME (3)", "Other", s,
-                                      s + " (1)", s + "xy", s + " (2)"}));
-  EXPECT_TRUE(doc.adjustmentFlag());
-  EXPECT_TRUE(doc.contentChanged());
-}
-
-TEST_F(DuplicateNames, CandidatesAreCutToFiftyCharactersNeverInsideOne) {
+// A run keeps its first name and numbers the others in their own case, skipping numbers in
+// use and names given earlier in the folder: the 46-character name's run takes S + " (1)", and
+// the 48-character name's candidate, cut to the same 50 characters, must move on to " (2)".
+// Candidates are cut to fifty characters, never inside one.
+TEST_F(DuplicateNames, ARunKeepsItsFirstNameAndNumbersTheOthersCutToFiftyCharacters) {
   doc.closeLog();  // the adjustment flag is set without a log too
   ASSERT_FALSE(doc.adjustmentFlag());
+  const std::string s(46, 's');
+  resolve({"Home (1)", "Home", "home", "HOME", "Other", s, s, s + "xy", s + "XY"});
+  std::vector<std::string> expected{"Home (1)", "Home",     "home (2)", "HOME (3)", "Other",
+                                    s,          s + " (1)", s + "xy",   s + " (2)"};
   const std::string e = "\xC3\xA9", euro = "\xE2\x82\xAC";  // one character each
   const std::pair<std::string, std::string> cases[] = {
       {std::string(45, 'f'), std::string(45, 'f') + " (1)"},  // 49: nothing is cut
@@ -70,13 +65,13 @@ TEST_F(DuplicateNames, CandidatesAreCutToFiftyCharactersNeverInsideOne) {
       {"x" + repeated(euro, 47), "x" + repeated(euro, 45) + " (1)"},
       {repeated("\xFF", 48), repeated("\xFF", 46) + " (1)"},  // a stray byte counts as one
   };
-  std::vector<std::string> expected;
   for (const auto& [name, renamed] : cases) {
     resolve({name, name});
     expected.insert(expected.end(), {name, renamed});
   }
   EXPECT_EQ(namesInAddedOrder(), expected);
   EXPECT_TRUE(doc.adjustmentFlag());
+  EXPECT_TRUE(doc.contentChanged());
 }
 
 TEST_F(DuplicateNames, OnlyBookmarksInTheSameFolderCountAndWithoutRenamesOneSortIsEnough) {

@@ -89,17 +89,9 @@ struct ImportSpy : DocumentImportHook {
   std::size_t messagesBeforeOpen = 0;
 };
 
-// Every message shown so far as its icon and text, so that the messages of a path are checked as
-// one table.
-using ShownMessages = std::vector<std::pair<MessageIcon, std::string>>;
-inline ShownMessages shownMessages(const FakeUi& ui) {
-  ShownMessages out;
-  for (const auto& m : ui.messages) out.emplace_back(m.icon, m.text);
-  return out;
-}
-
 // Asserts which messages came: each one's icon and a distinctive word of its text (the whole
 // text only where the code assembles it).
+using ShownMessages = std::vector<std::pair<MessageIcon, std::string>>;
 inline void expectMessages(const FakeUi& ui, const ShownMessages& expected) {
   ASSERT_EQ(ui.messages.size(), expected.size()) << testing::PrintToString(ui.messageTexts());
   for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -107,6 +99,13 @@ inline void expectMessages(const FakeUi& ui, const ShownMessages& expected) {
     EXPECT_NE(ui.messages[i].text.find(expected[i].second), std::string::npos)
         << i << ": " << ui.messages[i].text;
   }
+}
+// The same for messages that all carry one icon.
+inline void expectMessages(const FakeUi& ui, MessageIcon icon,
+                           const std::vector<std::string>& words) {
+  ShownMessages expected;
+  for (const std::string& word : words) expected.emplace_back(icon, word);
+  expectMessages(ui, expected);
 }
 
 // The header of an import log created at 12/06/26 16:32:47 UTC.

@@ -2,6 +2,8 @@
 // oldest steps, and a step that runs out of memory changes nothing.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "LibraryFixture.h"
 #include "library/UndoRecorder.h"
 #include "support/AllocationLimit.h"
@@ -29,16 +31,10 @@ struct UndoStackTest : ::testing::Test, LibraryFixture {
   // e edit, u undo, r redo, s save.
   void play(const std::string& actions) {
     for (char a : actions) {
-      if (a == 'e') {
-        edit();
-      } else if (a == 'u') {
-        stack().undo(doc);
-      } else if (a == 'r') {
-        stack().redo(doc);
-      } else {
-        stack().markSaved();
-        doc.setModifiedFlag(false);
-      }
+      if (a == 'e') edit();
+      if (a == 'u') stack().undo(doc);
+      if (a == 'r') stack().redo(doc);
+      if (a == 's') stack().markSaved(), doc.setModifiedFlag(false);
     }
   }
 
@@ -76,7 +72,7 @@ TEST_F(UndoStackTest, AStepTooLargeForTheBoundIsNotKept) {
   stack().setMemoryLimit(1000);
   EditRecorder recorder(doc, "Delete");
   std::vector<std::uint32_t> all(doc.bookmarkCount());
-  for (std::uint32_t i = 0; i < all.size(); ++i) all[i] = i;
+  std::iota(all.begin(), all.end(), 0u);
   recorder.removingBookmarks(all);
   doc.removeBookmarks(all);
   recorder.commit({}, {});

@@ -22,7 +22,7 @@ TEST_F(DragDrop, LockedFoldersCannotBeDraggedAndItemsGoneNotAtAll) {
   }
   view.OnBeginDrag(deadItem());
   EXPECT_FALSE(view.isDragging());
-  EXPECT_EQ(shownMessages(ui), ShownMessages(2, {Information, "Locked folders cannot be moved."}));
+  expectMessages(ui, ShownMessages(2, {Information, "Locked"}));
 }
 
 TEST_F(DragDrop, MovementHighlightsItemsAndScrollsOutsideTheTree) {
@@ -62,14 +62,12 @@ TEST_F(DragDrop, ABookmarkMovesIntoTheFolderDroppedOnUnlessItHoldsTheSameName) {
   EXPECT_EQ(view.tree().selected(), item("A/Beta"));  // without Follow: a neighbour
 
   drag("A/Beta", "B");
-  const ShownMessages clash{
-      {Information, "Destination folder already contains a\nbookmark with the same name."}};
-  EXPECT_EQ(shownMessages(ui), clash);
+  expectMessages(ui, {{Information, "bookmark with the same name"}});
   EXPECT_TRUE(treeLog.scrolledTo(item("B/BETA")));
   EXPECT_EQ(view.tree().selected(), item("A/Beta"));
   EXPECT_EQ(outline(), moved);
   drag("A/Beta", "C");
-  EXPECT_EQ(shownMessages(ui), clash);
+  EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(doc.bookmark(1).folder, 4u);
   EXPECT_EQ(labels("C"), "beta|Beta|");
 }
@@ -110,20 +108,7 @@ TEST_F(DragDrop, DropsThatMoveNothing) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(DragDrop, FolderMovesWithEverythingBelowIt) {
-  view.tree().ensureVisible(item("A/Sub/deep"));
-  drag("A", "B/beta2");
-  EXPECT_EQ(outline(),
-            "L Root Folder:2{F B:2{F A:2{F Sub:2{B deep}, B alpha, B Beta, B gamma}, B beta2, "
-            "B zulu}, F C:2, L L:2, B top}");
-  EXPECT_EQ(doc.folder(2).path, "B\\A\\Sub\\");
-  expectQuietChange();
-  EXPECT_EQ(view.tree().selected(), item("B/A"));
-  EXPECT_TRUE(treeLog.scrolledTo(item("B/A")));
-  EXPECT_FALSE(view.tree().isExpanded(item("B/A")) || view.tree().isExpanded(item("B/A/Sub")));
-}
-
-TEST_F(DragDrop, FolderDropsThatAreRefusedOrMoveNothing) {
+TEST_F(DragDrop, AFolderMovesWithEverythingBelowItUnlessTheDropIsRefused) {
   folder("B\\sub\\");
   view.OnUpdate();
   const std::string before = outline();
@@ -133,11 +118,20 @@ TEST_F(DragDrop, FolderDropsThatAreRefusedOrMoveNothing) {
   drag("A", "A/alpha");      // its own bookmark: silently nothing
   drag("A/Sub", "A/gamma");  // its own parent: nothing
   EXPECT_EQ(view.tree().selected(), item("A/Sub"));
-  ASSERT_EQ(ui.messages.size(), 3u);
-  for (int i : {0, 1}) EXPECT_NE(ui.messages[i].text.find("own subfolder"), std::string::npos);
-  EXPECT_NE(ui.messages[2].text.find("same name"), std::string::npos);
+  expectMessages(ui, Information, {"own subfolder", "own subfolder", "same name"});
   EXPECT_EQ(outline(), before);
   EXPECT_FALSE(doc.isModified());
+  ui.messages.clear();
+  view.tree().ensureVisible(item("A/Sub/deep"));
+  drag("A", "B/beta2");
+  EXPECT_EQ(outline(),
+            "L Root Folder:2{F B:2{F A:2{F Sub:2{B deep}, B alpha, B Beta, B gamma}, F sub:2, "
+            "B beta2, B zulu}, F C:2, L L:2, B top}");
+  EXPECT_EQ(doc.folder(2).path, "B\\A\\Sub\\");
+  expectQuietChange();
+  EXPECT_EQ(view.tree().selected(), item("B/A"));
+  EXPECT_TRUE(treeLog.scrolledTo(item("B/A")));
+  EXPECT_FALSE(view.tree().isExpanded(item("B/A")) || view.tree().isExpanded(item("B/A/Sub")));
 }
 
 using MoveStates = ViewTest;

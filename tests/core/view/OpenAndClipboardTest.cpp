@@ -9,7 +9,7 @@ namespace {
 
 using OpenAndClipboard = ViewTest;
 
-TEST_F(OpenAndClipboard, OpensTheBookmarkOrTheFoldersBookmarksAskingBeyondTen) {
+TEST_F(OpenAndClipboard, OpensTheBookmarkOrTheFoldersBookmarksAskingBeyondTenNamingFailures) {
   buildLibrary();
   select("A/Beta");
   view.OnOpenInBrowser();
@@ -31,10 +31,8 @@ TEST_F(OpenAndClipboard, OpensTheBookmarkOrTheFoldersBookmarksAskingBeyondTen) {
   EXPECT_EQ(ui.messages.at(0).buttons, MessageButtons::YesNo);
   select("C");  // nothing in it
   EXPECT_FALSE(view.OnUpdateOpenInBrowser().enabled);
-}
-
-TEST_F(OpenAndClipboard, AUrlTheDesktopCannotOpenIsNamed) {
-  buildLibrary();
+  // A URL the desktop cannot open is named.
+  ui.messages.clear();
   doc.setBookmarkUrl(view.tree().data(select("top")), "unopenable:x");
   view.OnOpenInBrowser();
   EXPECT_MESSAGE(ui, 0, "The desktop could not open this URL:\nunopenable:x", Exclamation);
