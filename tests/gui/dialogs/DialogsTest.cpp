@@ -116,7 +116,6 @@ class DialogsTest : public QObject {
     QCOMPARE(find.fields.ignoreCase, pressOk);
     QVERIFY(find.fields.lookIn == (pressOk ? FindLookIn::UrlOnly : FindLookIn::NameAndUrl));
     QVERIFY(find.fields.startAt == (pressOk ? FindStartAt::CurrentItem : FindStartAt::RootFolder));
-    QCOMPARE(settings.read(setting::kIgnoreCase), pressOk ? 1 : 0);
 
     ReplaceCharDialog replace('$');
     onNextModal([&](QDialog& d) {
