@@ -290,7 +290,6 @@ class MainFrameTest : public QObject {
         {kCmdViewStatusBar, [this] { return !run->frame().statusBar()->isHidden(); }},
         {kCmdConfirmBookmarkDelete,
          [this] { return action(kCmdConfirmBookmarkDelete).isChecked(); }},
-        {kCmdFollow, [this] { return action(kCmdFollow).isChecked(); }},
     };
     for (const auto& c : cases) {
       const bool before = c.shown();
