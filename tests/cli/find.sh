@@ -42,8 +42,6 @@ $weekly
 $journal" linux --ignore-case
 find_in "name only" "$weekly" Linux --look-in name
 
-outcome "library that cannot be read" 2 "" find "$dir/missing.bml" linux
-
 # "--" ends the options: what follows is the search text, even when it looks like an option.
 find_in "text after --" "$dash" -- --New
 find_in "options before --" "$dash" --look-in name --ignore-case -- --new
