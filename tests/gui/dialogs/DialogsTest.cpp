@@ -364,10 +364,16 @@ class DialogsTest : public QObject {
     list.setCurrentIndex(list.model()->index(4, 0));
     QTest::keyClick(&list, Qt::Key_Space);
     QCOMPARE(state(weed, 4), checked);
+    QTest::keyClick(&list, Qt::Key_Space);
+    QCOMPARE(state(weed, 4), unchecked);
 
-    // What the boxes show is what OK takes: rows 1, 2 and 4 kept, row 5 goes.
-    clickToClose(dialog, "ok");
-    QCOMPARE(weed.removeCount(), 1u);
+    // What the boxes show is what OK takes: rows 1 and 2 kept, the second URL loses both, and
+    // the refused OK leaves the dialog open.
+    library.ui.answers.push_back(Answer::No);
+    click(dialog, "ok");
+    QCOMPARE(library.ui.messages.size(), std::size_t{1});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(weed.removeCount(), 2u);
   }
 
   // Half and half at first; afterwards the second column takes up what the list gains or loses.

@@ -217,9 +217,11 @@ class MainFrameTest : public QObject {
       QTest::newRow(name) << command << QString(dialog) << QString(helpPage) << asks;
     };
     row("New", kCmdFileNew, "", "", true);
+    row("Open Exclusive", kCmdOpenExclusive, "", "", true);
     row("Exit", kCmdAppExit, "", "", true);  // the close asks
     row("Open", kCmdFileOpen, "Open");
     row("Save As", kCmdFileSaveAs, "Save As");
+    row("Import HTML", kCmdImportHtml, "Open");
     row("Rename", kCmdRename, "Rename Bookmark");
     row("Properties", kCmdProperties, "Bookmark Properties");
     row("Find", kCmdFind, "Find Bookmark");
@@ -307,6 +309,11 @@ class MainFrameTest : public QObject {
     QVERIFY(tree().isExpanded(news));
     QTest::keyClick(&tree(), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
     QVERIFY(!tree().isExpanded(news));
+
+    selectBookmark("News", "BBC News");
+    run->answers.push_back(Answer::No);
+    QTest::keyClick(&tree(), Qt::Key_Delete);
+    QCOMPARE(run->messages.back().buttons, MessageButtons::YesNo);
 
     QTest::keyClick(&tree(), Qt::Key_F1);
     QTRY_VERIFY(run->frame().helpWindow() && run->frame().helpWindow()->isVisible());
