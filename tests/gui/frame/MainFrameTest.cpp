@@ -101,7 +101,6 @@ class MainFrameTest : public QObject {
              static_cast<qsizetype>(toolbarButtons().size()));
     QTRY_VERIFY(action(kCmdFileSave).isEnabled());
     expectActionsMatchCore();
-    QVERIFY(action(kCmdConfirmFolderDelete).isChecked());
     QVERIFY(!run->frame().statusPanes().messagePane()->text().isEmpty());
     QCOMPARE(run->frame().statusPanes().indicatorTexts().size(), 3);
     QMenu* edit = run->frame().findChild<QMenu*>("editMenu");
