@@ -215,7 +215,6 @@ class MainFrameTest : public QObject {
                         const char* helpPage = "", bool asks = false) {
       QTest::newRow(name) << command << QString(dialog) << QString(helpPage) << asks;
     };
-    row("New", kCmdFileNew, "", "", true);
     row("Open Exclusive", kCmdOpenExclusive, "", "", true);
     row("Exit", kCmdAppExit, "", "", true);  // the close asks
     row("Open", kCmdFileOpen, "Open");
@@ -281,7 +280,7 @@ class MainFrameTest : public QObject {
     QCOMPARE(page, QString("profile.html"));
   }
 
-  void togglesAndTreeCommandsChangeWhatTheyShow() {
+  void theBarTogglesShowAndHideTheirBars() {
     QVERIFY(run->start());
     const struct {
       std::uint32_t command;
@@ -289,8 +288,6 @@ class MainFrameTest : public QObject {
     } cases[] = {
         {kCmdViewToolbar, [this] { return !run->frame().toolbar().isHidden(); }},
         {kCmdViewStatusBar, [this] { return !run->frame().statusBar()->isHidden(); }},
-        {kCmdConfirmBookmarkDelete,
-         [this] { return action(kCmdConfirmBookmarkDelete).isChecked(); }},
     };
     for (const auto& c : cases) {
       const bool before = c.shown();
