@@ -30,49 +30,36 @@ LINKFOLD_REGISTRY=browsers.reg expect "detect LINKFOLD_REGISTRY" 0 detect --prof
 same "detect LINKFOLD_REGISTRY: JSON" out "$(detected bob)"
 expect "detect of no profile" 1 detect --registry browsers.reg --profile carol
 same "detect of no profile: message" err "$(printf '[dialog] Select Netscape Communicator User Profile\n[answer] alice\nlinkfold-cli: no Netscape 4.x profile "carol" was listed')"
-expect "detect without a registry" 0 detect
-same "detect without a registry: JSON" out '{"msie":{"present":false,"favorites":"","favoritesLength":0},"netscape3":{"present":false,"file":""},"netscape4":{"present":false,"profile":"","file":""}}'
 # A registry file that cannot be used is unreadable input: status 2, with the message.
 printf 'not a registry export\n' > damaged.reg
-for registry in damaged.reg missing.reg; do
-  expect "detect of $registry" 2 detect --registry "$registry"
-  grep -q "^\[exclamation\] .*registry file" err || fail "detect of $registry: message"
-  LINKFOLD_REGISTRY=$registry expect "detect of $registry from the environment" 2 detect
-done
+expect "detect of a damaged registry" 2 detect --registry damaged.reg
+grep -q "^\[exclamation\] .*registry file" err || fail "detect of a damaged registry: message"
+LINKFOLD_REGISTRY=missing.reg expect "detect of a missing registry from the environment" 2 detect
 
 # new: every browser in its order, the log in the data directory or where --log says.
 expect "new" 0 new --registry browsers.reg -o new.bml --profile bob
-"$cli" tree new.bml > tree 2> /dev/null
-same "new: library" tree "$(printf 'L Root Folder\n  B Bob\n  B Fav\n  B Three')"
+tree_is new.bml 'L Root Folder\n  B Bob\n  B Fav\n  B Three'
 grep -q '^Beginning Netscape 4.x import' "$XDG_DATA_HOME/Quillmere/Linkfold/IMPLOG.TXT" ||
   fail "new: IMPLOG.TXT in the data directory"
 [ -e IMPLOG.TXT ] && fail "new: a log in the current folder"
 expect "new --log" 0 new --registry browsers.reg -o new.bml --log other.log
 grep -q 'Alice' new.bml && grep -q '^Beginning MSIE import' other.log || fail "new --log: the log"
-expect "new without browsers" 2 new -o none.bml
-same "new without browsers: messages" err "$(printf '[error] Could not detect either MSIE or Netscape!\nlinkfold-cli: the library holds no bookmarks, so it cannot be saved')"
-[ -e none.bml ] && fail "new without browsers: wrote a file"
 
 # open: exclusive reads the file alone and saves it byte for byte; plain Open merges.
 { u32 2; str '\'; str 'A\'; u32 1; bookmark Old http://old/ 1; } > lib.bml
 expect "open --exclusive" 0 open --registry browsers.reg lib.bml --exclusive -o copy.bml
 cmp -s lib.bml copy.bml || fail "open --exclusive: not the same bytes"
 expect "open" 0 open --registry browsers.reg lib.bml -o merged.bml
-"$cli" tree merged.bml > tree 2> /dev/null
-same "open: library" tree "$(printf 'L Root Folder\n  F A\n    B Old\n  B Alice\n  B Fav\n  B Three')"
-head -c 20 lib.bml > cut.bml
-expect "open of a damaged file" 2 open cut.bml --exclusive -o cut-out.bml
+tree_is merged.bml 'L Root Folder\n  F A\n    B Old\n  B Alice\n  B Fav\n  B Three'
 
 # import-html: into a library or an empty one; adjustments are no failure, a missing file is.
 html "$(mark 'a/b' http://ab/; mark empty '')" > page.htm
 expect "import-html --empty" 0 --replace-char _ import-html --empty page.htm -o page.bml
-"$cli" tree page.bml > tree 2> /dev/null
-same "import-html: library" tree "$(printf 'L Root Folder\n  B a_b')"
+tree_is page.bml 'L Root Folder\n  B a_b'
 grep -q '^\[information\] Linkfold had to make some adjustments' err ||
   fail "import-html: the summary"
 expect "import-html into a library" 0 import-html lib.bml page.htm -o both.bml
-"$cli" tree both.bml > tree 2> /dev/null
-same "import-html into a library: library" tree "$(printf 'L Root Folder\n  F A\n    B Old\n  B a$b')"
+tree_is both.bml 'L Root Folder\n  F A\n    B Old\n  B a$b'
 expect "import-html of a missing file" 2 import-html --empty missing.htm -o missing.bml
 grep -q '^\[information\] One or more critical errors' err || fail "import-html missing: summary"
 
@@ -80,15 +67,13 @@ grep -q '^\[information\] One or more critical errors' err || fail "import-html 
 expect "export-text" 0 export-text merged.bml out.txt
 same "export-text: file" out.txt "$(printf 'Folder: Root\r\n  Title: Alice\r\n    URL: http://alice/\r\n  Title: Fav\r\n    URL: http://fav/\r\n  Title: Three\r\n    URL: http://three/\r\nFolder: A\\\r\n  Title: Old\r\n    URL: http://old/\r')"
 expect "export-text to no folder" 2 export-text merged.bml gone/out.txt
-same "export-text to no folder: message" err "Could not create or replace
-gone/out.txt
-gone/out.txt: No such file or directory"
+grep -q "^gone/out.txt: No such file" err || fail "export-text to no folder: message"
 expect "export-html" 0 export-html merged.bml out.html
 grep -q '<H1>Bookmarks exported by Linkfold</H1>' out.html || fail "export-html: title"
 mkdir favorites
 expect "export-favorites" 0 export-favorites merged.bml favorites
 [ -f favorites/A/Old.url ] && [ -f favorites/Three.url ] || fail "export-favorites: shortcuts"
-expect "export of an empty library" 2 export-text none.bml x.txt
+expect "export of a missing library" 2 export-text none.bml x.txt
 
 [ "$failures" = 0 ] && echo "browsers: all passed"
 exit $((failures > 0))

@@ -1,5 +1,6 @@
 #!/bin/bash
 # linkfold-cli dump: exact JSON, messages and exit status for small libraries built byte by byte.
+# A library that loads in part or not at all gives status 2 the same way for every reading command.
 set -u
 cli="$1"
 source "$(dirname "$0")/library-bytes.bash"

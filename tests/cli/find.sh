@@ -14,17 +14,16 @@ find_in() {  # name, expected output, arguments...
 }
 
 # The tree: Root Folder { Linux { Tux }, News { Daily { kernel }, Linux Weekly }, Cooking,
-# LINUX journal, Ärger, --New }. The folder Linux never matches; Tux and kernel match by URL
-# only.
+# LINUX journal, --New }. The folder Linux never matches; Tux and kernel match by URL only.
+# Each option once; how the modes combine is the finder's own test.
 {
   u32 4; str '\'; str 'News\Daily\'; str 'News\'; str 'Linux\'
-  u32 7
+  u32 6
   bookmark 'Linux Weekly' http://lwn.net/ 2
   bookmark kernel http://www.kernel.org/linux/ 1
   bookmark Cooking http://food.example/ 0
   bookmark 'LINUX journal' http://lj.example/ 0
   bookmark Tux http://tux.example/linux 3
-  bookmark $'\xc3\x84rger' http://anger.example/ 0
   bookmark --New http://dash.example/ 0
 } > "$dir/lib.bml"
 
@@ -33,7 +32,6 @@ tux="Linux\\${tab}Tux${tab}http://tux.example/linux"
 kernel="News\\Daily\\${tab}kernel${tab}http://www.kernel.org/linux/"
 weekly="News\\${tab}Linux Weekly${tab}http://lwn.net/"
 journal="\\${tab}LINUX journal${tab}http://lj.example/"
-anger="\\${tab}"$'\xc3\x84rger'"${tab}http://anger.example/"
 dash="\\${tab}--New${tab}http://dash.example/"
 
 find_in "name and URL, exact case" "$tux
@@ -43,22 +41,15 @@ $kernel
 $weekly
 $journal" linux --ignore-case
 find_in "name only" "$weekly" Linux --look-in name
-find_in "name only, case ignored" "$weekly
-$journal" lINUX --look-in name --ignore-case
-find_in "URL only" "$tux
-$kernel" linux --look-in url
-find_in "non-ASCII letters, case ignored" "$anger" $'\xc3\xa4RGER' --ignore-case
-
-outcome "library that cannot be read" 2 "" find "$dir/missing.bml" linux
 
 # "--" ends the options: what follows is the search text, even when it looks like an option.
 find_in "text after --" "$dash" -- --New
 find_in "options before --" "$dash" --look-in name --ignore-case -- --new
-find_in "an option's name as the text" "" -- --ignore-case
 find_in "64 characters" "" "$(printf '\xc3\xa9%.0s' $(seq 64))"
 
-# --json: the same matches as an array; no match is an empty one.
-outcome "--json" 0 '[{"folder":"Linux\\","name":"Tux","url":"http://tux.example/linux"},{"folder":"News\\Daily\\","name":"kernel","url":"http://www.kernel.org/linux/"}]' find "$dir/lib.bml" linux --look-in url --json
+# --json: the matches as an array (by URL alone: not Linux Weekly nor LINUX journal); no match
+# is an empty one.
+outcome "--json" 0 '[{"folder":"Linux\\","name":"Tux","url":"http://tux.example/linux"},{"folder":"News\\Daily\\","name":"kernel","url":"http://www.kernel.org/linux/"}]' find "$dir/lib.bml" linux --look-in url --ignore-case --json
 outcome "--json, no match" 1 "[]" find "$dir/lib.bml" nowhere --json
 
 exit $((failures > 0))

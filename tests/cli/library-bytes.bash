@@ -47,6 +47,10 @@ expect() {  # name, expected status, command...: runs "$cli" there, output in ou
 same() {  # name, file, expected text
   [ "$(cat "$2")" = "$3" ] || { fail "$1"; printf '%s\n---wanted---\n%s\n' "$(cat "$2")" "$3"; }
 }
+tree_is() {  # library, expected tree as a printf format: what linkfold-cli tree shows of it
+  "$cli" tree "$1" > tree 2> /dev/null
+  same "$1: tree" tree "$(printf "$2")"
+}
 
 html() {  # a Netscape file with these lines in its top-level list
   printf '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>T</TITLE>\n<H1>T</H1>\n<DL><p>\n%s\n</DL><p>\n' "$1"

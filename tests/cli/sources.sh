@@ -28,19 +28,16 @@ check "detect: the sources after the browsers" 0 "$(printf '%s}\nchosen\t%s\tChr
 LINKFOLD_HOME=home run detect --json --source "$work_id"
 check "detect --json, LINKFOLD_HOME and --source" 0 "$none,\"sources\":[{\"id\":\"$home_id\",\"label\":\"Chromium: Home\",\"path\":\"$home/.config/chromium/Default/Bookmarks\",\"readable\":true,\"chosen\":false},{\"id\":\"$work_id\",\"label\":\"Chromium: Work\",\"path\":\"$home/.config/chromium/Profile 1/Bookmarks\",\"readable\":true,\"chosen\":true}]}" $status "$(cat out)"
 
-tree_of() {  # new with the given options, then the library's tree in out
-  run new --home home -o lib.bml "$@"
-  "$cli" tree lib.bml > out 2>&1
-  rm -f lib.bml
-}
-tree_of
-check "new reads the profile the browser starts with" 0 "$(printf 'L Root Folder\n  F Bookmarks bar\n    B Home')" $status "$(cat out)"
-tree_of --source "$work_id" --source "$home_id"
-check "new --source, repeated" 0 "$(printf 'L Root Folder\n  F Bookmarks bar\n    B Home\n    B Work')" $status "$(cat out)"
+# new reads the profile the browser starts with, or the sources named.
+expect "new" 0 new --home home -o lib.bml
+tree_is lib.bml 'L Root Folder\n  F Bookmarks bar\n    B Home'
+expect "new --source, repeated" 0 new --home home -o lib.bml --source "$work_id" --source "$home_id"
+tree_is lib.bml 'L Root Folder\n  F Bookmarks bar\n    B Home\n    B Work'
 
-run new --home home --no-sources -o lib.bml
-check "new --no-sources: nothing to save" 2 "" $status "$(cat out)"
+rm lib.bml
+expect "new --no-sources: nothing to save" 2 new --home home --no-sources -o lib.bml
 grep -q "holds no bookmarks" err || fail "new --no-sources: no message"
+[ -e lib.bml ] && fail "new --no-sources: wrote a file"
 
 run detect --home home --source chromium:nothing
 check "an unknown --source" 1 "" $status "$(cat out)"

@@ -21,12 +21,6 @@ quiet "sorted tree"
 # --json: the same tree nested, in the same order.
 outcome "--json" 0 '{"kind":"locked","label":"Root Folder","items":[{"kind":"folder","label":"News","items":[{"kind":"folder","label":"Daily","items":[{"kind":"bookmark","label":"apple"},{"kind":"bookmark","label":"Banana"}]},{"kind":"bookmark","label":"beta"}]},{"kind":"bookmark","label":"_x"},{"kind":"bookmark","label":"zeta"}]}' tree "$dir/lib.bml" --json
 
-# Cut inside the third record: what was read is still printed, with status 2.
-# (28 bytes of folders and count, then records of 32 and 34 bytes.)
-head -c 100 "$dir/lib.bml" > "$dir/cut.bml"
-outcome "damaged file" 2 "$(cat "$data/cli-tree-cut.txt")" tree "$dir/cut.bml"
-grep -q '^\[information\] Error reading' "$dir/err" || fail "damaged file: no error message"
-
 # A file of 0 bytes has no folders at all: an empty tree.
 : > "$dir/empty.bml"
 outcome "empty file" 0 "" tree "$dir/empty.bml"

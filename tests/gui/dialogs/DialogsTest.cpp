@@ -50,12 +50,9 @@ class DialogsTest : public QObject {
     properties->url = "http://example.com/";
     const struct {
       std::shared_ptr<DialogModel> model;
-      QString edit, typed;
-      MessageIcon icon;
-      QString shownAfter;
-    } cases[] = {{properties, "url", "", MessageIcon::Information, "http://example.com/"},
-                 {std::make_shared<ScrollRateDialog>(100), "rate", "fast", MessageIcon::Exclamation,
-                  "fast"}};
+      QString edit, typed, shownAfter;
+    } cases[] = {{properties, "url", "", "http://example.com/"},
+                 {std::make_shared<ScrollRateDialog>(100), "rate", "fast", "fast"}};
     for (const auto& c : cases) {
       RecordingUi ui;
       const std::unique_ptr<ModelDialog> dialog = makeModelDialog(*c.model, ui, nullptr);
@@ -68,7 +65,6 @@ class DialogsTest : public QObject {
       ok->click();
 
       QCOMPARE(ui.messages.size(), std::size_t{1});
-      QCOMPARE(ui.messages[0].icon, c.icon);
       QVERIFY(dialog->isVisible());
       QCOMPARE(dialog->result(), int(QDialog::Rejected));
       auto* field = dialog->findChild<QLineEdit*>(c.edit);
@@ -120,7 +116,6 @@ class DialogsTest : public QObject {
     QCOMPARE(find.fields.ignoreCase, pressOk);
     QVERIFY(find.fields.lookIn == (pressOk ? FindLookIn::UrlOnly : FindLookIn::NameAndUrl));
     QVERIFY(find.fields.startAt == (pressOk ? FindStartAt::CurrentItem : FindStartAt::RootFolder));
-    QCOMPARE(settings.read(setting::kIgnoreCase), pressOk ? 1 : 0);
 
     ReplaceCharDialog replace('$');
     onNextModal([&](QDialog& d) {
@@ -230,9 +225,9 @@ class DialogsTest : public QObject {
     auto* text = window.findChild<QLabel*>(QStringLiteral("statusText"));
     auto* progress = window.findChild<QProgressBar*>(QStringLiteral("statusProgress"));
 
-    status.setText("Reading Netscape bookmarks...");
+    status.setText("Reading");
     QVERIFY(window.isVisible());
-    QCOMPARE(text->text(), QStringLiteral("Reading Netscape bookmarks..."));
+    QCOMPARE(text->text(), QStringLiteral("Reading"));
     QVERIFY(!progress->isVisible());
 
     status.setProgress(50, 200);

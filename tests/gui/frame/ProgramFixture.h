@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -48,7 +49,8 @@ class ModalWatcher : public QObject {
 class ProgramFixture : public linkfold::test::MessageRecorder {
  public:
   ProgramFixture() {
-    copyTree(QStringLiteral(LINKFOLD_SOURCE_DIR "/examples/demo"), demo_.path());
+    std::filesystem::copy(LINKFOLD_SOURCE_DIR "/examples/demo", demo_.path().toStdString(),
+                          std::filesystem::copy_options::recursive);
     qputenv("LINKFOLD_DEMO", demo_.path().toUtf8());
     qunsetenv("LINKFOLD_REGISTRY");
   }
@@ -73,18 +75,6 @@ class ProgramFixture : public linkfold::test::MessageRecorder {
   ModalWatcher modals;
 
  private:
-  static void copyTree(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    for (const QFileInfo& entry :
-         QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-      const QString target = to + "/" + entry.fileName();
-      if (entry.isDir())
-        copyTree(entry.filePath(), target);
-      else
-        QFile::copy(entry.filePath(), target);
-    }
-  }
-
   QTemporaryDir demo_;
 };
 
