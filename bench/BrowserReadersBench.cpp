@@ -22,10 +22,10 @@
 
 #include "QuietUi.h"
 #include "ScratchFolder.h"
+#include "browserfiles/ChromiumBookmarksJson.h"
+#include "browserfiles/PlacesDatabase.h"
 #include "browsers/chromium/ChromiumBookmarksReader.h"
 #include "browsers/firefox/FirefoxPlacesReader.h"
-#include "support/ChromiumBookmarksJson.h"
-#include "support/PlacesDatabase.h"
 
 namespace linkfold::bench {
 namespace {
@@ -68,9 +68,9 @@ void generate(std::uint32_t bookmarks, const Shape& shape) {
 std::string placesFile(std::uint32_t bookmarks) {
   const std::string path = scratch() + "/places-" + std::to_string(bookmarks) + ".sqlite";
   if (std::filesystem::exists(path)) return path;
-  test::PlacesDatabase places(path);
+  browserfiles::PlacesDatabase places(path);
   places.exec("PRAGMA synchronous = OFF; BEGIN");
-  std::vector<std::int64_t> open{test::PlacesDatabase::kToolbar};
+  std::vector<std::int64_t> open{browserfiles::PlacesDatabase::kToolbar};
   generate(bookmarks, {[&](const std::string& name, std::uint32_t depth) {
                          open.resize(depth + 1);
                          open.push_back(places.folder(open.back(), name, 1000000));
@@ -88,19 +88,20 @@ std::string bookmarksFile(std::uint32_t bookmarks) {
   const std::string path = scratch() + "/Bookmarks-" + std::to_string(bookmarks);
   if (std::filesystem::exists(path)) return path;
   std::ofstream out(path, std::ios::binary);
-  test::ChromiumBookmarksJson json(out);
+  browserfiles::ChromiumBookmarksJson json(out);
   json.beginRoot("bookmark_bar", "Bookmarks bar");
   std::uint32_t depthOpen = 0;
   generate(bookmarks, {[&](const std::string& name, std::uint32_t depth) {
                          for (; depthOpen > depth; --depthOpen) json.endFolder();
-                         json.beginFolder(name, test::chromiumTime(1000));
+                         json.beginFolder(name, browserfiles::chromiumTime(1000));
                          ++depthOpen;
                        },
                        [&](std::uint32_t depth) {
                          for (; depthOpen > depth; --depthOpen) json.endFolder();
                        },
                        [&](const std::string& name, const std::string& url, std::uint64_t date) {
-                         json.url(name, url, test::chromiumTime(date), test::chromiumTime(date));
+                         json.url(name, url, browserfiles::chromiumTime(date),
+                                  browserfiles::chromiumTime(date));
                        }});
   json.finishAfterBar();
   return path;

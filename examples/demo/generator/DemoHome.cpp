@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "support/ChromiumBookmarksJson.h"
-#include "support/PlacesDatabase.h"
+#include "browserfiles/ChromiumBookmarksJson.h"
+#include "browserfiles/PlacesDatabase.h"
 
 namespace fs = std::filesystem;
-using linkfold::test::jsonString;
+using linkfold::browserfiles::jsonString;
 
 namespace {
 
@@ -41,7 +41,7 @@ void makePlaces(const fs::path& text, const fs::path& profile) {
   fs::create_directories(profile);
   const fs::path places = profile / "places.sqlite";
   for (const char* suffix : {"", "-wal", "-shm"}) fs::remove(places.string() + suffix);
-  linkfold::test::PlacesDatabase database(places.string());
+  linkfold::browserfiles::PlacesDatabase database(places.string());
   database.exec(readText(text / "places.sql"));
   database.exec("PRAGMA wal_checkpoint(TRUNCATE)");
   database.keepWal();

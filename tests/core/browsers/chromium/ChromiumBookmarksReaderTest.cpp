@@ -3,14 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include "browserfiles/ChromiumBookmarksJson.h"
 #include "browsers/chromium/ChromiumBookmarksReader.h"
 #include "core/browsers/netscape/NetscapeFixture.h"
 #include "support/AllocationLimit.h"
 #include "support/CaseFile.h"
-#include "support/ChromiumBookmarksJson.h"
 
 namespace linkfold::test {
 namespace {
+
+using browserfiles::ChromiumBookmarksJson;
 
 struct ChromiumRun : NetscapeRun {
   bool read(const std::string& bytes) {

@@ -3,14 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include "browserfiles/ChromiumBookmarksJson.h"
+#include "browserfiles/PlacesDatabase.h"
 #include "browsers/sources/BrowserHome.h"
 #include "browsers/sources/BrowserSourcesDialog.h"
 #include "core/browsers/commands/SessionFixture.h"
-#include "support/ChromiumBookmarksJson.h"
-#include "support/PlacesDatabase.h"
 
 namespace linkfold::test {
 namespace {
+
+using browserfiles::ChromiumBookmarksJson;
+using browserfiles::PlacesDatabase;
 
 struct SourcesFixture : SessionFixture {
   // A source read from the file `name` in the temporary directory.

@@ -10,15 +10,15 @@
 #include <map>
 #include <sstream>
 
+#include "browserfiles/PlacesDatabase.h"
 #include "browsers/firefox/FirefoxPlacesReader.h"
 #include "core/browsers/netscape/NetscapeFixture.h"
 #include "support/CaseFile.h"
-#include "support/PlacesDatabase.h"
 
 namespace linkfold::test {
 namespace {
 
-using Places = PlacesDatabase;
+using Places = browserfiles::PlacesDatabase;
 
 struct FirefoxRun : NetscapeRun {
   std::string places = temp.file("places.sqlite");

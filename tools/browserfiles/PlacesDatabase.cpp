@@ -1,4 +1,4 @@
-#include "support/PlacesDatabase.h"
+#include "browserfiles/PlacesDatabase.h"
 
 #include <sqlite3.h>
 
@@ -6,16 +6,16 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace linkfold::test {
+namespace linkfold::browserfiles {
 
 namespace {
 
-// Firefox's tables as it creates them, with the root folders (tests/data holds the SQL).
+// Firefox's tables as it creates them, with the root folders (the SQL file beside this one).
 std::string schema() {
-  std::ifstream in(LINKFOLD_TEST_DATA_DIR "/firefox-places-schema.sql");
+  std::ifstream in(LINKFOLD_PLACES_SCHEMA);
   std::ostringstream text;
   text << in.rdbuf();
-  if (text.str().empty()) throw std::runtime_error("no Firefox schema in " LINKFOLD_TEST_DATA_DIR);
+  if (text.str().empty()) throw std::runtime_error("no Firefox schema in " LINKFOLD_PLACES_SCHEMA);
   return text.str();
 }
 
@@ -96,4 +96,4 @@ std::int64_t PlacesDatabase::separator(std::int64_t parent) {
   return insertItem(3, "NULL", parent, "", 0, 0);
 }
 
-}  // namespace linkfold::test
+}  // namespace linkfold::browserfiles

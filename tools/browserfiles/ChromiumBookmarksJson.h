@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace linkfold::test {
+namespace linkfold::browserfiles {
 
 // Seconds since 1970 as a Chromium date.
 constexpr std::uint64_t chromiumTime(std::uint64_t unixSeconds) {
@@ -45,4 +45,4 @@ class ChromiumBookmarksJson {
 // A JSON string literal of `text`, escaped as Chromium escapes it.
 std::string jsonString(const std::string& text);
 
-}  // namespace linkfold::test
+}  // namespace linkfold::browserfiles

@@ -7,7 +7,7 @@
 
 struct sqlite3;
 
-namespace linkfold::test {
+namespace linkfold::browserfiles {
 
 class PlacesDatabase {
  public:
@@ -44,4 +44,4 @@ class PlacesDatabase {
   std::int64_t nextGuid_ = 0;
 };
 
-}  // namespace linkfold::test
+}  // namespace linkfold::browserfiles

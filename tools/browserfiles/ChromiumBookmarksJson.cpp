@@ -1,9 +1,9 @@
-#include "support/ChromiumBookmarksJson.h"
+#include "browserfiles/ChromiumBookmarksJson.h"
 
 #include <cstdio>
 #include <sstream>
 
-namespace linkfold::test {
+namespace linkfold::browserfiles {
 
 std::string jsonString(const std::string& text) {
   std::string out = "\"";
@@ -106,4 +106,4 @@ std::string ChromiumBookmarksJson::simple(
   return text.str();
 }
 
-}  // namespace linkfold::test
+}  // namespace linkfold::browserfiles
