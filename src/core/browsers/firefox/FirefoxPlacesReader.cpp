@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <new>
 #include <string_view>
@@ -80,13 +81,15 @@ class PlacesReader {
   PlacesReader(CLFDoc& doc, sqlite3* db, const std::string& path, const std::string& label)
       : doc_(doc), db_(db), path_(path), progress_(doc, label), builder_(doc) {}
 
-  bool read();
+  // Reads the database, whose file holds `fileBytes`.
+  bool read(std::uintmax_t fileBytes);
 
  private:
   bool fatal(const std::string& message);
   bool failed(int status);
   bool checkTables();
   bool findRoots();
+  void reserve(std::uintmax_t fileBytes);
   bool readFolder(PendingFolder& pending);
   bool readItem(sqlite3_stmt* row, PendingFolder& pending, std::vector<PendingFolder>& found);
 
@@ -209,8 +212,24 @@ bool PlacesReader::readFolder(PendingFolder& pending) {
   return true;
 }
 
-bool PlacesReader::read() {
+// Makes room in the library for the bookmarks, so that its table grows once. A damaged file
+// may hold more rows than bookmarks it could describe, so the room is capped by its size.
+void PlacesReader::reserve(std::uintmax_t fileBytes) {
+  constexpr std::uintmax_t kLeastBytesPerBookmark = 64;
+  Statement count;
+  if (sqlite3_prepare_v2(db_, "SELECT count(*) FROM moz_bookmarks WHERE type = 1", -1,
+                         &count.handle, nullptr) != SQLITE_OK ||
+      sqlite3_step(count.handle) != SQLITE_ROW)
+    return;  // the read itself reports what is wrong
+  const auto rows = static_cast<std::uintmax_t>(
+      std::max<sqlite3_int64>(0, sqlite3_column_int64(count.handle, 0)));
+  doc_.reserveBookmarks(
+      static_cast<std::size_t>(std::min(rows, fileBytes / kLeastBytesPerBookmark)));
+}
+
+bool PlacesReader::read(std::uintmax_t fileBytes) {
   if (!checkTables() || !findRoots()) return false;
+  reserve(fileBytes);
   bool ok = true;
   while (ok && !stack_.empty()) {
     PendingFolder pending = std::move(stack_.back());
@@ -230,8 +249,9 @@ bool readCopy(CLFDoc& doc, const std::string& placesPath, const std::string& lab
     return false;
   }
   Connection db;
-  if (sqlite3_open_v2(copy.path().c_str(), &db.handle, SQLITE_OPEN_READWRITE, nullptr) !=
-      SQLITE_OK) {
+  // The connection is used by this thread alone, so its calls need not take a lock each.
+  if (sqlite3_open_v2(copy.path().c_str(), &db.handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                      nullptr) != SQLITE_OK) {
     doc.logFatal(std::string(kWhere) + "Could not open " + placesPath + " (" +
                  (db.handle ? sqlite3_errmsg(db.handle) : "no memory") + ")");
     return false;
@@ -244,7 +264,8 @@ bool readCopy(CLFDoc& doc, const std::string& placesPath, const std::string& lab
   // The copy is private, so it may be mapped: pages are then read without a copy each.
   sqlite3_exec(db.handle, "PRAGMA mmap_size = 4294967296", nullptr, nullptr, nullptr);
   PlacesReader reader(doc, db.handle, placesPath, label);
-  return reader.read();
+  std::error_code error;
+  return reader.read(std::filesystem::file_size(copy.path(), error));
 }
 
 }  // namespace
