@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <limits>
 #include <new>
+#include <optional>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -92,6 +93,7 @@ class PlacesReader {
   void reserve(std::uintmax_t fileBytes);
   bool readFolder(PendingFolder& pending);
   bool readItem(sqlite3_stmt* row, PendingFolder& pending, std::vector<PendingFolder>& found);
+  bool addHeld(ImportFolder& folder);
 
   CLFDoc& doc_;
   sqlite3* db_;
@@ -101,6 +103,9 @@ class PlacesReader {
   Statement items_;
   std::vector<PendingFolder> stack_;
   std::unordered_set<sqlite3_int64> seen_;
+  // The last bookmark read, added once SQLite has stepped to the next row: meanwhile the
+  // library's lookup of it is fetched from memory.
+  std::optional<BookmarkRecord> held_;
   std::uint64_t placeQueries_ = 0;
 };
 
@@ -192,11 +197,23 @@ bool PlacesReader::readItem(sqlite3_stmt* row, PendingFolder& pending,
       mark.modifiedDate = placesDate(row, 4);
       mark.visitDate = placesDate(row, 6);
       builder_.nameBookmark(mark, columnText(row, 2));
-      return builder_.addBookmark(pending.folder, std::move(mark));
+      if (pending.folder.added) {
+        mark.folder = pending.folder.index;
+        doc_.prefetchBookmark(mark);
+      }
+      held_ = std::move(mark);
+      return true;
     }
     default:  // separators and the like
       return true;
   }
+}
+
+bool PlacesReader::addHeld(ImportFolder& folder) {
+  if (!held_) return true;
+  BookmarkRecord mark = std::move(*held_);
+  held_.reset();
+  return builder_.addBookmark(folder, std::move(mark));
 }
 
 // Reads the folder's items; its sub-folders go on the stack, the first on top.
@@ -206,7 +223,8 @@ bool PlacesReader::readFolder(PendingFolder& pending) {
   std::vector<PendingFolder> found;
   int status;
   while ((status = sqlite3_step(items_.handle)) == SQLITE_ROW)
-    if (!readItem(items_.handle, pending, found)) return false;
+    if (!addHeld(pending.folder) || !readItem(items_.handle, pending, found)) return false;
+  if (!addHeld(pending.folder)) return false;
   if (status != SQLITE_DONE) return failed(status);
   std::move(found.rbegin(), found.rend(), std::back_inserter(stack_));
   return true;
