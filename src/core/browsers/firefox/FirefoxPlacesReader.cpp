@@ -43,8 +43,8 @@ constexpr int kBookmarkType = 1;
 constexpr int kFolderType = 2;
 
 constexpr const char* kItemsQuery =
-    "SELECT b.id, b.type, b.title, b.dateAdded, b.lastModified, p.url, p.last_visit_date, "
-    "p.id FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk WHERE b.parent = ?1 "
+    "SELECT b.id, b.type, b.title, b.dateAdded, b.lastModified, p.url, p.last_visit_date "
+    "FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk WHERE b.parent = ?1 "
     "ORDER BY b.position, b.id";
 
 // Microseconds since 1970 to seconds; 0 (unknown) for none or a date before 1970.
@@ -184,7 +184,8 @@ bool PlacesReader::readItem(sqlite3_stmt* row, PendingFolder& pending,
       return true;
     }
     case kBookmarkType: {
-      if (sqlite3_column_type(row, 7) == SQLITE_NULL || sqlite3_column_type(row, 5) == SQLITE_NULL)
+      // A missing place row leaves the address NULL too.
+      if (sqlite3_column_type(row, 5) == SQLITE_NULL)
         return fatal(path_ + " is damaged (bookmark " + std::to_string(id) + " has no address)");
       const std::string_view url = columnText(row, 5);
       if (url.starts_with("place:")) {  // a query Firefox runs, not a page
