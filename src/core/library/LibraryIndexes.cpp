@@ -139,17 +139,18 @@ void BookmarkIndex::added(std::uint32_t index, std::uint32_t key) {
   if (valid_) insert(key, index);
 }
 
-void BookmarkIndex::prefetch(const BookmarkRecord& record) const {
-  if (!valid_ || slots_.empty()) return;
-  __builtin_prefetch(&slots_[keyOf(record.folder, record.name, record.url) & (slots_.size() - 1)]);
+std::uint32_t BookmarkIndex::prefetch(const BookmarkRecord& record) const {
+  const std::uint32_t key = keyOf(record.folder, record.name, record.url);
+  if (valid_ && !slots_.empty()) __builtin_prefetch(&slots_[key & (slots_.size() - 1)]);
+  return key;
 }
 
 BookmarkIndex::Lookup BookmarkIndex::find(const std::vector<BookmarkRecord>& table,
                                           std::uint32_t folder, std::string_view name,
-                                          std::string_view url) {
+                                          std::string_view url, std::optional<std::uint32_t> key) {
   if (!valid_) rebuild(table);
   // URLs that the merge rule matches differ by at most one trailing "/", so they share the key.
-  const std::uint32_t tag = keyOf(folder, name, url);
+  const std::uint32_t tag = key ? *key : keyOf(folder, name, url);
   std::optional<std::uint32_t> best;
   if (slots_.empty()) return {best, tag};
   const std::size_t mask = slots_.size() - 1;
