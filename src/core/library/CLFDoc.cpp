@@ -141,10 +141,11 @@ bool CLFDoc::addBookmark(std::uint32_t folder, std::string_view name, std::strin
   }
 }
 
-bool CLFDoc::addBookmark(BookmarkRecord record, std::uint32_t* index) {
+bool CLFDoc::addBookmark(BookmarkRecord record, std::uint32_t* index,
+                         std::optional<std::uint32_t> key) {
   BookmarkIndex::Lookup lookup;
   try {
-    lookup = bookmarkIndex_.find(bookmarks_, record.folder, record.name, record.url);
+    lookup = bookmarkIndex_.find(bookmarks_, record.folder, record.name, record.url, key);
     if (lookup.match) {
       if (index) *index = *lookup.match;
       return true;

@@ -86,8 +86,13 @@ class CLFDoc {
   // The same for the library loader: the path is stored as the file holds it.
   bool addLoadedFolder(std::string_view path, bool locked, std::uint32_t* index);
   // The same for a record whose texts are already owned (a loader hands them over).
-  bool addBookmark(BookmarkRecord record, std::uint32_t* index = nullptr);
-  void prefetchBookmark(const BookmarkRecord& record) const { bookmarkIndex_.prefetch(record); }
+  // `key`, when given, is what prefetchBookmark() returned for the record as it is.
+  bool addBookmark(BookmarkRecord record, std::uint32_t* index = nullptr,
+                   std::optional<std::uint32_t> key = std::nullopt);
+  // Asks the processor to fetch what adding the record will read first; returns its key.
+  std::uint32_t prefetchBookmark(const BookmarkRecord& record) const {
+    return bookmarkIndex_.prefetch(record);
+  }
   // How many bytes of path text addFolder(path) would add: the path and every missing ancestor.
   // Counting stops once the sum passes `budget`; the result is then some value above it.
   std::size_t pathBytesToAdd(std::string_view path, std::size_t budget) const;

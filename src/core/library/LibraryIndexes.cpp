@@ -1,6 +1,8 @@
 #include "library/LibraryIndexes.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <utility>
 
 #include "platform/Text.h"
@@ -50,17 +52,42 @@ BookmarksByFolder::BookmarksByFolder(const std::vector<BookmarkRecord>& table,
 
 namespace {
 
-std::uint64_t hashFolderAndName(std::uint32_t folder, std::string_view name) {
-  std::uint64_t h = kFnvOffset;
-  for (int shift = 0; shift < 32; shift += 8) h = fnv1a(h, (folder >> shift) & 0xFF);
-  return fnv1a(fnv1aNoCase(name, h), 0);  // keeps "ab"+"c" apart from "a"+"bc"
+// A-Z as a-z in each of the word's eight bytes; bytes from 0x80 up are left alone.
+constexpr std::uint64_t lowerAsciiWord(std::uint64_t word) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+  const std::uint64_t low7 = word & ~kHigh;  // no carry can cross a byte below
+  const std::uint64_t fromA = low7 + (0x80 - 'A') * kOnes;
+  const std::uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * kOnes;
+  return word | (((fromA & ~pastZ & ~word) & kHigh) >> 2);  // 0x80 >> 2 is 'a' - 'A'
 }
 
-// The key leaves out every trailing "/" of the URL.
+// Mixes a word in: the multiply spreads its low bits upwards, the rotation brings them back.
+constexpr std::uint64_t mixWord(std::uint64_t hash, std::uint64_t word) {
+  return std::rotl((hash ^ word) * 0x9E3779B97F4A7C15ull, 31);
+}
+
+// Feeds the text eight bytes at a time (the last word padded with zeros), then its length, so
+// that "ab" + "c" and "a" + "bc" hash apart.
+template <bool kNoCase>
+std::uint64_t mixText(std::uint64_t hash, std::string_view text) {
+  const auto word = [text](std::size_t at, std::size_t bytes) {
+    std::uint64_t w = 0;
+    std::memcpy(&w, text.data() + at, bytes);
+    return kNoCase ? lowerAsciiWord(w) : w;
+  };
+  std::size_t at = 0;
+  // Two words a step: the second one's multiply need not wait for the first.
+  for (; at + 16 <= text.size(); at += 16)
+    hash = mixWord(hash, word(at, 8)) ^ (word(at + 8, 8) * 0xC2B2AE3D27D4EB4Full);
+  for (; at < text.size(); at += 8)
+    hash = mixWord(hash, word(at, std::min<std::size_t>(8, text.size() - at)));
+  return mixWord(hash, text.size());
+}
+
+// The key leaves out every trailing "/" of the URL, and the case of the name.
 std::uint32_t keyOf(std::uint32_t folder, std::string_view name, std::string_view url) {
   while (!url.empty() && url.back() == '/') url.remove_suffix(1);
-  std::uint64_t h = hashFolderAndName(folder, name);
-  for (char c : url) h = fnv1a(h, static_cast<unsigned char>(c));
+  std::uint64_t h = mixText<false>(mixText<true>(kFnvOffset ^ folder, name), url);
   // Spread every bit over the low bits that pick the slot.
   h ^= h >> 33;
   h *= 0xff51afd7ed558ccdull;
@@ -112,17 +139,18 @@ void BookmarkIndex::added(std::uint32_t index, std::uint32_t key) {
   if (valid_) insert(key, index);
 }
 
-void BookmarkIndex::prefetch(const BookmarkRecord& record) const {
-  if (!valid_ || slots_.empty()) return;
-  __builtin_prefetch(&slots_[keyOf(record.folder, record.name, record.url) & (slots_.size() - 1)]);
+std::uint32_t BookmarkIndex::prefetch(const BookmarkRecord& record) const {
+  const std::uint32_t key = keyOf(record.folder, record.name, record.url);
+  if (valid_ && !slots_.empty()) __builtin_prefetch(&slots_[key & (slots_.size() - 1)]);
+  return key;
 }
 
 BookmarkIndex::Lookup BookmarkIndex::find(const std::vector<BookmarkRecord>& table,
                                           std::uint32_t folder, std::string_view name,
-                                          std::string_view url) {
+                                          std::string_view url, std::optional<std::uint32_t> key) {
   if (!valid_) rebuild(table);
   // URLs that the merge rule matches differ by at most one trailing "/", so they share the key.
-  const std::uint32_t tag = keyOf(folder, name, url);
+  const std::uint32_t tag = key ? *key : keyOf(folder, name, url);
   std::optional<std::uint32_t> best;
   if (slots_.empty()) return {best, tag};
   const std::size_t mask = slots_.size() - 1;

@@ -68,11 +68,13 @@ class BookmarkIndex {
     std::optional<std::uint32_t> match;
     std::uint32_t key;  // hand it to added() when the record is appended
   };
+  // `key`, when given, is what prefetch() returned for these texts and folder.
   Lookup find(const std::vector<BookmarkRecord>& table, std::uint32_t folder, std::string_view name,
-              std::string_view url);
+              std::string_view url, std::optional<std::uint32_t> key = std::nullopt);
   void reserve(std::size_t records) { grow(records); }
-  // Asks the processor to fetch the slot a lookup of this record will read first.
-  void prefetch(const BookmarkRecord& record) const;
+  // Asks the processor to fetch the slot a lookup of this record will read first; returns the
+  // lookup's key.
+  std::uint32_t prefetch(const BookmarkRecord& record) const;
   // Called after table[index] was appended.
   void added(std::uint32_t index, std::uint32_t key);
 

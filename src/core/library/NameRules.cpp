@@ -21,15 +21,16 @@ std::string cleanName(std::string_view name, char replacement) {
     else if (isForbiddenNameChar(c))
       c = replacement;
   }
-  std::string_view trimmed = trimWhite(out);
-  std::string result(trimmed);
-  if (!result.empty() &&
-      std::all_of(result.begin(), result.end(), [](char c) { return c == '.'; })) {
-    std::fill(result.begin(), result.end(), replacement);
+  // Trimmed in place, so that a name costs one allocation at most.
+  const std::string_view trimmed = trimWhite(out);
+  const auto start = static_cast<std::size_t>(trimmed.data() - out.data());
+  out.erase(start + trimmed.size()).erase(0, start);
+  if (!out.empty() && std::all_of(out.begin(), out.end(), [](char c) { return c == '.'; })) {
+    std::fill(out.begin(), out.end(), replacement);
     // A blank replacement character leaves nothing once trimmed.
-    result = std::string(trimWhite(result));
+    out = std::string(trimWhite(out));
   }
-  return result;
+  return out;
 }
 
 bool bookmarkOrderLess(const BookmarkRecord& a, const BookmarkRecord& b) {

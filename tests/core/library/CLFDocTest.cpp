@@ -88,6 +88,9 @@ TEST_F(CLFDocTables, AddBookmarkMergeRule) {
   doc.removeBookmark(5);
   EXPECT_EQ(bookmark(0, "n", "http://z/"), 5u);
   EXPECT_EQ(doc.bookmark(5).url, "http://z");
+  // Every letter folds, also in names long enough to be hashed several words at a time.
+  const auto letters = bookmark(0, "abcdefghijklmnopqrstuvwxyz@[`{", "http://l/");
+  EXPECT_EQ(bookmark(0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ@[`{", "http://l"), letters);
 }
 
 TEST_F(CLFDocTables, RemovingBookmarksKeepsOrderAndMovesTheCapacityInStepsOf32) {

@@ -94,10 +94,11 @@ void ImportTreeBuilder::nameBookmark(BookmarkRecord& mark, std::string_view writ
   }
 }
 
-bool ImportTreeBuilder::addBookmark(ImportFolder& folder, BookmarkRecord mark) {
+bool ImportTreeBuilder::addBookmark(ImportFolder& folder, BookmarkRecord&& mark,
+                                    std::optional<std::uint32_t> key) {
   if (!addFolder(folder)) return false;
   mark.folder = folder.index;
-  if (doc_.addBookmark(std::move(mark))) return true;
+  if (doc_.addBookmark(std::move(mark), nullptr, key)) return true;
   return fatal("CLFDoc::Parse_NS_Folder:\nFailed to add item to document");
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,8 +48,10 @@ class ImportTreeBuilder {
   // that is logged. The URL must be set.
   void nameBookmark(BookmarkRecord& mark, std::string_view written);
   // Adds a named bookmark to `folder` (adding the folder when it waits); false after a fatal
-  // error that it has logged.
-  bool addBookmark(ImportFolder& folder, BookmarkRecord mark);
+  // error that it has logged. `key`, when given, is the library's prefetchBookmark() of the
+  // mark with the folder's index.
+  bool addBookmark(ImportFolder& folder, BookmarkRecord&& mark,
+                   std::optional<std::uint32_t> key = std::nullopt);
 
   // The whole of a folder as browsers other than Netscape give it: component, place, add.
   bool openFolder(ImportFolder& parent, std::string_view written, ImportFolder& folder);

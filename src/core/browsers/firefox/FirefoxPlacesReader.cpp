@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <new>
+#include <optional>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -41,8 +43,8 @@ constexpr int kBookmarkType = 1;
 constexpr int kFolderType = 2;
 
 constexpr const char* kItemsQuery =
-    "SELECT b.id, b.type, b.title, b.dateAdded, b.lastModified, p.url, p.last_visit_date, "
-    "p.id FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk WHERE b.parent = ?1 "
+    "SELECT b.id, b.type, b.title, b.dateAdded, b.lastModified, p.url, p.last_visit_date "
+    "FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk WHERE b.parent = ?1 "
     "ORDER BY b.position, b.id";
 
 // Microseconds since 1970 to seconds; 0 (unknown) for none or a date before 1970.
@@ -80,15 +82,18 @@ class PlacesReader {
   PlacesReader(CLFDoc& doc, sqlite3* db, const std::string& path, const std::string& label)
       : doc_(doc), db_(db), path_(path), progress_(doc, label), builder_(doc) {}
 
-  bool read();
+  // Reads the database, whose file holds `fileBytes`.
+  bool read(std::uintmax_t fileBytes);
 
  private:
   bool fatal(const std::string& message);
   bool failed(int status);
   bool checkTables();
   bool findRoots();
+  void reserve(std::uintmax_t fileBytes);
   bool readFolder(PendingFolder& pending);
   bool readItem(sqlite3_stmt* row, PendingFolder& pending, std::vector<PendingFolder>& found);
+  bool addHeld(ImportFolder& folder);
 
   CLFDoc& doc_;
   sqlite3* db_;
@@ -98,6 +103,10 @@ class PlacesReader {
   Statement items_;
   std::vector<PendingFolder> stack_;
   std::unordered_set<sqlite3_int64> seen_;
+  // The last bookmark read, added once SQLite has stepped to the next row: meanwhile the
+  // library's lookup of it is fetched from memory.
+  std::optional<BookmarkRecord> held_;
+  std::optional<std::uint32_t> heldKey_;  // its key in the library, when fetched
   std::uint64_t placeQueries_ = 0;
 };
 
@@ -176,7 +185,8 @@ bool PlacesReader::readItem(sqlite3_stmt* row, PendingFolder& pending,
       return true;
     }
     case kBookmarkType: {
-      if (sqlite3_column_type(row, 7) == SQLITE_NULL || sqlite3_column_type(row, 5) == SQLITE_NULL)
+      // A missing place row leaves the address NULL too.
+      if (sqlite3_column_type(row, 5) == SQLITE_NULL)
         return fatal(path_ + " is damaged (bookmark " + std::to_string(id) + " has no address)");
       const std::string_view url = columnText(row, 5);
       if (url.starts_with("place:")) {  // a query Firefox runs, not a page
@@ -189,11 +199,24 @@ bool PlacesReader::readItem(sqlite3_stmt* row, PendingFolder& pending,
       mark.modifiedDate = placesDate(row, 4);
       mark.visitDate = placesDate(row, 6);
       builder_.nameBookmark(mark, columnText(row, 2));
-      return builder_.addBookmark(pending.folder, std::move(mark));
+      heldKey_.reset();
+      if (pending.folder.added) {
+        mark.folder = pending.folder.index;
+        heldKey_ = doc_.prefetchBookmark(mark);
+      }
+      held_ = std::move(mark);
+      return true;
     }
     default:  // separators and the like
       return true;
   }
+}
+
+bool PlacesReader::addHeld(ImportFolder& folder) {
+  if (!held_) return true;
+  const bool added = builder_.addBookmark(folder, std::move(*held_), heldKey_);
+  held_.reset();
+  return added;
 }
 
 // Reads the folder's items; its sub-folders go on the stack, the first on top.
@@ -203,14 +226,31 @@ bool PlacesReader::readFolder(PendingFolder& pending) {
   std::vector<PendingFolder> found;
   int status;
   while ((status = sqlite3_step(items_.handle)) == SQLITE_ROW)
-    if (!readItem(items_.handle, pending, found)) return false;
+    if (!addHeld(pending.folder) || !readItem(items_.handle, pending, found)) return false;
+  if (!addHeld(pending.folder)) return false;
   if (status != SQLITE_DONE) return failed(status);
   std::move(found.rbegin(), found.rend(), std::back_inserter(stack_));
   return true;
 }
 
-bool PlacesReader::read() {
+// Makes room in the library for the bookmarks, so that its table grows once. A damaged file
+// may hold more rows than bookmarks it could describe, so the room is capped by its size.
+void PlacesReader::reserve(std::uintmax_t fileBytes) {
+  constexpr std::uintmax_t kLeastBytesPerBookmark = 64;
+  Statement count;
+  if (sqlite3_prepare_v2(db_, "SELECT count(*) FROM moz_bookmarks WHERE type = 1", -1,
+                         &count.handle, nullptr) != SQLITE_OK ||
+      sqlite3_step(count.handle) != SQLITE_ROW)
+    return;  // the read itself reports what is wrong
+  const auto rows = static_cast<std::uintmax_t>(
+      std::max<sqlite3_int64>(0, sqlite3_column_int64(count.handle, 0)));
+  doc_.reserveBookmarks(
+      static_cast<std::size_t>(std::min(rows, fileBytes / kLeastBytesPerBookmark)));
+}
+
+bool PlacesReader::read(std::uintmax_t fileBytes) {
   if (!checkTables() || !findRoots()) return false;
+  reserve(fileBytes);
   bool ok = true;
   while (ok && !stack_.empty()) {
     PendingFolder pending = std::move(stack_.back());
@@ -230,8 +270,9 @@ bool readCopy(CLFDoc& doc, const std::string& placesPath, const std::string& lab
     return false;
   }
   Connection db;
-  if (sqlite3_open_v2(copy.path().c_str(), &db.handle, SQLITE_OPEN_READWRITE, nullptr) !=
-      SQLITE_OK) {
+  // The connection is used by this thread alone, so its calls need not take a lock each.
+  if (sqlite3_open_v2(copy.path().c_str(), &db.handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                      nullptr) != SQLITE_OK) {
     doc.logFatal(std::string(kWhere) + "Could not open " + placesPath + " (" +
                  (db.handle ? sqlite3_errmsg(db.handle) : "no memory") + ")");
     return false;
@@ -243,8 +284,12 @@ bool readCopy(CLFDoc& doc, const std::string& placesPath, const std::string& lab
   sqlite3_db_config(db.handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
   // The copy is private, so it may be mapped: pages are then read without a copy each.
   sqlite3_exec(db.handle, "PRAGMA mmap_size = 4294967296", nullptr, nullptr, nullptr);
+  // One read transaction for every query, instead of one taken and dropped per folder; closing
+  // the connection ends it.
+  sqlite3_exec(db.handle, "BEGIN", nullptr, nullptr, nullptr);
   PlacesReader reader(doc, db.handle, placesPath, label);
-  return reader.read();
+  std::error_code error;
+  return reader.read(std::filesystem::file_size(copy.path(), error));
 }
 
 }  // namespace
