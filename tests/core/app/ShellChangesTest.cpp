@@ -89,6 +89,10 @@ TEST(ShellRegistration, CachesAreRefreshedOnlyForWhatChanged) {
   removed = removeDesktopEntry(data.path());
   removed |= removeMimeType(data.path());
   EXPECT_EQ(commandsAfter(removed), Commands{});
+  // A file where a folder should be: the registration fails.
+  fs::remove_all(data.file("applications"));
+  data.write("applications", "not a folder");
+  EXPECT_TRUE(writeShellRegistration(data.path(), "/a/linkfold", "<svg/>").failed);
 }
 
 // The "\xHH" escapes of the magic rule's value, as shared-mime-info reads them.
@@ -124,12 +128,6 @@ TEST(ShellRegistration, ExecQuotesTheProgramPathSoOnlyItRuns) {
     EXPECT_NE(entry.find("\n" + c["exec"] + "\n"), std::string::npos) << c.what << entry;
     EXPECT_EQ(entry.find("\nExec=", entry.find("Exec=") + 1), std::string::npos) << c.what;
   }
-}
-
-TEST(ShellRegistration, FailsWhereTheDataDirectoryCannotBeWritten) {
-  TempDir data;
-  data.write("applications", "a file where the folder should be");
-  EXPECT_TRUE(writeShellRegistration(data.path(), "/usr/bin/linkfold", "<svg/>").failed);
 }
 
 }  // namespace

@@ -190,22 +190,6 @@ TEST_F(LongFavorites, RenameChecksLengthOnlyWhenTheNameGrowsMoveAlways) {
   EXPECT_EQ(doc.folder(3).path, "T\\Q\\" + std::string(12, 'd') + "\\");
 }
 
-TEST_F(CLFDocTables, DatesAreLongOrQuestionMarksWhenUnknown) {
-  EXPECT_EQ(CLFDoc::formatDate(0), "???");
-  fixClock();
-  EXPECT_EQ(CLFDoc::formatDate(1796574767u), "Sunday, December 06, 2026 16:32:47");
-}
-
-TEST_F(CLFDocTables, ConfirmSelectionAsksOnlyWhenNothingIsSelected) {
-  EXPECT_TRUE(doc.confirmSelection());
-  doc.setFolderSelection(0, kNotSelected);
-  ui.answer(Answer::No);
-  EXPECT_FALSE(doc.confirmSelection());
-  ui.answer(Answer::Yes);
-  EXPECT_TRUE(doc.confirmSelection());
-  expectMessages(ui, ShownMessages(2, {Question, "no folders selected"}));
-}
-
 TEST_F(CLFDocTables, SortByNameIgnoringAsciiCaseAsUnsignedBytesThenByFolder) {
   folder("A\\");
   folder("B\\");

@@ -79,6 +79,7 @@ TEST_F(DocumentCommandsTest, AFailedOpenKeepsWhatWasReadUntitledUnlessTheImportC
   doc.setImportHook(&import);
   doc.setModifiedFlag(false);
   EXPECT_FALSE(commands.openDocumentFile(temp.file("bad.bml")));
+  EXPECT_EQ(import.messagesBeforeOpen, ui.messages.size());  // the import follows the messages
   EXPECT_EQ(import.openCalls + import.newCalls, 2);
   EXPECT_EQ(tables(), "\\:0 |");
   EXPECT_TRUE(doc.pathName().empty());

@@ -77,20 +77,15 @@ TEST_F(ImportLogFile, ViewImportLogOpensTheLogOrSaysWhereItIs) {
   expectMessages(ui, {{MessageIcon::Information, "find it at:\n" + temp.file("IMPLOG.TXT")}});
 }
 
-TEST_F(ImportLogFile, StatusWindowLifecycleAndWorkWithoutOne) {
-  doc.openStatusWindow();
-  doc.statusWindow()->setText("Importing MSIE bookmarks");
-  doc.closeStatusWindow();
-  EXPECT_EQ(doc.statusWindow(), nullptr);
-  EXPECT_EQ(ui.statusEvents, (std::vector<std::string>{
-                                 "create", "center", "text:Importing MSIE bookmarks", "destroy"}));
-  ui.statusEvents.clear();
+// Where the display has no status window, the work goes on without one.
+TEST_F(ImportLogFile, WorkGoesOnWithoutAStatusWindow) {
   ui.statusWindowAvailable = false;
   doc.openStatusWindow();
   ASSERT_NE(doc.statusWindow(), nullptr);
   doc.statusWindow()->setText("Sorting...");
   doc.statusWindow()->hide();
   doc.closeStatusWindow();
+  EXPECT_EQ(doc.statusWindow(), nullptr);
   EXPECT_TRUE(ui.statusEvents.empty());
 }
 

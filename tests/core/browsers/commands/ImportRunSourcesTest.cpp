@@ -36,6 +36,11 @@ struct SourcesFixture : SessionFixture {
 
 TEST(ImportRunSources, NewReadsOnlyTheChosenSourcesWithoutAnyOtherBrowser) {
   SourcesFixture f;
+  // None chosen: only the root, and no notice that no browser was found.
+  f.startWith({f.firefox("unchosen", "Fox", false)});
+  ASSERT_TRUE(f.session->documentCommands().fileNew());
+  EXPECT_TRUE(f.ui.messages.empty());
+  EXPECT_EQ(f.doc().folderCount(), 1u);
   f.startWith({f.firefox("ff", "Fox", true), f.firefox("other", "Unchosen", false),
                f.chromium("c", ChromiumBookmarksJson::simple({{"Chro", "https://c/"}}), true)});
   ASSERT_TRUE(f.session->documentCommands().fileNew());
@@ -73,14 +78,6 @@ TEST(ImportRunSources, AnEncryptedSourceTellsHowToGetItsBookmarksIn) {
   EXPECT_TRUE(f.session->importRun().lastImportClean());
   ASSERT_EQ(f.ui.messages.size(), 1u);  // the summary points to the log
   EXPECT_NE(f.ui.messages[0].text.find("adjustments"), std::string::npos);
-}
-
-TEST(ImportRunSources, SourcesFoundButNoneChosenGiveAnEmptyLibraryWithoutTheNotice) {
-  SourcesFixture f;
-  f.startWith({f.firefox("ff", "Fox", false)});
-  ASSERT_TRUE(f.session->documentCommands().fileNew());
-  EXPECT_TRUE(f.ui.messages.empty());
-  EXPECT_EQ(f.doc().folderCount(), 1u);
 }
 
 // Through the session: found under a home, the first choice stored, a later choice kept.

@@ -52,15 +52,5 @@ TEST_F(DetectionTest, FavoritesFolder) {
   }
 }
 
-TEST_F(DetectionTest, Netscape3FileIsNotTested) {
-  variables["NS"] = "/nowhere";
-  registry.setExpandString(kUser, kNetscape3BookmarkListKey, "File Location", "%NS%/bm.htm");
-  const BrowserDetection found = detect();
-  EXPECT_TRUE(found.netscape3Present);
-  EXPECT_EQ(found.netscape3File, "/nowhere/bm.htm");
-  EXPECT_FALSE(found.msiePresent || found.netscape4Present);
-  EXPECT_TRUE(ui.messages.empty());
-}
-
 }  // namespace
 }  // namespace linkfold::test

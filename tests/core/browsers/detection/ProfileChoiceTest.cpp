@@ -68,8 +68,9 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
     }
     const std::string netscape3 =
         c["netscape3"].empty() ? "" : withTemp(c["netscape3"], temp.path());
-    if (!netscape3.empty())
-      registry.setString(kUser, kNetscape3BookmarkListKey, "File Location", netscape3);
+    if (!netscape3.empty())  // stored with the variable P for the temporary directory
+      registry.setExpandString(kUser, kNetscape3BookmarkListKey, "File Location",
+                               "%P%" + c["netscape3"].substr(2));
     systemDrive = c["system-drive"] == "yes" ? temp.file("c") : "";
     const std::string dialog = c["dialog"];  // the list[, pick N][, off][, help, cancel]
     if (!dialog.empty())

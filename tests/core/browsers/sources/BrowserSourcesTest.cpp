@@ -72,9 +72,5 @@ TEST(BrowserHome, LocatesEachFormAndShortensOnlyPathsInsideTheHome) {
   EXPECT_EQ(home.shortPath("/cfg/chromium"), "/cfg/chromium");
 }
 
-TEST(BrowserSources, NothingWithoutAHome) {
-  EXPECT_TRUE(findBrowserSources({}).empty());
-}
-
 }  // namespace
 }  // namespace linkfold
