@@ -62,10 +62,6 @@ class InMemoryRegistry : public Registry {
   // Creates the key when missing and sets (or replaces) the value.
   void setValue(RegistryHive hive, std::string_view path, std::string_view name,
                 RegistryValue value);
-  void setString(RegistryHive hive, std::string_view path, std::string_view name,
-                 std::string text) {
-    setValue(hive, path, name, {kRegSz, std::move(text)});
-  }
   void setExpandString(RegistryHive hive, std::string_view path, std::string_view name,
                        std::string text) {
     setValue(hive, path, name, {kRegExpandSz, std::move(text)});

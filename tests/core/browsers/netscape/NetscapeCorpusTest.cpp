@@ -52,5 +52,16 @@ TEST(NetscapeCorpus, ReadsRealFilesAndReadsBackWhatItWrites) {
   EXPECT_GE(files, 19);
 }
 
+// Files full of references, text that only looks like one, and sibling folders that differ in
+// letter case, with and without a list around the top level, read whole; the fuzz replay
+// checks their round trip.
+TEST(NetscapeCorpus, GeneratedSeedsReadWhole) {
+  for (const char* name : {"generated-references.htm", "generated-implicit-list.htm"}) {
+    NetscapeRun run;
+    EXPECT_EQ(Parse_NS_File(run.doc, fuzzSeed("fuzz_netscape_reader", name)), kNetscapeReadOk);
+    EXPECT_GT(run.doc.bookmarkCount(), 100u) << name;
+  }
+}
+
 }  // namespace
 }  // namespace linkfold::test
