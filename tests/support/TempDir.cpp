@@ -22,6 +22,8 @@ TempDir::~TempDir() {
 }
 
 void TempDir::write(const std::string& name, const std::string& bytes) const {
+  std::error_code error;  // a test may mean the write to fail
+  std::filesystem::create_directories(std::filesystem::path(file(name)).parent_path(), error);
   std::ofstream out(file(name), std::ios::binary);
   out << bytes;
 }

@@ -14,6 +14,7 @@ class TempDir {
 
   const std::string& path() const { return path_; }
   std::string file(const std::string& name) const { return path_ + "/" + name; }
+  // Writes the file, making the folders on its way.
   void write(const std::string& name, const std::string& bytes) const;
   std::string read(const std::string& name) const;
 

@@ -21,7 +21,6 @@ namespace fs = std::filesystem;
 std::string makePrefix(const TempDir& root, const std::string& name, bool program, bool entry) {
   const fs::path prefix = fs::path(root.path()) / name;
   fs::create_directories(prefix / "share/applications");
-  fs::create_directories(prefix / "bin");
   if (entry)
     root.write(name + "/share/" + std::string(shell::kDesktopEntryFile), "[Desktop Entry]\n");
   if (program) {

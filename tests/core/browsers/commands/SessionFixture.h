@@ -32,8 +32,6 @@ struct SessionFixture {
     session->setDocumentChanged([this] { ++refills; });
   }
   void shortcut(const std::string& relative, const std::string& url) {
-    std::filesystem::create_directories(
-        std::filesystem::path(temp.file("Favorites/" + relative)).parent_path());
     temp.write("Favorites/" + relative, "[InternetShortcut]\r\nURL=" + url + "\r\n");
   }
   CLFDoc& doc() { return session->document(); }

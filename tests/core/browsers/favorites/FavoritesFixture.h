@@ -18,10 +18,8 @@ struct FavoritesFixture {
   }
 
   std::string favorites() const { return doc.browsers().favoritesPath; }
-  // Writes a file below the Favorites folder, making the directories on its way.
+  // Writes a file below the Favorites folder.
   void put(const std::string& relative, const std::string& bytes) {
-    std::filesystem::create_directories(
-        std::filesystem::path(favorites() + relative).parent_path());
     temp.write("Favorites/" + relative, bytes);
   }
   void shortcut(const std::string& relative, const std::string& url) {

@@ -16,10 +16,6 @@ namespace fs = std::filesystem;
 
 // A home in a temporary directory.
 struct FakeHome : test::TempDir {
-  void put(const std::string& relative, const std::string& bytes = "x") const {
-    fs::create_directories(fs::path(file(relative)).parent_path());
-    write(relative, bytes);
-  }
   BrowserSources find() const { return findBrowserSources({path(), path() + "/.config"}); }
 };
 
@@ -43,8 +39,8 @@ TEST(BrowserSources, FindsEachBrowsersProfilesWhereItKeepsThem) {
         fs::create_directory_symlink(home.file(file.substr(arrow + 4)),
                                      home.file(file.substr(0, arrow)));
       } else {
-        home.put(file.substr(0, equals),
-                 equals == std::string::npos ? "x" : file.substr(equals + 1));
+        home.write(file.substr(0, equals),
+                   equals == std::string::npos ? "x" : file.substr(equals + 1));
       }
     }
     EXPECT_EQ(describe(home.find()), c.lines("found")) << c.what;
