@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <type_traits>
 
 #include "core/view/ViewFixture.h"

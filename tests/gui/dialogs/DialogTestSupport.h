@@ -6,9 +6,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTimer>
-#include <deque>
 #include <functional>
-#include <vector>
 
 #include "../../support/MessageRecorder.h"
 #include "dialogs/QtUi.h"

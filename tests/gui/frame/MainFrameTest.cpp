@@ -4,13 +4,12 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
@@ -83,7 +82,7 @@ class MainFrameTest : public QObject {
  private slots:
   void initTestCase() { Program::setApplicationIdentity(); }
   void init() {
-    clearSettings();
+    QSettings("Quillmere", "Linkfold").clear();  // every test starts from no settings
     run = std::make_unique<ProgramFixture>();
   }
   void cleanup() { run.reset(); }

@@ -6,8 +6,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
@@ -77,10 +75,5 @@ class ProgramFixture : public linkfold::test::MessageRecorder {
  private:
   QTemporaryDir demo_;
 };
-
-// Every test starts from no settings at all.
-inline void clearSettings() {
-  QSettings("Quillmere", "Linkfold").clear();
-}
 
 }  // namespace linkfold::gui::test

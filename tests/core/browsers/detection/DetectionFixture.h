@@ -32,16 +32,6 @@ class DetectionTest : public ::testing::Test {
     std::filesystem::create_directories(path);
     return path;
   }
-  // A profile directory holding a usable BOOKMARK.HTM.
-  std::string makeProfile(const std::string& relative) {
-    const std::string directory = makeDirectory(relative);
-    temp.write(relative + "/BOOKMARK.HTM", "<TITLE>Bookmarks</TITLE>\n");
-    return directory;
-  }
-  void registerProfile(const std::string& name, RegistryValue dirRoot) {
-    registry.setValue(RegistryHive::LocalMachine, std::string(kNetscape4UsersKey) + "\\" + name,
-                      "DirRoot", std::move(dirRoot));
-  }
 
   TempDir temp;
   InMemoryRegistry registry;

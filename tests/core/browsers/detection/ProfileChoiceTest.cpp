@@ -45,7 +45,7 @@ std::string withTemp(std::string text, const std::string& temp) {
 TEST_F(DetectionTest, ProfileChoiceByListSize) {
   for (const char* profile : {"amy", "bob", "zed", "c/Program Files/Netscape/Users/kim",
                               "c/Program Files/Netscape/Users/Jo"})
-    makeProfile(profile);
+    temp.write(profile + std::string("/BOOKMARK.HTM"), "<TITLE>Bookmarks</TITLE>\n");
   makeDirectory("empty");
   makeDirectory("c/Program Files/Netscape/Users/none");
   variables["P"] = temp.path();
@@ -58,13 +58,14 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
       registry.createKey(RegistryHive::LocalMachine, kNetscape4UsersKey);
     for (const std::string& line : c.lines("registered")) {  // name [type value]
       const std::size_t space = line.find(' '), value = line.find(' ', space + 1);
-      const std::string name = line.substr(0, space);
-      registry.createKey(RegistryHive::LocalMachine, std::string(kNetscape4UsersKey) + "\\" + name);
+      const std::string key = std::string(kNetscape4UsersKey) + "\\" + line.substr(0, space);
+      registry.createKey(RegistryHive::LocalMachine, key);
       if (space == std::string::npos) continue;
       const auto type =
           std::find(types.begin(), types.end(), line.substr(space + 1, value - space - 1));
-      registerProfile(name, {static_cast<std::uint32_t>(type - types.begin()),
-                             withTemp(line.substr(value + 1), temp.path())});
+      registry.setValue(RegistryHive::LocalMachine, key, "DirRoot",
+                        {static_cast<std::uint32_t>(type - types.begin()),
+                         withTemp(line.substr(value + 1), temp.path())});
     }
     const std::string netscape3 =
         c["netscape3"].empty() ? "" : withTemp(c["netscape3"], temp.path());

@@ -4,7 +4,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "browsers/favorites/FavoritesReader.h"
