@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <string>
 
-#include "core/browsers/FileSizeLimit.h"
 #include "core/library/LibraryFixture.h"
 
 namespace linkfold::test {

@@ -8,6 +8,7 @@
 
 #include "browsers/favorites/FavoritesReader.h"
 #include "browsers/favorites/FavoritesWriter.h"
+#include "core/browsers/FileSizeLimit.h"
 #include "core/browsers/favorites/FavoritesFixture.h"
 
 namespace linkfold::test {

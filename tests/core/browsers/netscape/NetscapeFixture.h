@@ -36,9 +36,9 @@ struct NetscapeRun : LibraryFixture {
     EXPECT_TRUE(doc.createLog());
   }
 
-  int read(const std::string& bytes, const std::string& name = "in.htm") {
-    temp.write(name, bytes);
-    return Parse_NS_File(doc, temp.file(name));
+  int read(const std::string& bytes) {
+    temp.write("in.htm", bytes);
+    return Parse_NS_File(doc, temp.file("in.htm"));
   }
 
   // The log after its header, line ends as written by the program, the temporary directory as $.

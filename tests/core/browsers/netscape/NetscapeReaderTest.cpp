@@ -5,7 +5,6 @@
 #include <regex>
 
 #include "NetscapeFixture.h"
-#include "library/CStatDlg.h"
 #include "support/AllocationLimit.h"
 #include "support/CaseFile.h"
 
