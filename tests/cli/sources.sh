@@ -19,14 +19,11 @@ home_id="chromium:~/.config/chromium/Default/Bookmarks"
 work_id="chromium:~/.config/chromium/Profile 1/Bookmarks"
 none='{"msie":{"present":false,"favorites":"","favoritesLength":0},"netscape3":{"present":false,"file":""},"netscape4":{"present":false,"profile":"","file":""}'
 
-run() { "$cli" "$@" > out 2> err; status=$?; }
-
-run detect --home home
-check "detect: the sources after the browsers" 0 "$(printf '%s}\nchosen\t%s\tChromium: Home\t%s\n-\t%s\tChromium: Work\t%s' \
-  "$none" "$home_id" "$home/.config/chromium/Default/Bookmarks" "$work_id" "$home/.config/chromium/Profile 1/Bookmarks")" $status "$(cat out)"
-
-LINKFOLD_HOME=home run detect --json --source "$work_id"
-check "detect --json, LINKFOLD_HOME and --source" 0 "$none,\"sources\":[{\"id\":\"$home_id\",\"label\":\"Chromium: Home\",\"path\":\"$home/.config/chromium/Default/Bookmarks\",\"readable\":true,\"chosen\":false},{\"id\":\"$work_id\",\"label\":\"Chromium: Work\",\"path\":\"$home/.config/chromium/Profile 1/Bookmarks\",\"readable\":true,\"chosen\":true}]}" $status "$(cat out)"
+outcome "detect: the sources after the browsers" 0 "$(printf '%s}\nchosen\t%s\tChromium: Home\t%s\n-\t%s\tChromium: Work\t%s' \
+  "$none" "$home_id" "$home/.config/chromium/Default/Bookmarks" "$work_id" "$home/.config/chromium/Profile 1/Bookmarks")" \
+  detect --home home
+LINKFOLD_HOME=home outcome "detect --json, LINKFOLD_HOME and --source" 0 "$none,\"sources\":[{\"id\":\"$home_id\",\"label\":\"Chromium: Home\",\"path\":\"$home/.config/chromium/Default/Bookmarks\",\"readable\":true,\"chosen\":false},{\"id\":\"$work_id\",\"label\":\"Chromium: Work\",\"path\":\"$home/.config/chromium/Profile 1/Bookmarks\",\"readable\":true,\"chosen\":true}]}" \
+  detect --json --source "$work_id"
 
 # new reads the profile the browser starts with, or the sources named.
 expect "new" 0 new --home home -o lib.bml
@@ -39,12 +36,10 @@ expect "new --no-sources: nothing to save" 2 new --home home --no-sources -o lib
 grep -q "holds no bookmarks" err || fail "new --no-sources: no message"
 [ -e lib.bml ] && fail "new --no-sources: wrote a file"
 
-run detect --home home --source chromium:nothing
-check "an unknown --source" 1 "" $status "$(cat out)"
+outcome "an unknown --source" 1 "" detect --home home --source chromium:nothing
 [ "$(cat err)" = 'linkfold-cli: no source "chromium:nothing" was found (detect lists them)' ] ||
   fail "an unknown --source: $(cat err)"
-run new --no-sources --source "$work_id" -o lib.bml
-check "--source with --no-sources" 1 "" $status "$(cat out)"
+outcome "--source with --no-sources" 1 "" new --no-sources --source "$work_id" -o lib.bml
 grep -q "cannot be used together" err || fail "--source with --no-sources: $(head -1 err)"
 
 exit $((failures > 0))
