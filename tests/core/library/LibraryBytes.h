@@ -18,11 +18,6 @@ inline std::string text(std::string_view s) {
   return static_cast<char>(s.size()) + std::string(s);
 }
 
-// A text of any length with the longest prefix: 0xFF, 0xFFFF, then a u32 length.
-inline std::string longText(std::string_view s) {
-  return "\xFF\xFF\xFF" + u32(static_cast<std::uint32_t>(s.size())) + std::string(s);
-}
-
 inline std::string repeated(std::string_view piece, std::size_t times) {
   std::string out;
   for (std::size_t i = 0; i < times; ++i) out += piece;
