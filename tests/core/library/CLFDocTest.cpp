@@ -13,8 +13,6 @@
 namespace linkfold::test {
 namespace {
 
-using enum MessageIcon;
-
 class CLFDocTables : public ::testing::Test, public LibraryFixture {
  protected:
   explicit CLFDocTables(std::size_t favoritesLength = 0)

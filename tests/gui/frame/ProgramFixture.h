@@ -21,7 +21,7 @@
 
 namespace linkfold::gui::test {
 
-// Closes each modal dialog that opens (accepting it when `acceptNext` says so) and records
+// Closes each modal dialog that opens (accepting it when `accept` says so) and records
 // its title.
 class ModalWatcher : public QObject {
  public:
