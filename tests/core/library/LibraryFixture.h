@@ -25,6 +25,10 @@ inline BrowserDetection favoritesOnly(const std::string& path) {
 struct LibraryFixture {
   explicit LibraryFixture(BrowserDetection browsers = {})
       : doc(ui, settings, temp.file("IMPLOG.TXT"), std::move(browsers)) {}
+  // A library whose Favorites folder is Favorites/ in the temporary directory.
+  struct FavoritesInTemp {};
+  explicit LibraryFixture(FavoritesInTemp)
+      : doc(ui, settings, temp.file("IMPLOG.TXT"), favoritesOnly(temp.file("Favorites/"))) {}
 
   std::uint32_t folder(const std::string& path) {
     std::uint32_t index = 0;

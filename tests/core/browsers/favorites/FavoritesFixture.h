@@ -10,9 +10,8 @@
 
 namespace linkfold::test {
 
-struct FavoritesFixture {
-  FavoritesFixture()
-      : doc(ui, settings, temp.file("IMPLOG.TXT"), favoritesOnly(temp.file("Favorites/"))) {
+struct FavoritesFixture : LibraryFixture {
+  FavoritesFixture() : LibraryFixture(FavoritesInTemp{}) {
     std::filesystem::create_directories(favorites());
   }
 
@@ -26,11 +25,6 @@ struct FavoritesFixture {
   }
   bool exists(const std::string& relative) const {
     return std::filesystem::exists(std::filesystem::symlink_status(favorites() + relative));
-  }
-  std::uint32_t folder(const std::string& path) {
-    std::uint32_t index = 0;
-    EXPECT_TRUE(doc.addFolder(path, false, &index));
-    return index;
   }
   void bookmark(const std::string& folderPath, const std::string& name, const std::string& url) {
     EXPECT_TRUE(doc.addBookmark(folder(folderPath), name, url, "", 0, 0, 0));
@@ -48,11 +42,6 @@ struct FavoritesFixture {
     doc.closeLog();
     return temp.read("IMPLOG.TXT");
   }
-
-  TempDir temp;
-  FakeUi ui;
-  InMemorySettings settings;
-  CLFDoc doc;
 };
 
 }  // namespace linkfold::test
