@@ -48,8 +48,8 @@ TEST_F(NetscapeWriter, WritesTheSelectedTreeByteForByte) {
     ASSERT_TRUE(doc.addFolder("\\", true));
     build(c.lines("tree"));
     view.OnUpdate();
-    EXPECT_TRUE(Do_NS_Export(view, temp.file("out.htm"), false,
-                             c["title"].empty() ? "T" : c["title"]));
+    EXPECT_TRUE(
+        Do_NS_Export(view, temp.file("out.htm"), false, c["title"].empty() ? "T" : c["title"]));
     EXPECT_EQ(temp.read("out.htm"), c["bytes"]);
   }
   EXPECT_TRUE(ui.messages.empty());
