@@ -13,9 +13,11 @@ namespace linkfold {
 // The longest name the Rename dialog accepts and duplicate resolution makes, in characters.
 inline constexpr std::size_t kMaxNameLength = 50;
 
-// The double quote and * / : < > ? \ | cannot stand in a file name.
+// The double quote and * / : < > ? \ | cannot stand in a file name, and a NUL byte in no name
+// at all: the library loader refuses a folder path holding one.
 constexpr bool isForbiddenNameChar(char c) {
   switch (c) {
+    case '\0':
     case '"':
     case '*':
     case '/':
