@@ -22,6 +22,7 @@
 
 #include "QuietUi.h"
 #include "ScratchFolder.h"
+#include "WholeRuns.h"
 #include "browserfiles/ChromiumBookmarksJson.h"
 #include "browserfiles/PlacesDatabase.h"
 #include "browsers/chromium/ChromiumBookmarksReader.h"
@@ -133,11 +134,6 @@ double residentGrowthRatio(Reader reader, const std::string& file, std::uint32_t
   const std::int64_t peak = statusKilobytes("VmHWM:");
   return static_cast<double>(peak - before) * 1024 /
          static_cast<double>(std::filesystem::file_size(file));
-}
-
-void wholeRuns(benchmark::internal::Benchmark* b) {
-  b->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
-  b->ReportAggregatesOnly(true)->UseRealTime();
 }
 
 void readerBenchmark(benchmark::State& state, Reader reader, const std::string& file) {

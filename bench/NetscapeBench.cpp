@@ -24,6 +24,7 @@
 #include "LibraryGenerator.h"
 #include "QuietUi.h"
 #include "ScratchFolder.h"
+#include "WholeRuns.h"
 #include "browsers/netscape/NetscapeReader.h"
 #include "browsers/netscape/NetscapeWriter.h"
 #include "platform/Files.h"
@@ -147,12 +148,7 @@ double importPeakRatio(const std::string& file) {
               : -1;
 }
 
-// The import and the export of a large file: each run timed whole, three of them.
-void threeWholeRuns(benchmark::internal::Benchmark* b) {
-  b->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
-  b->ReportAggregatesOnly(true)->UseRealTime();
-}
-
+// Import HTML of a large file, each run timed whole.
 void BM_ImportHtml(benchmark::State& state) {
   const std::string file = netscapeFile(static_cast<std::uint32_t>(state.range(0)));
   for (auto _ : state) {
@@ -169,7 +165,7 @@ void BM_ImportHtml(benchmark::State& state) {
   state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(file)) / 1e6;
   state.counters["peak_heap_per_file_byte"] = importPeakRatio(file);
 }
-BENCHMARK(BM_ImportHtml)->Arg(100'000)->Arg(1'000'000)->Apply(threeWholeRuns);
+BENCHMARK(BM_ImportHtml)->Arg(100'000)->Arg(1'000'000)->Apply(wholeRuns);
 
 // The yardstick: the file read whole, split into lines, each URL and name copied out.
 void BM_BareScan(benchmark::State& state) {
@@ -220,7 +216,7 @@ void BM_NetscapeExport(benchmark::State& state) {
     if (!Do_NS_Export(view, target, false, "Bench")) state.SkipWithError("the export failed");
   state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(target)) / 1e6;
 }
-BENCHMARK(BM_NetscapeExport)->Arg(1'000'000)->Apply(threeWholeRuns);
+BENCHMARK(BM_NetscapeExport)->Arg(1'000'000)->Apply(wholeRuns);
 
 }  // namespace
 }  // namespace linkfold::bench
