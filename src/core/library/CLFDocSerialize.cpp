@@ -108,10 +108,13 @@ class LibraryReader {
     // library otherwise wait on memory one by one.
     constexpr std::size_t kBatch = 16;
     std::vector<BookmarkRecord> batch;
+    std::vector<std::uint32_t> keys;  // each record's key, worked out once by the prefetch
     batch.reserve(kBatch);
+    keys.reserve(kBatch);
     LoadStop stop = LoadStop::None;
     for (std::uint32_t i = 0; i < count && stop == LoadStop::None;) {
       batch.clear();
+      keys.clear();
       for (; i < count && batch.size() < kBatch; ++i) {
         auto record = readRecord();
         if (!record) {
@@ -119,10 +122,10 @@ class LibraryReader {
           break;
         }
         batch.push_back(std::move(*record));
-        doc_.prefetchBookmark(batch.back());
+        keys.push_back(doc_.prefetchBookmark(batch.back()));
       }
-      for (BookmarkRecord& record : batch) {
-        if (!doc_.addBookmark(std::move(record))) return LoadStop::AddFailed;
+      for (std::size_t r = 0; r < batch.size(); ++r) {
+        if (!doc_.addBookmark(std::move(batch[r]), nullptr, keys[r])) return LoadStop::AddFailed;
         dataRead_ = true;
       }
     }
