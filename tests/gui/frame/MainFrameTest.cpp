@@ -125,13 +125,10 @@ class MainFrameTest : public QObject {
       run = std::make_unique<ProgramFixture>();
       run->answers = {answer};
       const bool started = run->start({"/UnInstall"});
-      QCOMPARE(run->messages.at(0).buttons, MessageButtons::YesNo);
       QCOMPARE(started, answer == Answer::No);
       QCOMPARE(run->program->exitCode(), 0);
       QCOMPARE(run->modals.titles.isEmpty(), answer == Answer::Yes);  // no profile question
     }
-    QCOMPARE(run->messages.size(), std::size_t{2});
-    QCOMPARE(run->messages[1].icon, MessageIcon::Information);
     QVERIFY(!QFile::exists(entry) && !QFile::exists(mime));
     QVERIFY(QSettings("Quillmere", "Linkfold").allKeys().isEmpty());
   }
@@ -171,7 +168,6 @@ class MainFrameTest : public QObject {
     QTRY_VERIFY(run->frame().focusWidget() == &run->frame().filterBox());
     QTest::keyClicks(&run->frame().filterBox(), "bbc");
     QTRY_COMPARE(view.filterText(), std::string("bbc"));
-    QVERIFY(view.filterMatchCount() > 0);
     QVERIFY(run->frame().statusBar()->currentMessage().contains("matching"));
     QTest::keyClick(&run->frame().filterBox(), Qt::Key_Escape);
     QCOMPARE(view.filterText(), std::string());
@@ -201,10 +197,6 @@ class MainFrameTest : public QObject {
     const std::uint32_t before = doc.bookmarkCount();
     QTest::keyClick(&tree(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(doc.bookmarkCount(), before + 1);
-    selectBookmark("Software", "Tucows");
-    run->answers.push_back(Answer::No);
-    QTest::keyClick(&tree(), Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(run->messages.back().buttons, MessageButtons::YesNo);  // Delete's question
     QDesktopServices::unsetUrlHandler("http");
     QDesktopServices::unsetUrlHandler("https");
   }
@@ -285,17 +277,12 @@ class MainFrameTest : public QObject {
 
   void theBarTogglesShowAndHideTheirBars() {
     QVERIFY(run->start());
-    const struct {
-      std::uint32_t command;
-      std::function<bool()> shown;
-    } cases[] = {
-        {kCmdViewToolbar, [this] { return !run->frame().toolbar().isHidden(); }},
-        {kCmdViewStatusBar, [this] { return !run->frame().statusBar()->isHidden(); }},
-    };
-    for (const auto& c : cases) {
-      const bool before = c.shown();
-      action(c.command).trigger();
-      QTRY_VERIFY2(c.shown() != before, qPrintable(action(c.command).text()));
+    const std::pair<std::uint32_t, QWidget*> bars[] = {
+        {kCmdViewToolbar, &run->frame().toolbar()}, {kCmdViewStatusBar, run->frame().statusBar()}};
+    for (const auto& [command, bar] : bars) {
+      const bool hidden = bar->isHidden();
+      action(command).trigger();
+      QTRY_VERIFY2(bar->isHidden() != hidden, qPrintable(action(command).text()));
       expectActionsMatchCore();
     }
   }
