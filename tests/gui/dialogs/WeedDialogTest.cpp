@@ -1,5 +1,5 @@
-// The Weed Duplicates window: its check boxes answer a click on the box, a double click on the
-// row and the space bar, and it opens where it was last closed.
+// The Weed Duplicates window: its columns fill the list, its check boxes answer a click on the
+// box, a double click on the row and the space bar, and it opens where it was last closed.
 
 #include <QHeaderView>
 #include <QtTest>
@@ -43,13 +43,23 @@ class WeedDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void checkBoxesToggleByClickDoubleClickAndSpace() {
+  void columnsFillTheListAndCheckBoxesToggleByClickDoubleClickAndSpace() {
     Library library;
     WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
     QtWeedDialog dialog(weed, library.ui, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     CCheckListCtrl& list = dialog.list();
+    // Half and half at first; afterwards the second column takes up what the list gains.
+    const QHeaderView& columns = *list.header();
+    const auto width = [&] { return list.viewport()->width(); };
+    QCOMPARE(columns.sectionSize(0), width() / 2);
+    QCOMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
+    const int first = columns.sectionSize(0);
+    dialog.resize(dialog.width() + 120, dialog.height());
+    QTRY_COMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
+    QCOMPARE(columns.sectionSize(0), first);
+
     QWidget* rows = list.viewport();
     QCOMPARE(list.model()->rowCount(), 6);
     QCOMPARE(list.currentIndex().row(), 1);  // the first bookmark
@@ -77,24 +87,6 @@ class WeedDialogTest : public QObject {
     click(dialog, "ok");
     QCOMPARE(library.ui.messages.size(), std::size_t{1});
     QVERIFY(dialog.isVisible());
-  }
-
-  // Half and half at first; afterwards the second column takes up what the list gains or loses.
-  void columnsFillTheListAsItResizes() {
-    Library library;
-    WeedDialog weed(library.doc, library.search.list, library.search.groups, library.settings);
-    QtWeedDialog dialog(weed, library.ui, nullptr);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const QHeaderView& columns = *dialog.list().header();
-    const auto width = [&] { return dialog.list().viewport()->width(); };
-    QCOMPARE(columns.sectionSize(0), width() / 2);
-    QCOMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
-
-    const int first = columns.sectionSize(0);
-    dialog.resize(dialog.width() + 120, dialog.height());
-    QTRY_COMPARE(columns.sectionSize(0) + columns.sectionSize(1), width());
-    QCOMPARE(columns.sectionSize(0), first);
   }
 
   void placementSurvivesCloseAndReopen_data() {

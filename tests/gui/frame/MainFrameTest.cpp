@@ -114,6 +114,16 @@ class MainFrameTest : public QObject {
     tree().setCurrentIndex(tree().model()->index(0, 0));  // the locked root
     emit edit->aboutToShow();
     QVERIFY(!action(kCmdRename).isEnabled());
+
+    // The bar toggles show and hide their bars.
+    const std::pair<std::uint32_t, QWidget*> bars[] = {
+        {kCmdViewToolbar, &run->frame().toolbar()}, {kCmdViewStatusBar, run->frame().statusBar()}};
+    for (const auto& [command, bar] : bars) {
+      const bool hidden = bar->isHidden();
+      action(command).trigger();
+      QTRY_VERIFY2(bar->isHidden() != hidden, qPrintable(action(command).text()));
+      expectActionsMatchCore();
+    }
   }
 
   void uninstallAsksThenRemovesTheSettingsAndTheDesktopEntry() {
@@ -152,8 +162,21 @@ class MainFrameTest : public QObject {
     QCOMPARE(tree().model()->rowCount(), 1);  // a new library's root
   }
 
-  void theHelpWindowClosesWithEscapeAndItsCloseButton() {
+  void theHelpWindowIsNotBlockedByADialogAndClosesByEscapeOrButton() {
     QVERIFY(run->start());
+    QString page;
+    bool ownedByDialog = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      run->program->ui().showHelp(0x20000 + 140);
+      page = run->frame().helpWindow()->currentPage();
+      ownedByDialog = dialog && run->frame().helpWindow()->parentWidget() == dialog;
+    });
+    action(kCmdScrollingSpeed).trigger();
+    QCOMPARE(page, QString("scroll-rate.html"));
+    QVERIFY(ownedByDialog);
+    QTRY_VERIFY(!run->frame().helpWindow());  // gone with the dialog
+
     for (const bool byEscape : {true, false}) {
       run->frame().showHelpContents();
       HelpWindow* help = run->frame().helpWindow();
@@ -252,34 +275,6 @@ class MainFrameTest : public QObject {
     if (!helpPage.isEmpty()) {
       QVERIFY(run->frame().helpWindow());
       QCOMPARE(run->frame().helpWindow()->currentPage(), helpPage);
-    }
-  }
-
-  void helpAskedFromADialogIsNotBlockedByIt() {
-    QVERIFY(run->start());
-    QString page;
-    bool ownedByDialog = false;
-    QTimer::singleShot(0, [&] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      run->program->ui().showHelp(0x20000 + 140);
-      page = run->frame().helpWindow()->currentPage();
-      ownedByDialog = dialog && run->frame().helpWindow()->parentWidget() == dialog;
-    });
-    action(kCmdScrollingSpeed).trigger();
-    QCOMPARE(page, QString("scroll-rate.html"));
-    QVERIFY(ownedByDialog);
-    QTRY_VERIFY(!run->frame().helpWindow());  // gone with the dialog
-  }
-
-  void theBarTogglesShowAndHideTheirBars() {
-    QVERIFY(run->start());
-    const std::pair<std::uint32_t, QWidget*> bars[] = {
-        {kCmdViewToolbar, &run->frame().toolbar()}, {kCmdViewStatusBar, run->frame().statusBar()}};
-    for (const auto& [command, bar] : bars) {
-      const bool hidden = bar->isHidden();
-      action(command).trigger();
-      QTRY_VERIFY2(bar->isHidden() != hidden, qPrintable(action(command).text()));
-      expectActionsMatchCore();
     }
   }
 
