@@ -135,48 +135,6 @@ TEST_F(Filter, ClearingRestoresExpansionAndSelection) {
   EXPECT_EQ(view.tree().selected(), item("A/Sub/deep"));
 }
 
-// Each edit made while the tree is filtered is in the whole tree once the filter is cleared.
-class FilterEdits;
-struct EditWhileFiltered {
-  const char* name;
-  std::function<void(FilterEdits&)> apply;
-};
-class FilterEdits : public ViewTest, public ::testing::WithParamInterface<EditWhileFiltered> {};
-
-TEST_P(FilterEdits, SurviveTheClear) {
-  buildLibrary();
-  view.tree().expand(item("B"), CSortedTreeCtrl::Expand::Expand);
-  view.options().confirmBookmarkDelete = false;
-  view.setFilter("a");
-  GetParam().apply(*this);
-  ASSERT_TRUE(doc.isModified());
-  view.setFilter("");
-  expectTreeMatchesLibrary();
-  EXPECT_TRUE(view.tree().isExpanded(item("B")));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Edits, FilterEdits,
-    ::testing::Values(EditWhileFiltered{"Rename",
-                                        [](FilterEdits& edit) {
-                                          edit.select("A/gamma");
-                                          edit.typeInRename({"omega"});
-                                          edit.view.OnRename();
-                                        }},
-                      EditWhileFiltered{"Delete",
-                                        [](FilterEdits& edit) {
-                                          edit.select("A/gamma");
-                                          edit.view.OnDelete();
-                                        }},
-                      EditWhileFiltered{"Paste",
-                                        [](FilterEdits& edit) {
-                                          edit.select("B");
-                                          edit.view.OnPaste({"http://pasted.example/", "", ""});
-                                        }},
-                      EditWhileFiltered{"Drag",
-                                        [](FilterEdits& edit) { edit.drag("A/gamma", "B"); }}),
-    [](const ::testing::TestParamInfo<EditWhileFiltered>& edit) { return edit.param.name; });
-
 TEST_F(Filter, ARefillKeepsExpansionAndSelectionOfItemsThatStillExist) {
   buildLibrary();
   view.tree().ensureVisible(item("A/Sub/deep"));
