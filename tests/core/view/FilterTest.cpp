@@ -13,28 +13,6 @@ namespace {
 using Filter = ViewTest;
 using Outcome = BookmarkFilter::Outcome;
 
-TEST_F(Filter, ShowsMatchingBookmarksWithTheirFoldersAllExpanded) {
-  buildLibrary();
-  for (std::uint32_t b = 0; b < doc.bookmarkCount(); ++b)
-    if (doc.bookmark(b).name == "top") doc.setBookmarkUrl(b, "http://TOP.example/Z");
-  const struct {
-    const char* text;
-    const char* shown;
-  } cases[] = {
-      {"BETA", "L Root Folder:2{F A:2{B Beta}, F B:2{B beta2}}"},  // case ignored, folders kept
-      {"deep", "L Root Folder:2{F A:2{F Sub:2{B deep}}}"},         // a folder's folder too
-      {"top.EXAMPLE/z", "L Root Folder:2{B top}"},                 // the URL counts
-      {"http://gamma/", "L Root Folder:2{F A:2{B gamma}}"},
-      {"a/\x01", "L Root Folder:2"},  // nothing matches: the root alone
-  };
-  for (const auto& c : cases) {
-    view.setFilter(c.text);
-    EXPECT_EQ(outline(), c.shown) << c.text;
-    for (TreeItem i = view.tree().root(); i != kNoItem; i = view.tree().nextVisible(i))
-      EXPECT_TRUE(!view.tree().hasChildren(i) || view.tree().isExpanded(i)) << c.text;
-  }
-}
-
 // Typing narrows among the previous matches; the result is the same as searching afresh.
 TEST(BookmarkFilter, NarrowingAndWideningAgreeWithAFreshSearch) {
   FakeUi ui;

@@ -30,7 +30,7 @@ std::vector<std::string> scenarioNames() {
 class Scenario : public ViewTest, public ::testing::WithParamInterface<std::string> {
  protected:
   // A step is a word and its argument, or two arguments separated by two spaces ("drag A  B/x");
-  // "/" names the root item, and library paths are written with backslashes.
+  // the data file's head lists them.
   void run(const std::string& step) {
     const std::size_t space = step.find(' '), gap = step.find("  ", space + 1);
     const std::string verb = step.substr(0, space);
@@ -50,8 +50,10 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       view.OnUpdate();
     } else if (verb == "follow") {
       view.options().follow = rest == "on";
-    } else if (verb == "confirm-folder-delete") {
-      view.options().confirmFolderDelete = rest == "on";
+    } else if (verb == "confirm-delete") {  // of a bookmark or a folder
+      ViewOptions& options = view.options();
+      (first == "bookmark" ? options.confirmBookmarkDelete : options.confirmFolderDelete) =
+          second == "on";
     } else if (verb == "limit") {  // room for this many more items in the tree
       view.tree().setItemLimit(view.tree().itemCount() + std::stoul(rest));
     } else if (verb == "set-modified") {
@@ -60,6 +62,8 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       view.tree().expand(at(rest), CSortedTreeCtrl::Expand::Expand);
     } else if (verb == "show") {
       view.tree().ensureVisible(at(rest));
+    } else if (verb == "url") {
+      doc.setBookmarkUrl(view.tree().data(at(first)), second);
     } else if (verb == "unlink") {  // the item names no library entry
       view.tree().setData(at(rest), 99);
     } else if (verb == "click") {
@@ -124,6 +128,9 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       EXPECT_EQ(view.currentItem(), at(rest));
     } else if (verb == "expanded") {
       EXPECT_EQ(view.tree().isExpanded(at(first)), second == "yes");
+    } else if (verb == "all-open") {  // every item shown with children is expanded
+      for (TreeItem i = view.tree().root(); i != kNoItem; i = view.tree().nextVisible(i))
+        EXPECT_TRUE(!view.tree().hasChildren(i) || view.tree().isExpanded(i)) << i;
     } else if (verb == "scrolled-to") {
       EXPECT_TRUE(treeLog.scrolledTo(at(rest)));
     } else if (verb == "path") {  // of the library folder the item shows
