@@ -109,13 +109,6 @@ struct ViewTest : ::testing::Test, LibraryFixture {
     return tree.hasChildren(i) ? out + "}" : out;
   }
 
-  // A command changed the library without a word, and the tree is in step with it.
-  void expectQuietChange() {
-    EXPECT_TRUE(doc.isModified());
-    EXPECT_TRUE(ui.messages.empty());
-    expectTreeMatchesLibrary();
-  }
-
   void expectTreeMatchesLibrary() { test::expectTreeMatchesLibrary(view, doc); }
 
   CLFView view{doc, ui, settings};
