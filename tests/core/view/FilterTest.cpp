@@ -13,28 +13,6 @@ namespace {
 using Filter = ViewTest;
 using Outcome = BookmarkFilter::Outcome;
 
-TEST_F(Filter, ShowsMatchingBookmarksWithTheirFoldersAllExpanded) {
-  buildLibrary();
-  for (std::uint32_t b = 0; b < doc.bookmarkCount(); ++b)
-    if (doc.bookmark(b).name == "top") doc.setBookmarkUrl(b, "http://TOP.example/Z");
-  const struct {
-    const char* text;
-    const char* shown;
-  } cases[] = {
-      {"BETA", "L Root Folder:2{F A:2{B Beta}, F B:2{B beta2}}"},  // case ignored, folders kept
-      {"deep", "L Root Folder:2{F A:2{F Sub:2{B deep}}}"},         // a folder's folder too
-      {"top.EXAMPLE/z", "L Root Folder:2{B top}"},                 // the URL counts
-      {"http://gamma/", "L Root Folder:2{F A:2{B gamma}}"},
-      {"a/\x01", "L Root Folder:2"},  // nothing matches: the root alone
-  };
-  for (const auto& c : cases) {
-    view.setFilter(c.text);
-    EXPECT_EQ(outline(), c.shown) << c.text;
-    for (TreeItem i = view.tree().root(); i != kNoItem; i = view.tree().nextVisible(i))
-      EXPECT_TRUE(!view.tree().hasChildren(i) || view.tree().isExpanded(i)) << c.text;
-  }
-}
-
 // Typing narrows among the previous matches; the result is the same as searching afresh.
 TEST(BookmarkFilter, NarrowingAndWideningAgreeWithAFreshSearch) {
   FakeUi ui;
@@ -134,48 +112,6 @@ TEST_F(Filter, ClearingRestoresExpansionAndSelection) {
   view.setFilter("");
   EXPECT_EQ(view.tree().selected(), item("A/Sub/deep"));
 }
-
-// Each edit made while the tree is filtered is in the whole tree once the filter is cleared.
-class FilterEdits;
-struct EditWhileFiltered {
-  const char* name;
-  std::function<void(FilterEdits&)> apply;
-};
-class FilterEdits : public ViewTest, public ::testing::WithParamInterface<EditWhileFiltered> {};
-
-TEST_P(FilterEdits, SurviveTheClear) {
-  buildLibrary();
-  view.tree().expand(item("B"), CSortedTreeCtrl::Expand::Expand);
-  view.options().confirmBookmarkDelete = false;
-  view.setFilter("a");
-  GetParam().apply(*this);
-  ASSERT_TRUE(doc.isModified());
-  view.setFilter("");
-  expectTreeMatchesLibrary();
-  EXPECT_TRUE(view.tree().isExpanded(item("B")));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Edits, FilterEdits,
-    ::testing::Values(EditWhileFiltered{"Rename",
-                                        [](FilterEdits& edit) {
-                                          edit.select("A/gamma");
-                                          edit.typeInRename({"omega"});
-                                          edit.view.OnRename();
-                                        }},
-                      EditWhileFiltered{"Delete",
-                                        [](FilterEdits& edit) {
-                                          edit.select("A/gamma");
-                                          edit.view.OnDelete();
-                                        }},
-                      EditWhileFiltered{"Paste",
-                                        [](FilterEdits& edit) {
-                                          edit.select("B");
-                                          edit.view.OnPaste({"http://pasted.example/", "", ""});
-                                        }},
-                      EditWhileFiltered{"Drag",
-                                        [](FilterEdits& edit) { edit.drag("A/gamma", "B"); }}),
-    [](const ::testing::TestParamInfo<EditWhileFiltered>& edit) { return edit.param.name; });
 
 TEST_F(Filter, ARefillKeepsExpansionAndSelectionOfItemsThatStillExist) {
   buildLibrary();

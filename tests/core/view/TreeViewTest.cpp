@@ -84,39 +84,16 @@ TEST_F(FillTree, RenumberingReachesOnlyWhatLiesBelowOrAfterTheStartItem) {
   EXPECT_EQ(dataOf({"", "A", "A/Sub", "B", "C", "L", "B/zulu", "top"}), "0 1 2 2 3 4 5 6 ");
 }
 
-class CheckBoxes : public ViewTest {
+class StandardTree : public ViewTest {
  protected:
   void SetUp() override { buildLibrary(); }
-  // A click on the item's check box; "" is the Space key on the root.
-  void click(const std::string& path) {
-    if (!path.empty()) return view.OnClick({item(path), kHitOnStateIcon});
-    select("");
-    EXPECT_EQ(view.OnSpaceKey(), 1);
-  }
 };
 
-TEST_F(CheckBoxes, SetTheFolderAndEverythingBelowThenDeriveTheAncestors) {
-  const std::pair<std::vector<std::string>, const char*> cases[] = {
-      // Clearing a folder's only selected sub-folder leaves it partly selected, and so on up.
-      {{"A/Sub"}, "Root Folder:3 A:3 Sub:1 B:2 C:2 L:2"},
-      {{"A/Sub", "A"}, "Root Folder:3 A:1 Sub:1 B:2 C:2 L:2"},  // a grey box clears
-      {{"A/Sub", "A/Sub"}, "Root Folder:2 A:2 Sub:2 B:2 C:2 L:2"},
-      // Space on the root clears the whole library, or selects it again.
-      {{"", ""}, "Root Folder:2 A:2 Sub:2 B:2 C:2 L:2"},
-      {{"", "A/Sub"}, "Root Folder:3 A:2 Sub:2 B:1 C:1 L:1"},
-      {{"", "A"}, "Root Folder:3 A:2 Sub:2 B:1 C:1 L:1"}};
-  for (const auto& [clicks, states] : cases) {
-    for (std::uint32_t f = 0; f < doc.folderCount(); ++f) doc.setFolderSelection(f, kSelected);
-    view.OnUpdate();
-    for (const std::string& path : clicks) click(path);
-    EXPECT_EQ(folderStates(), states);
-    expectTreeMatchesLibrary();
-  }
-  EXPECT_FALSE(doc.isModified());
-}
+using CheckBoxes = StandardTree;
 
 TEST_F(CheckBoxes, ClicksAndKeysThatToggleNothing) {
-  click("A/Sub");  // the root is grey, so a stray write to the root's folder would show
+  // The root is grey, so a stray write to the root's folder would show.
+  view.OnClick({item("A/Sub"), kHitOnStateIcon});
   const std::string before = outline();
   for (unsigned flags : {kHitOnLabel, kHitOnIcon, kHitOnIndent, kHitOnButton, kHitOnRight})
     view.OnClick({item("A"), flags});
@@ -135,8 +112,6 @@ TEST_F(CheckBoxes, ClicksAndKeysThatToggleNothing) {
   EXPECT_EQ(view.tree().state(item("top")), 0u);
   expectTreeMatchesLibrary();
 }
-
-using StandardTree = CheckBoxes;
 
 // Cut, Rename, Delete, New Folder and Properties (XRDNP) are offered on the context menu where
 // they apply, and the item becomes selected; a bookmark's Open differs from a folder's Open All.

@@ -95,16 +95,6 @@ struct ViewTest : ::testing::Test, LibraryFixture {
     return out;
   }
 
-  // Every folder item's label and check box state, in display order: "Root Folder:2 A:3".
-  std::string folderStates(TreeItem i = kNoItem) const {
-    const auto& tree = view.tree();
-    if (i == kNoItem) i = tree.root();
-    std::string out = tree.label(i) + ":" + std::to_string(tree.state(i));
-    for (TreeItem c : tree.children(i))
-      if (!view.IsBookmarkItem(c)) out += " " + folderStates(c);
-    return out;
-  }
-
   // The whole tree on one line: "F label", "L label" (locked) or "B label", folders with their
   // check box state after a colon and their children in braces: "L Root Folder:2{F A:2, B x}".
   std::string outline(TreeItem i = kNoItem) const {
@@ -119,36 +109,10 @@ struct ViewTest : ::testing::Test, LibraryFixture {
     return tree.hasChildren(i) ? out + "}" : out;
   }
 
-  // Scripts the Rename dialog: each text is typed and confirmed with OK, then Cancel follows
-  // when asked for. What the dialog showed before each step lands in `renameShown`.
-  void typeInRename(const std::vector<std::string>& typed, bool thenCancel = false) {
-    for (std::size_t i = 0; i < typed.size() + (thenCancel ? 1 : 0); ++i)
-      ui.onDialog<CRenameDlg>([this, text = i < typed.size() ? std::optional(typed[i])
-                                                             : std::nullopt](CRenameDlg& dialog) {
-        renameShown.push_back(std::exchange(dialog.name, text.value_or(dialog.name)));
-        return text.has_value();
-      });
-  }
-
-  void drag(const std::string& from, const std::string& onto) {
-    view.OnBeginDrag(item(from));
-    ASSERT_TRUE(view.isDragging());
-    view.OnDragMove({item(onto), kHitOnLabel});
-    view.OnDrop({item(onto), kHitOnLabel});
-  }
-
-  // A command changed the library without a word, and the tree is in step with it.
-  void expectQuietChange() {
-    EXPECT_TRUE(doc.isModified());
-    EXPECT_TRUE(ui.messages.empty());
-    expectTreeMatchesLibrary();
-  }
-
   void expectTreeMatchesLibrary() { test::expectTreeMatchesLibrary(view, doc); }
 
   CLFView view{doc, ui, settings};
   TreeLog treeLog;
-  std::vector<std::string> renameShown;
 };
 
 }  // namespace linkfold::test

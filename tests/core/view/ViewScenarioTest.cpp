@@ -1,0 +1,180 @@
+// The tree view's commands played as scenarios from tests/data/view-scenarios.txt: each case is
+// a list of steps, one a line, that drive the view or check it.
+
+#include <gtest/gtest.h>
+
+#include "core/view/ViewFixture.h"
+#include "support/CaseFile.h"
+
+namespace linkfold::test {
+namespace {
+
+// The texts in brackets: "[a][ b ]" gives "a" and " b ".
+std::vector<std::string> bracketed(const std::string& text) {
+  std::vector<std::string> out;
+  for (std::size_t open = text.find('['), close = 0; open != std::string::npos;
+       open = text.find('[', close)) {
+    close = text.find(']', open);
+    out.push_back(text.substr(open + 1, close - open - 1));
+  }
+  return out;
+}
+
+// The names of the scenarios, each played by a test of its own.
+std::vector<std::string> scenarioNames() {
+  std::vector<std::string> names;
+  for (const TestCase& scenario : readCases("view-scenarios.txt")) names.push_back(scenario.what);
+  return names;
+}
+
+class Scenario : public ViewTest, public ::testing::WithParamInterface<std::string> {
+ protected:
+  // A step is a word and its argument, or two arguments separated by two spaces ("drag A  B/x");
+  // the data file's head lists them.
+  void run(const std::string& step) {
+    const std::size_t space = step.find(' '), gap = step.find("  ", space + 1);
+    const std::string verb = step.substr(0, space);
+    const std::string rest = space == std::string::npos ? "" : step.substr(space + 1);
+    const std::string first = rest.substr(0, gap - space - 1);
+    const std::string second = gap == std::string::npos ? "" : step.substr(gap + 2);
+    const auto at = [&](const std::string& path) { return item(path == "/" ? "" : path); };
+    if (verb == "library") {
+      buildLibrary();
+    } else if (verb == "folder") {
+      EXPECT_TRUE(doc.addFolder(first, second == "locked"));
+    } else if (verb == "bookmark") {
+      bookmark(folder(first), second, "http://" + second + "/");
+    } else if (verb == "state") {
+      doc.setFolderSelection(folder(first), std::stoul(second));
+    } else if (verb == "update") {
+      view.OnUpdate();
+    } else if (verb == "follow") {
+      view.options().follow = rest == "on";
+    } else if (verb == "confirm-delete") {  // of a bookmark or a folder
+      ViewOptions& options = view.options();
+      (first == "bookmark" ? options.confirmBookmarkDelete : options.confirmFolderDelete) =
+          second == "on";
+    } else if (verb == "limit") {  // room for this many more items in the tree
+      view.tree().setItemLimit(view.tree().itemCount() + std::stoul(rest));
+    } else if (verb == "set-modified") {
+      doc.setModifiedFlag(rest == "yes");
+    } else if (verb == "expand") {
+      view.tree().expand(at(rest), CSortedTreeCtrl::Expand::Expand);
+    } else if (verb == "show") {
+      view.tree().ensureVisible(at(rest));
+    } else if (verb == "url") {
+      doc.setBookmarkUrl(view.tree().data(at(first)), second);
+    } else if (verb == "unlink") {  // the item names no library entry
+      view.tree().setData(at(rest), 99);
+    } else if (verb == "click") {
+      view.OnClick({at(rest), kHitOnStateIcon});
+    } else if (verb == "space") {  // the Space key on the root
+      view.tree().select(item(""));
+      EXPECT_EQ(view.OnSpaceKey(), 1);
+    } else if (verb == "rename") {  // each name typed and confirmed, then Cancel when asked for
+      const std::vector<std::string> typed = bracketed(second);
+      for (std::size_t i = 0; i < typed.size() + (second.ends_with("cancel") ? 1 : 0); ++i)
+        ui.onDialog<CRenameDlg>([this, text = i < typed.size() ? std::optional(typed[i])
+                                                               : std::nullopt](CRenameDlg& dialog) {
+          renameShown.push_back(std::exchange(dialog.name, text.value_or(dialog.name)));
+          return text.has_value();
+        });
+      view.tree().select(at(first));
+      view.OnRename();
+    } else if (verb == "delete") {  // without a question when no answer is given
+      view.tree().select(at(first));
+      if (!second.empty()) ui.answer(second == "yes" ? Answer::Yes : Answer::No);
+      view.OnDelete();
+    } else if (verb == "new-folder") {
+      view.tree().select(at(rest));
+      view.OnNewFolder();
+    } else if (verb == "paste") {
+      view.tree().select(at(rest));
+      view.OnPaste({"http://pasted.example/", "", ""});
+    } else if (verb == "drag") {
+      view.OnBeginDrag(at(first));
+      ASSERT_TRUE(view.isDragging());
+      view.OnDragMove({at(second), kHitOnLabel});
+      view.OnDrop({at(second), kHitOnLabel});
+      EXPECT_FALSE(view.isDragging() || view.draggedItem() != kNoItem ||
+                   view.tree().dropHighlight() != kNoItem);  // every drop ends the drag
+    } else if (verb == "filter") {
+      view.setFilter(rest);
+    } else if (verb == "undo") {  // after a check of the menu's text
+      EXPECT_EQ(view.OnUpdateUndo().text, rest);
+      view.OnUndo();
+    } else if (verb == "steps-of") {  // the steps of a case; lines starting with # say why
+      bool found = false;
+      for (const TestCase& scenario : readCases("view-scenarios.txt")) {
+        if (scenario.what != rest) continue;
+        found = true;
+        for (const std::string& line : scenario.lines("steps")) {
+          SCOPED_TRACE(line);
+          if (!line.empty() && !line.starts_with("#")) run(line);
+        }
+      }
+      EXPECT_TRUE(found) << "no scenario " << rest;
+    } else if (verb == "remember") {
+      remembered = {outline(), saved()};
+    } else if (verb == "unchanged") {
+      EXPECT_EQ(std::pair(outline(), saved()), remembered);
+    } else if (verb == "outline") {
+      EXPECT_EQ(outline(), rest);
+    } else if (verb == "labels") {
+      EXPECT_EQ(labels(first == "/" ? "" : first), second);
+    } else if (verb == "selected") {
+      EXPECT_EQ(view.tree().selected(), at(rest));
+    } else if (verb == "current") {
+      EXPECT_EQ(view.currentItem(), at(rest));
+    } else if (verb == "expanded") {
+      EXPECT_EQ(view.tree().isExpanded(at(first)), second == "yes");
+    } else if (verb == "all-open") {  // every item shown with children is expanded
+      for (TreeItem i = view.tree().root(); i != kNoItem; i = view.tree().nextVisible(i))
+        EXPECT_TRUE(!view.tree().hasChildren(i) || view.tree().isExpanded(i)) << i;
+    } else if (verb == "scrolled-to") {
+      EXPECT_TRUE(treeLog.scrolledTo(at(rest)));
+    } else if (verb == "path") {  // of the library folder the item shows
+      EXPECT_EQ(doc.folder(view.tree().data(at(first))).path, second);
+    } else if (verb == "delete-offered") {
+      view.tree().select(at(first));
+      EXPECT_EQ(view.OnUpdateDelete().enabled, second == "yes");
+    } else if (verb == "modified") {
+      EXPECT_EQ(doc.isModified(), rest == "yes");
+    } else if (verb == "messages") {  // each one's icon and a word of its text; then forgotten
+      std::vector<std::string> words;
+      std::istringstream split(second);
+      for (std::string word; std::getline(split, word, '|');) words.push_back(word);
+      expectMessages(ui,
+                     first == "Question"      ? MessageIcon::Question
+                     : first == "Exclamation" ? MessageIcon::Exclamation
+                                              : MessageIcon::Information,
+                     words);
+      for (const Message& m : ui.messages)  // a question is answered Yes or No
+        EXPECT_TRUE(m.icon != MessageIcon::Question || m.buttons == MessageButtons::YesNo);
+      ui.messages.clear();
+    } else if (verb == "renames-shown") {
+      EXPECT_EQ(renameShown, bracketed(rest));
+    } else if (verb == "in-step") {
+      expectTreeMatchesLibrary();
+      EXPECT_EQ(ui.waitCursorDepth, 0);
+    } else if (verb == "quiet") {  // the library changed without a word, the tree in step
+      EXPECT_TRUE(doc.isModified());
+      EXPECT_TRUE(ui.messages.empty());
+      run("in-step");
+    } else {
+      ADD_FAILURE() << "no such step";
+    }
+  }
+  std::pair<std::string, std::string> remembered;  // the outline and the saved library
+  std::vector<std::string> renameShown;            // what the Rename dialog showed each time
+};
+
+TEST_P(Scenario, Plays) {
+  run("steps-of " + GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(View, Scenario, ::testing::ValuesIn(scenarioNames()),
+                         [](const auto& scenario) { return scenario.param; });
+
+}  // namespace
+}  // namespace linkfold::test
