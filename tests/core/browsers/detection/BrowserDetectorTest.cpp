@@ -1,5 +1,5 @@
-// Browser detection: the environment's strings, MSIE's Favorites folder and the choice of a
-// Netscape 4.x profile.
+// Browser detection: registry files, the environment's strings, MSIE's Favorites folder and the
+// choice of a Netscape 4.x profile.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <sstream>
 
@@ -15,6 +17,7 @@
 #include "browsers/detection/CProfileDlg.h"
 #include "browsers/detection/EnvironmentExpansion.h"
 #include "browsers/detection/ProfileChoice.h"
+#include "browsers/detection/RegistryFile.h"
 #include "browsers/detection/UsableFile.h"
 #include "support/CaseFile.h"
 
@@ -22,6 +25,66 @@ namespace linkfold::test {
 namespace {
 
 constexpr RegistryHive kUser = RegistryHive::CurrentUser;
+constexpr const char* kVersion4 = "REGEDIT4\r\n\r\n";
+// Registry value types by number.
+const std::vector<std::string> kTypes = {"", "REG_SZ", "REG_EXPAND_SZ", "REG_BINARY", "REG_DWORD"};
+
+// The forms, and the damage each refused file shows, in tests/data/registry-file-cases.txt.
+TEST(RegistryFileTest, ReadsEverySyntaxAndNamesTheLineAndReasonOfDamage) {
+  TempDir temp;
+  std::filesystem::create_directory(temp.file("dir.reg"));
+  for (const TestCase& c : readCases("registry-file-cases.txt")) {
+    SCOPED_TRACE(c.what);
+    const std::string unreadable = c["unreadable"];
+    const std::string path = !c["seed"].empty()
+                                 ? fuzzSeed("fuzz_registry_file", c["seed"])
+                                 : temp.file(unreadable.empty() ? "in.reg" : unreadable);
+    if (unreadable.empty()) temp.write("in.reg", c["file"]);
+    FakeUi ui;
+    const auto registry = loadRegistryFile(path, ui);
+    if (c["damaged"] == "yes" || !unreadable.empty()) {
+      ASSERT_EQ(ui.messages.size(), 1u);
+      EXPECT_MESSAGE(
+          ui, 0,
+          (unreadable.empty() ? "The registry file\n" + path + "\nis damaged in " + c.what + "."
+                              : "Could not read the registry file\n" + path) +
+              "\nNo browsers will be detected.",
+          Exclamation);
+      EXPECT_FALSE(registry->hasKey(kUser, "K"));
+      continue;
+    }
+    EXPECT_TRUE(ui.messages.empty());
+    const RegistryHive hive = c["hive"] == "machine" ? RegistryHive::LocalMachine : kUser;
+    if (c.fields.count("subkeys")) {
+      std::istringstream names(c["subkeys"]);
+      EXPECT_EQ(registry->subKeyNames(hive, c["key"]),
+                std::vector<std::string>(std::istream_iterator<std::string>(names), {}));
+    }
+    const auto value = registry->queryValue(hive, c["key"], c["name"]);
+    const std::string expected = c["value"];
+    ASSERT_EQ(value.has_value(), !expected.empty());
+    if (!value) continue;
+    const std::size_t space = expected.find(' ');
+    EXPECT_EQ(kTypes.at(value->type), expected.substr(0, space));
+    EXPECT_EQ(value->data, expected.substr(space + 1));
+  }
+}
+
+TEST(RegistryFileTest, OptionComesBeforeEnvironmentAndNeitherGivesAnEmptyRegistry) {
+  TempDir temp;
+  temp.write("option.reg", kVersion4 + std::string("[HKEY_CURRENT_USER\\FromOption]\n"));
+  temp.write("environment.reg", kVersion4 + std::string("[HKEY_CURRENT_USER\\FromVariable]\n"));
+  FakeUi ui;
+  ::unsetenv("LINKFOLD_REGISTRY");
+  EXPECT_TRUE(openRegistry(std::nullopt, ui)->subKeyNames(kUser, "")->empty());
+  ::setenv("LINKFOLD_REGISTRY", temp.file("environment.reg").c_str(), 1);
+  EXPECT_TRUE(openRegistry(std::nullopt, ui)->hasKey(kUser, "FromVariable"));
+  const auto chosen = openRegistry(temp.file("option.reg"), ui);
+  ::unsetenv("LINKFOLD_REGISTRY");
+  EXPECT_TRUE(chosen->hasKey(kUser, "FromOption"));
+  EXPECT_FALSE(chosen->hasKey(kUser, "FromVariable"));
+  EXPECT_TRUE(ui.messages.empty());
+}
 
 // The texts are in tests/data/environment-expansion-cases.txt.
 TEST(EnvironmentExpansionTest, ExpandsKnownNamesWithinTheBound) {
@@ -97,7 +160,6 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
   makeDirectory("c/Program Files/Netscape/Users/none");
   variables["P"] = temp.path();
   variables["UNSET_EMPTY"] = "";
-  const std::vector<std::string> types = {"", "REG_SZ", "REG_EXPAND_SZ", "REG_BINARY", "REG_DWORD"};
   for (const TestCase& c : readCases("profile-choice-cases.txt")) {
     SCOPED_TRACE(c.what);
     registry = InMemoryRegistry();
@@ -109,9 +171,9 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
       registry.createKey(RegistryHive::LocalMachine, key);
       if (space == std::string::npos) continue;
       const auto type =
-          std::find(types.begin(), types.end(), line.substr(space + 1, value - space - 1));
+          std::find(kTypes.begin(), kTypes.end(), line.substr(space + 1, value - space - 1));
       registry.setValue(RegistryHive::LocalMachine, key, "DirRoot",
-                        {static_cast<std::uint32_t>(type - types.begin()),
+                        {static_cast<std::uint32_t>(type - kTypes.begin()),
                          withTemp(line.substr(value + 1), temp.path())});
     }
     const std::string netscape3 =
