@@ -176,8 +176,7 @@ TEST_F(DetectionTest, ProfileChoiceByListSize) {
                         {static_cast<std::uint32_t>(type - kTypes.begin()),
                          withTemp(line.substr(value + 1), temp.path())});
     }
-    const std::string netscape3 =
-        c["netscape3"].empty() ? "" : withTemp(c["netscape3"], temp.path());
+    const std::string netscape3 = withTemp(c["netscape3"], temp.path());
     if (!netscape3.empty())  // stored with the variable P for the temporary directory
       registry.setExpandString(kUser, kNetscape3BookmarkListKey, "File Location",
                                "%P%" + c["netscape3"].substr(2));

@@ -24,12 +24,8 @@ struct FavoritesFixture : LibraryFixture {
     return Do_MSIE_Export(doc, [this] { ++viewUpdates; });
   }
   std::string favorites() const { return doc.browsers().favoritesPath; }
-  // Writes a file below the Favorites folder.
-  void put(const std::string& relative, const std::string& bytes) {
-    temp.write("Favorites/" + relative, bytes);
-  }
   void shortcut(const std::string& relative, const std::string& url) {
-    put(relative, "[InternetShortcut]\r\nURL=" + url + "\r\n");
+    temp.write("Favorites/" + relative, "[InternetShortcut]\r\nURL=" + url + "\r\n");
   }
   void bookmark(const std::string& folderPath, const std::string& name, const std::string& url) {
     EXPECT_TRUE(doc.addBookmark(folder(folderPath), name, url, "", 0, 0, 0));
@@ -46,7 +42,7 @@ struct FavoritesFixture : LibraryFixture {
     const std::string& kind = f[0];
     ASSERT_NE(kKinds.find(" " + kind + " "), std::string::npos) << line;
     if (kind == "url") shortcut(f[1], f[2]);
-    if (kind == "file") put(f[1], f[2]);
+    if (kind == "file") temp.write("Favorites/" + f[1], f[2]);
     if (kind == "dir") std::filesystem::create_directories(favorites() + f[1]);
     if (kind == "link") std::filesystem::create_symlink(temp.file(f[2]), favorites() + f[1]);
     if (kind == "read-only") ::chmod((favorites() + f[1]).c_str(), 0444);

@@ -21,11 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A home in a temporary directory.
-struct FakeHome : TempDir {
-  BrowserSources find() const { return findBrowserSources({path(), path() + "/.config"}); }
-};
-
 // "id|label|ticked|readable" per source, in the order found.
 std::vector<std::string> describe(const BrowserSources& sources) {
   std::vector<std::string> lines;
@@ -38,7 +33,7 @@ std::vector<std::string> describe(const BrowserSources& sources) {
 // The homes are in tests/data/browser-sources-cases.txt.
 TEST(BrowserSources, FindsEachBrowsersProfilesWhereItKeepsThem) {
   for (const TestCase& c : readCases("browser-sources-cases.txt")) {
-    FakeHome home;
+    TempDir home;
     for (const std::string& file : c.lines("files")) {
       const std::size_t equals = file.find('='), arrow = file.find(" -> ");
       if (arrow != std::string::npos) {
@@ -50,7 +45,9 @@ TEST(BrowserSources, FindsEachBrowsersProfilesWhereItKeepsThem) {
                    equals == std::string::npos ? "x" : file.substr(equals + 1));
       }
     }
-    EXPECT_EQ(describe(home.find()), c.lines("found")) << c.what;
+    EXPECT_EQ(describe(findBrowserSources({home.path(), home.path() + "/.config"})),
+              c.lines("found"))
+        << c.what;
   }
 }
 
