@@ -2,13 +2,19 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sstream>
 #include <vector>
 
+#include "browserfiles/PlacesDatabase.h"
+#include "browsers/sources/BrowserHome.h"
+#include "browsers/sources/BrowserSourcesDialog.h"
 #include "core/browsers/commands/SessionFixture.h"
 #include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
+
+using browserfiles::PlacesDatabase;
 
 const std::string kGood = netscapeFile(netscapeBookmark("Four", "http://four/"));
 
@@ -24,6 +30,21 @@ TEST(ImportRun, LogSummaryAndLibrary) {
     f.start(f.browsers(browsers.find("ns3") != std::string::npos,
                        browsers.find("ns4") != std::string::npos,
                        browsers.find("msie") != std::string::npos));
+    BrowserSources sources;
+    for (const std::string& line : c.lines("sources")) {  // kind|file|contents|chosen
+      std::vector<std::string> s;
+      std::istringstream fields(line);
+      for (std::string field; std::getline(fields, field, '|');) s.push_back(field);
+      if (s[0] == "places")
+        PlacesDatabase(f.temp.file(s[1])).bookmark(PlacesDatabase::kMenu, s[2], "https://b/");
+      else if (s[0] != "encrypted")
+        f.temp.write(s[1], s[2]);
+      const bool chromium = s[0] == "chromium" || s[0] == "encrypted";
+      sources.push_back({s[1], s[1], f.temp.file(s[1]),
+                         chromium ? SourceFormat::ChromiumBookmarks : SourceFormat::FirefoxPlaces,
+                         s[0] != "encrypted", false, s[3] == "chosen"});
+    }
+    f.session->importRun().setBrowserSources(std::move(sources));
     ASSERT_TRUE(f.session->documentCommands().fileNew());
     const std::string text = f.log();
     std::size_t at = 0;
@@ -40,8 +61,8 @@ TEST(ImportRun, LogSummaryAndLibrary) {
       EXPECT_NE(m.text.find(c["summary"]), std::string::npos) << m.text;
       EXPECT_EQ(m.icon, MessageIcon::Information);
     }
-    EXPECT_EQ(f.bookmarks(), c["library"] + " ");
-    EXPECT_TRUE(f.doc().isModified());
+    EXPECT_EQ(f.bookmarks(), c["library"]);
+    EXPECT_EQ(f.doc().isModified(), c["unmodified"].empty());
     EXPECT_EQ(f.session->importRun().lastImportClean(), c["unclean"].empty());
     EXPECT_EQ(f.doc().folder(0).path, "\\");
     EXPECT_TRUE(f.doc().folder(0).locked);
@@ -76,8 +97,8 @@ TEST(ImportLogFailures, NewImportHtmlAndTheirMessages) {
     std::string library;
   } cases[] = {
       {"not created", "missing/IMPLOG.TXT", false, notCreated, ""},
-      {"not written", "/dev/full", false, notWritten, "A Four "},
-      {"not written, after the summary", "/dev/full", true, notWritten, "A Four "},
+      {"not written", "/dev/full", false, notWritten, "A Four"},
+      {"not written, after the summary", "/dev/full", true, notWritten, "A Four"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -118,16 +139,16 @@ TEST(ImportRunOpen, OpenMergesTheBrowsersExclusiveReadsTheFileAloneAndNothingNew
   // The file already holds every browser bookmark: Open adds nothing and stays unmodified.
   ASSERT_TRUE(commands.openDocumentFile(f.temp.file("lib.bml")));
   EXPECT_FALSE(f.doc().isModified());
-  EXPECT_EQ(f.bookmarks(), "Four ");
+  EXPECT_EQ(f.bookmarks(), "Four");
   f.temp.write("ns3.htm", netscapeFile(netscapeBookmark("Five", "http://five/")));
   ASSERT_TRUE(commands.openDocumentFile(f.temp.file("lib.bml")));
-  EXPECT_EQ(f.bookmarks(), "Five Four ");
+  EXPECT_EQ(f.bookmarks(), "Five Four");
   EXPECT_TRUE(f.doc().isModified());
   f.doc().setModifiedFlag(false);
   f.ui.answer(Answer::Yes);
   f.ui.nextOpenFile(f.temp.file("lib.bml"));
   ASSERT_TRUE(commands.fileOpenExclusive());
-  EXPECT_EQ(f.bookmarks(), "Four ");
+  EXPECT_EQ(f.bookmarks(), "Four");
   EXPECT_FALSE(f.doc().isModified());
 }
 
@@ -148,7 +169,7 @@ TEST(ImportRunHtml, MarksModifiedEvenWhenNothingIsNewAndRefillsTheViews) {
   f.ui.nextOpenFile(f.temp.file("page.htm"));  // only what the library holds
   ASSERT_TRUE(f.session->importRun().OnImportHtml());
   EXPECT_TRUE(f.doc().isModified());
-  EXPECT_EQ(f.bookmarks(), "Four ");
+  EXPECT_EQ(f.bookmarks(), "Four");
   ASSERT_EQ(f.doc().folderCount(), 1u);  // the bookmark has a folder: the root
   EXPECT_EQ(f.doc().folder(0).path, "\\");
   EXPECT_EQ(f.refills, 2);
@@ -157,6 +178,31 @@ TEST(ImportRunHtml, MarksModifiedEvenWhenNothingIsNewAndRefillsTheViews) {
             (std::vector<std::string>{"create", "center", "text:Importing Netscape bookmarks"}));
   EXPECT_EQ(f.ui.statusEvents.back(), "destroy");
   EXPECT_TRUE(f.ui.messages.empty());
+}
+
+// Through the session: found under a home, the first choice stored, a later choice kept.
+TEST(ImportRunSources, TheSessionStoresTheFirstChoiceAndTheDialogChangesIt) {
+  SessionFixture f;
+  const std::string profile = f.temp.file("home/.mozilla/firefox/p");
+  std::filesystem::create_directories(profile);
+  f.temp.write("home/.mozilla/firefox/profiles.ini", "[Profile0]\nName=only\nPath=p\n");
+  { PlacesDatabase places(profile + "/places.sqlite"); }
+  f.start(f.browsers(false, false, false));
+  const BrowserHome home = BrowserHome::locate(f.temp.file("home"), {});
+  f.session->findBrowserSources(home);
+  ASSERT_EQ(f.session->browserSources().size(), 1u);
+  EXPECT_TRUE(f.session->browserSources()[0].chosen);
+  EXPECT_EQ(f.settings.read(setting::kBrowserSources),
+            "1 firefox:~/.mozilla/firefox/p/places.sqlite");
+
+  f.ui.onDialog<BrowserSourcesDialog>([&profile](BrowserSourcesDialog& dialog) {
+    EXPECT_EQ(dialog.rows.at(0).path, profile + "/places.sqlite");
+    dialog.rows[0].checked = false;
+    return true;
+  });
+  f.session->chooseBrowserSources();
+  f.session->findBrowserSources(home);
+  EXPECT_FALSE(f.session->browserSources()[0].chosen);
 }
 
 }  // namespace

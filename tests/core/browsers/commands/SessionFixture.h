@@ -47,7 +47,8 @@ struct SessionFixture {
   std::string bookmarks() const {
     std::string out;
     for (const auto& b : session->document().bookmarks())
-      out += (b.folder == 0 ? "" : session->document().folder(b.folder).path) + b.name + " ";
+      out += (out.empty() ? "" : " ") +
+             (b.folder == 0 ? "" : session->document().folder(b.folder).path) + b.name;
     return out;
   }
 

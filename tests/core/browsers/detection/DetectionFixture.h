@@ -11,10 +11,6 @@
 
 namespace linkfold::test {
 
-inline RegistryValue sz(const std::string& text) {
-  return {kRegSz, text};
-}
-
 class DetectionTest : public ::testing::Test {
  protected:
   BrowserDetection detect() {

@@ -1,3 +1,6 @@
+// Today's browsers: where each keeps its profiles, the profile lists they write, and the choice
+// of sources kept across runs.
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,18 +9,17 @@
 
 #include "browsers/sources/BrowserHome.h"
 #include "browsers/sources/BrowserSources.h"
+#include "browsers/sources/ChromiumLocalState.h"
+#include "browsers/sources/FirefoxProfilesIni.h"
+#include "browsers/sources/SourceChoice.h"
+#include "platform/Settings.h"
 #include "support/CaseFile.h"
 #include "support/TempDir.h"
 
-namespace linkfold {
+namespace linkfold::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A home in a temporary directory.
-struct FakeHome : test::TempDir {
-  BrowserSources find() const { return findBrowserSources({path(), path() + "/.config"}); }
-};
 
 // "id|label|ticked|readable" per source, in the order found.
 std::vector<std::string> describe(const BrowserSources& sources) {
@@ -30,8 +32,8 @@ std::vector<std::string> describe(const BrowserSources& sources) {
 
 // The homes are in tests/data/browser-sources-cases.txt.
 TEST(BrowserSources, FindsEachBrowsersProfilesWhereItKeepsThem) {
-  for (const test::TestCase& c : test::readCases("browser-sources-cases.txt")) {
-    FakeHome home;
+  for (const TestCase& c : readCases("browser-sources-cases.txt")) {
+    TempDir home;
     for (const std::string& file : c.lines("files")) {
       const std::size_t equals = file.find('='), arrow = file.find(" -> ");
       if (arrow != std::string::npos) {
@@ -43,13 +45,15 @@ TEST(BrowserSources, FindsEachBrowsersProfilesWhereItKeepsThem) {
                    equals == std::string::npos ? "x" : file.substr(equals + 1));
       }
     }
-    EXPECT_EQ(describe(home.find()), c.lines("found")) << c.what;
+    EXPECT_EQ(describe(findBrowserSources({home.path(), home.path() + "/.config"})),
+              c.lines("found"))
+        << c.what;
   }
 }
 
 // The forms are in tests/data/browser-home-cases.txt.
 TEST(BrowserHome, LocatesEachFormAndShortensOnlyPathsInsideTheHome) {
-  for (const test::TestCase& c : test::readCases("browser-home-cases.txt")) {
+  for (const TestCase& c : readCases("browser-home-cases.txt")) {
     std::istringstream variables(c["environment"]);
     std::map<std::string, std::string> environment;
     for (std::string v; variables >> v;)
@@ -68,5 +72,69 @@ TEST(BrowserHome, LocatesEachFormAndShortensOnlyPathsInsideTheHome) {
   EXPECT_EQ(home.shortPath("/cfg/chromium"), "/cfg/chromium");
 }
 
+TEST(FirefoxProfilesIni, ReadsEachForm) {
+  for (const TestCase& c : readCases("firefox-profiles-ini-cases.txt")) {
+    std::string text;
+    for (const auto& p : parseProfilesIni(c["ini"], "/r"))
+      text += (text.empty() ? "" : " ") + p.name + "=" + p.folder + (p.startsWith ? "*" : "");
+    EXPECT_EQ(text, c["profiles"]) << c.what;
+  }
+}
+
+TEST(ChromiumLocalState, ReadsWhatItCanAndRefusesTheRest) {
+  for (const TestCase& c : readCases("chromium-local-state-cases.txt")) {
+    const ChromiumLocalState state = parseLocalState(c["json"]);
+    std::string text;
+    for (const auto& p : state.profiles) text += p.folder + "=" + p.name + " ";
+    EXPECT_EQ(text + (state.listed ? "listed " : "") + "last:" + state.lastUsed, c["profiles"])
+        << c.what;
+  }
+}
+
+BrowserSource source(const std::string& id, bool startsTicked) {
+  BrowserSource s;
+  s.id = id;
+  s.startsTicked = startsTicked;
+  return s;
+}
+
+std::string chosenIds(const BrowserSources& sources) {
+  std::string ids;
+  for (const auto& s : sources)
+    if (s.chosen) ids += s.id + ";";
+  return ids;
+}
+
+TEST(SourceChoice, RoundTripKeepsTheChoiceAndSourcesNotFoundNow) {
+  InMemorySettings settings;
+  BrowserSources first{source("a", true), source("b", false),
+                       source("odd%0A\n\xFF\xC3\xA9id", false)};
+  EXPECT_TRUE(applyStoredChoice(first, settings));
+  EXPECT_EQ(chosenIds(first), "a;");  // first seen: as ticked
+  first[0].chosen = false;
+  first[2].chosen = true;
+  storeChoice(first, settings);
+
+  // "b" is gone for now; "c" is new; the defaults no longer decide for "a".
+  BrowserSources second{source("a", true), source("odd%0A\n\xFF\xC3\xA9id", false),
+                        source("c", true)};
+  EXPECT_TRUE(applyStoredChoice(second, settings));
+  EXPECT_EQ(chosenIds(second), "odd%0A\n\xFF\xC3\xA9id;c;");
+  EXPECT_EQ(settings.read(setting::kBrowserSources), "0 a\n0 b\n1 odd%250A%0A%FF%C3%A9id");
+  storeChoice(second, settings);
+
+  BrowserSources third{source("b", true)};
+  EXPECT_FALSE(applyStoredChoice(third, settings));
+  EXPECT_EQ(chosenIds(third), "");  // its choice survived its absence
+}
+
+TEST(SourceChoice, DamagedSettingTextCountsSourcesAsNew) {
+  InMemorySettings settings;
+  settings.write(setting::kBrowserSources, "garbage\n2 a\n1 \n1 b");
+  BrowserSources sources{source("a", true), source("b", false)};
+  applyStoredChoice(sources, settings);
+  EXPECT_EQ(chosenIds(sources), "a;b;");
+}
+
 }  // namespace
-}  // namespace linkfold
+}  // namespace linkfold::test
