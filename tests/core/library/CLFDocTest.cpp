@@ -1,10 +1,12 @@
-// The document's two tables: adding, merging, removing, restructuring and sorting them, and the
-// rules for names.
+// The document's two tables: adding, merging, removing, restructuring, sorting them and resolving
+// duplicate names, and the rules for names. Most cases are scenarios in
+// tests/data/library-scenarios.txt, whose head lists the steps they may take.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
 #include "library/NameRules.h"
 #include "support/AllocationLimit.h"
@@ -13,36 +15,112 @@
 namespace linkfold::test {
 namespace {
 
-class CLFDocTables : public ::testing::Test, public LibraryFixture {
- protected:
-  explicit CLFDocTables(std::size_t favoritesLength = 0)
-      : LibraryFixture(favoritesOnly(std::string(favoritesLength, 'f'))) {}
-  void SetUp() override { ASSERT_TRUE(doc.addFolder("\\", true)); }
+std::string replaced(std::string text, char from, char to) {
+  std::replace(text.begin(), text.end(), from, to);
+  return text;
+}
+
+// The name of the bookmark with that URL.
+std::string nameOf(const CLFDoc& doc, const std::string& url) {
+  for (const auto& b : doc.bookmarks())
+    if (b.url == url) return b.name;
+  return "none";
+}
+
+// A fresh library that runs the steps of one scenario.
+struct LibraryScenario : LibraryFixture {
+  explicit LibraryScenario(const TestCase& c)
+      : LibraryFixture(favoritesOnly(std::string(std::atoi(c["favorites"].c_str()), 'f'))) {}
+
+  // What the step yields.
+  std::string run(const std::vector<std::string>& a) {
+    const auto n = [&a](std::size_t i) { return static_cast<std::uint32_t>(std::stoul(a.at(i))); };
+    const auto okay = [](bool ok) { return std::string(ok ? "ok" : "fail"); };
+    const auto path = [](std::string p) { return replaced(std::move(p), '/', '\\'); };
+    const auto shown = [](std::string p) { return replaced(std::move(p), '\\', '/'); };
+    const std::string& verb = a.at(0);
+    std::uint32_t index = 0;
+    if (verb == "folder")
+      return doc.addFolder(path(a.at(1)), a.size() > 2, &index) ? std::to_string(index) : "fail";
+    if (verb == "bookmark")
+      return doc.addBookmark(n(1), a.at(2), a.at(3), "", 0, 0, 0, &index) ? std::to_string(index)
+                                                                          : "fail";
+    if (verb == "tables") return shown(tables());
+    if (verb == "flags") {
+      std::string on;
+      for (const auto& [set, word] : {std::pair{doc.contentAdded(), " added"},
+                                      {doc.contentChanged(), " changed"},
+                                      {doc.isModified(), " modified"},
+                                      {doc.adjustmentFlag(), " adjusted"}})
+        if (set) on += word;
+      return on.empty() ? "none" : on.substr(1);
+    }
+    if (verb == "find") {
+      const auto found = doc.findFolder(path(a.at(1)));
+      return found ? std::to_string(*found) : "none";
+    }
+    if (verb == "path") return shown(doc.folder(n(1)).path);
+    if (verb == "selection") return std::to_string(doc.folder(n(1)).selection);
+    if (verb == "locked") return std::to_string(doc.folder(n(1)).locked);
+    if (verb == "url") return doc.bookmark(n(1)).url;
+    if (verb == "rename-folder") return okay(doc.renameFolder(n(1), a.at(2)));
+    if (verb == "move-folder") return okay(doc.moveFolder(n(1), n(2)));
+    if (verb == "remove-folder") return okay(doc.removeFolder(n(1)));
+    if (verb == "name-of") return nameOf(doc, a.at(1));
+    if (verb == "create-log") return fixClock(), okay(doc.createLog());
+    if (verb == "log") return doc.closeLog(), temp.read("IMPLOG.TXT");
+    if (verb == "status-texts") return std::to_string(ui.statusTexts().size());
+    if (verb == "clear-flags")
+      doc.clearContentFlags(), doc.setModifiedFlag(false);
+    else if (verb == "set-selection")
+      doc.setFolderSelection(n(1), n(2));
+    else if (verb == "rename-bookmark")
+      doc.setBookmarkName(n(1), a.at(2));
+    else if (verb == "move-bookmark")
+      doc.setBookmarkFolder(n(1), n(2));
+    else if (verb == "remove-bookmark")
+      doc.removeBookmark(n(1));
+    else if (verb == "sort")
+      doc.sortBookmarks();
+    else if (verb == "resolve")
+      doc.sortAndResolve();
+    else if (verb == "close-log")
+      doc.closeLog();
+    else if (verb == "status-window")
+      doc.openStatusWindow();
+    else
+      return "unknown step";
+    return "";
+  }
 };
 
-TEST_F(CLFDocTables, AddFolderCreatesMissingAncestorsAfterTheChildAndFindsPathsIgnoringCase) {
-  EXPECT_EQ(folder("X\\Y\\Z\\"), 1u);
-  EXPECT_EQ(tables(), "\\:0 X\\Y\\Z\\:2 X\\Y\\:3 X\\:0 |");
-  EXPECT_TRUE(doc.contentAdded());
-  doc.clearContentFlags();
-  EXPECT_EQ(folder("x\\y\\"), 2u);
-  EXPECT_EQ(tables(), "\\:0 X\\Y\\Z\\:2 X\\Y\\:3 X\\:0 |");
-  EXPECT_FALSE(doc.contentAdded() || doc.contentChanged());
-  ASSERT_TRUE(doc.addFolder("x\\", true));  // locking an existing folder is a change
-  EXPECT_TRUE(doc.folder(3).locked && doc.contentChanged());
-  LibraryFixture fresh;
-  ASSERT_TRUE(fresh.doc.addFolder("\\", false));
-  EXPECT_FALSE(fresh.doc.contentAdded());  // only the root: nothing counts as added
+TEST(LibraryScenarios, EachStepYieldsWhatItsLineExpects) {
+  for (const TestCase& c : readCases("library-scenarios.txt")) {
+    LibraryScenario scenario(c);
+    std::istringstream steps(c.fields.at("steps"));
+    for (std::string line; std::getline(steps, line);) {
+      if (line.empty() || line.starts_with("#")) continue;
+      const std::size_t arrow = line.find(" => ");
+      std::istringstream words(line.substr(0, arrow));
+      std::vector<std::string> args;
+      for (std::string word; words >> word;) args.push_back(decodeCaseValue(word));
+      const std::string result = scenario.run(args);
+      if (arrow == std::string::npos) {
+        EXPECT_TRUE(result != "fail" && result != "unknown step") << c.what << ": " << line;
+        continue;
+      }
+      const std::string expected = line.substr(arrow + 4);
+      EXPECT_EQ(result,
+                expected.starts_with("@") ? c[expected.substr(1)] : decodeCaseValue(expected))
+          << c.what << ": " << line;
+    }
+  }
 }
 
-// Below a folder found in other letter case, new paths take the stored spelling, so every path
-// begins with its parent's.
-TEST_F(CLFDocTables, AddFolderSpellsNewPathsLikeTheFolderItFound) {
-  folder("Abc\\");
-  EXPECT_EQ(folder("abc\\y\\z\\"), 2u);
-  EXPECT_EQ(folder("ABC\\Y\\w\\"), 4u);
-  EXPECT_EQ(tables(), "\\:0 Abc\\:0 Abc\\y\\z\\:3 Abc\\y\\:1 Abc\\y\\w\\:3 |");
-}
+class CLFDocTables : public ::testing::Test, public LibraryFixture {
+ protected:
+  void SetUp() override { ASSERT_TRUE(doc.addFolder("\\", true)); }
+};
 
 TEST_F(CLFDocTables, AddFolderThatRunsOutOfMemoryLeavesTablesAndIndexAsTheyWere) {
   const std::string longPath = std::string(8000, 'x') + "\\";
@@ -60,35 +138,6 @@ TEST_F(CLFDocTables, AddFolderThatRunsOutOfMemoryLeavesTablesAndIndexAsTheyWere)
     EXPECT_FALSE(doc.findFolder(gone));
   EXPECT_EQ(doc.findFolder(longPath), 1u);
   EXPECT_EQ(folder("P\\Q\\"), 3u);
-}
-
-TEST_F(CLFDocTables, AddBookmarkMergeRule) {
-  const auto first = bookmark(0, "Home", "http://a/x");
-  doc.clearContentFlags();
-  // Name in other case, URL with one trailing slash more: the existing record.
-  EXPECT_EQ(bookmark(0, "HOME", "http://a/x/"), first);
-  EXPECT_FALSE(doc.contentAdded());
-  EXPECT_EQ(bookmark(0, "Home", "http://a/x//"), 1u);            // two slashes more
-  EXPECT_EQ(bookmark(folder("B\\"), "Home", "http://a/x"), 2u);  // another folder
-  EXPECT_EQ(bookmark(0, "Home", "http://A/x"), 3u);              // URLs compare exactly
-  EXPECT_TRUE(doc.contentAdded());
-  // A stored trailing slash matches the other way too, but only one.
-  EXPECT_EQ(bookmark(0, "home", "http://a/x/"), 0u);
-  EXPECT_EQ(bookmark(0, "home", "http://a/"), 4u);
-  EXPECT_EQ(bookmark(0, "HOME", "http://a"), 4u);
-  EXPECT_FALSE(doc.isModified());
-  // Two records match "http://z/" under the one-slash rule; the earlier one wins, also after
-  // the index was rebuilt, and after it was removed the other one.
-  ASSERT_EQ(bookmark(0, "N", "http://z//"), 5u);
-  ASSERT_EQ(bookmark(0, "N", "http://z"), 6u);
-  doc.setBookmarkName(5, "N");
-  EXPECT_EQ(bookmark(0, "n", "http://z/"), 5u);
-  doc.removeBookmark(5);
-  EXPECT_EQ(bookmark(0, "n", "http://z/"), 5u);
-  EXPECT_EQ(doc.bookmark(5).url, "http://z");
-  // Every letter folds, also in names long enough to be hashed several words at a time.
-  const auto letters = bookmark(0, "abcdefghijklmnopqrstuvwxyz@[`{", "http://l/");
-  EXPECT_EQ(bookmark(0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ@[`{", "http://l"), letters);
 }
 
 TEST_F(CLFDocTables, RemovingBookmarksKeepsOrderAndMovesTheCapacityInStepsOf32) {
@@ -118,93 +167,6 @@ TEST_F(CLFDocTables, RemovingBookmarksKeepsOrderAndMovesTheCapacityInStepsOf32) 
   EXPECT_TRUE(doc.isModified());
 }
 
-TEST_F(CLFDocTables, RemoveFolderRenumbersOrRefuses) {
-  folder("A\\");
-  folder("B\\");
-  folder("A\\C\\D\\");
-  bookmark(3, "x", "u");
-  for (const std::uint32_t refused : {0, 1, 3, 4, 5})  // root, not empty, past the table
-    EXPECT_FALSE(doc.removeFolder(refused)) << refused;
-  EXPECT_TRUE(doc.removeFolder(2));
-  EXPECT_EQ(tables(), "\\:0 A\\:0 A\\C\\D\\:3 A\\C\\:1 | x@2");
-  EXPECT_FALSE(doc.isModified());
-  EXPECT_EQ(doc.findFolder("a\\c\\"), 3u);  // the path index follows the shift
-}
-
-TEST_F(CLFDocTables, RenameAndMoveRewriteTheSubtreeOnly) {
-  folder("A\\B\\");
-  folder("AB\\");
-  ASSERT_TRUE(doc.renameFolder(2, "Alpha"));
-  ASSERT_TRUE(doc.renameFolder(1, "Beta"));
-  EXPECT_EQ(tables(), "\\:0 Alpha\\Beta\\:2 Alpha\\:0 AB\\:0 |");
-  EXPECT_EQ(doc.findFolder("ALPHA\\BETA\\"), 1u);
-  EXPECT_TRUE(doc.isModified());
-  doc.setModifiedFlag(false);
-  ASSERT_TRUE(doc.moveFolder(2, 3));
-  EXPECT_EQ(tables(), "\\:0 AB\\Alpha\\Beta\\:2 AB\\Alpha\\:3 AB\\:0 |");
-  ASSERT_TRUE(doc.moveFolder(1, 0));
-  EXPECT_EQ(tables(), "\\:0 Beta\\:0 AB\\Alpha\\:3 AB\\:0 |");
-  EXPECT_FALSE(doc.isModified());
-  folder("AB\\beta\\");
-  EXPECT_FALSE(doc.moveFolder(1, 3));  // the destination holds that name
-  EXPECT_FALSE(doc.moveFolder(1, 0));  // so does its own parent: itself
-  EXPECT_FALSE(doc.moveFolder(3, 2));  // below itself
-  EXPECT_EQ(doc.folder(1).path, "Beta\\");
-}
-
-TEST_F(CLFDocTables, MoveFolderDerivesSelectionStates) {
-  const auto p = folder("P\\");
-  folder("P\\Keep\\");
-  const auto moving = folder("P\\Moving\\");
-  const auto dest = folder("D\\");
-  doc.setFolderSelection(p, kPartlySelected);
-  doc.setFolderSelection(moving, kNotSelected);
-  ASSERT_TRUE(doc.moveFolder(moving, dest));
-  EXPECT_EQ(doc.folder(p).selection, kSelected);        // every remaining sub-folder selected
-  EXPECT_EQ(doc.folder(dest).selection, kNotSelected);  // its only sub-folder is not selected
-  EXPECT_EQ(doc.folder(0).selection, kPartlySelected);
-  // An old parent left without sub-folders turns from partly selected to selected.
-  doc.setFolderSelection(dest, kPartlySelected);
-  ASSERT_TRUE(doc.moveFolder(moving, 0));
-  EXPECT_EQ(doc.folder(dest).selection, kSelected);
-}
-
-// Full paths, the Favorites path in front, may not pass 200 characters.
-class LongFavorites : public CLFDocTables {
- protected:
-  LongFavorites() : CLFDocTables(180) {}
-};
-
-TEST_F(LongFavorites, RenameChecksLengthOnlyWhenTheNameGrowsMoveAlways) {
-  folder(std::string(14, 'a') + "\\");                      // 180 + 15 = 195
-  EXPECT_TRUE(doc.renameFolder(1, std::string(19, 'b')));   // 200: allowed
-  EXPECT_FALSE(doc.renameFolder(1, std::string(20, 'c')));  // 201
-  EXPECT_EQ(doc.folder(1).path, std::string(19, 'b') + "\\");
-  folder(std::string(19, 'b') + "\\" + std::string(20, 'x') + "\\");  // 221
-  EXPECT_TRUE(doc.renameFolder(1, "a"));                              // shrinking never fails
-  folder("Q\\" + std::string(12, 'd') + "\\");                        // 3, in Q\ (4): 16 characters
-  EXPECT_FALSE(doc.moveFolder(4, folder("Target\\")));                // 180 + 7 + 16 = 203
-  EXPECT_TRUE(doc.moveFolder(4, folder("T\\")));                      // 180 + 2 + 16 = 198
-  EXPECT_EQ(doc.folder(3).path, "T\\Q\\" + std::string(12, 'd') + "\\");
-}
-
-TEST_F(CLFDocTables, SortByNameIgnoringAsciiCaseAsUnsignedBytesThenByFolder) {
-  folder("A\\");
-  folder("B\\");
-  // "^" and "_" lie between the upper- and lower-case letters, so they come before every
-  // letter once case is ignored; the UTF-8 lead byte 0xC3 sorts after every ASCII byte.
-  const std::pair<std::string, std::uint32_t> added[] = {
-      {"caf\xC3\xA9", 0}, {"cafz", 0},       {"Banana", 0}, {"_under", 0},    {"^caret", 0},
-      {"home", 2},        {"Home", 0},       {"HOME", 1},   {"abcdefghZ", 0}, {"ABCDEFGHa", 0},
-      {"abcdefgh", 0},    {{"ab\0c", 4}, 0}, {"ab", 0}};
-  for (const auto& [name, f] : added) bookmark(f, name, "u");
-  doc.sortBookmarks();
-  EXPECT_EQ(tables(),
-            "\\:0 A\\:0 B\\:0 | ^caret@0 _under@0 ab@0 " + std::string("ab\0c", 4) +
-                "@0 abcdefgh@0 ABCDEFGHa@0 abcdefghZ@0 Banana@0 cafz@0 caf\xC3\xA9@0 Home@0 "
-                "HOME@1 home@2");
-}
-
 TEST_F(CLFDocTables, SortMovesWholeRecordsAlsoWithoutRoomForSortKeys) {
   // Records in an order with long permutation cycles, so each moves several places.
   for (const std::size_t limit : {std::size_t{0}, std::size_t{4096}}) {
@@ -229,6 +191,72 @@ TEST_F(CLFDocTables, SortMovesWholeRecordsAlsoWithoutRoomForSortKeys) {
     }
     EXPECT_EQ(bookmark(0, "N1", "url1"), 1u);  // the lookup follows the new order
   }
+}
+
+// Duplicate names with the import log open, as the import run resolves them.
+class DuplicateNames : public CLFDocTables {
+ protected:
+  void SetUp() override {
+    fixClock();
+    ASSERT_TRUE(doc.createLog());
+    CLFDocTables::SetUp();
+  }
+  // Adds bookmarks to the root, each with a URL of its own that counts up, then sorts and
+  // resolves.
+  void resolve(const std::vector<std::string>& names) {
+    for (const auto& name : names) bookmark(0, name, std::to_string(added++));
+    doc.sortAndResolve();
+  }
+  int added = 0;
+};
+
+// A run keeps its first name and numbers the others in their own case, skipping numbers in
+// use and names given earlier in the folder: the 46-character name's run takes S + " (1)", and
+// the 48-character name's candidate, cut to the same 50 characters, must move on to " (2)".
+// Candidates are cut to fifty characters, never inside one.
+TEST_F(DuplicateNames, ARunKeepsItsFirstNameAndNumbersTheOthersCutToFiftyCharacters) {
+  doc.closeLog();  // the adjustment flag is set without a log too
+  ASSERT_FALSE(doc.adjustmentFlag());
+  const std::string s(46, 's');
+  resolve({"Home (1)", "Home", "home", "HOME", "Other", s, s, s + "xy", s + "XY"});
+  std::vector<std::string> expected{"Home (1)", "Home",     "home (2)", "HOME (3)", "Other",
+                                    s,          s + " (1)", s + "xy",   s + " (2)"};
+  const std::string e = "\xC3\xA9", euro = "\xE2\x82\xAC";  // one character each
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string(45, 'f'), std::string(45, 'f') + " (1)"},  // 49: nothing is cut
+      {std::string(48, 'n'), std::string(46, 'n') + " (1)"},
+      {repeated(e, 45), repeated(e, 45) + " (1)"},  // 90 bytes but only 45 characters
+      {"x" + repeated(euro, 47), "x" + repeated(euro, 45) + " (1)"},
+      {repeated("\xFF", 48), repeated("\xFF", 46) + " (1)"},  // a stray byte counts as one
+  };
+  for (const auto& [name, renamed] : cases) {
+    resolve({name, name});
+    expected.insert(expected.end(), {name, renamed});
+  }
+  for (int i = 0; i < added; ++i) EXPECT_EQ(nameOf(doc, std::to_string(i)), expected.at(i)) << i;
+  EXPECT_TRUE(doc.adjustmentFlag());
+  EXPECT_TRUE(doc.contentChanged());
+}
+
+TEST_F(DuplicateNames, RunningOutOfMemoryStopsAfterKeepingTheRenamesMadeSoFar) {
+  bookmark(0, "x", "u1");
+  bookmark(0, "X", "u2");
+  const auto big = folder("Big\\");
+  for (int i = 0; i < 300; ++i) bookmark(big, "n" + std::to_string(1000 + i), "u");
+  bookmark(big, "n1005", "another");
+  bookmark(folder("Later\\"), "y", "u");
+  doc.sortBookmarks();
+  {
+    // Room for the root folder's working list, not for the big folder's.
+    ScopedAllocationLimit limit(4096);
+    EXPECT_TRUE(doc.resolveDuplicateNames());
+  }
+  EXPECT_EQ(nameOf(doc, "u2"), "X (1)");
+  EXPECT_EQ(nameOf(doc, "another"), "n1005");
+  EXPECT_TRUE(doc.contentChanged());
+  doc.closeLog();
+  EXPECT_EQ(temp.read("IMPLOG.TXT"), kLogHeader + "\r\nResolving duplicate bookmarks:\r\n\r\n" +
+                                         readCases("duplicate-names-logs.txt").at(0)["log"]);
 }
 
 TEST(NameCleaning, ReplacesTrimsAndGuardsPeriods) {
