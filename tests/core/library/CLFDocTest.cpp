@@ -1,6 +1,6 @@
 // The document's two tables: adding, merging, removing, restructuring, sorting them and resolving
 // duplicate names, and the rules for names. Most cases are scenarios in
-// tests/data/library-scenarios.txt, whose head lists the steps they may take.
+// tests/data/library-scenarios.txt.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 
 #include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
+#include "core/library/LibraryScenario.h"
 #include "library/NameRules.h"
 #include "support/AllocationLimit.h"
 #include "support/CaseFile.h"
@@ -15,106 +16,8 @@
 namespace linkfold::test {
 namespace {
 
-std::string replaced(std::string text, char from, char to) {
-  std::replace(text.begin(), text.end(), from, to);
-  return text;
-}
-
-// The name of the bookmark with that URL.
-std::string nameOf(const CLFDoc& doc, const std::string& url) {
-  for (const auto& b : doc.bookmarks())
-    if (b.url == url) return b.name;
-  return "none";
-}
-
-// A fresh library that runs the steps of one scenario.
-struct LibraryScenario : LibraryFixture {
-  explicit LibraryScenario(const TestCase& c)
-      : LibraryFixture(favoritesOnly(std::string(std::atoi(c["favorites"].c_str()), 'f'))) {}
-
-  // What the step yields.
-  std::string run(const std::vector<std::string>& a) {
-    const auto n = [&a](std::size_t i) { return static_cast<std::uint32_t>(std::stoul(a.at(i))); };
-    const auto okay = [](bool ok) { return std::string(ok ? "ok" : "fail"); };
-    const auto path = [](std::string p) { return replaced(std::move(p), '/', '\\'); };
-    const auto shown = [](std::string p) { return replaced(std::move(p), '\\', '/'); };
-    const std::string& verb = a.at(0);
-    std::uint32_t index = 0;
-    if (verb == "folder")
-      return doc.addFolder(path(a.at(1)), a.size() > 2, &index) ? std::to_string(index) : "fail";
-    if (verb == "bookmark")
-      return doc.addBookmark(n(1), a.at(2), a.at(3), "", 0, 0, 0, &index) ? std::to_string(index)
-                                                                          : "fail";
-    if (verb == "tables") return shown(tables());
-    if (verb == "flags") {
-      std::string on;
-      for (const auto& [set, word] : {std::pair{doc.contentAdded(), " added"},
-                                      {doc.contentChanged(), " changed"},
-                                      {doc.isModified(), " modified"},
-                                      {doc.adjustmentFlag(), " adjusted"}})
-        if (set) on += word;
-      return on.empty() ? "none" : on.substr(1);
-    }
-    if (verb == "find") {
-      const auto found = doc.findFolder(path(a.at(1)));
-      return found ? std::to_string(*found) : "none";
-    }
-    if (verb == "path") return shown(doc.folder(n(1)).path);
-    if (verb == "selection") return std::to_string(doc.folder(n(1)).selection);
-    if (verb == "locked") return std::to_string(doc.folder(n(1)).locked);
-    if (verb == "url") return doc.bookmark(n(1)).url;
-    if (verb == "rename-folder") return okay(doc.renameFolder(n(1), a.at(2)));
-    if (verb == "move-folder") return okay(doc.moveFolder(n(1), n(2)));
-    if (verb == "remove-folder") return okay(doc.removeFolder(n(1)));
-    if (verb == "name-of") return nameOf(doc, a.at(1));
-    if (verb == "create-log") return fixClock(), okay(doc.createLog());
-    if (verb == "log") return doc.closeLog(), temp.read("IMPLOG.TXT");
-    if (verb == "status-texts") return std::to_string(ui.statusTexts().size());
-    if (verb == "clear-flags")
-      doc.clearContentFlags(), doc.setModifiedFlag(false);
-    else if (verb == "set-selection")
-      doc.setFolderSelection(n(1), n(2));
-    else if (verb == "rename-bookmark")
-      doc.setBookmarkName(n(1), a.at(2));
-    else if (verb == "move-bookmark")
-      doc.setBookmarkFolder(n(1), n(2));
-    else if (verb == "remove-bookmark")
-      doc.removeBookmark(n(1));
-    else if (verb == "sort")
-      doc.sortBookmarks();
-    else if (verb == "resolve")
-      doc.sortAndResolve();
-    else if (verb == "close-log")
-      doc.closeLog();
-    else if (verb == "status-window")
-      doc.openStatusWindow();
-    else
-      return "unknown step";
-    return "";
-  }
-};
-
 TEST(LibraryScenarios, EachStepYieldsWhatItsLineExpects) {
-  for (const TestCase& c : readCases("library-scenarios.txt")) {
-    LibraryScenario scenario(c);
-    std::istringstream steps(c.fields.at("steps"));
-    for (std::string line; std::getline(steps, line);) {
-      if (line.empty() || line.starts_with("#")) continue;
-      const std::size_t arrow = line.find(" => ");
-      std::istringstream words(line.substr(0, arrow));
-      std::vector<std::string> args;
-      for (std::string word; words >> word;) args.push_back(decodeCaseValue(word));
-      const std::string result = scenario.run(args);
-      if (arrow == std::string::npos) {
-        EXPECT_TRUE(result != "fail" && result != "unknown step") << c.what << ": " << line;
-        continue;
-      }
-      const std::string expected = line.substr(arrow + 4);
-      EXPECT_EQ(result,
-                expected.starts_with("@") ? c[expected.substr(1)] : decodeCaseValue(expected))
-          << c.what << ": " << line;
-    }
-  }
+  runScenarios<LibraryScenario>("library-scenarios.txt");
 }
 
 class CLFDocTables : public ::testing::Test, public LibraryFixture {
