@@ -35,25 +35,5 @@ TEST_F(Paste, ACopyPastesBackAsTheSameBookmarks) {
   EXPECT_EQ(parseHtmlLinks(copied.html), expected);
 }
 
-TEST_F(Paste, PastedBookmarksFollowTheNameRules) {
-  const auto f = folder("F\\");
-  bookmark(f, "Home", "http://home/");
-  doc.setModifiedFlag(false);
-  const std::string longName(60, 'n');
-  const Items pasted{{"", "http://no.name/path"},
-                     {"a:b*c", "http://forbidden/"},
-                     {longName, "http://long/"},
-                     {"Home", "http://home/"},    // already there: not added again
-                     {"Home", "http://other/"}};  // a name taken in the folder
-  EXPECT_EQ(pasteBookmarks(doc, f, pasted), 4u);
-  EXPECT_TRUE(doc.isModified());
-  std::vector<std::string> names;
-  for (const auto& b : doc.bookmarks()) names.push_back(b.name + "@" + std::to_string(b.folder));
-  EXPECT_EQ(names,
-            (std::vector<std::string>{"a$b$c@1", "Home@1", "Home (1)@1", "http$$$no.name$path@1",
-                                      std::string(50, 'n') + "@1"}));
-  EXPECT_EQ(pasteBookmarks(doc, 99, pasted), 0u);  // no such folder
-}
-
 }  // namespace
 }  // namespace linkfold::test

@@ -115,43 +115,6 @@ TEST_F(LibraryFile, WritesTheTablesByteForByteAndReadsThemBack) {
   EXPECT_FALSE(other.doc.isModified());
 }
 
-TEST_F(LibraryFile, OddButValidFilesOpenWithoutAMessage) {
-  ASSERT_TRUE(open(""));  // an empty file is an empty library
-  EXPECT_EQ(tables(), "|");
-  // The root path in any position is the root; bytes after the last record are ignored.
-  ASSERT_TRUE(open(libraryFile({"\\", "A\\", "\\"}, {record("x", "u", "", 2)}) + "junk"));
-  EXPECT_EQ(tables(), "\\:0 A\\:0 | x@0");
-  EXPECT_FALSE(doc.folder(1).locked);
-  // Equal paths share a folder, and records the merge rule matches collapse into the first.
-  ASSERT_TRUE(
-      open(libraryFile({"\\", "News\\", "NEWS\\"}, {record("Home", "http://a/x", "first", 1, 5),
-                                                    record("HOME", "http://a/x/", "second", 2, 6),
-                                                    record("Home", "http://a/x//", "", 1)})));
-  EXPECT_EQ(tables(), "\\:0 News\\:0 | Home@1 Home@1");
-  EXPECT_EQ(doc.bookmark(0).description + doc.bookmark(1).url, "firsthttp://a/x//");
-  EXPECT_EQ(doc.bookmark(0).addDate, 5u);
-  // A path spelt unlike its parent's path, as earlier versions stored them, stays as it is.
-  ASSERT_TRUE(open(libraryFile({"\\", "Abc\\", "abc\\y\\"}, {record("x", "u", "", 2)})));
-  EXPECT_EQ(tables(), "\\:0 Abc\\:0 abc\\y\\:1 | x@2");
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_FALSE(doc.isModified());
-}
-
-TEST_F(LibraryFile, AFileThatCannotBeOpenedIsNamedWithTheReasonAndLeavesTheDocumentAlone) {
-  bookmark(folder("\\"), "keep", "me");
-  doc.setModifiedFlag();
-  ImportSpy import(ui, false);
-  doc.setImportHook(&import);
-  EXPECT_FALSE(doc.OnOpenDocument(temp.file("missing.bml")));
-  EXPECT_FALSE(doc.OnOpenDocument(temp.path()));  // a directory
-  // The message names the file and the system's reason.
-  expectMessages(ui, {{Exclamation, temp.file("missing.bml") + ": " + std::strerror(ENOENT)},
-                      {Exclamation, temp.path() + ": " + std::strerror(EISDIR)}});
-  EXPECT_EQ(tables(), "\\:0 | keep@0");
-  EXPECT_TRUE(doc.isModified());
-  EXPECT_EQ(import.openCalls, 0);
-}
-
 TEST_F(LibraryFile, RunningOutOfMemoryIsAnInternalErrorThatKeepsWhatWasAdded) {
   std::vector<std::string> paths{"\\"};
   for (int i = 0; i < 2000; ++i) paths.push_back(std::to_string(i) + "\\");

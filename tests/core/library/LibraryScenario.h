@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/library/LibraryFixture.h"
+#include "library/BookmarkClipboard.h"
 #include "support/CaseFile.h"
 
 namespace linkfold::test {
@@ -68,7 +69,15 @@ struct LibraryScenario : LibraryFixture {
     if (verb == "path") return shown(doc.folder(n(1)).path);
     if (verb == "selection") return std::to_string(doc.folder(n(1)).selection);
     if (verb == "locked") return std::to_string(doc.folder(n(1)).locked);
-    if (verb == "url") return doc.bookmark(n(1)).url;
+    if (verb == "record") {
+      const BookmarkRecord& b = doc.bookmark(n(1));
+      return b.name + "|" + b.url + "|" + b.description + "|" + std::to_string(b.addDate);
+    }
+    if (verb == "paste") {
+      std::vector<PastedBookmark> items;
+      for (std::size_t i = 2; i + 1 < a.size(); i += 2) items.push_back({a[i], a[i + 1]});
+      return std::to_string(pasteBookmarks(doc, n(1), items));
+    }
     if (verb == "rename-folder") return okay(doc.renameFolder(n(1), a.at(2)));
     if (verb == "move-folder") return okay(doc.moveFolder(n(1), n(2)));
     if (verb == "remove-folder") return okay(doc.removeFolder(n(1)));
