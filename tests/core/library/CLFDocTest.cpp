@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
 #include "core/library/LibraryScenario.h"
 #include "library/NameRules.h"
@@ -96,52 +95,9 @@ TEST_F(CLFDocTables, SortMovesWholeRecordsAlsoWithoutRoomForSortKeys) {
   }
 }
 
-// Duplicate names with the import log open, as the import run resolves them.
-class DuplicateNames : public CLFDocTables {
- protected:
-  void SetUp() override {
-    fixClock();
-    ASSERT_TRUE(doc.createLog());
-    CLFDocTables::SetUp();
-  }
-  // Adds bookmarks to the root, each with a URL of its own that counts up, then sorts and
-  // resolves.
-  void resolve(const std::vector<std::string>& names) {
-    for (const auto& name : names) bookmark(0, name, std::to_string(added++));
-    doc.sortAndResolve();
-  }
-  int added = 0;
-};
-
-// A run keeps its first name and numbers the others in their own case, skipping numbers in
-// use and names given earlier in the folder: the 46-character name's run takes S + " (1)", and
-// the 48-character name's candidate, cut to the same 50 characters, must move on to " (2)".
-// Candidates are cut to fifty characters, never inside one.
-TEST_F(DuplicateNames, ARunKeepsItsFirstNameAndNumbersTheOthersCutToFiftyCharacters) {
-  doc.closeLog();  // the adjustment flag is set without a log too
-  ASSERT_FALSE(doc.adjustmentFlag());
-  const std::string s(46, 's');
-  resolve({"Home (1)", "Home", "home", "HOME", "Other", s, s, s + "xy", s + "XY"});
-  std::vector<std::string> expected{"Home (1)", "Home",     "home (2)", "HOME (3)", "Other",
-                                    s,          s + " (1)", s + "xy",   s + " (2)"};
-  const std::string e = "\xC3\xA9", euro = "\xE2\x82\xAC";  // one character each
-  const std::pair<std::string, std::string> cases[] = {
-      {std::string(45, 'f'), std::string(45, 'f') + " (1)"},  // 49: nothing is cut
-      {std::string(48, 'n'), std::string(46, 'n') + " (1)"},
-      {repeated(e, 45), repeated(e, 45) + " (1)"},  // 90 bytes but only 45 characters
-      {"x" + repeated(euro, 47), "x" + repeated(euro, 45) + " (1)"},
-      {repeated("\xFF", 48), repeated("\xFF", 46) + " (1)"},  // a stray byte counts as one
-  };
-  for (const auto& [name, renamed] : cases) {
-    resolve({name, name});
-    expected.insert(expected.end(), {name, renamed});
-  }
-  for (int i = 0; i < added; ++i) EXPECT_EQ(nameOf(doc, std::to_string(i)), expected.at(i)) << i;
-  EXPECT_TRUE(doc.adjustmentFlag());
-  EXPECT_TRUE(doc.contentChanged());
-}
-
-TEST_F(DuplicateNames, RunningOutOfMemoryStopsAfterKeepingTheRenamesMadeSoFar) {
+TEST_F(CLFDocTables, DuplicateNamesThatRunOutOfMemoryStopAfterKeepingTheRenamesMadeSoFar) {
+  fixClock();
+  ASSERT_TRUE(doc.createLog());
   bookmark(0, "x", "u1");
   bookmark(0, "X", "u2");
   const auto big = folder("Big\\");
