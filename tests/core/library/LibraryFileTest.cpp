@@ -3,11 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <random>
 
-#include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
 #include "fuzz/LibraryInvariants.h"
 #include "library/ArchiveString.h"
@@ -17,7 +14,38 @@
 namespace linkfold::test {
 namespace {
 
-using enum MessageIcon;
+// Library files spelled out byte by byte, independently of the writer.
+std::string u32(std::uint32_t v) {
+  return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+          static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 24) & 0xFF)};
+}
+
+// A short text (under 255 bytes) with its one-byte length.
+std::string text(std::string_view s) {
+  return static_cast<char>(s.size()) + std::string(s);
+}
+
+std::string repeated(std::string_view piece, std::size_t times) {
+  std::string out;
+  for (std::size_t i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
+std::string record(std::string_view name, std::string_view url, std::string_view description,
+                   std::uint32_t folder, std::uint32_t added = 0, std::uint32_t modified = 0,
+                   std::uint32_t visited = 0) {
+  return text(name) + text(url) + text(description) + u32(folder) + u32(added) + u32(modified) +
+         u32(visited);
+}
+
+std::string libraryFile(const std::vector<std::string>& paths,
+                        const std::vector<std::string>& records) {
+  std::string bytes = u32(static_cast<std::uint32_t>(paths.size()));
+  for (const auto& p : paths) bytes += text(p);
+  bytes += u32(static_cast<std::uint32_t>(records.size()));
+  for (const auto& r : records) bytes += r;
+  return bytes;
+}
 
 using namespace std::string_literals;
 
@@ -80,7 +108,7 @@ class LibraryFile : public ::testing::Test, public LibraryFixture {
   void expectLoadFailure(bool internal, bool someRead) {
     ASSERT_EQ(ui.messages.size(), 2u);
     const std::string& error = ui.messages[0].text;
-    EXPECT_EQ(ui.messages[0].icon, Information);
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
     EXPECT_NE(error.find(internal ? "Internal error" : "damaged"), std::string::npos) << error;
     EXPECT_NE(error.find(temp.file("lib.bml")), std::string::npos) << error;
     EXPECT_TRUE(ui.messages[1].text.starts_with(someRead ? "Some data" : "No data"));
