@@ -16,7 +16,23 @@ namespace {
 // Document commands as scenarios in tests/data/library-document-scenarios.txt: the library's
 // steps and those of the person answering the commands' questions and file dialogs.
 struct DocumentScenario : LibraryScenario {
-  explicit DocumentScenario(const TestCase& c) : LibraryScenario(c) {}
+  explicit DocumentScenario(const TestCase& c) : LibraryScenario(c) {
+    actions.insert({
+        {"answer", [this](const Args& a) { ui.answer(kAnswers.at(a.at(1))); }},
+        {"save-file", [this](const Args& a) { ui.nextSaveFile(local(a.at(1))); }},
+        {"cancel-save", [this](const Args&) { ui.nextSaveFile(std::nullopt); }},
+        {"open-file", [this](const Args& a) { ui.nextOpenFile(local(a.at(1))); }},
+        {"import-hook",
+         [this](const Args& a) { doc.setImportHook(&import.emplace(ui, a.at(1) == "changing")); }},
+        {"set-path", [this](const Args& a) { doc.setPathName(local(a.at(1))); }},
+        {"clear-messages", [this](const Args&) { ui.messages.clear(); }},
+        {"delete-contents", [this](const Args&) { doc.DeleteContents(); }},
+        {"write", [this](const Args& a) { temp.write(a.at(1), a.at(2)); }},
+        {"snapshot", [this](const Args&) { snapshot = saved(); }},
+    });
+  }
+  inline static const std::map<std::string, Answer> kAnswers{
+      {"Yes", Answer::Yes}, {"No", Answer::No}, {"Cancel", Answer::Cancel}};
 
   // A file name within the temporary directory, or an absolute path; and texts the other way.
   std::string local(const std::string& name) const {
@@ -28,39 +44,7 @@ struct DocumentScenario : LibraryScenario {
     return text;
   }
 
-  std::string run(const std::vector<std::string>& a) override {
-    const std::string& verb = a.at(0);
-    if (verb == "answer") {
-      const std::map<std::string, Answer> answers{
-          {"Yes", Answer::Yes}, {"No", Answer::No}, {"Cancel", Answer::Cancel}};
-      ui.answer(answers.at(a.at(1)));
-    } else if (verb == "save-file") {
-      ui.nextSaveFile(a.at(1) == "-" ? std::nullopt : std::optional(local(a.at(1))));
-    } else if (verb == "open-file") {
-      ui.nextOpenFile(local(a.at(1)));
-    } else if (verb == "import-hook") {
-      import.emplace(ui, a.at(1) == "changing");
-      doc.setImportHook(&*import);
-    } else if (verb == "set-path") {
-      doc.setPathName(local(a.at(1)));
-    } else if (verb == "set-modified") {
-      doc.setModifiedFlag(a.size() == 1);
-    } else if (verb == "clear-messages") {
-      ui.messages.clear();
-    } else if (verb == "delete-contents") {
-      doc.DeleteContents();
-    } else if (verb == "write") {
-      temp.write(a.at(1), a.at(2));
-    } else if (verb == "snapshot") {
-      snapshot = saved();
-    } else {
-      return query(a);
-    }
-    return "";
-  }
-
-  // What a step that only looks yields, or what a step of the library yields.
-  std::string query(const std::vector<std::string>& a) {
+  std::string run(const Args& a) override {
     const std::string& verb = a.at(0);
     if (verb == "new") return okay(commands.fileNew());
     if (verb == "open") return okay(commands.fileOpen());

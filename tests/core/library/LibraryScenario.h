@@ -1,13 +1,12 @@
 #pragma once
-// Scenarios of a library kept in files under tests/data. Each case's "steps" are lines of a verb
-// and its arguments, separated by spaces (\x20 is a space within one); "=> what" ends a line whose
-// step must yield that ("=> @key": the case's field key), and a step without it must not fail.
-// Folder paths are written with "/" for "\". The head of tests/data/library-scenarios.txt lists
-// the verbs.
+// Scenarios of a library, kept in files under tests/data: the head of
+// tests/data/library-scenarios.txt describes their steps.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,7 +26,6 @@ inline std::string replaced(std::string text, char from, char to) {
   return text;
 }
 
-// The name of the bookmark with that URL.
 inline std::string nameOf(const CLFDoc& doc, const std::string& url) {
   for (const auto& b : doc.bookmarks())
     if (b.url == url) return b.name;
@@ -36,22 +34,44 @@ inline std::string nameOf(const CLFDoc& doc, const std::string& url) {
 
 // A fresh library that runs the steps of one scenario.
 struct LibraryScenario : LibraryFixture {
+  using Args = std::vector<std::string>;
   explicit LibraryScenario(const TestCase& c)
       : LibraryFixture(favoritesOnly(std::string(std::atoi(c["favorites"].c_str()), 'f'))) {}
-
   virtual ~LibraryScenario() = default;
+
+  static std::uint32_t n(const Args& a, std::size_t i) {
+    return static_cast<std::uint32_t>(std::stoul(a.at(i)));
+  }
+
+  // The steps that only act, by verb; a scenario of more parts adds its own.
+  std::map<std::string, std::function<void(const Args&)>> actions{
+      {"clear-flags", [this](const Args&) { doc.clearContentFlags(); }},
+      {"set-modified", [this](const Args& a) { doc.setModifiedFlag(a.size() == 1); }},
+      {"set-selection", [this](const Args& a) { doc.setFolderSelection(n(a, 1), n(a, 2)); }},
+      {"rename-bookmark", [this](const Args& a) { doc.setBookmarkName(n(a, 1), a.at(2)); }},
+      {"move-bookmark", [this](const Args& a) { doc.setBookmarkFolder(n(a, 1), n(a, 2)); }},
+      {"remove-bookmark", [this](const Args& a) { doc.removeBookmark(n(a, 1)); }},
+      {"sort", [this](const Args&) { doc.sortBookmarks(); }},
+      {"resolve", [this](const Args&) { doc.sortAndResolve(); }},
+      {"close-log", [this](const Args&) { doc.closeLog(); }},
+      {"status-window", [this](const Args&) { doc.openStatusWindow(); }},
+  };
+
   // What the step yields.
-  virtual std::string run(const std::vector<std::string>& a) {
-    const auto n = [&a](std::size_t i) { return static_cast<std::uint32_t>(std::stoul(a.at(i))); };
+  virtual std::string run(const Args& a) {
     const auto path = [](std::string p) { return replaced(std::move(p), '/', '\\'); };
     const auto shown = [](std::string p) { return replaced(std::move(p), '\\', '/'); };
     const std::string& verb = a.at(0);
+    if (const auto action = actions.find(verb); action != actions.end()) {
+      action->second(a);
+      return "";
+    }
     std::uint32_t index = 0;
     if (verb == "folder")
       return doc.addFolder(path(a.at(1)), a.size() > 2, &index) ? std::to_string(index) : "fail";
     if (verb == "bookmark")
-      return doc.addBookmark(n(1), a.at(2), a.at(3), "", 0, 0, 0, &index) ? std::to_string(index)
-                                                                          : "fail";
+      return doc.addBookmark(n(a, 1), a.at(2), a.at(3), "", 0, 0, 0, &index) ? std::to_string(index)
+                                                                             : "fail";
     if (verb == "tables") return shown(tables());
     if (verb == "flags") {
       std::string on;
@@ -66,21 +86,21 @@ struct LibraryScenario : LibraryFixture {
       const auto found = doc.findFolder(path(a.at(1)));
       return found ? std::to_string(*found) : "none";
     }
-    if (verb == "path") return shown(doc.folder(n(1)).path);
-    if (verb == "selection") return std::to_string(doc.folder(n(1)).selection);
-    if (verb == "locked") return std::to_string(doc.folder(n(1)).locked);
+    if (verb == "path") return shown(doc.folder(n(a, 1)).path);
+    if (verb == "selection") return std::to_string(doc.folder(n(a, 1)).selection);
+    if (verb == "locked") return std::to_string(doc.folder(n(a, 1)).locked);
     if (verb == "record") {
-      const BookmarkRecord& b = doc.bookmark(n(1));
+      const BookmarkRecord& b = doc.bookmark(n(a, 1));
       return b.name + "|" + b.url + "|" + b.description + "|" + std::to_string(b.addDate);
     }
     if (verb == "paste") {
       std::vector<PastedBookmark> items;
       for (std::size_t i = 2; i + 1 < a.size(); i += 2) items.push_back({a[i], a[i + 1]});
-      return std::to_string(pasteBookmarks(doc, n(1), items));
+      return std::to_string(pasteBookmarks(doc, n(a, 1), items));
     }
-    if (verb == "rename-folder") return okay(doc.renameFolder(n(1), a.at(2)));
-    if (verb == "move-folder") return okay(doc.moveFolder(n(1), n(2)));
-    if (verb == "remove-folder") return okay(doc.removeFolder(n(1)));
+    if (verb == "rename-folder") return okay(doc.renameFolder(n(a, 1), a.at(2)));
+    if (verb == "move-folder") return okay(doc.moveFolder(n(a, 1), n(a, 2)));
+    if (verb == "remove-folder") return okay(doc.removeFolder(n(a, 1)));
     if (verb == "name-of") return nameOf(doc, a.at(1));
     if (verb == "modified") return std::to_string(doc.isModified());
     if (verb == "create-log") {
@@ -92,27 +112,7 @@ struct LibraryScenario : LibraryFixture {
       return temp.read("IMPLOG.TXT");
     }
     if (verb == "status-texts") return std::to_string(ui.statusTexts().size());
-    if (verb == "clear-flags")
-      doc.clearContentFlags(), doc.setModifiedFlag(false);
-    else if (verb == "set-selection")
-      doc.setFolderSelection(n(1), n(2));
-    else if (verb == "rename-bookmark")
-      doc.setBookmarkName(n(1), a.at(2));
-    else if (verb == "move-bookmark")
-      doc.setBookmarkFolder(n(1), n(2));
-    else if (verb == "remove-bookmark")
-      doc.removeBookmark(n(1));
-    else if (verb == "sort")
-      doc.sortBookmarks();
-    else if (verb == "resolve")
-      doc.sortAndResolve();
-    else if (verb == "close-log")
-      doc.closeLog();
-    else if (verb == "status-window")
-      doc.openStatusWindow();
-    else
-      return "unknown step";
-    return "";
+    return "unknown step";
   }
 };
 
