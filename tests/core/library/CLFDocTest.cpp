@@ -1,5 +1,4 @@
-// The document's two tables: adding, merging, removing, restructuring, sorting them and resolving
-// duplicate names, and the rules for names. Most cases are scenarios in
+// The document's two tables and the rules for names; most cases are scenarios in
 // tests/data/library-scenarios.txt.
 
 #include <gtest/gtest.h>

@@ -17,10 +17,6 @@
 
 namespace linkfold::test {
 
-inline std::string okay(bool ok) {
-  return ok ? "ok" : "fail";
-}
-
 inline std::string replaced(std::string text, char from, char to) {
   std::replace(text.begin(), text.end(), from, to);
   return text;
@@ -39,6 +35,7 @@ struct LibraryScenario : LibraryFixture {
       : LibraryFixture(favoritesOnly(std::string(std::atoi(c["favorites"].c_str()), 'f'))) {}
   virtual ~LibraryScenario() = default;
 
+  static std::string okay(bool ok) { return ok ? "ok" : "fail"; }
   static std::uint32_t n(const Args& a, std::size_t i) {
     return static_cast<std::uint32_t>(std::stoul(a.at(i)));
   }
