@@ -95,6 +95,15 @@ struct LibraryScenario : LibraryFixture {
       for (std::size_t i = 2; i + 1 < a.size(); i += 2) items.push_back({a[i], a[i + 1]});
       return std::to_string(pasteBookmarks(doc, n(a, 1), items));
     }
+    if (verb == "copy") {
+      std::vector<std::uint32_t> bookmarks;
+      for (std::size_t i = 1; i < a.size(); ++i) bookmarks.push_back(n(a, i));
+      const ClipboardData copied = clipboardFor(doc, bookmarks);
+      std::string html;
+      for (const PastedBookmark& b : parseHtmlLinks(copied.html))
+        html += b.name + "\t" + b.url + "\n";
+      return copied.text + " | " + copied.uriList + " | " + html;
+    }
     if (verb == "rename-folder") return okay(doc.renameFolder(n(a, 1), a.at(2)));
     if (verb == "move-folder") return okay(doc.moveFolder(n(a, 1), n(a, 2)));
     if (verb == "remove-folder") return okay(doc.removeFolder(n(a, 1)));
