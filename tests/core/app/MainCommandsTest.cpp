@@ -77,7 +77,6 @@ class MainCommandsTest : public ::testing::Test {
   std::unique_ptr<MainCommands> commands;
 };
 
-// A disabled command does nothing at all.
 TEST_F(MainCommandsTest, UpdateHandlersFollowTheLibraryAndGuardTheCommands) {
   const struct {
     std::uint32_t command;

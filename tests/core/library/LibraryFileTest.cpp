@@ -3,11 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <random>
 
-#include "core/library/LibraryBytes.h"
 #include "core/library/LibraryFixture.h"
 #include "fuzz/LibraryInvariants.h"
 #include "library/ArchiveString.h"
@@ -17,7 +14,38 @@
 namespace linkfold::test {
 namespace {
 
-using enum MessageIcon;
+// Library files spelled out byte by byte, independently of the writer.
+std::string u32(std::uint32_t v) {
+  return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+          static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 24) & 0xFF)};
+}
+
+// A short text (under 255 bytes) with its one-byte length.
+std::string text(std::string_view s) {
+  return static_cast<char>(s.size()) + std::string(s);
+}
+
+std::string repeated(std::string_view piece, std::size_t times) {
+  std::string out;
+  for (std::size_t i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
+std::string record(std::string_view name, std::string_view url, std::string_view description,
+                   std::uint32_t folder, std::uint32_t added = 0, std::uint32_t modified = 0,
+                   std::uint32_t visited = 0) {
+  return text(name) + text(url) + text(description) + u32(folder) + u32(added) + u32(modified) +
+         u32(visited);
+}
+
+std::string libraryFile(const std::vector<std::string>& paths,
+                        const std::vector<std::string>& records) {
+  std::string bytes = u32(static_cast<std::uint32_t>(paths.size()));
+  for (const auto& p : paths) bytes += text(p);
+  bytes += u32(static_cast<std::uint32_t>(records.size()));
+  for (const auto& r : records) bytes += r;
+  return bytes;
+}
 
 using namespace std::string_literals;
 
@@ -46,24 +74,11 @@ TEST(ArchiveString, LengthPrefixAtEachBoundaryAndCutsAnywhere) {
   }
 }
 
-// A 16-bit text of these UTF-16 units, with a one-byte count.
-std::string wide(const std::u16string& units) {
-  std::string out = "\xFF\xFE\xFF" + std::string(1, static_cast<char>(units.size()));
-  for (const char16_t u : units) out += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
-  return out;
-}
-
 TEST(ArchiveString, ReadsSixteenBitTextsAsUtf8) {
-  const std::string replacement = "\xEF\xBF\xBD";  // for unpaired surrogates
-  EXPECT_EQ(readOne(wide(u"A\u20AC")), "A\xE2\x82\xAC");
-  EXPECT_EQ(readOne(wide(u"\U0001F600")), "\xF0\x9F\x98\x80");
-  EXPECT_EQ(readOne(wide({0xD83D})), replacement);
-  EXPECT_EQ(readOne(wide({0xD83D, u'B'})), replacement + "B");
-  EXPECT_EQ(readOne(wide({0xDE00})), replacement);
-  EXPECT_FALSE(readOne(wide(u"AB").substr(0, 7)));
-  // A long count; in it 0xFFFE is a plain length, not another marker.
-  EXPECT_EQ(readOne("\xFF\xFE\xFF\xFF\x2C\x01"s + std::string(600, 'z')),
-            repeated("\xE7\xA9\xBA", 300));
+  for (const TestCase& c : readCases("library-wide-text-cases.txt"))
+    EXPECT_EQ(readOne(c["bytes"]), c.fields.count("text") ? std::optional(c["text"]) : std::nullopt)
+        << c.what;
+  // In a long count, 0xFFFE is a plain length, not another marker.
   EXPECT_EQ(readOne("\xFF\xFE\xFF\xFF\xFE\xFF"s + std::string(2 * 65534, '\0')),
             std::string(65534, '\0'));
 }
@@ -80,7 +95,7 @@ class LibraryFile : public ::testing::Test, public LibraryFixture {
   void expectLoadFailure(bool internal, bool someRead) {
     ASSERT_EQ(ui.messages.size(), 2u);
     const std::string& error = ui.messages[0].text;
-    EXPECT_EQ(ui.messages[0].icon, Information);
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
     EXPECT_NE(error.find(internal ? "Internal error" : "damaged"), std::string::npos) << error;
     EXPECT_NE(error.find(temp.file("lib.bml")), std::string::npos) << error;
     EXPECT_TRUE(ui.messages[1].text.starts_with(someRead ? "Some data" : "No data"));
@@ -113,43 +128,6 @@ TEST_F(LibraryFile, WritesTheTablesByteForByteAndReadsThemBack) {
     EXPECT_TRUE(f.selection == kSelected && f.locked == (&f == &other.doc.folder(0)));
   EXPECT_TRUE(other.ui.messages.empty());
   EXPECT_FALSE(other.doc.isModified());
-}
-
-TEST_F(LibraryFile, OddButValidFilesOpenWithoutAMessage) {
-  ASSERT_TRUE(open(""));  // an empty file is an empty library
-  EXPECT_EQ(tables(), "|");
-  // The root path in any position is the root; bytes after the last record are ignored.
-  ASSERT_TRUE(open(libraryFile({"\\", "A\\", "\\"}, {record("x", "u", "", 2)}) + "junk"));
-  EXPECT_EQ(tables(), "\\:0 A\\:0 | x@0");
-  EXPECT_FALSE(doc.folder(1).locked);
-  // Equal paths share a folder, and records the merge rule matches collapse into the first.
-  ASSERT_TRUE(
-      open(libraryFile({"\\", "News\\", "NEWS\\"}, {record("Home", "http://a/x", "first", 1, 5),
-                                                    record("HOME", "http://a/x/", "second", 2, 6),
-                                                    record("Home", "http://a/x//", "", 1)})));
-  EXPECT_EQ(tables(), "\\:0 News\\:0 | Home@1 Home@1");
-  EXPECT_EQ(doc.bookmark(0).description + doc.bookmark(1).url, "firsthttp://a/x//");
-  EXPECT_EQ(doc.bookmark(0).addDate, 5u);
-  // A path spelt unlike its parent's path, as earlier versions stored them, stays as it is.
-  ASSERT_TRUE(open(libraryFile({"\\", "Abc\\", "abc\\y\\"}, {record("x", "u", "", 2)})));
-  EXPECT_EQ(tables(), "\\:0 Abc\\:0 abc\\y\\:1 | x@2");
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_FALSE(doc.isModified());
-}
-
-TEST_F(LibraryFile, AFileThatCannotBeOpenedIsNamedWithTheReasonAndLeavesTheDocumentAlone) {
-  bookmark(folder("\\"), "keep", "me");
-  doc.setModifiedFlag();
-  ImportSpy import(ui, false);
-  doc.setImportHook(&import);
-  EXPECT_FALSE(doc.OnOpenDocument(temp.file("missing.bml")));
-  EXPECT_FALSE(doc.OnOpenDocument(temp.path()));  // a directory
-  // The message names the file and the system's reason.
-  expectMessages(ui, {{Exclamation, temp.file("missing.bml") + ": " + std::strerror(ENOENT)},
-                      {Exclamation, temp.path() + ": " + std::strerror(EISDIR)}});
-  EXPECT_EQ(tables(), "\\:0 | keep@0");
-  EXPECT_TRUE(doc.isModified());
-  EXPECT_EQ(import.openCalls, 0);
 }
 
 TEST_F(LibraryFile, RunningOutOfMemoryIsAnInternalErrorThatKeepsWhatWasAdded) {

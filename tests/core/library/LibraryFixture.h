@@ -73,26 +73,6 @@ struct LibraryFixture {
   std::time_t now = 1796574767;
 };
 
-// Stands in for the import run: counts its calls and notes how many messages the user had seen
-// before it ran after Open. A changing import leaves the library modified after Open, as one
-// that found new bookmarks would, and builds the root itself on New.
-struct ImportSpy : DocumentImportHook {
-  ImportSpy(FakeUi& fakeUi, bool changing) : ui(fakeUi), changes(changing) {}
-  void onNewDocument(CLFDoc& doc) override {
-    ++newCalls;
-    if (changes) doc.addFolder("\\", true);
-  }
-  void onOpenDocument(CLFDoc& doc) override {
-    ++openCalls;
-    messagesBeforeOpen = ui.messages.size();
-    if (changes) doc.setModifiedFlag();
-  }
-  FakeUi& ui;
-  bool changes;
-  int newCalls = 0, openCalls = 0;
-  std::size_t messagesBeforeOpen = 0;
-};
-
 // Asserts which messages came: each one's icon and a distinctive word of its text (the whole
 // text only where the code assembles it).
 using ShownMessages = std::vector<std::pair<MessageIcon, std::string>>;
