@@ -1,0 +1,73 @@
+#!/bin/bash
+# linkfold-cli tree, find and weed over one small library built byte by byte: the tree as the
+# window shows it, the bookmarks Find and Find Next select from the root in tree order, and the
+# groups of bookmarks that share a URL as the Weed Duplicates dialog lists them.
+set -u
+cli="$1"
+data=$(realpath "$(dirname "$0")/../data")
+source "$(dirname "$0")/library-bytes.bash"
+cd "$dir" || exit 1
+
+# Root Folder { Linux { Tux, x1 }, News { Daily { kernel, x3 }, a2, Linux Weekly }, --New, _x2,
+# a1, b, c, Cooking, LINUX journal }. The folder Linux never matches a search; Tux and kernel
+# match "linux" by URL only. Letter case and a trailing "/" make URLs different: a1 and a2
+# share http://dup.example/, x1 to x3 share http://x/.
+{
+  u32 4; str '\'; str 'News\Daily\'; str 'News\'; str 'Linux\'
+  u32 13
+  bookmark 'Linux Weekly' http://lwn.net/ 2
+  bookmark a1 http://dup.example/ 0
+  bookmark kernel http://www.kernel.org/linux/ 1
+  bookmark b http://Dup.example/ 0
+  bookmark Cooking http://food.example/ 0
+  bookmark x1 http://x/ 3
+  bookmark 'LINUX journal' http://lj.example/ 0
+  bookmark a2 http://dup.example/ 2
+  bookmark Tux http://tux.example/linux 3
+  bookmark c http://dup.example 0
+  bookmark _x2 http://x/ 0
+  bookmark --New http://dash.example/ 0
+  bookmark x3 http://x/ 1
+} > lib.bml
+: > empty.bml  # no folders at all
+
+outcome "tree" 0 "$(cat "$data/cli-tree-sorted.txt")" tree lib.bml
+quiet "tree"
+# --json: the same tree nested, in the same order.
+outcome "tree --json" 0 '{"kind":"locked","label":"Root Folder","items":[{"kind":"folder","label":"Linux","items":[{"kind":"bookmark","label":"Tux"},{"kind":"bookmark","label":"x1"}]},{"kind":"folder","label":"News","items":[{"kind":"folder","label":"Daily","items":[{"kind":"bookmark","label":"kernel"},{"kind":"bookmark","label":"x3"}]},{"kind":"bookmark","label":"a2"},{"kind":"bookmark","label":"Linux Weekly"}]},{"kind":"bookmark","label":"--New"},{"kind":"bookmark","label":"_x2"},{"kind":"bookmark","label":"a1"},{"kind":"bookmark","label":"b"},{"kind":"bookmark","label":"c"},{"kind":"bookmark","label":"Cooking"},{"kind":"bookmark","label":"LINUX journal"}]}' tree lib.bml --json
+outcome "tree of an empty file" 0 "" tree empty.bml
+
+find_in() {  # name, expected output, arguments...
+  local name="$1" expected="$2" wanted=0
+  shift 2
+  [ -z "$expected" ] && wanted=1  # nothing matched, as grep says
+  outcome "$name" "$wanted" "$expected" find lib.bml "$@"
+  quiet "$name"
+}
+# Each option once; how the modes combine is the finder's own test.
+tab=$'\t'
+tux="Linux\\${tab}Tux${tab}http://tux.example/linux"
+kernel="News\\Daily\\${tab}kernel${tab}http://www.kernel.org/linux/"
+weekly="News\\${tab}Linux Weekly${tab}http://lwn.net/"
+journal="\\${tab}LINUX journal${tab}http://lj.example/"
+dash="\\${tab}--New${tab}http://dash.example/"
+find_in "name and URL, exact case" "$tux
+$kernel" linux
+find_in "name and URL, case ignored" "$tux
+$kernel
+$weekly
+$journal" linux --ignore-case
+find_in "name only" "$weekly" Linux --look-in name
+# "--" ends the options: what follows is the search text, even when it looks like an option.
+find_in "text after --" "$dash" -- --New
+find_in "options before --" "$dash" --look-in name --ignore-case -- --new
+find_in "64 characters" "" "$(printf '\xc3\xa9%.0s' $(seq 64))"
+# --json: the matches as an array (by URL alone: not Linux Weekly nor LINUX journal); no match
+# is an empty one.
+outcome "find --json" 0 '[{"folder":"Linux\\","name":"Tux","url":"http://tux.example/linux"},{"folder":"News\\Daily\\","name":"kernel","url":"http://www.kernel.org/linux/"}]' find lib.bml linux --look-in url --ignore-case --json
+outcome "find --json, no match" 1 "[]" find lib.bml nowhere --json
+
+outcome "weed" 0 "$(cat "$data/cli-weed-groups.txt")" weed lib.bml
+quiet "weed"
+outcome "weed --json" 0 '[{"url":"http://dup.example/","bookmarks":[{"folder":"Root Folder\\","name":"a1"},{"folder":"News\\","name":"a2"}]},{"url":"http://x/","bookmarks":[{"folder":"Linux\\","name":"x1"},{"folder":"Root Folder\\","name":"_x2"},{"folder":"News\\Daily\\","name":"x3"}]}]' weed lib.bml --json
+outcome "weed --json without groups" 0 "[]" weed empty.bml --json
