@@ -18,26 +18,6 @@
 
 namespace linkfold::test {
 
-inline std::string decodeCaseValue(const std::string& raw);
-
-// One case: its fields as written, decoded when asked for.
-struct TestCase {
-  std::string what;
-  std::map<std::string, std::string> fields;
-  // The field, or "" when the case does not set it.
-  std::string operator[](const std::string& key) const {
-    const auto it = fields.find(key);
-    return it == fields.end() ? "" : decodeCaseValue(it->second);
-  }
-  // The field's lines, each decoded on its own (so that \n may stand within one).
-  std::vector<std::string> lines(const std::string& key) const {
-    std::vector<std::string> out;
-    std::istringstream text(fields.count(key) ? fields.at(key) : "");
-    for (std::string line; std::getline(text, line);) out.push_back(decodeCaseValue(line));
-    return out;
-  }
-};
-
 inline std::string decodeCaseValue(const std::string& raw) {
   std::string out;
   for (std::size_t i = 0; i < raw.size(); ++i) {
@@ -61,6 +41,24 @@ inline std::string decodeCaseValue(const std::string& raw) {
   }
   return out;
 }
+
+// One case: its fields as written, decoded when asked for.
+struct TestCase {
+  std::string what;
+  std::map<std::string, std::string> fields;
+  // The field, or "" when the case does not set it.
+  std::string operator[](const std::string& key) const {
+    const auto it = fields.find(key);
+    return it == fields.end() ? "" : decodeCaseValue(it->second);
+  }
+  // The field's lines, each decoded on its own (so that \n may stand within one).
+  std::vector<std::string> lines(const std::string& key) const {
+    std::vector<std::string> out;
+    std::istringstream text(fields.count(key) ? fields.at(key) : "");
+    for (std::string line; std::getline(text, line);) out.push_back(decodeCaseValue(line));
+    return out;
+  }
+};
 
 // The cases of tests/data/<name>.
 inline std::vector<TestCase> readCases(const std::string& name) {
