@@ -21,13 +21,10 @@ detected() {  # profile
   printf '{"msie":{"present":true,"favorites":"%s/Fav/","favoritesLength":%d},"netscape3":{"present":true,"file":"%s/ns3.htm"},"netscape4":{"present":true,"profile":"%s","file":"%s/%s/BOOKMARK.HTM"}}' \
     "$dir" $((${#dir} + 5)) "$dir" "$1" "$dir" "$1"
 }
-expect "detect --registry" 0 detect --registry browsers.reg
-same "detect: JSON" out "$(detected alice)"
+outcome "detect --registry" 0 "$(detected alice)" detect --registry browsers.reg
 same "detect: the dialog" err "$(printf '[dialog] Select Netscape Communicator User Profile\n[answer] alice')"
-expect "detect --profile" 0 --profile bob detect --registry browsers.reg
-same "detect --profile: JSON" out "$(detected bob)"
-LINKFOLD_REGISTRY=browsers.reg expect "detect LINKFOLD_REGISTRY" 0 detect --profile bob
-same "detect LINKFOLD_REGISTRY: JSON" out "$(detected bob)"
+outcome "detect --profile" 0 "$(detected bob)" --profile bob detect --registry browsers.reg
+LINKFOLD_REGISTRY=browsers.reg outcome "detect LINKFOLD_REGISTRY" 0 "$(detected bob)" detect --profile bob
 expect "detect of no profile" 1 detect --registry browsers.reg --profile carol
 same "detect of no profile: message" err "$(printf '[dialog] Select Netscape Communicator User Profile\n[answer] alice\nlinkfold-cli: no Netscape 4.x profile "carol" was listed')"
 # A registry file that cannot be used is unreadable input: status 2, with the message.
