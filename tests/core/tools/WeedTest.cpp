@@ -48,7 +48,6 @@ TEST_F(WeedCommand, NeedsTwoBookmarksAndSaysWhenNoUrlIsShared) {
   OnWeedDuplicates(view);  // disabled: nothing runs
   EXPECT_TRUE(ui.statusEvents.empty());
   bookmark(0, "b", "http://Example.com/");
-  EXPECT_TRUE(OnUpdateWeedDuplicates(view).enabled);
   EXPECT_FALSE(WeedDuplicates(view));
   expectMessages(ui, {{Information, "No duplicate"}});
   std::erase_if(ui.statusEvents, [](const std::string& e) { return e.starts_with("text:"); });
