@@ -65,31 +65,20 @@ inline std::vector<TestCase> readCases(const std::string& name) {
   std::ifstream in(std::string(LINKFOLD_TEST_DATA_DIR) + "/" + name, std::ios::binary);
   EXPECT_TRUE(in) << "no test data " << name;
   std::vector<TestCase> cases;
-  std::string line, key, block;
-  bool inBlock = false;
-  const auto endBlock = [&] {
-    if (inBlock) cases.back().fields[key] = block;
-    inBlock = false;
-  };
-  while (std::getline(in, line)) {
+  std::string* block = nullptr;  // the field that the lines read now belong to
+  for (std::string line; std::getline(in, line);) {
     if (line.starts_with("=== ")) {
-      endBlock();
       cases.push_back({line.substr(4), {}});
+      block = nullptr;
     } else if (!cases.empty() && line.starts_with("--- ")) {
-      endBlock();
       const std::size_t space = line.find(' ', 4);
-      key = line.substr(4, space - 4);
-      if (space == std::string::npos) {
-        inBlock = true;
-        block.clear();
-      } else {
-        cases.back().fields[key] = line.substr(space + 1);
-      }
-    } else if (inBlock) {
-      block += line + "\n";
+      std::string& field = cases.back().fields[line.substr(4, space - 4)];
+      field = space == std::string::npos ? "" : line.substr(space + 1);
+      block = space == std::string::npos ? &field : nullptr;
+    } else if (block) {
+      *block += line + "\n";
     }
   }
-  endBlock();
   EXPECT_FALSE(cases.empty()) << name;
   return cases;
 }

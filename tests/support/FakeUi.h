@@ -104,7 +104,7 @@ class FakeUi : public UiPort {
   }
   std::unique_ptr<StatusWindow> createStatusWindow() override {
     if (!statusWindowAvailable) return nullptr;
-    return std::make_unique<RecordedStatusWindow>(statusEvents, progress);
+    return std::make_unique<RecordedStatusWindow>(*this);
   }
   void setWaitCursor(bool on) override {
     waitCursorDepth += on ? 1 : -1;
@@ -123,26 +123,23 @@ class FakeUi : public UiPort {
  private:
   class RecordedStatusWindow : public StatusWindow {
    public:
-    RecordedStatusWindow(std::vector<std::string>& events, Progress& progress)
-        : events_(events), progress_(progress) {
-      events_.push_back("create");
-    }
-    ~RecordedStatusWindow() override { events_.push_back("destroy"); }
-    void setText(const std::string& text) override { events_.push_back("text:" + text); }
+    explicit RecordedStatusWindow(FakeUi& ui) : ui_(ui) { ui_.statusEvents.push_back("create"); }
+    ~RecordedStatusWindow() override { ui_.statusEvents.push_back("destroy"); }
+    void setText(const std::string& text) override { ui_.statusEvents.push_back("text:" + text); }
     // Progress is recorded as counts, not events: a reader reports it for every line.
     void setProgress(std::uint64_t done, std::uint64_t total) override {
-      if (total != 0 && (done > total || (progress_.total == total && done < progress_.done)))
-        ++progress_.backwards;
-      progress_.done = done;
-      progress_.total = total;
-      ++progress_.reports;
+      Progress& last = ui_.progress;
+      if (total != 0 && (done > total || (last.total == total && done < last.done)))
+        ++last.backwards;
+      last.done = done;
+      last.total = total;
+      ++last.reports;
     }
-    void center() override { events_.push_back("center"); }
-    void hide() override { events_.push_back("hide"); }
+    void center() override { ui_.statusEvents.push_back("center"); }
+    void hide() override { ui_.statusEvents.push_back("hide"); }
 
    private:
-    std::vector<std::string>& events_;
-    Progress& progress_;
+    FakeUi& ui_;
   };
 
   std::optional<std::string> chooseFile(const FileDialogRequest& request,
