@@ -20,11 +20,9 @@ fail() {  # what went wrong
 }
 
 expect() {  # name, expected status, arguments...: runs "$cli" here, output in out, messages in err
-  local name="$1" wanted="$2"
-  shift 2
-  "$cli" "$@" > out 2> err
+  "$cli" "${@:3}" > out 2> err
   local status=$?
-  [ "$status" = "$wanted" ] || { fail "$name: status $status, wanted $wanted"; cat err; }
+  [ "$status" = "$2" ] || { fail "$1: status $status, wanted $2"; cat err; }
 }
 same() {  # name, file, expected text
   [ "$(cat "$2")" = "$3" ] || { fail "$1"; printf '%s\n---wanted---\n%s\n' "$(cat "$2")" "$3"; }

@@ -39,13 +39,12 @@ outcome "tree --json" 0 '{"kind":"locked","label":"Root Folder","items":[{"kind"
 outcome "tree of an empty file" 0 "" tree empty.bml
 
 find_in() {  # name of the case in cli-find-results.txt, arguments...
-  local name="$1" expected wanted=0
-  shift
-  grep -qxF "=== $name" "$data/cli-find-results.txt" || fail "$name: no such case"
-  expected=$(awk -v name="=== $name" '$0 == name {on = 1; next} /^===/ {on = 0} on' "$data/cli-find-results.txt")
+  local expected wanted=0
+  grep -qxF "=== $1" "$data/cli-find-results.txt" || fail "$1: no such case"
+  expected=$(awk -v name="=== $1" '$0 == name {on = 1; next} /^===/ {on = 0} on' "$data/cli-find-results.txt")
   [ -z "$expected" ] && wanted=1  # nothing matched, as grep says
-  outcome "$name" "$wanted" "$expected" find lib.bml "$@"
-  quiet "$name"
+  outcome "$1" "$wanted" "$expected" find lib.bml "${@:2}"
+  quiet "$1"
 }
 # Each option once; how the modes combine is the finder's own test.
 find_in "name and URL, exact case" linux
