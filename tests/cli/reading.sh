@@ -9,26 +9,12 @@ data=$(realpath "$(dirname "$0")/../data")
 source "$(dirname "$0")/library-bytes.bash"
 cd "$dir" || exit 1
 
-# Root Folder { Linux { Tux, x1 }, News { Daily { kernel, x3 }, a2, Linux Weekly }, --New, _x2,
-# a1, b, c, Cooking, LINUX journal }. The folder Linux never matches a search; Tux and kernel
-# match "linux" by URL only. Letter case and a trailing "/" make URLs different: a1 and a2
-# share http://dup.example/, x1 to x3 share http://x/.
+# The library's bookmarks, and the tree they make, are in cli-reading-bookmarks.txt.
+marks=$(grep -v '^#' "$data/cli-reading-bookmarks.txt")
 {
   u32 4; str '\'; str 'News\Daily\'; str 'News\'; str 'Linux\'
-  u32 13
-  bookmark 'Linux Weekly' http://lwn.net/ 2
-  bookmark a1 http://dup.example/ 0
-  bookmark kernel http://www.kernel.org/linux/ 1
-  bookmark b http://Dup.example/ 0
-  bookmark Cooking http://food.example/ 0
-  bookmark x1 http://x/ 3
-  bookmark 'LINUX journal' http://lj.example/ 0
-  bookmark a2 http://dup.example/ 2
-  bookmark Tux http://tux.example/linux 3
-  bookmark c http://dup.example 0
-  bookmark _x2 http://x/ 0
-  bookmark --New http://dash.example/ 0
-  bookmark x3 http://x/ 1
+  u32 "$(wc -l <<< "$marks")"
+  while IFS=$'\t' read -r folder name url; do bookmark "$name" "$url" "$folder"; done <<< "$marks"
 } > lib.bml
 : > empty.bml  # no folders at all
 
