@@ -17,10 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::size_t entriesIn(const std::string& directory) {
-  return static_cast<std::size_t>(std::distance(fs::directory_iterator(directory), {}));
-}
-
 bool replace(const std::string& path, const std::string& bytes, std::string* error = nullptr,
              const std::string& keepOldAs = {}) {
   SafeFile file;
@@ -50,7 +46,7 @@ TEST(SafeFile, ReplacesKeepingTheModeAndWritesThroughASymbolicLink) {
   ASSERT_TRUE(replace(temp.file("link.bml"), "through"));
   EXPECT_TRUE(fs::is_symlink(temp.file("link.bml")));
   EXPECT_EQ(temp.read("real/target.bml"), "through");
-  EXPECT_EQ(entriesIn(temp.file("real")), 1u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(temp.file("real")), {}), 1);  // no other file
   // The old file kept under another name; a device written directly.
   temp.write("d.bml", "damaged");
   ASSERT_TRUE(replace(temp.file("d.bml"), "saved", nullptr, temp.file("d.bml.damaged")));
@@ -97,7 +93,7 @@ TEST(SafeFile, AFailureLeavesTheTargetAsItWasAndSaysWhy) {
         << error;
     EXPECT_EQ(temp.read("t.htm"), "old contents");
     EXPECT_EQ(temp.read("t.bak"), "older");
-    EXPECT_EQ(entriesIn(temp.path()), 2u);  // no temporary file left
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), {}), 2);  // no temporary file left
   }
   ::close(holder);
 }
