@@ -82,15 +82,14 @@ bookmarks() {  # name, url
 bookmarks Home https://home/ > "$chromium/Default/Bookmarks"
 bookmarks Work https://work/ > "$chromium/Profile 1/Bookmarks"
 printf '{"profile":{"info_cache":{"Default":{"name":"Home"},"Profile 1":{"name":"Work"}},"last_used":"Default"}}' > "$chromium/Local State"
-home="$dir/home"
 home_id="chromium:~/.config/chromium/Default/Bookmarks"
 work_id="chromium:~/.config/chromium/Profile 1/Bookmarks"
 none='{"msie":{"present":false,"favorites":"","favoritesLength":0},"netscape3":{"present":false,"file":""},"netscape4":{"present":false,"profile":"","file":""}'
 
 outcome "detect: the sources after the browsers" 0 "$(printf '%s}\nchosen\t%s\tChromium: Home\t%s\n-\t%s\tChromium: Work\t%s' \
-  "$none" "$home_id" "$home/.config/chromium/Default/Bookmarks" "$work_id" "$home/.config/chromium/Profile 1/Bookmarks")" \
+  "$none" "$home_id" "$dir/$chromium/Default/Bookmarks" "$work_id" "$dir/$chromium/Profile 1/Bookmarks")" \
   detect --home home
-LINKFOLD_HOME=home outcome "detect --json, LINKFOLD_HOME and --source" 0 "$none,\"sources\":[{\"id\":\"$home_id\",\"label\":\"Chromium: Home\",\"path\":\"$home/.config/chromium/Default/Bookmarks\",\"readable\":true,\"chosen\":false},{\"id\":\"$work_id\",\"label\":\"Chromium: Work\",\"path\":\"$home/.config/chromium/Profile 1/Bookmarks\",\"readable\":true,\"chosen\":true}]}" \
+LINKFOLD_HOME=home outcome "detect --json, LINKFOLD_HOME and --source" 0 "$none,\"sources\":[{\"id\":\"$home_id\",\"label\":\"Chromium: Home\",\"path\":\"$dir/$chromium/Default/Bookmarks\",\"readable\":true,\"chosen\":false},{\"id\":\"$work_id\",\"label\":\"Chromium: Work\",\"path\":\"$dir/$chromium/Profile 1/Bookmarks\",\"readable\":true,\"chosen\":true}]}" \
   detect --json --source "$work_id"
 
 # new reads the profile the browser starts with, or the sources named.
@@ -99,10 +98,9 @@ tree_is lib.bml 'L Root Folder\n  F Bookmarks bar\n    B Home'
 expect "new --source, repeated" 0 new --home home -o lib.bml --source "$work_id" --source "$home_id"
 tree_is lib.bml 'L Root Folder\n  F Bookmarks bar\n    B Home\n    B Work'
 
-rm lib.bml
-expect "new --no-sources: nothing to save" 2 new --home home --no-sources -o lib.bml
+expect "new --no-sources: nothing to save" 2 new --home home --no-sources -o nothing.bml
 grep -q "holds no bookmarks" err || fail "new --no-sources: no message"
-[ -e lib.bml ] && fail "new --no-sources: wrote a file"
+[ -e nothing.bml ] && fail "new --no-sources: wrote a file"
 
 outcome "an unknown --source" 1 "" detect --home home --source chromium:nothing
 [ "$(cat err)" = 'linkfold-cli: no source "chromium:nothing" was found (detect lists them)' ] ||
