@@ -21,13 +21,10 @@ detected() {  # profile
   printf '{"msie":{"present":true,"favorites":"%s/Fav/","favoritesLength":%d},"netscape3":{"present":true,"file":"%s/ns3.htm"},"netscape4":{"present":true,"profile":"%s","file":"%s/%s/BOOKMARK.HTM"}}' \
     "$dir" $((${#dir} + 5)) "$dir" "$1" "$dir" "$1"
 }
-expect "detect --registry" 0 detect --registry browsers.reg
-same "detect: JSON" out "$(detected alice)"
+outcome "detect --registry" 0 "$(detected alice)" detect --registry browsers.reg
 same "detect: the dialog" err "$(printf '[dialog] Select Netscape Communicator User Profile\n[answer] alice')"
-expect "detect --profile" 0 --profile bob detect --registry browsers.reg
-same "detect --profile: JSON" out "$(detected bob)"
-LINKFOLD_REGISTRY=browsers.reg expect "detect LINKFOLD_REGISTRY" 0 detect --profile bob
-same "detect LINKFOLD_REGISTRY: JSON" out "$(detected bob)"
+outcome "detect --profile" 0 "$(detected bob)" --profile bob detect --registry browsers.reg
+LINKFOLD_REGISTRY=browsers.reg outcome "detect LINKFOLD_REGISTRY" 0 "$(detected bob)" detect --profile bob
 expect "detect of no profile" 1 detect --registry browsers.reg --profile carol
 same "detect of no profile: message" err "$(printf '[dialog] Select Netscape Communicator User Profile\n[answer] alice\nlinkfold-cli: no Netscape 4.x profile "carol" was listed')"
 # A registry file that cannot be used is unreadable input: status 2, with the message.
@@ -75,5 +72,38 @@ expect "export-favorites" 0 export-favorites merged.bml favorites
 [ -f favorites/A/Old.url ] && [ -f favorites/Three.url ] || fail "export-favorites: shortcuts"
 expect "export of a missing library" 2 export-text none.bml x.txt
 
-[ "$failures" = 0 ] && echo "browsers: all passed"
-exit $((failures > 0))
+# Today's browsers: --home, LINKFOLD_HOME, --source, --no-sources and detect's source lines, over
+# a home folder holding two Chromium profiles.
+chromium=home/.config/chromium
+mkdir -p "$chromium/Default" "$chromium/Profile 1"
+bookmarks() {  # name, url
+  printf '{"roots":{"bookmark_bar":{"type":"folder","name":"Bookmarks bar","children":[{"type":"url","name":"%s","url":"%s"}]},"other":{"type":"folder","name":"Other bookmarks","children":[]}},"version":1}' "$1" "$2"
+}
+bookmarks Home https://home/ > "$chromium/Default/Bookmarks"
+bookmarks Work https://work/ > "$chromium/Profile 1/Bookmarks"
+printf '{"profile":{"info_cache":{"Default":{"name":"Home"},"Profile 1":{"name":"Work"}},"last_used":"Default"}}' > "$chromium/Local State"
+home_id="chromium:~/.config/chromium/Default/Bookmarks"
+work_id="chromium:~/.config/chromium/Profile 1/Bookmarks"
+none='{"msie":{"present":false,"favorites":"","favoritesLength":0},"netscape3":{"present":false,"file":""},"netscape4":{"present":false,"profile":"","file":""}'
+
+outcome "detect: the sources after the browsers" 0 "$(printf '%s}\nchosen\t%s\tChromium: Home\t%s\n-\t%s\tChromium: Work\t%s' \
+  "$none" "$home_id" "$dir/$chromium/Default/Bookmarks" "$work_id" "$dir/$chromium/Profile 1/Bookmarks")" \
+  detect --home home
+LINKFOLD_HOME=home outcome "detect --json, LINKFOLD_HOME and --source" 0 "$none,\"sources\":[{\"id\":\"$home_id\",\"label\":\"Chromium: Home\",\"path\":\"$dir/$chromium/Default/Bookmarks\",\"readable\":true,\"chosen\":false},{\"id\":\"$work_id\",\"label\":\"Chromium: Work\",\"path\":\"$dir/$chromium/Profile 1/Bookmarks\",\"readable\":true,\"chosen\":true}]}" \
+  detect --json --source "$work_id"
+
+# new reads the profile the browser starts with, or the sources named.
+expect "new --home" 0 new --home home -o lib.bml
+tree_is lib.bml 'L Root Folder\n  F Bookmarks bar\n    B Home'
+expect "new --source, repeated" 0 new --home home -o lib.bml --source "$work_id" --source "$home_id"
+tree_is lib.bml 'L Root Folder\n  F Bookmarks bar\n    B Home\n    B Work'
+
+expect "new --no-sources: nothing to save" 2 new --home home --no-sources -o nothing.bml
+grep -q "holds no bookmarks" err || fail "new --no-sources: no message"
+[ -e nothing.bml ] && fail "new --no-sources: wrote a file"
+
+outcome "an unknown --source" 1 "" detect --home home --source chromium:nothing
+[ "$(cat err)" = 'linkfold-cli: no source "chromium:nothing" was found (detect lists them)' ] ||
+  fail "an unknown --source: $(cat err)"
+outcome "--source with --no-sources" 1 "" new --no-sources --source "$work_id" -o lib.bml
+grep -q "cannot be used together" err || fail "--source with --no-sources: $(head -1 err)"

@@ -1,8 +1,9 @@
 # Shared by the command-line tests: a scratch folder, library files and Netscape files spelled
-# out, and the comparison of a command's status and output. Sourced, not run.
+# out, and the comparison of a command's status and output. Sourced, not run; the script fails
+# when any of its checks failed.
 export LC_ALL=C  # lengths count bytes
 dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+trap 'rm -rf "$dir"; [ "$failures" = 0 ] || exit 1' EXIT
 export XDG_DATA_HOME="$dir/data"  # the default import log goes here, never into a real home
 failures=0
 
@@ -18,34 +19,20 @@ fail() {  # what went wrong
   failures=$((failures + 1))
 }
 
-check() {  # name, expected status, expected output, actual status, actual output
-  if [ "$4" != "$2" ] || [ "$5" != "$3" ]; then
-    echo "FAIL $1: status $4 (wanted $2), output:"
-    printf '%s\n' "$5"
-    echo "wanted:"
-    printf '%s\n' "$3"
-    failures=$((failures + 1))
-  fi
-}
-outcome() {  # name, expected status, expected output, arguments...: runs "$cli", messages in $dir/err
-  local name="$1" wanted="$2" expected="$3" out
-  shift 3
-  out=$("$cli" "$@" 2> "$dir/err")
-  check "$name" "$wanted" "$expected" $? "$out"
-}
-quiet() {  # name: nothing was said on standard error ($dir/err)
-  [ -s "$dir/err" ] && { fail "$1: unexpected messages"; cat "$dir/err"; }
-}
-
-expect() {  # name, expected status, command...: runs "$cli" there, output in out, messages in err
-  local name="$1" wanted="$2"
-  shift 2
-  "$cli" "$@" > out 2> err
+expect() {  # name, expected status, arguments...: runs "$cli" here, output in out, messages in err
+  "$cli" "${@:3}" > out 2> err
   local status=$?
-  [ "$status" = "$wanted" ] || { fail "$name: status $status, wanted $wanted"; cat err; }
+  [ "$status" = "$2" ] || { fail "$1: status $status, wanted $2"; cat err; }
 }
 same() {  # name, file, expected text
   [ "$(cat "$2")" = "$3" ] || { fail "$1"; printf '%s\n---wanted---\n%s\n' "$(cat "$2")" "$3"; }
+}
+outcome() {  # name, expected status, expected output, arguments...
+  expect "$1" "$2" "${@:4}"
+  same "$1: output" out "$3"
+}
+quiet() {  # name: nothing was said on standard error
+  [ ! -s err ] || { fail "$1: unexpected messages"; cat err; }
 }
 tree_is() {  # library, expected tree as a printf format: what linkfold-cli tree shows of it
   "$cli" tree "$1" > tree 2> /dev/null

@@ -18,26 +18,6 @@
 
 namespace linkfold::test {
 
-inline std::string decodeCaseValue(const std::string& raw);
-
-// One case: its fields as written, decoded when asked for.
-struct TestCase {
-  std::string what;
-  std::map<std::string, std::string> fields;
-  // The field, or "" when the case does not set it.
-  std::string operator[](const std::string& key) const {
-    const auto it = fields.find(key);
-    return it == fields.end() ? "" : decodeCaseValue(it->second);
-  }
-  // The field's lines, each decoded on its own (so that \n may stand within one).
-  std::vector<std::string> lines(const std::string& key) const {
-    std::vector<std::string> out;
-    std::istringstream text(fields.count(key) ? fields.at(key) : "");
-    for (std::string line; std::getline(text, line);) out.push_back(decodeCaseValue(line));
-    return out;
-  }
-};
-
 inline std::string decodeCaseValue(const std::string& raw) {
   std::string out;
   for (std::size_t i = 0; i < raw.size(); ++i) {
@@ -62,36 +42,43 @@ inline std::string decodeCaseValue(const std::string& raw) {
   return out;
 }
 
+// One case: its fields as written, decoded when asked for.
+struct TestCase {
+  std::string what;
+  std::map<std::string, std::string> fields;
+  // The field, or "" when the case does not set it.
+  std::string operator[](const std::string& key) const {
+    const auto it = fields.find(key);
+    return it == fields.end() ? "" : decodeCaseValue(it->second);
+  }
+  // The field's lines, each decoded on its own (so that \n may stand within one).
+  std::vector<std::string> lines(const std::string& key) const {
+    std::vector<std::string> out;
+    std::istringstream text(fields.count(key) ? fields.at(key) : "");
+    for (std::string line; std::getline(text, line);) out.push_back(decodeCaseValue(line));
+    return out;
+  }
+};
+
 // The cases of tests/data/<name>.
 inline std::vector<TestCase> readCases(const std::string& name) {
   std::ifstream in(std::string(LINKFOLD_TEST_DATA_DIR) + "/" + name, std::ios::binary);
   EXPECT_TRUE(in) << "no test data " << name;
   std::vector<TestCase> cases;
-  std::string line, key, block;
-  bool inBlock = false;
-  const auto endBlock = [&] {
-    if (inBlock) cases.back().fields[key] = block;
-    inBlock = false;
-  };
-  while (std::getline(in, line)) {
+  std::string* block = nullptr;  // the field that the lines read now belong to
+  for (std::string line; std::getline(in, line);) {
     if (line.starts_with("=== ")) {
-      endBlock();
       cases.push_back({line.substr(4), {}});
+      block = nullptr;
     } else if (!cases.empty() && line.starts_with("--- ")) {
-      endBlock();
       const std::size_t space = line.find(' ', 4);
-      key = line.substr(4, space - 4);
-      if (space == std::string::npos) {
-        inBlock = true;
-        block.clear();
-      } else {
-        cases.back().fields[key] = line.substr(space + 1);
-      }
-    } else if (inBlock) {
-      block += line + "\n";
+      std::string& field = cases.back().fields[line.substr(4, space - 4)];
+      field = space == std::string::npos ? "" : line.substr(space + 1);
+      block = space == std::string::npos ? &field : nullptr;
+    } else if (block) {
+      *block += line + "\n";
     }
   }
-  endBlock();
   EXPECT_FALSE(cases.empty()) << name;
   return cases;
 }

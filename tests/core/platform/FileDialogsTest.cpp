@@ -13,10 +13,9 @@ namespace {
 TEST(FileDialogs, EachKindOpensWhereItsLastFileWas) {
   FakeUi ui;
   InMemorySettings settings;
-  const std::map<std::string, FileKind> kinds{{"Library", FileKind::Library},
-                                              {"Html", FileKind::Html},
-                                              {"Text", FileKind::Text},
-                                              {"Other", FileKind::Other}};
+  using enum FileKind;
+  const std::map<std::string, FileKind> kinds{
+      {"Library", Library}, {"Html", Html}, {"Text", Text}, {"Other", Other}};
   const auto steps = readCases("file-dialog-steps.txt").at(0).lines("rows");
   for (const std::string& step : steps) {
     std::istringstream words(step);
@@ -25,13 +24,9 @@ TEST(FileDialogs, EachKindOpensWhereItsLastFileWas) {
     const auto chosen = chosenWord == "cancel" ? std::nullopt : std::optional(chosenWord);
     FileDialogRequest request;
     request.kind = kinds.at(kind);
-    if (how == "save") {
-      ui.nextSaveFile(chosen);
-      EXPECT_EQ(chooseFileToSave(ui, settings, request), chosen) << step;
-    } else {
-      ui.nextOpenFile(chosen);
-      EXPECT_EQ(chooseFileToOpen(ui, settings, request), chosen) << step;
-    }
+    how == "save" ? ui.nextSaveFile(chosen) : ui.nextOpenFile(chosen);
+    const auto choose = how == "save" ? chooseFileToSave : chooseFileToOpen;
+    EXPECT_EQ(choose(ui, settings, request), chosen) << step;
     EXPECT_EQ(ui.fileRequests.back().startFolder, start == "none" ? "" : start) << step;
   }
   EXPECT_EQ(steps.size(), 10u);

@@ -80,11 +80,8 @@ TEST(ReplaceCharList, PrefixSearchWrapsRoundAndOpensOnTheCurrentCharacter) {
 
 TEST_F(Options, ANewReplacementCharacterIsStoredAndExplained) {
   doc.setReplacementChar('#');  // outside the list: OK takes the first entry
-  const struct {
-    std::size_t entry;
-    char character;
-  } choices[] = {{0, '$'}, {3, '~'}, {4, ' '}};
-  for (const auto& [entry, character] : choices) {
+  for (const auto& [entry, character] :
+       {std::pair<std::size_t, char>{0, '$'}, {3, '~'}, {4, ' '}}) {
     choose(entry);
     EXPECT_EQ(doc.replacementChar(), character);
     EXPECT_EQ(settings.read(setting::kReplaceChar), character);

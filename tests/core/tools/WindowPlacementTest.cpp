@@ -41,29 +41,21 @@ TEST(ShowState, SavedStateReplacesOnlyANormalStartUp) {
   EXPECT_EQ(closingShowState(false, false), kShowNormal);
 }
 
-TEST(SavedPlacement, FormatsAndReads) {
+TEST(SavedPlacement, ReadsExactlyFiveNumbersAndWritesThemAgain) {
   EXPECT_EQ(formatMainWindowPos({kShowMaximized, {-8, -8, 1288, 1000}}), "3,-8,-8,1288,1000");
   EXPECT_EQ(formatWeedDialogPos({true, {10, 20, 610, 420}}), "1,10,20,610,420");
   EXPECT_EQ(formatWeedDialogPos({false, {}}), "0,0,0,0,0");
-  // White space before a number, signs, and decimal even with a leading 0.
-  EXPECT_EQ(parseMainWindowPos(" 1,\t-10, +20,  010,620"), (MainWindowPos{1, {-10, 20, 10, 620}}));
-  EXPECT_EQ(parseMainWindowPos("4294967295,0,0,1,1")->showState, 4294967295u);
-  EXPECT_EQ(parseWeedDialogPos("7,0,0,1,1")->maximized, true);  // any non-zero flag
-  EXPECT_EQ(parseWeedDialogPos("-1,-2147483648,0,2147483647,1"),
-            (WeedDialogPos{true, {kMin, 0, kMax, 1}}));
-}
-
-TEST(SavedPlacement, RefusesEverythingButFiveNumbers) {
-  for (const char* text :
-       {"*", "", "1,2,3,4", "1,2,3,4,5,6", "1,2,3,4,5 ", "1 ,2,3,4,5", "1,,2,3,4", "1,2,3,4,5x",
-        "a,1,2,3,4", "1,2,3,4,", "1,2,- 3,4,5", "1,0x10,3,4,5", "1,2147483648,0,0,0",
-        "1,0,0,0,-2147483649", "1,99999999999999999999,0,0,0", "+,1,2,3,4"}) {
-    EXPECT_FALSE(parseMainWindowPos(text)) << text;
-    EXPECT_FALSE(parseWeedDialogPos(text)) << text;
+  const auto shown = [](const auto& pos, auto format) { return pos ? format(*pos) : "-"; };
+  const auto rows = test::readCases("window-placement-cases.txt").at(1).lines("rows");
+  for (const std::string& row : rows) {
+    if (row.starts_with('#')) continue;
+    const std::string text = row.substr(0, row.find('|'));
+    EXPECT_EQ(shown(parseMainWindowPos(text), formatMainWindowPos) + "|" +
+                  shown(parseWeedDialogPos(text), formatWeedDialogPos),
+              row.substr(text.size() + 1))
+        << row;
   }
-  EXPECT_FALSE(parseMainWindowPos("-1,0,0,1,1"));  // the show state is unsigned
-  EXPECT_FALSE(parseMainWindowPos("4294967296,0,0,1,1"));
-  EXPECT_FALSE(parseWeedDialogPos("2147483648,0,0,1,1"));
+  EXPECT_EQ(rows.size(), 24u);
 }
 
 }  // namespace
