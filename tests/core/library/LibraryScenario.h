@@ -140,8 +140,8 @@ void runScenarios(const std::string& file) {
         continue;
       }
       const std::string expected = line.substr(std::min(arrow + 4, line.size()));
-      EXPECT_EQ(result,
-                expected.starts_with("@") ? c[expected.substr(1)] : decodeCaseValue(expected))
+      EXPECT_EQ(result, withErrorTexts(expected.starts_with("@") ? c[expected.substr(1)]
+                                                                 : decodeCaseValue(expected)))
           << c.what << ": " << line;
     }
   }

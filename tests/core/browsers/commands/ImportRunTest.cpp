@@ -1,22 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <vector>
 
 #include "browserfiles/PlacesDatabase.h"
+#include "browsers/commands/ExportCommands.h"
+#include "browsers/commands/TextExport.h"
 #include "browsers/sources/BrowserHome.h"
 #include "browsers/sources/BrowserSourcesDialog.h"
 #include "core/browsers/commands/SessionFixture.h"
+#include "core/library/LibraryScenario.h"
 #include "support/CaseFile.h"
+#include "view/CLFView.h"
 
 namespace linkfold::test {
 namespace {
 
 using browserfiles::PlacesDatabase;
-
-const std::string kGood = netscapeFile(netscapeBookmark("Four", "http://four/"));
 
 // The runs are in tests/data/import-run-cases.txt.
 TEST(ImportRun, LogSummaryAndLibrary) {
@@ -69,115 +72,138 @@ TEST(ImportRun, LogSummaryAndLibrary) {
   }
 }
 
-TEST(ImportRunNew, WithoutBrowsersTheNoticeShowsOnceAndOnlyTheRootIsLeft) {
-  SessionFixture f;
-  f.start(f.browsers(false, false, false));
-  for (int i = 0; i < 2; ++i) ASSERT_TRUE(f.session->documentCommands().fileNew());
-  ASSERT_EQ(f.ui.messages.size(), 1u);
-  EXPECT_NE(f.ui.messages[0].text.find("detect"), std::string::npos);
-  EXPECT_EQ(f.ui.messages[0].icon, MessageIcon::Error);
-  EXPECT_EQ(f.doc().folderCount(), 1u);
-  EXPECT_FALSE(f.doc().isModified());
-  EXPECT_FALSE(std::filesystem::exists(f.temp.file("IMPLOG.TXT")));
-}
+// Sessions as scenarios in tests/data/browsers-session-scenarios.txt, whose head describes the
+// steps: the browsers found, the person answering, and what the commands leave.
+struct SessionScenario : SessionFixture {
+  using Args = std::vector<std::string>;
+  explicit SessionScenario(const TestCase&) {}
 
-// A log that cannot be created stops the run (the root is still made); one that cannot be
-// written does not, and says so once, after the summary.
-TEST(ImportLogFailures, NewImportHtmlAndTheirMessages) {
-  // Each names the file and the system's reason.
-  const std::string notCreated =
-      "Could not create ERRLOG.TXT.\n$/missing/IMPLOG.TXT: " + std::string(std::strerror(ENOENT));
-  const std::string notWritten =
-      "Could not write the Import Log:\n/dev/full: " + std::string(std::strerror(ENOSPC));
-  const struct {
-    const char* name;
-    std::string logPath;  // in the temporary directory unless absolute
-    bool netscape3;       // a missing Netscape 3.x file: a critical error, summed up first
-    std::string message;  // $: the temporary directory
-    std::string library;
-  } cases[] = {
-      {"not created", "missing/IMPLOG.TXT", false, notCreated, ""},
-      {"not written", "/dev/full", false, notWritten, "A Four"},
-      {"not written, after the summary", "/dev/full", true, notWritten, "A Four"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    SessionFixture f;
-    f.shortcut("A.url", "http://a/");
-    f.temp.write("page.htm", kGood);
-    f.start(f.browsers(c.netscape3, false, true),
-            c.logPath[0] == '/' ? c.logPath : f.temp.file(c.logPath));
-    std::string message = c.message;
-    if (const auto at = message.find('$'); at != std::string::npos)
-      message.replace(at, 1, f.temp.path());
-    ASSERT_TRUE(f.session->documentCommands().fileNew());
-    const std::vector<std::string> texts = f.ui.messageTexts();
-    ASSERT_EQ(texts.size(), c.netscape3 ? 2u : 1u);
-    EXPECT_EQ(texts.back(), message);
-    EXPECT_NE(texts.front().find(c.netscape3 ? "critical errors" : "Could not"), std::string::npos);
-    EXPECT_FALSE(f.session->importRun().lastImportClean());
-    f.ui.messages.clear();
-    f.ui.nextOpenFile(f.temp.file("page.htm"));
-    ASSERT_TRUE(f.session->importRun().OnImportHtml());
-    EXPECT_EQ(f.ui.messageTexts(), std::vector{message});
-    EXPECT_FALSE(f.session->importRun().lastImportClean());
-    for (const auto& m : f.ui.messages) EXPECT_NE(m.icon, MessageIcon::Question);
-    EXPECT_EQ(f.bookmarks(), c.library);
-    EXPECT_EQ(f.doc().folderCount(), 1u);
+  // In the order of the "enabled" step.
+  inline static const std::map<std::string, CommandId> kExports{
+      {"all", kCmdExportAll},       {"msie", kCmdExportMsie},   {"ns3", kCmdExportNetscape3},
+      {"ns4", kCmdExportNetscape4}, {"other", kCmdExportOther}, {"text", kCmdExportText}};
+
+  std::string local(const std::string& name) const {
+    return name.starts_with("/") ? name : temp.file(name);
   }
-}
+  std::optional<std::string> chosen(const std::string& name) const {
+    return name == "cancel" ? std::nullopt : std::optional(local(name));
+  }
+  std::string shown(std::string text) const {
+    for (std::size_t at; (at = text.find(temp.path())) != std::string::npos;)
+      text.replace(at, temp.path().size(), "~");
+    return text;
+  }
+  static std::string okay(bool ok) { return ok ? "ok" : "fail"; }
 
-TEST(ImportRunOpen, OpenMergesTheBrowsersExclusiveReadsTheFileAloneAndNothingNewStaysClean) {
-  SessionFixture f;
-  f.temp.write("ns3.htm", kGood);
-  f.start(f.browsers(true, false, false));
-  DocumentCommands& commands = f.session->documentCommands();
-  ASSERT_TRUE(commands.fileNew());
-  EXPECT_TRUE(f.doc().isModified());
-  f.ui.nextSaveFile(f.temp.file("lib.bml"));
-  ASSERT_TRUE(commands.fileSaveAs());
-  // The file already holds every browser bookmark: Open adds nothing and stays unmodified.
-  ASSERT_TRUE(commands.openDocumentFile(f.temp.file("lib.bml")));
-  EXPECT_FALSE(f.doc().isModified());
-  EXPECT_EQ(f.bookmarks(), "Four");
-  f.temp.write("ns3.htm", netscapeFile(netscapeBookmark("Five", "http://five/")));
-  ASSERT_TRUE(commands.openDocumentFile(f.temp.file("lib.bml")));
-  EXPECT_EQ(f.bookmarks(), "Five Four");
-  EXPECT_TRUE(f.doc().isModified());
-  f.doc().setModifiedFlag(false);
-  f.ui.answer(Answer::Yes);
-  f.ui.nextOpenFile(f.temp.file("lib.bml"));
-  ASSERT_TRUE(commands.fileOpenExclusive());
-  EXPECT_EQ(f.bookmarks(), "Four");
-  EXPECT_FALSE(f.doc().isModified());
-}
+  // The browsers named by the words after "start", each with its "=value" where given.
+  void begin(const Args& a) {
+    std::map<std::string, std::string> named;
+    for (std::size_t i = 1; i < a.size(); ++i) {
+      const std::size_t equals = a[i].find('=');
+      named[a[i].substr(0, equals)] = equals == std::string::npos ? "" : a[i].substr(equals + 1);
+    }
+    BrowserDetection found = browsers(named.count("ns3"), named.count("ns4"), named.count("msie"));
+    if (!named["ns3"].empty()) found.netscape3File = local(named["ns3"]);
+    if (!named["ns4"].empty()) found.netscape4File = local(named["ns4"]);
+    if (named.count("profile")) found.netscape4ProfileName = named["profile"];
+    start(found, named["log"].empty() ? "" : local(named["log"]));
+  }
 
-TEST(ImportRunHtml, MarksModifiedEvenWhenNothingIsNewAndRefillsTheViews) {
-  SessionFixture f;
-  f.temp.write("page.htm", kGood);
-  f.start(f.browsers(false, false, false));  // a library without even a root (an empty file)
-  f.ui.nextOpenFile(std::nullopt);
-  EXPECT_FALSE(f.session->importRun().OnImportHtml());
-  EXPECT_FALSE(std::filesystem::exists(f.temp.file("IMPLOG.TXT")));
-  f.ui.nextOpenFile(f.temp.file("page.htm"));
-  ASSERT_TRUE(f.session->importRun().OnImportHtml());
-  EXPECT_EQ(f.log().rfind("Beginning Netscape import\n\nOpening " + f.temp.file("page.htm") +
-                              "\nNetscape import complete ... no errors.\n\n",
-                          0),
-            0u);
-  f.doc().setModifiedFlag(false);
-  f.ui.nextOpenFile(f.temp.file("page.htm"));  // only what the library holds
-  ASSERT_TRUE(f.session->importRun().OnImportHtml());
-  EXPECT_TRUE(f.doc().isModified());
-  EXPECT_EQ(f.bookmarks(), "Four");
-  ASSERT_EQ(f.doc().folderCount(), 1u);  // the bookmark has a folder: the root
-  EXPECT_EQ(f.doc().folder(0).path, "\\");
-  EXPECT_EQ(f.refills, 2);
-  // The status window is created, centred and shown, and goes before the summary could show.
-  EXPECT_EQ(std::vector<std::string>(f.ui.statusEvents.begin(), f.ui.statusEvents.begin() + 3),
-            (std::vector<std::string>{"create", "center", "text:Importing Netscape bookmarks"}));
-  EXPECT_EQ(f.ui.statusEvents.back(), "destroy");
-  EXPECT_TRUE(f.ui.messages.empty());
+  // The steps that only act, by verb.
+  std::map<std::string, std::function<void(const Args&)>> actions{
+      {"netscape",
+       [this](const Args& a) {
+         temp.write(a.at(1), netscapeFile(netscapeBookmark(a.at(2), a.at(3))));
+       }},
+      {"write", [this](const Args& a) { temp.write(a.at(1), a.size() > 2 ? a[2] : ""); }},
+      {"shortcut", [this](const Args& a) { shortcut(a.at(1), a.at(2)); }},
+      {"mkdir", [this](const Args& a) { std::filesystem::create_directories(temp.file(a.at(1))); }},
+      {"start", [this](const Args& a) { begin(a); }},
+      {"select",
+       [this](const Args& a) {
+         doc().setFolderSelection(*doc().findFolder(a.at(1)),
+                                  a.at(2) == "none" ? kNotSelected : kPartlySelected);
+       }},
+      {"set-modified", [this](const Args& a) { doc().setModifiedFlag(a.at(1) == "1"); }},
+      {"set-title", [this](const Args& a) { doc().setNetscapeTitle(a.at(1)); }},
+      {"exports",
+       [this](const Args&) {
+         view = std::make_unique<CLFView>(doc(), ui, settings);
+         view->OnUpdate();
+         exports = std::make_unique<ExportCommands>(*view);
+       }},
+      {"answer", [this](const Args& a) { ui.answer(a.at(1) == "Yes" ? Answer::Yes : Answer::No); }},
+      {"save-file", [this](const Args& a) { ui.nextSaveFile(chosen(a.at(1))); }},
+      {"open-file", [this](const Args& a) { ui.nextOpenFile(chosen(a.at(1))); }},
+      {"clear-messages", [this](const Args&) { ui.messages.clear(); }},
+  };
+
+  // What the step yields.
+  std::string run(const Args& a) {
+    const std::string& verb = a.at(0);
+    if (const auto action = actions.find(verb); action != actions.end()) {
+      action->second(a);
+      return "";
+    }
+    DocumentCommands& commands = session->documentCommands();
+    std::uint32_t folder = 0;
+    if (verb == "folder") return okay(doc().addFolder(a.at(1), a.at(1) == "\\"));
+    if (verb == "bookmark")
+      return okay(doc().addFolder(a.at(1), false, &folder) &&
+                  doc().addBookmark(folder, a.at(2), a.at(3), "", 0, 0, 0));
+    if (verb == "new") return okay(commands.fileNew());
+    if (verb == "save-as") return okay(commands.fileSaveAs());
+    if (verb == "open-document") return okay(commands.openDocumentFile(local(a.at(1))));
+    if (verb == "open-exclusive") return okay(commands.fileOpenExclusive());
+    if (verb == "import-html") return okay(session->importRun().OnImportHtml());
+    if (verb == "export") return okay(exports->run(kExports.at(a.at(1))));
+    if (verb == "write-text") return okay(writeTextExport(doc(), local(a.at(1))));
+    if (verb == "ns4-text") return exports->OnUpdateExportNetscape4().text.value_or("none");
+    if (verb == "enabled" || verb == "run-disabled") {
+      std::string states, ran;
+      for (const auto& [name, id] : kExports) {
+        states += exports->stateOf(id).enabled ? '+' : '-';
+        if (verb == "run-disabled" && !exports->stateOf(id).enabled && exports->run(id))
+          ran += name + " ran ";
+      }
+      return verb == "enabled" ? states : ran.empty() ? "ok" : ran;
+    }
+    if (verb == "bookmarks") return bookmarks();
+    if (verb == "folders") {
+      std::string paths;
+      for (const auto& f : doc().folders()) paths += (paths.empty() ? "" : " ") + f.path;
+      return paths;
+    }
+    if (verb == "modified") return std::to_string(doc().isModified());
+    if (verb == "clean") return std::to_string(session->importRun().lastImportClean());
+    if (verb == "messages") return std::to_string(ui.messages.size());
+    if (verb == "message" || verb == "says") {
+      const char* icons[] = {"None", "Information", "Question", "Exclamation", "Error"};
+      const Message& m = ui.messages.at(std::stoul(a.at(1)));
+      const std::string icon = icons[static_cast<int>(m.icon)];
+      if (verb == "message") return icon + ": " + shown(m.text);
+      return m.text.find(a.at(2)) == std::string::npos ? m.text : icon;
+    }
+    if (verb == "requests") return std::to_string(ui.fileRequests.size());
+    if (verb == "read") return temp.read(a.at(1));
+    if (verb == "exists") return std::to_string(std::filesystem::exists(local(a.at(1))));
+    if (verb == "log") return shown(log());
+    if (verb == "refills") return std::to_string(refills);
+    if (verb == "status") {
+      std::string events;
+      for (const std::string& e : ui.statusEvents) events += (events.empty() ? "" : " | ") + e;
+      return events;
+    }
+    return "unknown step";
+  }
+
+  std::unique_ptr<CLFView> view;
+  std::unique_ptr<ExportCommands> exports;
+};
+
+TEST(SessionScenarios, EachStepYieldsWhatItsLineExpects) {
+  runScenarios<SessionScenario>("browsers-session-scenarios.txt");
 }
 
 // Through the session: found under a home, the first choice stored, a later choice kept.
