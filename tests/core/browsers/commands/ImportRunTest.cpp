@@ -1,5 +1,6 @@
 // The import run and the export commands, through a session.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
@@ -16,6 +17,7 @@
 #include "browsers/commands/TextExport.h"
 #include "browsers/sources/BrowserHome.h"
 #include "browsers/sources/BrowserSourcesDialog.h"
+#include "core/browsers/FileSizeLimit.h"
 #include "core/library/LibraryScenario.h"
 #include "library/DocumentCommands.h"
 #include "support/CaseFile.h"
@@ -187,6 +189,9 @@ struct SessionScenario : SessionFixture {
       {"save-file", [this](const Args& a) { ui.nextSaveFile(chosen(a.at(1))); }},
       {"open-file", [this](const Args& a) { ui.nextOpenFile(chosen(a.at(1))); }},
       {"clear-messages", [this](const Args&) { ui.messages.clear(); }},
+      {"chmod",
+       [this](const Args& a) { ::chmod(local(a.at(1)).c_str(), std::stoul(a.at(2), nullptr, 8)); }},
+      {"remove", [this](const Args& a) { std::filesystem::remove(local(a.at(1))); }},
   };
 
   // What the step yields.
@@ -208,6 +213,10 @@ struct SessionScenario : SessionFixture {
     if (verb == "open-exclusive") return okay(commands.fileOpenExclusive());
     if (verb == "import-html") return okay(session->importRun().OnImportHtml());
     if (verb == "export") return okay(exports->run(kExports.at(a.at(1))));
+    if (verb == "export-on-full-disk") {
+      ScopedFileSizeLimit full(64);
+      return okay(exports->run(kExports.at(a.at(1))));
+    }
     if (verb == "write-text") return okay(writeTextExport(doc(), local(a.at(1))));
     if (verb == "ns4-text") return exports->OnUpdateExportNetscape4().text.value_or("none");
     if (verb == "enabled" || verb == "run-disabled") {
@@ -239,6 +248,13 @@ struct SessionScenario : SessionFixture {
     if (verb == "read") return temp.read(a.at(1));
     if (verb == "exists") return std::to_string(std::filesystem::exists(local(a.at(1))));
     if (verb == "log") return shown(log());
+    if (verb == "files")
+      return std::to_string(std::distance(std::filesystem::directory_iterator(temp.path()), {}));
+    if (verb == "mode") {
+      std::ostringstream octal;
+      octal << std::oct << static_cast<int>(std::filesystem::status(local(a.at(1))).permissions());
+      return octal.str();
+    }
     if (verb == "refills") return std::to_string(refills);
     if (verb == "status") {
       std::string events;
