@@ -1,4 +1,4 @@
-// The document's two tables and the rules for names; most cases are scenarios in
+// The document's two tables, the rules for names and the clipboard; most cases are scenarios in
 // tests/data/library-scenarios.txt.
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 
 #include "core/library/LibraryFixture.h"
 #include "core/library/LibraryScenario.h"
+#include "library/BookmarkClipboard.h"
 #include "library/NameRules.h"
 #include "support/AllocationLimit.h"
 #include "support/CaseFile.h"
@@ -122,6 +123,16 @@ TEST(NameCleaning, ReplacesTrimsAndGuardsPeriods) {
   for (const TestCase& c : readCases("name-cleaning-cases.txt")) {
     f.doc.setReplacementChar(c["replacement"].at(0));
     EXPECT_EQ(f.doc.cleanItemName(c["name"]), c["cleaned"]) << c.what;
+  }
+}
+
+// What a paste reads from each form on the clipboard; copies are scenarios.
+TEST(BookmarkClipboard, EachFormGivesItsBookmarksAndIgnoresTheRest) {
+  for (const TestCase& c : readCases("clipboard-paste-cases.txt")) {
+    std::vector<PastedBookmark> expected;
+    for (const std::string& line : c.lines("found"))
+      expected.push_back({line.substr(0, line.find('\t')), line.substr(line.find('\t') + 1)});
+    EXPECT_EQ(parseClipboard({c["text"], c["uriList"], c["html"]}), expected) << c.what;
   }
 }
 

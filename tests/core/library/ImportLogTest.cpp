@@ -1,3 +1,5 @@
+// The import log when it cannot be made, held or written, and its viewing; its entries and
+// dates are library scenarios.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -5,7 +7,6 @@
 
 #include "core/library/LibraryFixture.h"
 #include "library/CStatDlg.h"
-#include "support/CaseFile.h"
 
 namespace linkfold::test {
 namespace {
@@ -15,29 +16,6 @@ class ImportLogFile : public ::testing::Test, public LibraryFixture {
   void SetUp() override { fixClock(); }
   std::string logText() const { return temp.read("IMPLOG.TXT"); }
 };
-
-TEST_F(ImportLogFile, EntriesAreWrittenWithCrLfAndSetTheAdjustmentFlagThatANewLogClears) {
-  ASSERT_TRUE(doc.createLog());
-  doc.logLine("from the first import, a long line that the next log must not keep\n");
-  EXPECT_FALSE(doc.adjustmentFlag());
-  doc.logNonFatal("<DT><A HREF=", "No closing quote");
-  EXPECT_TRUE(doc.adjustmentFlag());
-  doc.closeLog();
-  const std::vector<TestCase> logs = readCases("import-log-cases.txt");
-  EXPECT_EQ(logText(), logs.at(0)["log"]);
-  now += 3600 * 24 + 61;
-  ASSERT_TRUE(doc.createLog());
-  EXPECT_FALSE(doc.adjustmentFlag());
-  doc.logLine("old\n");
-  ASSERT_TRUE(doc.createLog());  // while one is open: it starts afresh
-  doc.logLine("one\n\ntwo\n");
-  doc.logFatal("CLFDoc::Parse_NS_Folder:\nUnexpected end of file");
-  EXPECT_TRUE(doc.adjustmentFlag());
-  doc.logLine("no line end");
-  doc.closeLog();
-  EXPECT_FALSE(doc.hasOpenLog());
-  EXPECT_EQ(logText(), logs.at(1)["log"]);
-}
 
 TEST_F(ImportLogFile, ALogThatCannotBeCreatedHeldElsewhereOrWrittenIsLeftAlone) {
   EXPECT_FALSE(doc.canViewImportLog());

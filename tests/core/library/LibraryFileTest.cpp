@@ -25,12 +25,6 @@ std::string text(std::string_view s) {
   return static_cast<char>(s.size()) + std::string(s);
 }
 
-std::string repeated(std::string_view piece, std::size_t times) {
-  std::string out;
-  for (std::size_t i = 0; i < times; ++i) out += piece;
-  return out;
-}
-
 std::string record(std::string_view name, std::string_view url, std::string_view description,
                    std::uint32_t folder, std::uint32_t added = 0, std::uint32_t modified = 0,
                    std::uint32_t visited = 0) {
@@ -137,7 +131,7 @@ TEST_F(LibraryFile, RunningOutOfMemoryIsAnInternalErrorThatKeepsWhatWasAdded) {
   expectLoadFailure(true, true);
   EXPECT_TRUE(doc.folderCount() > 1 && doc.folderCount() < paths.size());
   ui.messages.clear();  // no room for the index map of 300000 equal paths
-  EXPECT_FALSE(openWithLimit(u32(300000) + repeated(text("\\"), 300000) + u32(0), 1 << 20));
+  EXPECT_FALSE(openWithLimit(libraryFile(std::vector<std::string>(300000, "\\"), {}), 1 << 20));
   expectLoadFailure(true, false);
   ASSERT_TRUE(open(""));  // the next open clears the flags of a failed one
   EXPECT_FALSE(doc.loadFailed() || doc.internalError() || doc.dataRead());

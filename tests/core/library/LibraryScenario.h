@@ -51,6 +51,10 @@ struct LibraryScenario : LibraryFixture {
       {"sort", [this](const Args&) { doc.sortBookmarks(); }},
       {"resolve", [this](const Args&) { doc.sortAndResolve(); }},
       {"close-log", [this](const Args&) { doc.closeLog(); }},
+      {"log-line", [this](const Args& a) { doc.logLine(a.at(1)); }},
+      {"log-non-fatal", [this](const Args& a) { doc.logNonFatal(a.at(1), a.at(2)); }},
+      {"log-fatal", [this](const Args& a) { doc.logFatal(a.at(1)); }},
+      {"advance-clock", [this](const Args& a) { now += std::stol(a.at(1)); }},
       {"status-window", [this](const Args&) { doc.openStatusWindow(); }},
   };
 
@@ -117,6 +121,7 @@ struct LibraryScenario : LibraryFixture {
       doc.closeLog();
       return temp.read("IMPLOG.TXT");
     }
+    if (verb == "log-open") return std::to_string(doc.hasOpenLog());
     if (verb == "status-texts") return std::to_string(ui.statusTexts().size());
     return "unknown step";
   }
@@ -140,8 +145,8 @@ void runScenarios(const std::string& file) {
         continue;
       }
       const std::string expected = line.substr(std::min(arrow + 4, line.size()));
-      EXPECT_EQ(result,
-                expected.starts_with("@") ? c[expected.substr(1)] : decodeCaseValue(expected))
+      EXPECT_EQ(result, withErrorTexts(expected.starts_with("@") ? c[expected.substr(1)]
+                                                                 : decodeCaseValue(expected)))
           << c.what << ": " << line;
     }
   }

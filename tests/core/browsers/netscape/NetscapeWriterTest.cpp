@@ -1,11 +1,8 @@
-// The Netscape writer: the bytes each tree gives, and the backup copy on every path.
+// The Netscape writer: the bytes each tree gives, and the backup copy on every path (real files
+// on a full disk are a session scenario).
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <iterator>
 #include <map>
 #include <set>
@@ -13,7 +10,6 @@
 
 #include "browsers/netscape/NetscapeBackup.h"
 #include "browsers/netscape/NetscapeWriter.h"
-#include "core/browsers/FileSizeLimit.h"
 #include "core/view/ViewFixture.h"
 #include "support/CaseFile.h"
 
@@ -110,36 +106,6 @@ TEST(NetscapeBackup, ReportsEveryFailureAndDropsTheCopyOfTheUntouchedTarget) {
           << ui.messages[i].text;
     }
   }
-}
-
-TEST_F(NetscapeWriter, BacksUpRealFilesAndRestoresThemWhenTheDiskIsFull) {
-  bookmark(0, "kept", "http://k/");
-  view.OnUpdate();
-  const std::string target = temp.file("BOOKMARK.HTM"), backup = temp.file("BOOKMARK.bak");
-  // A target that does not exist yet is written without a backup.
-  EXPECT_TRUE(Do_NS_Export(view, target, true, "T"));
-  EXPECT_FALSE(std::filesystem::exists(backup));
-  const std::string first = temp.read("BOOKMARK.HTM");
-  EXPECT_TRUE(Do_NS_Export(view, target, true, "T"));
-  EXPECT_EQ(temp.read("BOOKMARK.bak"), first);
-  // A full disk: the previous file stays as it was, with its mode, and no copy is left.
-  temp.write("BOOKMARK.HTM", "old");
-  ::chmod(target.c_str(), 0600);
-  std::filesystem::remove(backup);
-  {
-    ScopedFileSizeLimit full(64);
-    EXPECT_FALSE(Do_NS_Export(view, target, true, "T"));
-  }
-  EXPECT_EQ(temp.read("BOOKMARK.HTM"), "old");
-  EXPECT_FALSE(std::filesystem::exists(backup));
-  EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Could not write " + target + "\n" +
-                                                         target + ": " + std::strerror(EFBIG)}));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
-  // Written at last: the backup holds the old contents, the target keeps its mode.
-  EXPECT_TRUE(Do_NS_Export(view, target, true, "T"));
-  EXPECT_EQ(temp.read("BOOKMARK.bak"), "old");
-  EXPECT_EQ(std::filesystem::status(target).permissions(),
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 }  // namespace
