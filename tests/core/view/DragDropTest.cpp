@@ -13,18 +13,6 @@ class DragDrop : public ViewTest {
   void SetUp() override { buildLibrary(); }
 };
 
-TEST_F(DragDrop, LockedFoldersCannotBeDraggedAndItemsGoneNotAtAll) {
-  for (const char* path : {"", "L"}) {
-    view.tree().select(kNoItem);
-    view.OnBeginDrag(item(path));
-    EXPECT_FALSE(view.isDragging());
-    EXPECT_EQ(view.currentItem(), item(path));  // selected all the same
-  }
-  view.OnBeginDrag(deadItem());
-  EXPECT_FALSE(view.isDragging());
-  expectMessages(ui, ShownMessages(2, {Information, "Locked"}));
-}
-
 TEST_F(DragDrop, MovementHighlightsItemsAndScrollsOutsideTheTree) {
   const TreeItem zulu = item("B/zulu");
   view.OnDragMove({zulu, kHitOnLabel});

@@ -178,28 +178,5 @@ TEST_F(OpenAndClipboard, OpensTheBookmarkOrTheFoldersBookmarksAskingBeyondTenNam
   EXPECT_MESSAGE(ui, 0, "The desktop could not open this URL:\nunopenable:x", Exclamation);
 }
 
-TEST_F(OpenAndClipboard, CopyTakesTheSelectionAndPasteAddsToItsFolder) {
-  buildLibrary();
-  select("B");
-  EXPECT_EQ(view.OnCopy().text, "http://beta2/\nhttp://zulu/");
-  EXPECT_FALSE(view.OnUpdateCut().enabled);  // a folder is not cut
-  select("A/Sub/deep");
-  const ClipboardData copied = view.OnCopy();
-  select("C");
-  view.OnPaste(copied);
-  EXPECT_EQ(labels("C"), "deep|");
-  EXPECT_EQ(view.tree().selected(), item("C"));
-  expectTreeMatchesLibrary();
-  select("B/zulu");  // a bookmark's folder takes the paste
-  view.OnPaste({"www.pasted.example", "", ""});
-  EXPECT_EQ(labels("B"), "beta2|www.pasted.example|zulu|");
-  // A paste is one step back.
-  ASSERT_EQ(doc.undoStack().undoName(), "Paste");
-  view.OnUndo();
-  EXPECT_EQ(labels("B"), "beta2|zulu|");
-  view.OnPaste({"no url here", "", ""});
-  EXPECT_NE(ui.messages.at(0).text.find("no URL"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace linkfold::test

@@ -1,5 +1,5 @@
-// The tree view outside its editing commands: filling, renumbering, check boxes, clicks and
-// the context menu, Expand All and Collapse All, and the view's options.
+// The tree view outside its editing commands and the scenarios: check boxes, clicks and the
+// context menu, Expand All and Collapse All, and the view's options.
 
 #include <gtest/gtest.h>
 
@@ -10,79 +10,6 @@
 
 namespace linkfold::test {
 namespace {
-
-using FillTree = ViewTest;
-
-// Labels that compare equal (ignoring case, or alike in their first 259 characters) keep the
-// order in which filling finds them: table order, for folders as for bookmarks.
-TEST_F(FillTree, EqualLabelsKeepTheirTableOrderThroughRebuilds) {
-  const std::string shared(259, 'x');
-  const auto f = folder("F\\");
-  for (const char* tail : {"b", "a", "c"}) folder("F\\" + shared + tail + "\\");
-  for (const char* name : {"same", "SAME", "Same"})
-    bookmark(f, name, "http://" + std::string(name));
-  for (int rebuild = 0; rebuild < 2; ++rebuild) {
-    view.OnUpdate();
-    const auto& items = view.tree().children(item("F"));
-    ASSERT_EQ(items.size(), 6u);
-    for (std::uint32_t i = 0; i < 3; ++i) {
-      EXPECT_EQ(view.tree().data(items[i]), f + 1 + i) << rebuild;
-      EXPECT_EQ(view.tree().data(items[3 + i]), i) << rebuild;
-    }
-  }
-}
-
-TEST_F(FillTree, ItemsCarryImagesStatesAndIndexesOfTheLibrary) {
-  const auto open = folder("Open\\");
-  ASSERT_TRUE(doc.addFolder("Open\\Shut\\", true));
-  doc.setFolderSelection(folder("Off\\"), kNotSelected);
-  doc.setFolderSelection(open, kPartlySelected);
-  bookmark(*doc.findFolder("Open\\Shut\\"), "inside", "http://i/");
-  view.OnUpdate();
-  EXPECT_EQ(outline(), "L Root Folder:2{F Off:1, F Open:3{L Shut:2{B inside}}}");
-  expectTreeMatchesLibrary();
-  EXPECT_EQ(view.tree().selectedImage(item("Open/Shut")), kImageLockedFolder);
-  EXPECT_EQ(view.tree().selectedImage(item("Open/Shut/inside")), kImageBookmark);
-  EXPECT_EQ(view.tree().state(item("Open/Shut/inside")), 0u);
-  for (const FolderEntry& f : doc.folders()) EXPECT_EQ(f.listed, 1u) << f.path;
-}
-
-TEST_F(FillTree, AfterARebuildOnlyTheRootIsExpandedAndCurrent) {
-  buildLibrary();
-  view.tree().ensureVisible(item("A/Sub/deep"));
-  select("A/Sub");
-  view.OnUpdate();
-  EXPECT_EQ(view.currentItem(), item(""));
-  EXPECT_TRUE(view.tree().isExpanded(item("")));
-  EXPECT_FALSE(view.tree().isExpanded(item("A")));
-  EXPECT_EQ(ui.waitCursorDepth, 0);
-  EXPECT_GT(ui.waitCursorShown, 0);
-  // An empty library gives an empty tree, without a current item or a message.
-  doc.DeleteContents();
-  view.OnUpdate();
-  EXPECT_EQ(view.tree().itemCount(), 0u);
-  EXPECT_EQ(view.currentItem(), kNoItem);
-  EXPECT_TRUE(ui.messages.empty());
-}
-
-// How far each renumbering walk reaches; the Delete tests cover removals from the library.
-TEST_F(FillTree, RenumberingReachesOnlyWhatLiesBelowOrAfterTheStartItem) {
-  buildLibrary();
-  const auto dataOf = [&](std::initializer_list<const char*> paths) {
-    std::string out;
-    for (const char* p : paths) out += std::to_string(view.tree().data(item(p))) + " ";
-    return out;
-  };
-  // Bookmarks below A only; folder items carry folder indexes and stay.
-  view.RenumberBookmarkItems(item("A"), 1);
-  view.RenumberBookmarkItems(deadItem(), 1);  // an item gone: nothing
-  EXPECT_EQ(dataOf({"A", "A/Sub", "A/alpha", "A/Beta", "A/gamma", "A/Sub/deep", "B/zulu", "top"}),
-            "1 2 0 0 1 2 5 6 ");
-  // B and the items after it, with everything below them; bookmark items stay.
-  view.RenumberFolderItems(item("B"), 2);
-  view.RenumberFolderItems(deadItem(), 2);
-  EXPECT_EQ(dataOf({"", "A", "A/Sub", "B", "C", "L", "B/zulu", "top"}), "0 1 2 2 3 4 5 6 ");
-}
 
 class StandardTree : public ViewTest {
  protected:

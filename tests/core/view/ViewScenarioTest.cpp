@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/view/ViewFixture.h"
 #include "support/CaseFile.h"
 
@@ -37,7 +39,9 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
     const std::string rest = space == std::string::npos ? "" : step.substr(space + 1);
     const std::string first = rest.substr(0, gap - space - 1);
     const std::string second = gap == std::string::npos ? "" : step.substr(gap + 2);
-    const auto at = [&](const std::string& path) { return item(path == "/" ? "" : path); };
+    const auto at = [&](const std::string& path) {
+      return path == "none" ? kNoItem : path == "gone" ? deadItem() : item(path == "/" ? "" : path);
+    };
     if (verb == "library") {
       buildLibrary();
     } else if (verb == "folder") {
@@ -48,6 +52,20 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       doc.setFolderSelection(folder(first), std::stoul(second));
     } else if (verb == "update") {
       view.OnUpdate();
+    } else if (verb == "refill") {
+      view.RefillKeepingState();
+    } else if (verb == "capture") {
+      captured = view.captureTreeState();
+    } else if (verb == "restore") {
+      view.restoreTreeState(captured);
+    } else if (verb == "remove") {  // the item's bookmark from the library alone
+      doc.removeBookmark(view.tree().data(at(rest)));
+    } else if (verb == "clear-library") {
+      doc.DeleteContents();
+    } else if (verb == "renumber-bookmarks" || verb == "renumber-folders") {
+      (view.*(verb == "renumber-folders" ? &CLFView::RenumberFolderItems
+                                         : &CLFView::RenumberBookmarkItems))(at(first),
+                                                                             std::stoul(second));
     } else if (verb == "follow") {
       view.options().follow = rest == "on";
     } else if (verb == "confirm-delete") {  // of a bookmark or a folder
@@ -66,6 +84,10 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       doc.setBookmarkUrl(view.tree().data(at(first)), second);
     } else if (verb == "unlink") {  // the item names no library entry
       view.tree().setData(at(rest), 99);
+    } else if (verb == "select") {
+      view.tree().select(at(rest));
+    } else if (verb == "hold") {  // the item's handle, for "released"
+      held[rest] = at(rest);
     } else if (verb == "click") {
       view.OnClick({at(rest), kHitOnStateIcon});
     } else if (verb == "space") {  // the Space key on the root
@@ -88,9 +110,17 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
     } else if (verb == "new-folder") {
       view.tree().select(at(rest));
       view.OnNewFolder();
-    } else if (verb == "paste") {
-      view.tree().select(at(rest));
-      view.OnPaste({"http://pasted.example/", "", ""});
+    } else if (verb == "copy") {
+      view.tree().select(at(first));
+      copied = view.OnCopy();
+      EXPECT_EQ(copied.text, second);
+    } else if (verb == "paste") {  // the text, or what was copied
+      view.tree().select(at(first));
+      view.OnPaste(second.empty() ? copied : ClipboardData{second, "", ""});
+    } else if (verb == "begin-drag") {
+      view.OnBeginDrag(at(rest));
+    } else if (verb == "dragging") {
+      EXPECT_EQ(view.isDragging(), rest == "yes");
     } else if (verb == "drag") {
       view.OnBeginDrag(at(first));
       ASSERT_TRUE(view.isDragging());
@@ -135,9 +165,23 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       EXPECT_TRUE(treeLog.scrolledTo(at(rest)));
     } else if (verb == "path") {  // of the library folder the item shows
       EXPECT_EQ(doc.folder(view.tree().data(at(first))).path, second);
-    } else if (verb == "delete-offered") {
+    } else if (verb == "delete-offered" || verb == "cut-offered") {
       view.tree().select(at(first));
-      EXPECT_EQ(view.OnUpdateDelete().enabled, second == "yes");
+      EXPECT_EQ((verb == "cut-offered" ? view.OnUpdateCut() : view.OnUpdateDelete()).enabled,
+                second == "yes");
+    } else if (verb == "numbers") {  // the item's data, then its children's
+      std::string numbers = std::to_string(view.tree().data(at(first))) + ":";
+      for (TreeItem c : view.tree().children(at(first)))
+        numbers += std::to_string(view.tree().data(c)) + "|";
+      EXPECT_EQ(numbers, second);
+    } else if (verb == "released") {  // the held handle names no item any more
+      EXPECT_FALSE(view.tree().exists(held.at(rest)));
+    } else if (verb == "matches") {
+      EXPECT_EQ(view.filterMatchCount(), std::stoul(rest));
+    } else if (verb == "listed") {  // every folder is marked as shown in the tree
+      for (const FolderEntry& f : doc.folders()) EXPECT_EQ(f.listed, 1u) << f.path;
+    } else if (verb == "waited") {  // the wait cursor was shown
+      EXPECT_GT(ui.waitCursorShown, 0);
     } else if (verb == "modified") {
       EXPECT_EQ(doc.isModified(), rest == "yes");
     } else if (verb == "messages") {  // each one's icon and a word of its text; then forgotten
@@ -167,6 +211,9 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
   }
   std::pair<std::string, std::string> remembered;  // the outline and the saved library
   std::vector<std::string> renameShown;            // what the Rename dialog showed each time
+  std::map<std::string, TreeItem> held;
+  ClipboardData copied;
+  TreeState captured;
 };
 
 TEST_P(Scenario, Plays) {
