@@ -1,9 +1,7 @@
-// The tree view outside its editing commands and the scenarios: check boxes, clicks and the
-// context menu, Expand All and Collapse All, and the view's options.
+// The tree view outside its editing commands and the scenarios: the drag's feedback and the
+// view's options.
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 #include "core/view/ViewFixture.h"
 #include "platform/Settings.h"
@@ -16,97 +14,25 @@ class StandardTree : public ViewTest {
   void SetUp() override { buildLibrary(); }
 };
 
-using CheckBoxes = StandardTree;
-
-TEST_F(CheckBoxes, ClicksAndKeysThatToggleNothing) {
-  // The root is grey, so a stray write to the root's folder would show.
-  view.OnClick({item("A/Sub"), kHitOnStateIcon});
-  const std::string before = outline();
-  for (unsigned flags : {kHitOnLabel, kHitOnIcon, kHitOnIndent, kHitOnButton, kHitOnRight})
-    view.OnClick({item("A"), flags});
-  view.OnClick({kNoItem, kHitBelow});
-  // A bookmark has no check box; its item data is not a folder index.
-  view.OnClick({item("top"), kHitOnStateIcon});
-  const TreeItem dead = deadItem();
-  view.OnClick({dead, kHitOnStateIcon});
-  view.SetFolderCheck(dead, true);
-  view.UpdateParentChecks(dead);
-  select("A/alpha");
-  EXPECT_EQ(view.OnSpaceKey(), 0);
-  view.tree().select(kNoItem);
-  EXPECT_EQ(view.OnSpaceKey(), 0);
-  EXPECT_EQ(outline(), before);
-  EXPECT_EQ(view.tree().state(item("top")), 0u);
-  expectTreeMatchesLibrary();
-}
-
-// Cut, Rename, Delete, New Folder and Properties (XRDNP) are offered on the context menu where
-// they apply, and the item becomes selected; a bookmark's Open differs from a folder's Open All.
-TEST_F(StandardTree, TheContextMenuDependsOnTheKindOfItemAndSelectsIt) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"top", "XRDNP"}, {"A", "RN"}, {"B", "RN"},  // bookmarks count as children
-      {"C", "RDN"},     {"L", "N"},  {"", "N"}};   // locked, and the root
-  const std::uint32_t ids[] = {kCmdCut, kCmdRename, kCmdDelete, kCmdNewFolder, kCmdProperties};
-  std::set<std::string> openTexts;
-  for (const auto& [path, offered] : cases) {
-    const std::vector<MenuEntry> entries = view.OnRightClick({item(path), kHitOnLabel});
-    std::string got;
-    for (const MenuEntry& e : entries)
-      for (int i = 0; i < 5; ++i)
-        if (e.id == ids[i]) got += "XRDNP"[i];
-    EXPECT_EQ(got, offered) << path;
-    EXPECT_EQ(view.currentItem(), item(path));
-    openTexts.insert(entries.front().text);
-  }
-  EXPECT_EQ(openTexts.size(), 2u);
-  // Nothing hit, or an item gone since: no menu, and the selection stays.
-  for (TreeItem nothing : {kNoItem, deadItem()})
-    EXPECT_TRUE(view.OnRightClick({nothing, kHitOnLabel}).empty());
-  EXPECT_EQ(view.tree().selected(), item(""));
-}
-
-TEST_F(StandardTree, DoubleClickOpensPropertiesOnlyForABookmarkHitOnItsIconLabelOrBox) {
+TEST_F(StandardTree, MovementHighlightsItemsAndScrollsOutsideTheTree) {
   const TreeItem zulu = item("B/zulu");
-  for (const HitTest& hit : std::vector<HitTest>{{zulu, kHitOnIndent},
-                                                 {zulu, kHitOnRight},
-                                                 {item("C"), kHitOnLabel},
-                                                 {kNoItem, kHitBelow},
-                                                 {deadItem(), kHitOnLabel}})
-    view.OnDoubleClick(hit);
-  EXPECT_EQ(ui.dialogsShown, 0);
-  for (unsigned flags : {kHitOnIcon, kHitOnLabel, kHitOnStateIcon}) {
-    select("");
-    ui.onDialog<CPropertiesDlg>([](CPropertiesDlg& dialog) {
-      EXPECT_EQ(dialog.name, "zulu");  // the dialog is about the bookmark that was hit
-      return false;
-    });
-    view.OnDoubleClick({zulu, flags});
-  }
-  EXPECT_EQ(ui.dialogsShown, 3);
-}
-
-TEST_F(StandardTree, ExpandAllOpensTheDeepestFoldersFirstAndCollapseAllLeavesTheRoot) {
-  const auto expandedFolders = [&] {
-    std::string out;
-    for (const char* path : {"", "A", "A/Sub", "B", "C", "L"})
-      if (view.tree().isExpanded(item(path))) out += std::string(path) + "|";
-    return out;
-  };
-  const TreeItem zulu = select("B/zulu");
-  view.OnExpandAll();
-  EXPECT_EQ(expandedFolders(), "|A|A/Sub|B|C|L|");
-  const auto& order = treeLog.expanded;
-  EXPECT_LT(std::find(order.begin(), order.end(), item("A/Sub")),
-            std::find(order.begin(), order.end(), item("A")));
-  EXPECT_EQ(treeLog.scrolled, std::vector<TreeItem>{zulu});
-  EXPECT_EQ(view.tree().selected(), zulu);
-  view.tree().select(kNoItem);  // without a selection the root becomes selected
-  view.OnExpandAll();
-  EXPECT_EQ(treeLog.scrolled.back(), item(""));
-  select("A/Sub/deep");
-  view.OnCollapseAll();
-  EXPECT_EQ(expandedFolders(), "|");
-  EXPECT_EQ(view.currentItem(), item(""));
+  view.OnDragMove({zulu, kHitOnLabel});
+  EXPECT_EQ(view.tree().dropHighlight(), kNoItem) << "no drag, no feedback";
+  view.OnBeginDrag(item("A/Beta"));
+  EXPECT_EQ(view.draggedItem(), view.tree().selected());
+  EXPECT_EQ(view.OnDragMove({zulu, kHitOnRight}), ScrollStep::None);
+  EXPECT_EQ(view.tree().dropHighlight(), zulu);
+  // Inside the tree but on no item, or on an item gone since: no step, the highlight stays.
+  EXPECT_EQ(view.OnDragMove({kNoItem, kHitNowhere}), ScrollStep::None);
+  EXPECT_EQ(view.OnDragMove({deadItem(), kHitOnLabel | kHitAbove}), ScrollStep::None);
+  // Outside: above, below, left, right, in that order of precedence.
+  EXPECT_EQ(view.OnDragMove({kNoItem, kHitAbove | kHitToRight}), ScrollStep::LineUp);
+  EXPECT_EQ(view.OnDragMove({kNoItem, kHitBelow | kHitToLeft}), ScrollStep::LineDown);
+  EXPECT_EQ(view.OnDragMove({kNoItem, kHitToLeft | kHitToRight}), ScrollStep::LineLeft);
+  EXPECT_EQ(view.OnDragMove({kNoItem, kHitToRight}), ScrollStep::LineRight);
+  EXPECT_EQ(view.tree().dropHighlight(), zulu);
+  settings.write(setting::kScrollRate, 100);  // the pause between steps
+  EXPECT_EQ(CLFView(doc, ui, settings).autoScrollPause(), 100);
 }
 
 TEST(ViewOptions, ScrollDelayOutOfRangeIsCorrectedAndWrittenBackAtOnce) {

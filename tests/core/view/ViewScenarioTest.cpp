@@ -84,15 +84,38 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       doc.setBookmarkUrl(view.tree().data(at(first)), second);
     } else if (verb == "unlink") {  // the item names no library entry
       view.tree().setData(at(rest), 99);
+    } else if (verb == "properties-of") {  // the dialog that comes next, cancelled
+      ui.onDialog<CPropertiesDlg>([name = rest](CPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.name, name);
+        return false;
+      });
     } else if (verb == "select") {
       view.tree().select(at(rest));
     } else if (verb == "hold") {  // the item's handle, for "released"
       held[rest] = at(rest);
-    } else if (verb == "click") {
-      view.OnClick({at(rest), kHitOnStateIcon});
-    } else if (verb == "space") {  // the Space key on the root
-      view.tree().select(item(""));
-      EXPECT_EQ(view.OnSpaceKey(), 1);
+    } else if (verb == "click") {  // on the check box unless told where
+      view.OnClick(hit(at(first), second.empty() ? "box" : second));
+    } else if (verb == "double-click") {
+      view.OnDoubleClick(hit(at(first), second));
+    } else if (verb == "menu") {  // Open or Open All (O or A), Cut, Rename, Delete, New Folder
+      std::string offered;        // and Properties (XRDNP): the items offered, in that order
+      const std::uint32_t ids[] = {kCmdCut, kCmdRename, kCmdDelete, kCmdNewFolder, kCmdProperties};
+      for (const MenuEntry& e : view.OnRightClick(hit(at(first), ""))) {
+        if (offered.empty()) offered = e.text.find("All") == std::string::npos ? "O" : "A";
+        for (int i = 0; i < 5; ++i)
+          if (e.id == ids[i]) offered += "XRDNP"[i];
+      }
+      EXPECT_EQ(offered, second);
+    } else if (verb == "set-check") {  // straight to the view, and the parents' boxes after it
+      view.SetFolderCheck(at(rest), true);
+      view.UpdateParentChecks(at(rest));
+    } else if (verb == "space") {  // the Space key on the item, and what it returns
+      view.tree().select(at(first));
+      EXPECT_EQ(view.OnSpaceKey(), std::stoi(second));
+    } else if (verb == "expand-all") {
+      view.OnExpandAll();
+    } else if (verb == "collapse-all") {
+      view.OnCollapseAll();
     } else if (verb == "rename") {  // each name typed and confirmed, then Cancel when asked for
       const std::vector<std::string> typed = bracketed(second);
       for (std::size_t i = 0; i < typed.size() + (second.ends_with("cancel") ? 1 : 0); ++i)
@@ -121,6 +144,16 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       view.OnBeginDrag(at(rest));
     } else if (verb == "dragging") {
       EXPECT_EQ(view.isDragging(), rest == "yes");
+    } else if (verb == "drag-move") {
+      view.OnDragMove(hit(at(rest), ""));
+    } else if (verb == "drop") {
+      view.OnDrop(hit(at(first), second));
+    } else if (verb == "cancel-drag") {
+      view.OnCancelDrag();
+    } else if (verb == "moves") {  // the view's own moves of the item, which must do nothing
+      view.MoveBookmarkItem(at(first), at(second));
+      view.MoveFolderItem(at(first), at(second));
+      EXPECT_EQ(view.CopySubtree(at(first), at(second)), kNoItem);
     } else if (verb == "drag") {
       view.OnBeginDrag(at(first));
       ASSERT_TRUE(view.isDragging());
@@ -174,6 +207,18 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       for (TreeItem c : view.tree().children(at(first)))
         numbers += std::to_string(view.tree().data(c)) + "|";
       EXPECT_EQ(numbers, second);
+    } else if (verb == "kept") {  // the held handle still names the item
+      EXPECT_EQ(held.at(rest), at(rest));
+    } else if (verb == "highlighted") {
+      EXPECT_EQ(view.tree().dropHighlight(), at(rest));
+    } else if (verb == "dialogs") {
+      EXPECT_EQ(ui.dialogsShown, std::stoi(rest));
+    } else if (verb == "expanded-before") {  // the first was expanded before the second
+      const auto& order = treeLog.expanded;
+      EXPECT_LT(std::find(order.begin(), order.end(), at(first)),
+                std::find(order.begin(), order.end(), at(second)));
+    } else if (verb == "scrolled-only") {  // since the last time; then forgotten
+      EXPECT_EQ(std::exchange(treeLog.scrolled, {}), std::vector{at(rest)});
     } else if (verb == "released") {  // the held handle names no item any more
       EXPECT_FALSE(view.tree().exists(held.at(rest)));
     } else if (verb == "matches") {
@@ -208,6 +253,15 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
     } else {
       ADD_FAILURE() << "no such step";
     }
+  }
+  // The hit on the item: on its label, or "icon", "box" (the check box), "indent", "button",
+  // "right" (of the label) or "below" (the tree).
+  static HitTest hit(TreeItem item, const std::string& where) {
+    static const std::map<std::string, unsigned> flags{
+        {"label", kHitOnLabel},   {"icon", kHitOnIcon},     {"box", kHitOnStateIcon},
+        {"indent", kHitOnIndent}, {"button", kHitOnButton}, {"right", kHitOnRight},
+        {"below", kHitBelow}};
+    return {item, flags.at(where.empty() ? "label" : where)};
   }
   std::pair<std::string, std::string> remembered;  // the outline and the saved library
   std::vector<std::string> renameShown;            // what the Rename dialog showed each time
