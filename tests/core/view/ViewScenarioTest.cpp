@@ -62,6 +62,8 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       doc.removeBookmark(view.tree().data(at(rest)));
     } else if (verb == "clear-library") {
       doc.DeleteContents();
+    } else if (verb == "clear-bookmarks") {
+      while (doc.bookmarkCount() > 0) doc.removeBookmark(0);
     } else if (verb == "renumber-bookmarks" || verb == "renumber-folders") {
       (view.*(verb == "renumber-folders" ? &CLFView::RenumberFolderItems
                                          : &CLFView::RenumberBookmarkItems))(at(first),
@@ -130,6 +132,13 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       view.tree().select(at(first));
       if (!second.empty()) ui.answer(second == "yes" ? Answer::Yes : Answer::No);
       view.OnDelete();
+    } else if (verb == "open") {  // with the answer to its question, if one is expected
+      view.tree().select(at(first));
+      if (!second.empty()) ui.answer(second == "yes" ? Answer::Yes : Answer::No);
+      view.OnOpenInBrowser();
+    } else if (verb == "properties") {
+      view.tree().select(at(rest));
+      view.OnProperties();
     } else if (verb == "new-folder") {
       view.tree().select(at(rest));
       view.OnNewFolder();
@@ -198,10 +207,27 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       EXPECT_TRUE(treeLog.scrolledTo(at(rest)));
     } else if (verb == "path") {  // of the library folder the item shows
       EXPECT_EQ(doc.folder(view.tree().data(at(first))).path, second);
-    } else if (verb == "delete-offered" || verb == "cut-offered") {
+    } else if (verb == "offers") {  // Rename, Delete, Properties, Open and Cut on the item
       view.tree().select(at(first));
-      EXPECT_EQ((verb == "cut-offered" ? view.OnUpdateCut() : view.OnUpdateDelete()).enabled,
-                second == "yes");
+      std::string offered;
+      for (const CommandState& state :
+           {view.OnUpdateRename(), view.OnUpdateDelete(), view.OnUpdateProperties(),
+            view.OnUpdateOpenInBrowser(), view.OnUpdateCut()}) {
+        const std::string text = state.text.value_or("");
+        const auto names = [&](const char* word) { return text.find(word) != std::string::npos; };
+        offered += std::to_string(state.enabled) + (names("folder")     ? "f"
+                                                    : names("bookmark") ? "b"
+                                                    : names("All")      ? "a"
+                                                                        : "-");
+      }
+      EXPECT_EQ(offered, second);
+    } else if (verb == "opened") {  // the URLs the desktop was asked to open; then forgotten
+      std::string urls;
+      for (const std::string& url : std::exchange(ui.openedUrls, {})) urls += url + "|";
+      EXPECT_EQ(urls, rest);
+    } else if (verb == "message-text") {  // the whole text of the only message
+      ASSERT_EQ(ui.messages.size(), 1u);
+      EXPECT_EQ(ui.messages[0].text, rest);
     } else if (verb == "numbers") {  // the item's data, then its children's
       std::string numbers = std::to_string(view.tree().data(at(first))) + ":";
       for (TreeItem c : view.tree().children(at(first)))
