@@ -93,7 +93,7 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       });
     } else if (verb == "select") {
       view.tree().select(at(rest));
-    } else if (verb == "hold") {  // the item's handle, for "released"
+    } else if (verb == "hold") {  // the item's handle, for "kept" and "released"
       held[rest] = at(rest);
     } else if (verb == "click") {  // on the check box unless told where
       view.OnClick(hit(at(first), second.empty() ? "box" : second));
