@@ -1,5 +1,5 @@
-// The tree view's commands on an item outside the scenarios: Rename, Delete, New Folder,
-// Properties, Open and the clipboard.
+// The tree view's commands outside the scenarios: the Rename dialog, New Folder's limits and
+// Properties.
 
 #include <gtest/gtest.h>
 
@@ -14,13 +14,6 @@ using enum MessageIcon;
 class Edit : public ViewTest {
  protected:
   void SetUp() override { buildLibrary(); }
-  // "1" or "0" for enabled, then "f" or "b" for a text naming a folder or a bookmark, or "-".
-  static std::string offered(const CommandState& state) {
-    const std::string text = state.text.value_or("-");
-    return std::to_string(state.enabled) + (text.find("folder") != std::string::npos     ? "f"
-                                            : text.find("bookmark") != std::string::npos ? "b"
-                                                                                         : "-");
-  }
 };
 
 TEST(RenameDialog, CountsFiftyCharactersNotBytes) {
@@ -31,36 +24,6 @@ TEST(RenameDialog, CountsFiftyCharactersNotBytes) {
   dialog.name += "e";
   EXPECT_FALSE(dialog.acceptOk(ui));
   EXPECT_EQ(dialog.title(), "Rename Folder");
-}
-
-// Each command is offered only where it applies; disabled, it shows nothing at all.
-TEST_F(Edit, RenameDeleteAndPropertiesAreOfferedOnlyWhereTheyApply) {
-  // A with all it holds, the empty C, a bookmark, the locked L and the root.
-  const std::pair<const char*, std::string> cases[] = {
-      {"A", "1f1f0-"}, {"C", "1f1f0-"}, {"top", "1b1b1-"}, {"L", "0f0f0-"}, {"", "0f0f0-"}};
-  for (const auto& [path, expected] : cases) {
-    select(path);
-    EXPECT_EQ(offered(view.OnUpdateRename()) + offered(view.OnUpdateDelete()) +
-                  offered(view.OnUpdateProperties()),
-              expected)
-        << path;
-  }
-  view.OnRename();  // on the root
-  view.OnDelete();
-  view.OnProperties();
-  view.tree().setData(select("top"), 99);  // no such bookmark: no dialog
-  view.OnProperties();
-  EXPECT_EQ(ui.dialogsShown, 0);
-  view.tree().select(kNoItem);
-  EXPECT_EQ(offered(view.OnUpdateRename()) + offered(view.OnUpdateDelete()), "0-0-");
-  // Without bookmarks in the library not even an empty folder may be deleted.
-  while (doc.bookmarkCount() > 0) doc.removeBookmark(0);
-  view.OnUpdate();
-  select("C");
-  EXPECT_EQ(offered(view.OnUpdateDelete()), "0-");
-  view.OnDelete();
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_TRUE(doc.findFolder("C\\"));
 }
 
 TEST_F(Edit, AFolderTableThatCannotGrowIsReported) {
@@ -145,60 +108,6 @@ TEST_F(Properties, OnlyAChangedUrlIsStoredExactlyAsTypedAndABlankOneIsRefused) {
   EXPECT_EQ(doc.bookmark(0).url, "  http://site/Page\t");
   EXPECT_EQ(doc.bookmark(0).name, "Page");
   EXPECT_TRUE(doc.isModified());
-}
-
-using OpenAndClipboard = ViewTest;
-
-TEST_F(OpenAndClipboard, OpensTheBookmarkOrTheFoldersBookmarksAskingBeyondTenNamingFailures) {
-  buildLibrary();
-  select("A/Beta");
-  view.OnOpenInBrowser();
-  EXPECT_EQ(ui.openedUrls, std::vector<std::string>{"http://Beta/"});
-  select("A");  // its own bookmarks, not the sub-folder's
-  EXPECT_NE(view.OnUpdateOpenInBrowser().text.value_or("").find("All"), std::string::npos);
-  ui.openedUrls.clear();
-  view.OnOpenInBrowser();
-  EXPECT_EQ(ui.openedUrls.size(), 3u);
-  EXPECT_TRUE(ui.messages.empty());
-  for (int i = 0; i < 8; ++i)
-    bookmark(1, "more" + std::to_string(i), "http://m/" + std::to_string(i));
-  view.OnUpdate();
-  select("A");
-  ui.openedUrls.clear();
-  ui.answer(Answer::No);
-  view.OnOpenInBrowser();
-  EXPECT_TRUE(ui.openedUrls.empty());
-  EXPECT_EQ(ui.messages.at(0).buttons, MessageButtons::YesNo);
-  select("C");  // nothing in it
-  EXPECT_FALSE(view.OnUpdateOpenInBrowser().enabled);
-  // A URL the desktop cannot open is named.
-  ui.messages.clear();
-  doc.setBookmarkUrl(view.tree().data(select("top")), "unopenable:x");
-  view.OnOpenInBrowser();
-  EXPECT_MESSAGE(ui, 0, "The desktop could not open this URL:\nunopenable:x", Exclamation);
-}
-
-TEST_F(OpenAndClipboard, CopyTakesTheSelectionAndPasteAddsToItsFolder) {
-  buildLibrary();
-  select("B");
-  EXPECT_EQ(view.OnCopy().text, "http://beta2/\nhttp://zulu/");
-  EXPECT_FALSE(view.OnUpdateCut().enabled);  // a folder is not cut
-  select("A/Sub/deep");
-  const ClipboardData copied = view.OnCopy();
-  select("C");
-  view.OnPaste(copied);
-  EXPECT_EQ(labels("C"), "deep|");
-  EXPECT_EQ(view.tree().selected(), item("C"));
-  expectTreeMatchesLibrary();
-  select("B/zulu");  // a bookmark's folder takes the paste
-  view.OnPaste({"www.pasted.example", "", ""});
-  EXPECT_EQ(labels("B"), "beta2|www.pasted.example|zulu|");
-  // A paste is one step back.
-  ASSERT_EQ(doc.undoStack().undoName(), "Paste");
-  view.OnUndo();
-  EXPECT_EQ(labels("B"), "beta2|zulu|");
-  view.OnPaste({"no url here", "", ""});
-  EXPECT_NE(ui.messages.at(0).text.find("no URL"), std::string::npos);
 }
 
 }  // namespace

@@ -91,43 +91,5 @@ TEST_F(Filter, AResultFromAnOlderLibraryIsDropped) {
   EXPECT_EQ(outline(), "L Root Folder:2{F A:2{B alpha}, F B:2{B zulu}}");
 }
 
-TEST_F(Filter, ClearingRestoresExpansionAndSelection) {
-  buildLibrary();
-  view.tree().expand(item("B"), CSortedTreeCtrl::Expand::Expand);
-  const TreeItem before = select("B/zulu");
-  view.setFilter("gamma");
-  const TreeItem whileFiltered = item("A/gamma");
-  EXPECT_EQ(view.filterMatchCount(), 1u);
-  view.setFilter("");
-  EXPECT_EQ(view.tree().selected(), item("B/zulu"));
-  EXPECT_TRUE(view.tree().isExpanded(item("B")));
-  EXPECT_FALSE(view.tree().isExpanded(item("A")));
-  expectTreeMatchesLibrary();
-  // The items came back under handles of their own.
-  EXPECT_FALSE(view.tree().exists(before));
-  EXPECT_FALSE(view.tree().exists(whileFiltered));
-  // A bookmark picked while filtering stays selected afterwards.
-  view.setFilter("deep");
-  select("A/Sub/deep");
-  view.setFilter("");
-  EXPECT_EQ(view.tree().selected(), item("A/Sub/deep"));
-}
-
-TEST_F(Filter, ARefillKeepsExpansionAndSelectionOfItemsThatStillExist) {
-  buildLibrary();
-  view.tree().ensureVisible(item("A/Sub/deep"));
-  select("B/beta2");
-  view.RefillKeepingState();
-  EXPECT_TRUE(view.tree().isExpanded(item("A/Sub")));
-  EXPECT_EQ(view.tree().selected(), item("B/beta2"));
-  // The selected bookmark is gone: the selection is the rebuild's own (the root).
-  const TreeState kept = view.captureTreeState();
-  doc.removeBookmark(view.tree().data(item("B/beta2")));
-  view.OnUpdate();
-  view.restoreTreeState(kept);
-  EXPECT_EQ(view.tree().selected(), item(""));
-  EXPECT_TRUE(view.tree().isExpanded(item("A")));
-}
-
 }  // namespace
 }  // namespace linkfold::test

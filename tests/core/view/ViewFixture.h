@@ -27,7 +27,8 @@ struct TreeLog : TreeObserver {
 };
 
 // Every item's data names the library entry its label shows, in the folder its parent item
-// names; every folder item's check box shows its folder's state; the tree holds every entry.
+// names; every folder item's check box shows its folder's state, a bookmark item has none; the
+// tree holds every entry.
 inline void expectTreeMatchesLibrary(const CLFView& view, const CLFDoc& doc) {
   const CSortedTreeCtrl& tree = view.tree();
   std::size_t folders = 0, bookmarks = 0;
@@ -35,11 +36,13 @@ inline void expectTreeMatchesLibrary(const CLFView& view, const CLFDoc& doc) {
     const TreeItem i = pending.back();
     pending.pop_back();
     const std::uint32_t data = tree.data(i), parent = tree.data(tree.parent(i));
+    EXPECT_EQ(tree.selectedImage(i), tree.image(i)) << tree.label(i);
     if (view.IsBookmarkItem(i)) {
       ++bookmarks;
       ASSERT_LT(data, doc.bookmarkCount());
       EXPECT_EQ(doc.bookmark(data).name, tree.label(i));
       EXPECT_EQ(doc.bookmark(data).folder, parent) << tree.label(i);
+      EXPECT_EQ(tree.state(i), 0u) << tree.label(i);  // no check box
       continue;
     }
     ++folders;

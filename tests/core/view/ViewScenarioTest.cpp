@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/view/ViewFixture.h"
 #include "support/CaseFile.h"
 
@@ -37,7 +39,9 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
     const std::string rest = space == std::string::npos ? "" : step.substr(space + 1);
     const std::string first = rest.substr(0, gap - space - 1);
     const std::string second = gap == std::string::npos ? "" : step.substr(gap + 2);
-    const auto at = [&](const std::string& path) { return item(path == "/" ? "" : path); };
+    const auto at = [&](const std::string& path) {
+      return path == "none" ? kNoItem : path == "gone" ? deadItem() : item(path == "/" ? "" : path);
+    };
     if (verb == "library") {
       buildLibrary();
     } else if (verb == "folder") {
@@ -48,6 +52,22 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       doc.setFolderSelection(folder(first), std::stoul(second));
     } else if (verb == "update") {
       view.OnUpdate();
+    } else if (verb == "refill") {
+      view.RefillKeepingState();
+    } else if (verb == "capture") {
+      captured = view.captureTreeState();
+    } else if (verb == "restore") {
+      view.restoreTreeState(captured);
+    } else if (verb == "remove") {  // the item's bookmark from the library alone
+      doc.removeBookmark(view.tree().data(at(rest)));
+    } else if (verb == "clear-library") {
+      doc.DeleteContents();
+    } else if (verb == "clear-bookmarks") {
+      while (doc.bookmarkCount() > 0) doc.removeBookmark(0);
+    } else if (verb == "renumber-bookmarks" || verb == "renumber-folders") {
+      (view.*(verb == "renumber-folders" ? &CLFView::RenumberFolderItems
+                                         : &CLFView::RenumberBookmarkItems))(at(first),
+                                                                             std::stoul(second));
     } else if (verb == "follow") {
       view.options().follow = rest == "on";
     } else if (verb == "confirm-delete") {  // of a bookmark or a folder
@@ -66,11 +86,38 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       doc.setBookmarkUrl(view.tree().data(at(first)), second);
     } else if (verb == "unlink") {  // the item names no library entry
       view.tree().setData(at(rest), 99);
-    } else if (verb == "click") {
-      view.OnClick({at(rest), kHitOnStateIcon});
-    } else if (verb == "space") {  // the Space key on the root
-      view.tree().select(item(""));
-      EXPECT_EQ(view.OnSpaceKey(), 1);
+    } else if (verb == "properties-of") {  // the dialog that comes next, cancelled
+      ui.onDialog<CPropertiesDlg>([name = rest](CPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.name, name);
+        return false;
+      });
+    } else if (verb == "select") {
+      view.tree().select(at(rest));
+    } else if (verb == "hold") {  // the item's handle, for "kept" and "released"
+      held[rest] = at(rest);
+    } else if (verb == "click") {  // on the check box unless told where
+      view.OnClick(hit(at(first), second.empty() ? "box" : second));
+    } else if (verb == "double-click") {
+      view.OnDoubleClick(hit(at(first), second));
+    } else if (verb == "menu") {  // Open or Open All (O or A), Cut, Rename, Delete, New Folder
+      std::string offered;        // and Properties (XRDNP): the items offered, in that order
+      const std::uint32_t ids[] = {kCmdCut, kCmdRename, kCmdDelete, kCmdNewFolder, kCmdProperties};
+      for (const MenuEntry& e : view.OnRightClick(hit(at(first), ""))) {
+        if (offered.empty()) offered = e.text.find("All") == std::string::npos ? "O" : "A";
+        for (int i = 0; i < 5; ++i)
+          if (e.id == ids[i]) offered += "XRDNP"[i];
+      }
+      EXPECT_EQ(offered, second);
+    } else if (verb == "set-check") {  // straight to the view, and the parents' boxes after it
+      view.SetFolderCheck(at(rest), true);
+      view.UpdateParentChecks(at(rest));
+    } else if (verb == "space") {  // the Space key on the item, and what it returns
+      view.tree().select(at(first));
+      EXPECT_EQ(view.OnSpaceKey(), std::stoi(second));
+    } else if (verb == "expand-all") {
+      view.OnExpandAll();
+    } else if (verb == "collapse-all") {
+      view.OnCollapseAll();
     } else if (verb == "rename") {  // each name typed and confirmed, then Cancel when asked for
       const std::vector<std::string> typed = bracketed(second);
       for (std::size_t i = 0; i < typed.size() + (second.ends_with("cancel") ? 1 : 0); ++i)
@@ -85,12 +132,37 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       view.tree().select(at(first));
       if (!second.empty()) ui.answer(second == "yes" ? Answer::Yes : Answer::No);
       view.OnDelete();
+    } else if (verb == "open") {  // with the answer to its question, if one is expected
+      view.tree().select(at(first));
+      if (!second.empty()) ui.answer(second == "yes" ? Answer::Yes : Answer::No);
+      view.OnOpenInBrowser();
+    } else if (verb == "properties") {
+      view.tree().select(at(rest));
+      view.OnProperties();
     } else if (verb == "new-folder") {
       view.tree().select(at(rest));
       view.OnNewFolder();
-    } else if (verb == "paste") {
-      view.tree().select(at(rest));
-      view.OnPaste({"http://pasted.example/", "", ""});
+    } else if (verb == "copy") {
+      view.tree().select(at(first));
+      copied = view.OnCopy();
+      EXPECT_EQ(copied.text, second);
+    } else if (verb == "paste") {  // the text, or what was copied
+      view.tree().select(at(first));
+      view.OnPaste(second.empty() ? copied : ClipboardData{second, "", ""});
+    } else if (verb == "begin-drag") {
+      view.OnBeginDrag(at(rest));
+    } else if (verb == "dragging") {
+      EXPECT_EQ(view.isDragging(), rest == "yes");
+    } else if (verb == "drag-move") {
+      view.OnDragMove(hit(at(rest), ""));
+    } else if (verb == "drop") {
+      view.OnDrop(hit(at(first), second));
+    } else if (verb == "cancel-drag") {
+      view.OnCancelDrag();
+    } else if (verb == "moves") {  // the view's own moves of the item, which must do nothing
+      view.MoveBookmarkItem(at(first), at(second));
+      view.MoveFolderItem(at(first), at(second));
+      EXPECT_EQ(view.CopySubtree(at(first), at(second)), kNoItem);
     } else if (verb == "drag") {
       view.OnBeginDrag(at(first));
       ASSERT_TRUE(view.isDragging());
@@ -135,9 +207,52 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       EXPECT_TRUE(treeLog.scrolledTo(at(rest)));
     } else if (verb == "path") {  // of the library folder the item shows
       EXPECT_EQ(doc.folder(view.tree().data(at(first))).path, second);
-    } else if (verb == "delete-offered") {
+    } else if (verb == "offers") {  // Rename, Delete, Properties, Open and Cut on the item
       view.tree().select(at(first));
-      EXPECT_EQ(view.OnUpdateDelete().enabled, second == "yes");
+      std::string offered;
+      for (const CommandState& state :
+           {view.OnUpdateRename(), view.OnUpdateDelete(), view.OnUpdateProperties(),
+            view.OnUpdateOpenInBrowser(), view.OnUpdateCut()}) {
+        const std::string text = state.text.value_or("");
+        const auto names = [&](const char* word) { return text.find(word) != std::string::npos; };
+        offered += std::to_string(state.enabled) + (names("folder")     ? "f"
+                                                    : names("bookmark") ? "b"
+                                                    : names("All")      ? "a"
+                                                                        : "-");
+      }
+      EXPECT_EQ(offered, second);
+    } else if (verb == "opened") {  // the URLs the desktop was asked to open; then forgotten
+      std::string urls;
+      for (const std::string& url : std::exchange(ui.openedUrls, {})) urls += url + "|";
+      EXPECT_EQ(urls, rest);
+    } else if (verb == "message-text") {  // the whole text of the only message
+      ASSERT_EQ(ui.messages.size(), 1u);
+      EXPECT_EQ(ui.messages[0].text, rest);
+    } else if (verb == "numbers") {  // the item's data, then its children's
+      std::string numbers = std::to_string(view.tree().data(at(first))) + ":";
+      for (TreeItem c : view.tree().children(at(first)))
+        numbers += std::to_string(view.tree().data(c)) + "|";
+      EXPECT_EQ(numbers, second);
+    } else if (verb == "kept") {  // the held handle still names the item
+      EXPECT_EQ(held.at(rest), at(rest));
+    } else if (verb == "highlighted") {
+      EXPECT_EQ(view.tree().dropHighlight(), at(rest));
+    } else if (verb == "dialogs") {
+      EXPECT_EQ(ui.dialogsShown, std::stoi(rest));
+    } else if (verb == "expanded-before") {  // the first was expanded before the second
+      const auto& order = treeLog.expanded;
+      EXPECT_LT(std::find(order.begin(), order.end(), at(first)),
+                std::find(order.begin(), order.end(), at(second)));
+    } else if (verb == "scrolled-only") {  // since the last time; then forgotten
+      EXPECT_EQ(std::exchange(treeLog.scrolled, {}), std::vector{at(rest)});
+    } else if (verb == "released") {  // the held handle names no item any more
+      EXPECT_FALSE(view.tree().exists(held.at(rest)));
+    } else if (verb == "matches") {
+      EXPECT_EQ(view.filterMatchCount(), std::stoul(rest));
+    } else if (verb == "listed") {  // every folder is marked as shown in the tree
+      for (const FolderEntry& f : doc.folders()) EXPECT_EQ(f.listed, 1u) << f.path;
+    } else if (verb == "waited") {  // the wait cursor was shown
+      EXPECT_GT(ui.waitCursorShown, 0);
     } else if (verb == "modified") {
       EXPECT_EQ(doc.isModified(), rest == "yes");
     } else if (verb == "messages") {  // each one's icon and a word of its text; then forgotten
@@ -165,8 +280,20 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       ADD_FAILURE() << "no such step";
     }
   }
+  // The hit on the item: on its label, or "icon", "box" (the check box), "indent", "button",
+  // "right" (of the label) or "below" (the tree).
+  static HitTest hit(TreeItem item, const std::string& where) {
+    static const std::map<std::string, unsigned> flags{
+        {"label", kHitOnLabel},   {"icon", kHitOnIcon},     {"box", kHitOnStateIcon},
+        {"indent", kHitOnIndent}, {"button", kHitOnButton}, {"right", kHitOnRight},
+        {"below", kHitBelow}};
+    return {item, flags.at(where.empty() ? "label" : where)};
+  }
   std::pair<std::string, std::string> remembered;  // the outline and the saved library
   std::vector<std::string> renameShown;            // what the Rename dialog showed each time
+  std::map<std::string, TreeItem> held;
+  ClipboardData copied;
+  TreeState captured;
 };
 
 TEST_P(Scenario, Plays) {
