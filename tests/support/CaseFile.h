@@ -10,8 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,6 +61,11 @@ struct TestCase {
     for (std::string line; std::getline(text, line);) out.push_back(decodeCaseValue(line));
     return out;
   }
+  // Fails for a field that is none of `known`: a misspelt key must not leave its value unchecked.
+  void expectFieldsAmong(const std::set<std::string>& known) const {
+    for (const auto& field : fields)
+      EXPECT_TRUE(known.count(field.first)) << what << ": " << field.first;
+  }
 };
 
 // The cases of tests/data/<name>.
@@ -81,6 +89,22 @@ inline std::vector<TestCase> readCases(const std::string& name) {
   }
   EXPECT_FALSE(cases.empty()) << name;
   return cases;
+}
+
+// The text with each {strerror ENOENT} (or another of the codes below) as the C library words it,
+// so that expected texts in case files hold no one C library's wording.
+inline std::string withErrorTexts(std::string text) {
+  static const std::map<std::string, int> codes{{"ENOENT", ENOENT},
+                                                {"EISDIR", EISDIR},
+                                                {"ENOTDIR", ENOTDIR},
+                                                {"EFBIG", EFBIG},
+                                                {"ENOSPC", ENOSPC}};
+  for (std::size_t at; (at = text.find("{strerror ")) != std::string::npos;) {
+    const std::size_t close = text.find('}', at);
+    text.replace(at, close + 1 - at,
+                 std::strerror(codes.at(text.substr(at + 10, close - at - 10))));
+  }
+  return text;
 }
 
 // The path of the seed input `name` of the fuzz target `target`, for a test that reads it too.

@@ -1,9 +1,6 @@
 #pragma once
 // A library document wired to a scripted UI and in-memory settings.
 
-#include <cerrno>
-#include <cstring>
-#include <map>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -23,22 +20,6 @@ inline BrowserDetection favoritesOnly(const std::string& path) {
   found.msiePresent = !path.empty();
   found.favoritesPath = path;
   return found;
-}
-
-// The text with each {strerror ENOENT} (or another of the codes below) as the C library words it,
-// so that expected texts in case files hold no one C library's wording.
-inline std::string withErrorTexts(std::string text) {
-  static const std::map<std::string, int> codes{{"ENOENT", ENOENT},
-                                                {"EISDIR", EISDIR},
-                                                {"ENOTDIR", ENOTDIR},
-                                                {"EFBIG", EFBIG},
-                                                {"ENOSPC", ENOSPC}};
-  for (std::size_t at; (at = text.find("{strerror ")) != std::string::npos;) {
-    const std::size_t close = text.find('}', at);
-    text.replace(at, close + 1 - at,
-                 std::strerror(codes.at(text.substr(at + 10, close - at - 10))));
-  }
-  return text;
 }
 
 struct LibraryFixture {

@@ -1,19 +1,18 @@
 #pragma once
-// Scenarios of a library, kept in files under tests/data: the head of
-// tests/data/library-scenarios.txt describes their steps.
+// Scenarios of a library, played by runScenarios: the head of tests/data/library-scenarios.txt
+// describes their steps.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/library/LibraryFixture.h"
 #include "library/BookmarkClipboard.h"
-#include "support/CaseFile.h"
+#include "support/Scenario.h"
 
 namespace linkfold::test {
 
@@ -35,7 +34,6 @@ struct LibraryScenario : LibraryFixture {
       : LibraryFixture(favoritesOnly(std::string(std::atoi(c["favorites"].c_str()), 'f'))) {}
   virtual ~LibraryScenario() = default;
 
-  static std::string okay(bool ok) { return ok ? "ok" : "fail"; }
   static std::uint32_t n(const Args& a, std::size_t i) {
     return static_cast<std::uint32_t>(std::stoul(a.at(i)));
   }
@@ -126,30 +124,5 @@ struct LibraryScenario : LibraryFixture {
     return "unknown step";
   }
 };
-
-// Runs every case of tests/data/<file> on a fresh Scenario, checking what each step yields.
-template <class Scenario>
-void runScenarios(const std::string& file) {
-  for (const TestCase& c : readCases(file)) {
-    Scenario scenario(c);
-    std::istringstream steps(c.fields.at("steps"));
-    for (std::string line; std::getline(steps, line);) {
-      if (line.empty() || line.starts_with("#")) continue;
-      const std::size_t arrow = line.find(" =>");
-      std::istringstream words(line.substr(0, arrow));
-      std::vector<std::string> args;
-      for (std::string word; words >> word;) args.push_back(decodeCaseValue(word));
-      const std::string result = scenario.run(args);
-      if (arrow == std::string::npos) {
-        EXPECT_TRUE(result != "fail" && result != "unknown step") << c.what << ": " << line;
-        continue;
-      }
-      const std::string expected = line.substr(std::min(arrow + 4, line.size()));
-      EXPECT_EQ(result, withErrorTexts(expected.starts_with("@") ? c[expected.substr(1)]
-                                                                 : decodeCaseValue(expected)))
-          << c.what << ": " << line;
-    }
-  }
-}
 
 }  // namespace linkfold::test

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <sstream>
 
 #include "core/view/ViewFixture.h"
-#include "support/CaseFile.h"
+#include "support/Scenario.h"
 
 namespace linkfold::test {
 namespace {
@@ -22,28 +24,64 @@ std::vector<std::string> bracketed(const std::string& text) {
   return out;
 }
 
-// The names of the scenarios, each played by a test of its own.
+// The names of the scenarios, each played by a test of its own (a case that holds a "setup"
+// instead of "steps" is only played by others).
 std::vector<std::string> scenarioNames() {
   std::vector<std::string> names;
-  for (const TestCase& scenario : readCases("view-scenarios.txt")) names.push_back(scenario.what);
+  for (const TestCase& scenario : readCases("view-scenarios.txt"))
+    if (!scenario.fields.count("setup")) names.push_back(scenario.what);
   return names;
 }
 
+// A step: a word and its argument, or two arguments separated by two spaces ("drag A  B/x").
+struct Step {
+  explicit Step(const std::string& line) {
+    const std::size_t space = line.find(' '), gap = line.find("  ", space + 1);
+    verb = line.substr(0, space);
+    rest = space == std::string::npos ? "" : line.substr(space + 1);
+    first = rest.substr(0, gap - space - 1);
+    second = gap == std::string::npos ? "" : line.substr(gap + 2);
+  }
+  std::string verb, rest, first, second;
+};
+
 class Scenario : public ViewTest, public ::testing::WithParamInterface<std::string> {
  protected:
-  // A step is a word and its argument, or two arguments separated by two spaces ("drag A  B/x");
-  // the data file's head lists them.
-  void run(const std::string& step) {
-    const std::size_t space = step.find(' '), gap = step.find("  ", space + 1);
-    const std::string verb = step.substr(0, space);
-    const std::string rest = space == std::string::npos ? "" : step.substr(space + 1);
-    const std::string first = rest.substr(0, gap - space - 1);
-    const std::string second = gap == std::string::npos ? "" : step.substr(gap + 2);
-    const auto at = [&](const std::string& path) {
-      return path == "none" ? kNoItem : path == "gone" ? deadItem() : item(path == "/" ? "" : path);
-    };
+  // Plays the step; tells whether it checked something.
+  bool run(const std::string& line) {
+    const Step step(line);
+    if (setUp(step) || act(step)) return false;
+    if (check(step)) return true;
+    ADD_FAILURE() << "no such step";
+    return false;
+  }
+  // The item a step names: by its labels, "/" the root, "none" no item, "gone" an item deleted.
+  TreeItem at(const std::string& path) {
+    return path == "none" ? kNoItem : path == "gone" ? deadItem() : item(path == "/" ? "" : path);
+  }
+  // The steps that set up the library and the view, each telling whether it was one of them.
+  bool setUp(const Step& step) {
+    const auto& [verb, rest, first, second] = step;
     if (verb == "library") {
       buildLibrary();
+    } else if (verb == "remember") {
+      remembered = {outline(), saved()};
+    } else if (verb == "steps-of") {  // of a case, or of the setup of one
+      const std::vector<TestCase> cases = readCases("view-scenarios.txt");
+      const auto named = std::find_if(cases.begin(), cases.end(),
+                                      [&step](const TestCase& c) { return c.what == step.rest; });
+      if (named == cases.end()) {
+        ADD_FAILURE() << "no scenario " << rest;
+        return true;
+      }
+      playSteps(
+          *named, named->fields.count("setup") ? "setup" : "steps",
+          [this](const std::string& line) { return run(decodeCaseValue(line)); }, false);
+    } else if (verb == "set-check") {  // straight to the view, and the parents' boxes after it
+      view.SetFolderCheck(at(rest), true);
+      view.UpdateParentChecks(at(rest));
+    } else if (verb == "hold") {  // the item's handle, for "kept" and "released"
+      held[rest] = at(rest);
     } else if (verb == "folder") {
       EXPECT_TRUE(doc.addFolder(first, second == "locked"));
     } else if (verb == "bookmark") {
@@ -86,34 +124,20 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       doc.setBookmarkUrl(view.tree().data(at(first)), second);
     } else if (verb == "unlink") {  // the item names no library entry
       view.tree().setData(at(rest), 99);
-    } else if (verb == "properties-of") {  // the dialog that comes next, cancelled
-      ui.onDialog<CPropertiesDlg>([name = rest](CPropertiesDlg& dialog) {
-        EXPECT_EQ(dialog.name, name);
-        return false;
-      });
-    } else if (verb == "select") {
+    } else {
+      return false;
+    }
+    return true;
+  }
+  // The steps a person takes.
+  bool act(const Step& step) {
+    const auto& [verb, rest, first, second] = step;
+    if (verb == "select") {
       view.tree().select(at(rest));
-    } else if (verb == "hold") {  // the item's handle, for "kept" and "released"
-      held[rest] = at(rest);
     } else if (verb == "click") {  // on the check box unless told where
       view.OnClick(hit(at(first), second.empty() ? "box" : second));
     } else if (verb == "double-click") {
       view.OnDoubleClick(hit(at(first), second));
-    } else if (verb == "menu") {  // Open or Open All (O or A), Cut, Rename, Delete, New Folder
-      std::string offered;        // and Properties (XRDNP): the items offered, in that order
-      const std::uint32_t ids[] = {kCmdCut, kCmdRename, kCmdDelete, kCmdNewFolder, kCmdProperties};
-      for (const MenuEntry& e : view.OnRightClick(hit(at(first), ""))) {
-        if (offered.empty()) offered = e.text.find("All") == std::string::npos ? "O" : "A";
-        for (int i = 0; i < 5; ++i)
-          if (e.id == ids[i]) offered += "XRDNP"[i];
-      }
-      EXPECT_EQ(offered, second);
-    } else if (verb == "set-check") {  // straight to the view, and the parents' boxes after it
-      view.SetFolderCheck(at(rest), true);
-      view.UpdateParentChecks(at(rest));
-    } else if (verb == "space") {  // the Space key on the item, and what it returns
-      view.tree().select(at(first));
-      EXPECT_EQ(view.OnSpaceKey(), std::stoi(second));
     } else if (verb == "expand-all") {
       view.OnExpandAll();
     } else if (verb == "collapse-all") {
@@ -142,52 +166,64 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
     } else if (verb == "new-folder") {
       view.tree().select(at(rest));
       view.OnNewFolder();
-    } else if (verb == "copy") {
-      view.tree().select(at(first));
-      copied = view.OnCopy();
-      EXPECT_EQ(copied.text, second);
     } else if (verb == "paste") {  // the text, or what was copied
       view.tree().select(at(first));
       view.OnPaste(second.empty() ? copied : ClipboardData{second, "", ""});
     } else if (verb == "begin-drag") {
       view.OnBeginDrag(at(rest));
-    } else if (verb == "dragging") {
-      EXPECT_EQ(view.isDragging(), rest == "yes");
     } else if (verb == "drag-move") {
       view.OnDragMove(hit(at(rest), ""));
     } else if (verb == "drop") {
       view.OnDrop(hit(at(first), second));
     } else if (verb == "cancel-drag") {
       view.OnCancelDrag();
-    } else if (verb == "moves") {  // the view's own moves of the item, which must do nothing
-      view.MoveBookmarkItem(at(first), at(second));
-      view.MoveFolderItem(at(first), at(second));
-      EXPECT_EQ(view.CopySubtree(at(first), at(second)), kNoItem);
     } else if (verb == "drag") {
       view.OnBeginDrag(at(first));
-      ASSERT_TRUE(view.isDragging());
+      if (!view.isDragging()) ADD_FAILURE() << "no drag";
       view.OnDragMove({at(second), kHitOnLabel});
       view.OnDrop({at(second), kHitOnLabel});
       EXPECT_FALSE(view.isDragging() || view.draggedItem() != kNoItem ||
                    view.tree().dropHighlight() != kNoItem);  // every drop ends the drag
     } else if (verb == "filter") {
       view.setFilter(rest);
+    } else {
+      return false;
+    }
+    return true;
+  }
+  // The checks.
+  bool check(const Step& step) {
+    const auto& [verb, rest, first, second] = step;
+    if (verb == "properties-of") {  // the dialog that comes next, cancelled
+      ui.onDialog<CPropertiesDlg>([name = rest](CPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.name, name);
+        return false;
+      });
+    } else if (verb == "dragging") {
+      EXPECT_EQ(view.isDragging(), rest == "yes");
     } else if (verb == "undo") {  // after a check of the menu's text
       EXPECT_EQ(view.OnUpdateUndo().text, rest);
       view.OnUndo();
-    } else if (verb == "steps-of") {  // the steps of a case; lines starting with # say why
-      bool found = false;
-      for (const TestCase& scenario : readCases("view-scenarios.txt")) {
-        if (scenario.what != rest) continue;
-        found = true;
-        for (const std::string& line : scenario.lines("steps")) {
-          SCOPED_TRACE(line);
-          if (!line.empty() && !line.starts_with("#")) run(line);
-        }
+    } else if (verb == "moves") {  // the view's own moves of the item, which must do nothing
+      view.MoveBookmarkItem(at(first), at(second));
+      view.MoveFolderItem(at(first), at(second));
+      EXPECT_EQ(view.CopySubtree(at(first), at(second)), kNoItem);
+    } else if (verb == "copy") {
+      view.tree().select(at(first));
+      copied = view.OnCopy();
+      EXPECT_EQ(copied.text, second);
+    } else if (verb == "space") {  // the Space key on the item, and what it returns
+      view.tree().select(at(first));
+      EXPECT_EQ(view.OnSpaceKey(), std::stoi(second));
+    } else if (verb == "menu") {  // Open or Open All (O or A), Cut, Rename, Delete, New Folder
+      std::string offered;        // and Properties (XRDNP): the items offered, in that order
+      const std::uint32_t ids[] = {kCmdCut, kCmdRename, kCmdDelete, kCmdNewFolder, kCmdProperties};
+      for (const MenuEntry& e : view.OnRightClick(hit(at(first), ""))) {
+        if (offered.empty()) offered = e.text.find("All") == std::string::npos ? "O" : "A";
+        for (int i = 0; i < 5; ++i)
+          if (e.id == ids[i]) offered += "XRDNP"[i];
       }
-      EXPECT_TRUE(found) << "no scenario " << rest;
-    } else if (verb == "remember") {
-      remembered = {outline(), saved()};
+      EXPECT_EQ(offered, second);
     } else if (verb == "unchanged") {
       EXPECT_EQ(std::pair(outline(), saved()), remembered);
     } else if (verb == "outline") {
@@ -226,8 +262,7 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       for (const std::string& url : std::exchange(ui.openedUrls, {})) urls += url + "|";
       EXPECT_EQ(urls, rest);
     } else if (verb == "message-text") {  // the whole text of the only message
-      ASSERT_EQ(ui.messages.size(), 1u);
-      EXPECT_EQ(ui.messages[0].text, rest);
+      EXPECT_EQ(ui.messageTexts(), std::vector{rest});
     } else if (verb == "numbers") {  // the item's data, then its children's
       std::string numbers = std::to_string(view.tree().data(at(first))) + ":";
       for (TreeItem c : view.tree().children(at(first)))
@@ -256,14 +291,16 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
     } else if (verb == "modified") {
       EXPECT_EQ(doc.isModified(), rest == "yes");
     } else if (verb == "messages") {  // each one's icon and a word of its text; then forgotten
+      static const std::map<std::string, MessageIcon> icons{
+          {"none", MessageIcon::None},
+          {"Question", MessageIcon::Question},
+          {"Exclamation", MessageIcon::Exclamation},
+          {"Information", MessageIcon::Information}};
       std::vector<std::string> words;
       std::istringstream split(second);
       for (std::string word; std::getline(split, word, '|');) words.push_back(word);
-      expectMessages(ui,
-                     first == "Question"      ? MessageIcon::Question
-                     : first == "Exclamation" ? MessageIcon::Exclamation
-                                              : MessageIcon::Information,
-                     words);
+      EXPECT_EQ(first == "none", words.empty()) << "messages none, or an icon and words";
+      expectMessages(ui, icons.at(first), words);
       for (const Message& m : ui.messages)  // a question is answered Yes or No
         EXPECT_TRUE(m.icon != MessageIcon::Question || m.buttons == MessageButtons::YesNo);
       ui.messages.clear();
@@ -275,10 +312,11 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
     } else if (verb == "quiet") {  // the library changed without a word, the tree in step
       EXPECT_TRUE(doc.isModified());
       EXPECT_TRUE(ui.messages.empty());
-      run("in-step");
+      check(Step("in-step"));
     } else {
-      ADD_FAILURE() << "no such step";
+      return false;
     }
+    return true;
   }
   // The hit on the item: on its label, or "icon", "box" (the check box), "indent", "button",
   // "right" (of the label) or "below" (the tree).
@@ -297,7 +335,12 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
 };
 
 TEST_P(Scenario, Plays) {
-  run("steps-of " + GetParam());
+  for (const TestCase& scenario : readCases("view-scenarios.txt"))
+    if (scenario.what == GetParam()) {
+      scenario.expectFieldsAmong({"steps", "setup"});
+      playSteps(scenario, "steps",
+                [this](const std::string& line) { return run(decodeCaseValue(line)); });
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(View, Scenario, ::testing::ValuesIn(scenarioNames()),

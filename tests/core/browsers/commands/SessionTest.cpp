@@ -18,11 +18,12 @@
 #include "browsers/sources/BrowserHome.h"
 #include "browsers/sources/BrowserSourcesDialog.h"
 #include "core/browsers/FileSizeLimit.h"
-#include "core/library/LibraryScenario.h"
 #include "library/DocumentCommands.h"
+#include "platform/Settings.h"
 #include "support/CaseFile.h"
 #include "support/FakeUi.h"
 #include "support/NetscapeFile.h"
+#include "support/Scenario.h"
 #include "support/TempDir.h"
 #include "view/CLFView.h"
 
@@ -77,6 +78,8 @@ struct SessionFixture {
 TEST(ImportRun, LogSummaryAndLibrary) {
   for (const TestCase& c : readCases("import-run-cases.txt")) {
     SCOPED_TRACE(c.what);
+    c.expectFieldsAmong({"browsers", "ns3", "ns4", "sources", "log", "not-in-log", "summary",
+                         "library", "unmodified", "unclean"});
     SessionFixture f;
     for (const char* file : {"ns3", "ns4"})
       if (c.fields.count(file)) f.temp.write(file + std::string(".htm"), netscapeFile(c[file]));
@@ -146,7 +149,6 @@ struct SessionScenario : SessionFixture {
       text.replace(at, temp.path().size(), "~");
     return text;
   }
-  static std::string okay(bool ok) { return ok ? "ok" : "fail"; }
 
   // The browsers named by the words after "start", each with its "=value" where given.
   void begin(const Args& a) {

@@ -45,11 +45,14 @@ TEST(FavoritesFolderCases, ReadOrWrittenEachTreeGivesWhatItShould) {
   const char* const icons[] = {"none", "information", "question", "exclamation", "error"};
   for (const TestCase& c : readCases("browsers-favorites-cases.txt")) {
     SCOPED_TRACE(c.what);
+    c.expectFieldsAmong({"run", "tree", "gone", "status-window", "result", "disk", "library",
+                         "folders", "status", "log", "messages", "adjusted"});
     FavoritesFixture f;
     for (const std::string& line : c.lines("tree")) f.make(line);
     if (c["gone"] == "yes") std::filesystem::remove(f.favorites());
     f.ui.statusWindowAvailable = c["status-window"] != "no";
     const std::string run = c["run"];
+    ASSERT_TRUE(run == "export" || run == "scan" || run.starts_with("scan ")) << run;
     bool done = false;
     if (run == "export") {
       done = f.exportAll();
