@@ -155,6 +155,12 @@ class FakeUi : public UiPort {
   std::deque<std::optional<std::string>> openFiles_, saveFiles_;
 };
 
+// The icon's name, as case files write it.
+inline std::string iconName(MessageIcon icon) {
+  const char* const names[] = {"None", "Information", "Question", "Exclamation", "Error"};
+  return names[static_cast<int>(icon)];
+}
+
 // Asserts one message: its exact text and its icon.
 #define EXPECT_MESSAGE(ui, index, expectedText, expectedIcon)                    \
   do {                                                                           \

@@ -26,6 +26,17 @@ class TempDir {
 
   const std::string& path() const { return path_; }
   std::string file(const std::string& name) const { return path_ + "/" + name; }
+  // A name as case files write it: within this directory ("~" is the directory itself), or
+  // as it is when absolute.
+  std::string local(const std::string& name) const {
+    return name == "~" ? path_ : name.starts_with("/") ? name : file(name);
+  }
+  // The text with this directory's path written as `mark`, as case files expect it.
+  std::string masked(std::string text, const std::string& mark = "~") const {
+    for (std::size_t at; (at = text.find(path_)) != std::string::npos;)
+      text.replace(at, path_.size(), mark);
+    return text;
+  }
   // Writes the file, making the folders on its way.
   void write(const std::string& name, const std::string& bytes) const {
     std::error_code error;  // a test may mean the write to fail

@@ -19,15 +19,15 @@ struct DocumentScenario : LibraryScenario, DocumentImportHook {
   explicit DocumentScenario(const TestCase& c) : LibraryScenario(c) {
     actions.insert({
         {"answer", [this](const Args& a) { ui.answer(kAnswers.at(a.at(1))); }},
-        {"save-file", [this](const Args& a) { ui.nextSaveFile(local(a.at(1))); }},
+        {"save-file", [this](const Args& a) { ui.nextSaveFile(temp.local(a.at(1))); }},
         {"cancel-save", [this](const Args&) { ui.nextSaveFile(std::nullopt); }},
-        {"open-file", [this](const Args& a) { ui.nextOpenFile(local(a.at(1))); }},
+        {"open-file", [this](const Args& a) { ui.nextOpenFile(temp.local(a.at(1))); }},
         {"import-hook",
          [this](const Args& a) {
            changingImport = a.at(1) == "changing";
            doc.setImportHook(this);
          }},
-        {"set-path", [this](const Args& a) { doc.setPathName(local(a.at(1))); }},
+        {"set-path", [this](const Args& a) { doc.setPathName(temp.local(a.at(1))); }},
         {"clear-messages", [this](const Args&) { ui.messages.clear(); }},
         {"delete-contents", [this](const Args&) { doc.DeleteContents(); }},
         {"write", [this](const Args& a) { temp.write(a.at(1), a.at(2)); }},
@@ -49,23 +49,13 @@ struct DocumentScenario : LibraryScenario, DocumentImportHook {
     if (changingImport) library.setModifiedFlag();
   }
 
-  // A file name within the temporary directory, or an absolute path; and texts the other way.
-  std::string local(const std::string& name) const {
-    return name == "~" ? temp.path() : name.starts_with("/") ? name : temp.file(name);
-  }
-  std::string shown(std::string text) const {
-    for (std::size_t at; (at = text.find(temp.path())) != std::string::npos;)
-      text.replace(at, temp.path().size(), "~");
-    return text;
-  }
-
   std::string run(const Args& a) override {
     const std::string& verb = a.at(0);
     if (verb == "new") return okay(commands.fileNew());
     if (verb == "open") return okay(commands.fileOpen());
     if (verb == "open-exclusive") return okay(commands.fileOpenExclusive());
-    if (verb == "open-document") return okay(commands.openDocumentFile(local(a.at(1))));
-    if (verb == "load") return okay(doc.OnOpenDocument(local(a.at(1))));
+    if (verb == "open-document") return okay(commands.openDocumentFile(temp.local(a.at(1))));
+    if (verb == "load") return okay(doc.OnOpenDocument(temp.local(a.at(1))));
     if (verb == "save") return okay(commands.fileSave());
     if (verb == "save-on-full-disk") {
       ScopedFileSizeLimit full(8);  // the disk fills after a few bytes
@@ -80,19 +70,17 @@ struct DocumentScenario : LibraryScenario, DocumentImportHook {
       return names[static_cast<int>(ui.messages.at(std::stoul(a.at(1))).buttons)];
     }
     if (verb == "message") {
-      const char* icons[] = {"None", "Information", "Question", "Exclamation", "Error"};
       const Message& m = ui.messages.at(std::stoul(a.at(1)));
-      return icons[static_cast<int>(m.icon)] +
-             (": " + shown(m.text.substr(m.text.rfind('\n') + 1)));
+      return iconName(m.icon) + ": " + temp.masked(m.text.substr(m.text.rfind('\n') + 1));
     }
     if (verb == "requests") {
       std::string out;
       for (const FileDialogRequest& r : ui.fileRequests)
-        out += (out.empty() ? "" : " / ") + r.title + "|" + shown(r.proposedName);
+        out += (out.empty() ? "" : " / ") + r.title + "|" + temp.masked(r.proposedName);
       return out;
     }
     if (verb == "title") return doc.title();
-    if (verb == "path-name") return shown(doc.pathName());
+    if (verb == "path-name") return temp.masked(doc.pathName());
     if (verb == "exclusive-open") return std::to_string(doc.exclusiveOpen());
     if (verb == "refills") return std::to_string(refills);
     if (verb == "import")
@@ -101,7 +89,7 @@ struct DocumentScenario : LibraryScenario, DocumentImportHook {
     if (verb == "read") return temp.read(a.at(1));
     if (verb == "files")
       return std::to_string(std::distance(std::filesystem::directory_iterator(temp.path()), {}));
-    if (verb == "exists") return std::to_string(std::filesystem::exists(local(a.at(1))));
+    if (verb == "exists") return std::to_string(std::filesystem::exists(temp.local(a.at(1))));
     if (verb == "saved-in") {
       const std::string bytes = temp.read(a.at(1));
       return bytes == saved() ? "now" : bytes == snapshot ? "snapshot" : "other";

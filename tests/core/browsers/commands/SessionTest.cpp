@@ -138,16 +138,8 @@ struct SessionScenario : SessionFixture {
       {"all", kCmdExportAll},       {"msie", kCmdExportMsie},   {"ns3", kCmdExportNetscape3},
       {"ns4", kCmdExportNetscape4}, {"other", kCmdExportOther}, {"text", kCmdExportText}};
 
-  std::string local(const std::string& name) const {
-    return name.starts_with("/") ? name : temp.file(name);
-  }
   std::optional<std::string> chosen(const std::string& name) const {
-    return name == "cancel" ? std::nullopt : std::optional(local(name));
-  }
-  std::string shown(std::string text) const {
-    for (std::size_t at; (at = text.find(temp.path())) != std::string::npos;)
-      text.replace(at, temp.path().size(), "~");
-    return text;
+    return name == "cancel" ? std::nullopt : std::optional(temp.local(name));
   }
 
   // The browsers named by the words after "start", each with its "=value" where given.
@@ -158,10 +150,10 @@ struct SessionScenario : SessionFixture {
       named[a[i].substr(0, equals)] = equals == std::string::npos ? "" : a[i].substr(equals + 1);
     }
     BrowserDetection found = browsers(named.count("ns3"), named.count("ns4"), named.count("msie"));
-    if (!named["ns3"].empty()) found.netscape3File = local(named["ns3"]);
-    if (!named["ns4"].empty()) found.netscape4File = local(named["ns4"]);
+    if (!named["ns3"].empty()) found.netscape3File = temp.local(named["ns3"]);
+    if (!named["ns4"].empty()) found.netscape4File = temp.local(named["ns4"]);
     if (named.count("profile")) found.netscape4ProfileName = named["profile"];
-    start(found, named["log"].empty() ? "" : local(named["log"]));
+    start(found, named["log"].empty() ? "" : temp.local(named["log"]));
   }
 
   // The steps that only act, by verb.
@@ -192,8 +184,10 @@ struct SessionScenario : SessionFixture {
       {"open-file", [this](const Args& a) { ui.nextOpenFile(chosen(a.at(1))); }},
       {"clear-messages", [this](const Args&) { ui.messages.clear(); }},
       {"chmod",
-       [this](const Args& a) { ::chmod(local(a.at(1)).c_str(), std::stoul(a.at(2), nullptr, 8)); }},
-      {"remove", [this](const Args& a) { std::filesystem::remove(local(a.at(1))); }},
+       [this](const Args& a) {
+         ::chmod(temp.local(a.at(1)).c_str(), std::stoul(a.at(2), nullptr, 8));
+       }},
+      {"remove", [this](const Args& a) { std::filesystem::remove(temp.local(a.at(1))); }},
   };
 
   // What the step yields.
@@ -211,7 +205,7 @@ struct SessionScenario : SessionFixture {
                   doc().addBookmark(folder, a.at(2), a.at(3), "", 0, 0, 0));
     if (verb == "new") return okay(commands.fileNew());
     if (verb == "save-as") return okay(commands.fileSaveAs());
-    if (verb == "open-document") return okay(commands.openDocumentFile(local(a.at(1))));
+    if (verb == "open-document") return okay(commands.openDocumentFile(temp.local(a.at(1))));
     if (verb == "open-exclusive") return okay(commands.fileOpenExclusive());
     if (verb == "import-html") return okay(session->importRun().OnImportHtml());
     if (verb == "export") return okay(exports->run(kExports.at(a.at(1))));
@@ -219,7 +213,7 @@ struct SessionScenario : SessionFixture {
       ScopedFileSizeLimit full(64);
       return okay(exports->run(kExports.at(a.at(1))));
     }
-    if (verb == "write-text") return okay(writeTextExport(doc(), local(a.at(1))));
+    if (verb == "write-text") return okay(writeTextExport(doc(), temp.local(a.at(1))));
     if (verb == "ns4-text") return exports->OnUpdateExportNetscape4().text.value_or("none");
     if (verb == "enabled" || verb == "run-disabled") {
       std::string states, ran;
@@ -240,21 +234,21 @@ struct SessionScenario : SessionFixture {
     if (verb == "clean") return std::to_string(session->importRun().lastImportClean());
     if (verb == "messages") return std::to_string(ui.messages.size());
     if (verb == "message" || verb == "says") {
-      const char* icons[] = {"None", "Information", "Question", "Exclamation", "Error"};
       const Message& m = ui.messages.at(std::stoul(a.at(1)));
-      const std::string icon = icons[static_cast<int>(m.icon)];
-      if (verb == "message") return icon + ": " + shown(m.text);
+      const std::string icon = iconName(m.icon);
+      if (verb == "message") return icon + ": " + temp.masked(m.text);
       return m.text.find(a.at(2)) == std::string::npos ? m.text : icon;
     }
     if (verb == "requests") return std::to_string(ui.fileRequests.size());
     if (verb == "read") return temp.read(a.at(1));
-    if (verb == "exists") return std::to_string(std::filesystem::exists(local(a.at(1))));
-    if (verb == "log") return shown(log());
+    if (verb == "exists") return std::to_string(std::filesystem::exists(temp.local(a.at(1))));
+    if (verb == "log") return temp.masked(log());
     if (verb == "files")
       return std::to_string(std::distance(std::filesystem::directory_iterator(temp.path()), {}));
     if (verb == "mode") {
       std::ostringstream octal;
-      octal << std::oct << static_cast<int>(std::filesystem::status(local(a.at(1))).permissions());
+      octal << std::oct
+            << static_cast<int>(std::filesystem::status(temp.local(a.at(1))).permissions());
       return octal.str();
     }
     if (verb == "refills") return std::to_string(refills);

@@ -47,9 +47,7 @@ struct NetscapeRun : LibraryFixture {
     std::string text = temp.read("IMPLOG.TXT");
     EXPECT_EQ(text.rfind(kLogHeader, 0), 0u);
     text = std::regex_replace(text.substr(kLogHeader.size()), std::regex("\r\n"), "\n");
-    for (std::size_t at; (at = text.find(temp.path())) != std::string::npos;)
-      text.replace(at, temp.path().size(), "$");
-    return text;
+    return temp.masked(text, "$");
   }
 
   // The log after the `opening` it must begin with, folder numbers as #.
