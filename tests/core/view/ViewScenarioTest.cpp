@@ -24,11 +24,16 @@ std::vector<std::string> bracketed(const std::string& text) {
   return out;
 }
 
+const std::vector<TestCase>& scenarios() {
+  static const std::vector<TestCase> cases = readCases("view-scenarios.txt");
+  return cases;
+}
+
 // The names of the scenarios, each played by a test of its own (a case that holds a "setup"
 // instead of "steps" is only played by others).
 std::vector<std::string> scenarioNames() {
   std::vector<std::string> names;
-  for (const TestCase& scenario : readCases("view-scenarios.txt"))
+  for (const TestCase& scenario : scenarios())
     if (!scenario.fields.count("setup")) names.push_back(scenario.what);
   return names;
 }
@@ -47,6 +52,19 @@ struct Step {
 
 class Scenario : public ViewTest, public ::testing::WithParamInterface<std::string> {
  protected:
+  // Plays the named case: its setup, or its steps, which must check something when `mustCheck`.
+  void play(const std::string& name, bool mustCheck) {
+    const auto named = std::find_if(scenarios().begin(), scenarios().end(),
+                                    [&name](const TestCase& c) { return c.what == name; });
+    if (named == scenarios().end()) {
+      ADD_FAILURE() << "no scenario " << name;
+      return;
+    }
+    named->expectFieldsAmong({"steps", "setup"});
+    playSteps(
+        *named, named->fields.count("setup") ? "setup" : "steps",
+        [this](const std::string& line) { return run(decodeCaseValue(line)); }, mustCheck);
+  }
   // Plays the step; tells whether it checked something.
   bool run(const std::string& line) {
     const Step step(line);
@@ -66,17 +84,8 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
       buildLibrary();
     } else if (verb == "remember") {
       remembered = {outline(), saved()};
-    } else if (verb == "steps-of") {  // of a case, or of the setup of one
-      const std::vector<TestCase> cases = readCases("view-scenarios.txt");
-      const auto named = std::find_if(cases.begin(), cases.end(),
-                                      [&step](const TestCase& c) { return c.what == step.rest; });
-      if (named == cases.end()) {
-        ADD_FAILURE() << "no scenario " << rest;
-        return true;
-      }
-      playSteps(
-          *named, named->fields.count("setup") ? "setup" : "steps",
-          [this](const std::string& line) { return run(decodeCaseValue(line)); }, false);
+    } else if (verb == "steps-of") {
+      play(rest, false);
     } else if (verb == "set-check") {  // straight to the view, and the parents' boxes after it
       view.SetFolderCheck(at(rest), true);
       view.UpdateParentChecks(at(rest));
@@ -335,12 +344,7 @@ class Scenario : public ViewTest, public ::testing::WithParamInterface<std::stri
 };
 
 TEST_P(Scenario, Plays) {
-  for (const TestCase& scenario : readCases("view-scenarios.txt"))
-    if (scenario.what == GetParam()) {
-      scenario.expectFieldsAmong({"steps", "setup"});
-      playSteps(scenario, "steps",
-                [this](const std::string& line) { return run(decodeCaseValue(line)); });
-    }
+  play(GetParam(), true);
 }
 
 INSTANTIATE_TEST_SUITE_P(View, Scenario, ::testing::ValuesIn(scenarioNames()),
