@@ -74,6 +74,9 @@ struct SessionFixture {
   int refills = 0;
 };
 
+// The kinds of source a run case may list.
+const std::string kSourceKinds = " places firefox chromium encrypted ";
+
 // The runs are in tests/data/import-run-cases.txt.
 TEST(ImportRun, LogSummaryAndLibrary) {
   for (const TestCase& c : readCases("import-run-cases.txt")) {
@@ -93,6 +96,8 @@ TEST(ImportRun, LogSummaryAndLibrary) {
       std::vector<std::string> s;
       std::istringstream fields(line);
       for (std::string field; std::getline(fields, field, '|');) s.push_back(field);
+      ASSERT_TRUE(s.size() == 4 && kSourceKinds.find(" " + s[0] + " ") != std::string::npos)
+          << line;
       if (s[0] == "places")
         PlacesDatabase(f.temp.file(s[1])).bookmark(PlacesDatabase::kMenu, s[2], "https://b/");
       else if (s[0] != "encrypted")
@@ -149,6 +154,10 @@ struct SessionScenario : SessionFixture {
       const std::size_t equals = a[i].find('=');
       named[a[i].substr(0, equals)] = equals == std::string::npos ? "" : a[i].substr(equals + 1);
     }
+    for (const auto& word : named)
+      EXPECT_NE(std::string(" ns3 ns4 msie profile log ").find(" " + word.first + " "),
+                std::string::npos)
+          << word.first;
     BrowserDetection found = browsers(named.count("ns3"), named.count("ns4"), named.count("msie"));
     if (!named["ns3"].empty()) found.netscape3File = temp.local(named["ns3"]);
     if (!named["ns4"].empty()) found.netscape4File = temp.local(named["ns4"]);
@@ -168,7 +177,7 @@ struct SessionScenario : SessionFixture {
       {"start", [this](const Args& a) { begin(a); }},
       {"select",
        [this](const Args& a) {
-         doc().setFolderSelection(*doc().findFolder(a.at(1)),
+         doc().setFolderSelection(doc().findFolder(a.at(1)).value(),
                                   a.at(2) == "none" ? kNotSelected : kPartlySelected);
        }},
       {"set-modified", [this](const Args& a) { doc().setModifiedFlag(a.at(1) == "1"); }},

@@ -49,8 +49,9 @@ struct FavoritesFixture : LibraryFixture {
     if (kind == "outside") temp.write(f[1], f[2]);
     if (kind == "folder") folder(f[1]);
     if (kind == "bookmark") bookmark(f[1], f[2], f[3]);
-    if (kind == "unselected") doc.setFolderSelection(*doc.findFolder(f[1]), kNotSelected);
-    if (kind.ends_with("locked")) doc.setFolderLocked(*doc.findFolder(f[1]), kind == "locked");
+    if (kind == "unselected") doc.setFolderSelection(doc.findFolder(f[1]).value(), kNotSelected);
+    if (kind.ends_with("locked"))
+      doc.setFolderLocked(doc.findFolder(f[1]).value(), kind == "locked");
   }
   static inline const std::string kKinds =
       " url file dir link read-only outside folder bookmark unselected locked unlocked ";
