@@ -55,6 +55,7 @@ void fill(Places& places, const std::vector<std::string>& lines) {
 TEST(FirefoxPlacesReader, ReadsEachFormOrRefusesItWithAFatalEntry) {
   for (const TestCase& c : readCases("firefox-read-cases.txt")) {
     SCOPED_TRACE(c.what);
+    c.expectFieldsAmong({"places", "instead", "truncate", "fatal", "library", "log"});
     FirefoxRun run;
     const std::string instead = c["instead"];  // of a database: nothing, a folder or these bytes
     if (instead == "a folder") {
