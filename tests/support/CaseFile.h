@@ -16,6 +16,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ inline std::string decodeCaseValue(const std::string& raw) {
       i += 3;
     } else if (next == '{') {
       const std::size_t colon = raw.find(':', i), close = raw.find('}', colon);
+      if (close == std::string::npos) throw std::invalid_argument("no \\{N:text} in " + raw);
       for (int n = std::stoi(raw.substr(i + 2, colon - i - 2)); n > 0; --n)
         out += raw.substr(colon + 1, close - colon - 1);
       i = close;
