@@ -226,6 +226,10 @@ class MainFrameTest : public QObject {
     const std::uint32_t before = doc.bookmarkCount();
     QTest::keyClick(&tree(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(doc.bookmarkCount(), before + 1);
+    selectBookmark("Software", "Tucows");
+    run->answers.push_back(Answer::No);
+    QTest::keyClick(&tree(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(run->messages.back().buttons, MessageButtons::YesNo);  // Delete's question
     QDesktopServices::unsetUrlHandler("http");
     QDesktopServices::unsetUrlHandler("https");
   }
