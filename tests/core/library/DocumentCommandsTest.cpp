@@ -8,6 +8,7 @@
 #include "core/library/LibraryFixture.h"
 #include "core/library/LibraryScenario.h"
 #include "library/DocumentCommands.h"
+#include "library/UndoRecorder.h"
 #include "platform/Files.h"
 
 namespace linkfold::test {
@@ -32,6 +33,14 @@ struct DocumentScenario : LibraryScenario, DocumentImportHook {
         {"delete-contents", [this](const Args&) { doc.DeleteContents(); }},
         {"write", [this](const Args& a) { temp.write(a.at(1), a.at(2)); }},
         {"snapshot", [this](const Args&) { snapshot = saved(); }},
+        {"edit",  // renames bookmark I as a command of the tree would, with its undo step
+         [this](const Args& a) {
+           EditRecorder recorder(doc, "Rename");
+           recorder.keepBookmark(std::stoul(a.at(1)));
+           doc.setBookmarkName(std::stoul(a.at(1)), a.at(2));
+           recorder.commit({}, {});
+         }},
+        {"undo", [this](const Args&) { doc.undoStack().undo(doc); }},
     });
   }
   inline static const std::map<std::string, Answer> kAnswers{

@@ -27,7 +27,7 @@ bool replace(const std::string& path, const std::string& bytes, std::string* err
 
 TEST(SafeFile, ReplacesKeepingTheModeAndWritesThroughASymbolicLink) {
   TempDir temp;
-  for (const mode_t mode : {0600, 0640, 0755}) {
+  for (const mode_t mode : {0600, 0640, 0755, 07751}) {  // set-user-id, set-group-id, sticky too
     SCOPED_TRACE(mode);
     temp.write("lib.bml", "old");
     ::chmod(temp.file("lib.bml").c_str(), mode);

@@ -226,6 +226,7 @@ class MainFrameTest : public QObject {
     const std::uint32_t before = doc.bookmarkCount();
     QTest::keyClick(&tree(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(doc.bookmarkCount(), before + 1);
+    QTRY_VERIFY(run->frame().isWindowModified());  // the title's mark
     selectBookmark("Software", "Tucows");
     run->answers.push_back(Answer::No);
     QTest::keyClick(&tree(), Qt::Key_X, Qt::ControlModifier);
@@ -326,6 +327,7 @@ class MainFrameTest : public QObject {
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&run->frame(), &drop);
     QTRY_COMPARE(run->frame().windowTitle(), QString("Mine.bml[*] - Linkfold"));
+    QTRY_VERIFY(!run->frame().isWindowModified());  // it holds every browser's bookmark already
 
     QMenu* file = run->frame().findChild<QMenu*>("fileMenu");
     emit file->aboutToShow();

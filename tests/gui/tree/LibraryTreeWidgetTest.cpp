@@ -153,6 +153,10 @@ class LibraryTreeWidgetTest : public QObject {
   }
 
   void drawsEachFoldersCheckBoxFromItsState() {
+    using gui::ItemImages;  // first, each kind of item has a picture of its own
+    for (int i = 1; i < ItemImages::kNormalCount; ++i)
+      for (int j = 0; j < i; ++j)
+        QVERIFY(ItemImages::normalPixmap(i).toImage() != ItemImages::normalPixmap(j).toImage());
     CSortedTreeCtrl& tree = library->view.tree();
     const std::pair<const char*, std::uint32_t> states[] = {
         {"A", 1}, {"A/Sub", 2}, {"B", 3}, {"top", 0}};

@@ -32,8 +32,8 @@ struct FavoritesFixture : LibraryFixture {
   }
   // One line of a tree: "url|path|URL", "file|path|bytes", "dir|path", "link|path|target" or
   // "read-only|path" below the Favorites folder, "outside|path|bytes" beside it; "folder|path",
-  // "bookmark|folder|name|url", "unselected|folder", "locked|folder" or "unlocked|folder" in the
-  // library.
+  // "bookmark|folder|name|url", "unselected|folder", "partly|folder", "locked|folder" or
+  // "unlocked|folder" in the library.
   void make(const std::string& line) {
     std::vector<std::string> f;
     std::istringstream fields(line);
@@ -50,11 +50,12 @@ struct FavoritesFixture : LibraryFixture {
     if (kind == "folder") folder(f[1]);
     if (kind == "bookmark") bookmark(f[1], f[2], f[3]);
     if (kind == "unselected") doc.setFolderSelection(doc.findFolder(f[1]).value(), kNotSelected);
+    if (kind == "partly") doc.setFolderSelection(doc.findFolder(f[1]).value(), kPartlySelected);
     if (kind.ends_with("locked"))
       doc.setFolderLocked(doc.findFolder(f[1]).value(), kind == "locked");
   }
   static inline const std::string kKinds =
-      " url file dir link read-only outside folder bookmark unselected locked unlocked ";
+      " url file dir link read-only outside folder bookmark unselected partly locked unlocked ";
   int viewUpdates = 0;
 
   // The temporary directory but the log, sorted: "dir/", "file = bytes", "link -> target".

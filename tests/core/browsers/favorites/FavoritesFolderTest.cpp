@@ -154,6 +154,19 @@ TEST_F(FavoritesFolder, AShortcutThatCannotBeRemovedFailsTheExportWithItsPathAnd
   EXPECT_EQ(temp.read("Favorites/Stuck.url"), "[InternetShortcut]\r\nURL=http://old/\r\n");
 }
 
+// Up to ten shortcuts that could not be written are all named, with nothing said of more.
+TEST_F(FavoritesFolder, TenSkippedShortcutsAreEachNamedInTheReport) {
+  temp.write("Outside/o.url", "mine");
+  for (int i = 0; i < 10; ++i) {
+    const std::string name = "s" + std::to_string(i);
+    std::filesystem::create_symlink(temp.file("Outside/o.url"), favorites() + name + ".url");
+    bookmark("\\", name, "http://s/");
+  }
+  EXPECT_FALSE(exportAll());
+  EXPECT_TRUE(
+      ui.messageTexts().back().ends_with("\n" + favorites() + "s9.url: " + std::strerror(ELOOP)));
+}
+
 // The tables hold 32 entries, so the next folder or bookmark makes them grow, which fails.
 TEST_F(FavoritesFolder, AFolderOrBookmarkThatCannotBeAddedIsFatalToTheScan) {
   ASSERT_TRUE(doc.createLog());
