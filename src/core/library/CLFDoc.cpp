@@ -28,20 +28,17 @@ CLFDoc::~CLFDoc() = default;
 
 void CLFDoc::setBookmarkName(std::uint32_t index, std::string name) {
   bookmarks_[index].name = std::move(name);
-  bookmarkIndex_.invalidate();
-  noteChange();
+  bookmarksChanged();
 }
 
 void CLFDoc::setBookmarkUrl(std::uint32_t index, std::string url) {
   bookmarks_[index].url = std::move(url);
-  bookmarkIndex_.invalidate();
-  noteChange();
+  bookmarksChanged();
 }
 
 void CLFDoc::setBookmarkFolder(std::uint32_t index, std::uint32_t folder) {
   bookmarks_[index].folder = folder;
-  bookmarkIndex_.invalidate();
-  noteChange();
+  bookmarksChanged();
 }
 
 bool CLFDoc::addFolder(std::string_view path, bool locked, std::uint32_t* index) {
@@ -189,10 +186,9 @@ void CLFDoc::removeBookmarks(const std::vector<std::uint32_t>& ascending) {
     return drop;
   });
   bookmarks_.erase(end, bookmarks_.end());
-  bookmarkIndex_.invalidate();
+  bookmarksChanged();
   modified_ = true;
   shrinkBookmarkCapacity();
-  noteChange();
 }
 
 std::string CLFDoc::folderDisplayName(std::string_view path) {
@@ -235,8 +231,7 @@ void CLFDoc::DeleteContents() {
   bookmarks_ = {};
   bookmarkCapacity_ = 0;
   folderIndex_.clear();
-  bookmarkIndex_.invalidate();
-  noteChange();
+  bookmarksChanged();
 }
 
 void CLFDoc::setPathName(const std::string& path) {

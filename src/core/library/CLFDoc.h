@@ -245,6 +245,11 @@ class CLFDoc {
                     ParentSpelling parent);
   void shrinkBookmarkCapacity();
   void noteChange() { ++revision_; }
+  // The bookmark table changed in place: its index is stale and the revision moves on.
+  void bookmarksChanged() {
+    bookmarkIndex_.invalidate();
+    noteChange();
+  }
   void deriveSelection(std::uint32_t folder);
 
   UiPort& ui_;

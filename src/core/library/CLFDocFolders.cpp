@@ -31,8 +31,7 @@ bool CLFDoc::removeFolder(std::uint32_t index) {
   for (auto& b : bookmarks_)
     if (b.folder >= index) --b.folder;
   folderIndex_.rebuild(folders_);
-  bookmarkIndex_.invalidate();
-  noteChange();
+  bookmarksChanged();
   return true;
 }
 
@@ -158,8 +157,7 @@ bool CLFDoc::removeFolders(const std::vector<std::uint32_t>& ascending) {
   for (auto& b : bookmarks_)
     if (b.folder < newIndex.size()) b.folder = newIndex[b.folder];
   folderIndex_.rebuild(folders_);
-  bookmarkIndex_.invalidate();
-  noteChange();
+  bookmarksChanged();
   return true;
 }
 

@@ -152,8 +152,7 @@ bool CLFDoc::resolveDuplicateNames() {
     logLine("\nNo duplicates bFound.\n");
   if (anyRenamed) {
     contentChanged_ = true;
-    bookmarkIndex_.invalidate();
-    noteChange();
+    bookmarksChanged();
   }
   return anyRenamed;
 }

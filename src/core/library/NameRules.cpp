@@ -99,8 +99,7 @@ void CLFDoc::sortBookmarks() {
   } catch (const std::bad_alloc&) {
     // Without room for the keys, sort the records themselves.
     std::sort(bookmarks_.begin(), bookmarks_.end(), bookmarkOrderLess);
-    bookmarkIndex_.invalidate();
-    noteChange();
+    bookmarksChanged();
     return;
   }
   for (std::uint32_t i = 0; i < keys.size(); ++i) keys[i] = {namePrefix(bookmarks_[i].name), i};
@@ -116,8 +115,7 @@ void CLFDoc::sortBookmarks() {
   for (std::size_t k = 0; k < keys.size(); ++k) order[k] = keys[k].record;
   keys = {};
   applyOrder(bookmarks_, order);
-  bookmarkIndex_.invalidate();
-  noteChange();
+  bookmarksChanged();
 }
 
 }  // namespace linkfold

@@ -132,9 +132,8 @@ void TableEditStep::apply(CLFDoc& doc, bool toBefore) {
 
   inside_ = std::move(places);
   outside_ = std::move(takenOut);
-  doc.bookmarkIndex_.invalidate();
+  doc.bookmarksChanged();
   doc.shrinkBookmarkCapacity();
-  doc.noteChange();
   countBytes();
 }
 
@@ -157,8 +156,7 @@ void TablesSnapshotStep::apply(CLFDoc& doc, bool) {
   std::swap(doc.bookmarkCapacity_, other_.bookmarkCapacity);
   std::swap(doc.netscapeTitle_, other_.netscapeTitle);
   std::swap(doc.folderIndex_, folderIndex);
-  doc.bookmarkIndex_.invalidate();
-  doc.noteChange();
+  doc.bookmarksChanged();
   countBytes();
 }
 
