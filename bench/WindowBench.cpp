@@ -76,6 +76,12 @@ struct Window {
     paint();
     return true;
   }
+  // Opens the library of `bookmarks` bookmarks, or marks the benchmark skipped.
+  bool openOrSkip(benchmark::State& state, std::int64_t bookmarks) {
+    if (open(libraryFile(static_cast<std::uint32_t>(bookmarks)))) return true;
+    state.SkipWithError("the library did not open");
+    return false;
+  }
   // Until the change is on screen and nothing is left waiting.
   void paint() {
     QApplication::processEvents();
@@ -107,10 +113,7 @@ BENCHMARK(BM_OpenLibrary)
 
 void BM_ExpandAll(benchmark::State& state) {
   Window window;
-  if (!window.open(libraryFile(static_cast<std::uint32_t>(state.range(0))))) {
-    state.SkipWithError("the library did not open");
-    return;
-  }
+  if (!window.openOrSkip(state, state.range(0))) return;
   for (auto _ : state) {
     QElapsedTimer timer;
     timer.start();
@@ -132,10 +135,7 @@ enum class Edit { Rename, Delete, Drop };
 // One edit per iteration on the bookmark shown in the middle of the fully expanded tree.
 void BM_Edit(benchmark::State& state) {
   Window window;
-  if (!window.open(libraryFile(100'000))) {
-    state.SkipWithError("the library did not open");
-    return;
-  }
+  if (!window.openOrSkip(state, 100'000)) return;
   window.view.OnExpandAll();
   window.paint();
   window.view.options().confirmBookmarkDelete = false;
@@ -200,10 +200,7 @@ double median(std::vector<double> values) {
 void BM_FilterKeystroke(benchmark::State& state) {
   static constexpr const char* kTyped[] = {"w", "k", "ke", "kel", "kelp", ""};
   Window window;
-  if (!window.open(libraryFile(static_cast<std::uint32_t>(state.range(0))))) {
-    state.SkipWithError("the library did not open");
-    return;
-  }
+  if (!window.openOrSkip(state, state.range(0))) return;
   CLFView& view = window.view;
   const auto step = static_cast<std::size_t>(state.range(1));
   std::vector<double> latencies, blocked;
@@ -249,10 +246,7 @@ BENCHMARK(BM_FilterKeystroke)
 // filtering).
 void BM_FoldTexts(benchmark::State& state) {
   Window window;
-  if (!window.open(libraryFile(static_cast<std::uint32_t>(state.range(0))))) {
-    state.SkipWithError("the library did not open");
-    return;
-  }
+  if (!window.openOrSkip(state, state.range(0))) return;
   for (auto _ : state) {
     window.doc.setBookmarkName(0, window.doc.bookmark(0).name);  // a change, as an edit makes
     QElapsedTimer timer;
